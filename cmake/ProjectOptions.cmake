@@ -1,0 +1,17 @@
+# Warnings and sanitizers live on interface targets that every project target links.
+add_library(quelbrook_warnings INTERFACE)
+target_compile_options(quelbrook_warnings INTERFACE
+  -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
+  -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual -Wnull-dereference
+  -Wimplicit-fallthrough -Wformat=2
+  $<$<BOOL:${QUELBROOK_WERROR}>:-Werror>)
+
+add_library(quelbrook_sanitizers INTERFACE)
+if(QUELBROOK_SANITIZE)
+  target_compile_options(quelbrook_sanitizers INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(quelbrook_sanitizers INTERFACE -fsanitize=address,undefined)
+endif()
+
+add_library(quelbrook_options INTERFACE)
+target_link_libraries(quelbrook_options INTERFACE quelbrook_warnings quelbrook_sanitizers)

@@ -1,0 +1,48 @@
+#include "CAudioFile.h"
+
+#include "platform/CUserPrompt.h"
+
+CAudioFile::CAudioFile(CUserPrompt& userPrompt)
+    : prompt(userPrompt)
+{
+}
+
+CAudioFile::~CAudioFile() = default;
+
+void CAudioFile::SetFileName(const std::string& name)
+{
+    if (name != fileName) {
+        fileName = name;
+        file.Close();
+    }
+    hasFileName = true;
+}
+
+bool CAudioFile::Open(OpenMode mode)
+{
+    if (!hasFileName) {
+        prompt.ShowMessage("No file name.");
+        return false;
+    }
+    if (file.IsOpen()) {
+        prompt.ShowMessage("File already open.");
+        return false;
+    }
+    const FileMode fileMode = mode == OpenMode::OpenReadWrite ? FileMode::ReadWrite : FileMode::Read;
+    switch (file.Open(fileName, fileMode)) {
+    case OpenStatus::Opened:
+        return true;
+    case OpenStatus::Missing:
+        return false;
+    case OpenStatus::Failed:
+        break;
+    }
+    lastOpenError = file.LastCause();
+    prompt.ShowMessage(OpenFailureMessage(fileName, lastOpenError));
+    return false;
+}
+
+bool CAudioFile::Close()
+{
+    return file.Close();
+}

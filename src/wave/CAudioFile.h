@@ -1,0 +1,45 @@
+#pragma once
+
+#include "WaveFormat.h"
+
+#include "platform/CFile.h"
+#include "platform/OpenFailureCause.h"
+
+#include <string>
+
+class CUserPrompt;
+
+enum class OpenMode { OpenRead, OpenReadWrite };
+
+// One audio file at a time: its name, its format fields and the one handle
+// through which it is read and written. Messages go to the injected prompt.
+class CAudioFile {
+public:
+    explicit CAudioFile(CUserPrompt& prompt);
+    CAudioFile(const CAudioFile&) = delete;
+    CAudioFile& operator=(const CAudioFile&) = delete;
+    virtual ~CAudioFile();
+
+    // Stores a new name (closing the open file when it differs from the old one).
+    virtual void SetFileName(const std::string& name);
+
+    // Opens the named file. "No file name.", "File already open." and the
+    // open-failure message are shown through the prompt; a name under which
+    // no file exists fails silently.
+    bool Open(OpenMode mode);
+    bool Close();
+
+    const std::string& FileName() const { return fileName; }
+    bool HasFileName() const { return hasFileName; }
+    bool IsOpen() const { return file.IsOpen(); }
+    OpenFailureCause LastOpenError() const { return lastOpenError; }
+    const WaveFormat& Format() const { return format; }
+
+protected:
+    CUserPrompt& prompt;
+    CFile file;
+    std::string fileName;
+    WaveFormat format;
+    OpenFailureCause lastOpenError = OpenFailureCause::None;
+    bool hasFileName = false;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+class CUserPrompt;
+
+// Asks about a file that carries the read-only mark and clears the mark on
+// Yes. True when the file may be opened for writing as far as the mark goes
+// (no file, no mark, or the mark just cleared); false on Cancel.
+bool ConfirmWritable(const std::string& path, CUserPrompt& prompt);
+
+// The write-protect question for path, with the path shortened to 26 characters.
+std::string WriteProtectQuestion(std::string_view path);
+
+// text unchanged when it is at most maxLength bytes long, otherwise its first
+// and last (maxLength - 3) / 2 bytes joined by "...".
+std::string ShortenMiddle(std::string_view text, std::size_t maxLength);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+
+// The fields of a "fmt " chunk that the program reads and writes.
+struct WaveFormat {
+    std::uint16_t formatTag = 0;
+    std::uint16_t channels = 0;
+    std::uint16_t blockAlign = 0;
+    std::uint16_t bitsPerSample = 0;
+    std::uint32_t sampleRate = 0;
+    std::uint32_t avgBytesPerSec = 0;
+
+    bool operator==(const WaveFormat&) const = default;
+};
