@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -90,9 +91,10 @@ void CFile::CacheHead(std::size_t bytes)
 {
     if (fd < 0)
         return;
-    head.resize(static_cast<std::size_t>(std::min<std::uint64_t>(bytes, length)));
-    const std::size_t got = ReadAt(0, head.data(), head.size());
-    head.resize(got);
+    std::vector<unsigned char> bytesRead(static_cast<std::size_t>(std::min<std::uint64_t>(bytes, length)));
+    head.clear();
+    bytesRead.resize(ReadAt(0, bytesRead.data(), bytesRead.size()));
+    head = std::move(bytesRead);
 }
 
 std::size_t CFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t count)
