@@ -1,0 +1,133 @@
+#include "platform/CFile.h"
+#include "platform/Cp1252.h"
+#include "platform/OpenFailureCause.h"
+#include "platform/ReadOnlyMark.h"
+
+#include "WavBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+using testwav::Bytes;
+using testwav::TempDir;
+
+TEST(OpenFailureCause, ErrnoMapsToShownCode)
+{
+    const std::pair<int, int> table[] = {
+        {ENOENT, 2}, {ENOTDIR, 3}, {ENAMETOOLONG, 3}, {ELOOP, 3}, {EMFILE, 4}, {ENFILE, 4},
+        {EACCES, 5}, {EPERM, 5},   {EROFS, 5},        {EIO, 10},  {ENXIO, 10}, {ENOSPC, 13},
+        {EDQUOT, 13}, {EINVAL, 1}, {EBUSY, 1},        {0x7FFF, 1},
+    };
+    for (const auto& [error, code] : table)
+        EXPECT_EQ(static_cast<int>(CauseFromErrno(error)), code) << "errno " << error;
+}
+
+TEST(OpenFailureCause, TextsNameTheFile)
+{
+    const char* texts[] = {
+        "No error occurred.",
+        "An unknown error occurred while accessing a b.wav.",
+        "a b.wav was not found.",
+        "a b.wav contains an invalid path.",
+        "a b.wav could not be opened because there are too many open files.",
+        "Access to a b.wav was denied.",
+        "An invalid file handle was associated with a b.wav.",
+        "a b.wav could not be removed because it is the current directory.",
+        "a b.wav could not be created because the directory is full.",
+        "Seek failed on a b.wav",
+        "A hardware I/O error was reported while accessing a b.wav.",
+        "A sharing violation occurred while accessing a b.wav.",
+        "A locking violation occurred while accessing a b.wav.",
+        "Disk full while accessing a b.wav.",
+        "An attempt was made to access a b.wav past its end.",
+    };
+    for (int code = 0; code <= 14; ++code)
+        EXPECT_EQ(CauseText(static_cast<OpenFailureCause>(code), "a b.wav"), texts[code]);
+    EXPECT_EQ(OpenFailureMessage("/x/%2 y.wav", OpenFailureCause::AccessDenied),
+              "File /x/%2 y.wav could not be opened - code: 5");
+    EXPECT_EQ(OpenFailureMessage("f", OpenFailureCause::DiskFull), "File f could not be opened - code: 13");
+}
+
+TEST(ReadOnlyMark, ClearAddsOwnerWriteOnlyAndKeepsTimes)
+{
+    TempDir dir;
+    const std::string path = dir / "ro.wav";
+    testwav::WriteFile(path, Bytes(10, 1));
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    struct timespec times[2] = {{1000000, 111}, {2000000, 222}};
+    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    EXPECT_EQ(QueryReadOnly(path), ReadOnlyState::ReadOnly);
+
+    EXPECT_EQ(ClearReadOnly(path), OpenFailureCause::None);
+
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0644u);
+    EXPECT_EQ(st.st_mtim.tv_sec, 2000000);
+    EXPECT_EQ(st.st_mtim.tv_nsec, 222);
+    EXPECT_EQ(QueryReadOnly(path), ReadOnlyState::Writable);
+    EXPECT_EQ(QueryReadOnly(dir / "none.wav"), ReadOnlyState::Missing);
+    EXPECT_EQ(ClearReadOnly(dir / "none.wav"), OpenFailureCause::FileNotFound);
+}
+
+TEST(Cp1252, DecodesToUtf8)
+{
+    EXPECT_EQ(Cp1252ToUtf8("Take 1_01"), "Take 1_01");
+    EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");
+    EXPECT_EQ(Cp1252ToUtf8("caf\xE9"), "caf\xC3\xA9");
+    EXPECT_EQ(Cp1252ToUtf8("a\x81z"), "a\xEF\xBF\xBDz");
+    EXPECT_EQ(Cp1252ToUtf8("\x9F\xFF"), "\xC5\xB8\xC3\xBF");
+    EXPECT_EQ(Cp1252ToUtf8(""), "");
+}
+
+TEST(CFile, OpenClassifiesWhatIsThere)
+{
+    TempDir dir;
+    CFile file;
+    EXPECT_EQ(file.Open(dir / "missing", FileMode::Read), OpenStatus::Missing);
+    EXPECT_EQ(file.Open(dir.Path().string(), FileMode::Read), OpenStatus::Failed);
+    EXPECT_EQ(file.LastCause(), OpenFailureCause::AccessDenied);
+    EXPECT_FALSE(file.IsOpen());
+
+    const std::string fifo = dir / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    EXPECT_EQ(file.Open(fifo, FileMode::Read), OpenStatus::Failed);
+    EXPECT_EQ(file.LastCause(), OpenFailureCause::InvalidFile);
+
+    const std::string ro = dir / "ro";
+    testwav::WriteFile(ro, Bytes{1, 2, 3});
+    ASSERT_EQ(chmod(ro.c_str(), 0444), 0);
+    EXPECT_EQ(file.Open(ro, FileMode::ReadWrite), OpenStatus::Failed);
+    EXPECT_EQ(file.LastCause(), OpenFailureCause::AccessDenied);
+    EXPECT_EQ(file.Open(ro, FileMode::Read), OpenStatus::Opened);
+    EXPECT_EQ(file.Length(), 3u);
+    EXPECT_TRUE(file.Close());
+    EXPECT_FALSE(file.Close());
+}
+
+TEST(CFile, PositionalReadsStopAtEndAndWritesStayInPlace)
+{
+    TempDir dir;
+    const std::string path = dir / "f";
+    testwav::WriteFile(path, Bytes{0, 1, 2, 3, 4, 5, 6, 7});
+    CFile file;
+    ASSERT_EQ(file.Open(path, FileMode::ReadWrite), OpenStatus::Opened);
+    file.CacheHead(4);
+    unsigned char buf[8] = {};
+    EXPECT_EQ(file.ReadAt(2, buf, 4), 4u);
+    EXPECT_EQ(buf[0], 2);
+    EXPECT_EQ(buf[3], 5);
+    EXPECT_TRUE(file.WriteAt(3, "\xAA\xBB", 2));
+    EXPECT_EQ(file.ReadAt(3, buf, 1), 1u);  // the cached head sees the write
+    EXPECT_EQ(buf[0], 0xAA);
+    EXPECT_EQ(file.ReadAt(2, buf, 8), 6u);
+    EXPECT_EQ(buf[2], 0xBB);
+    EXPECT_EQ(file.ReadAt(8, buf, 4), 0u);
+    EXPECT_EQ(file.ReadAt(1ull << 40, buf, 4), 0u);
+    ASSERT_TRUE(file.Close());
+    EXPECT_EQ(testwav::ReadFile(path), (Bytes{0, 1, 2, 0xAA, 0xBB, 5, 6, 7}));
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/CUserPrompt.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+// Records every message and question; answers questions from a queue
+// (Cancel once the queue is empty, so an unexpected question changes nothing).
+class FakePrompt : public CUserPrompt {
+public:
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+
+    bool AskClearReadOnly(const std::string& path) override
+    {
+        asked.push_back(path);
+        if (answers.empty())
+            return false;
+        const bool yes = answers.front();
+        answers.pop_front();
+        return yes;
+    }
+
+    std::vector<std::string> messages;
+    std::vector<std::string> asked;
+    std::deque<bool> answers;
+};
