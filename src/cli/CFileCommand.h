@@ -1,0 +1,48 @@
+#pragma once
+
+#include "CJsonArrayWriter.h"
+
+#include <cstddef>
+#include <iosfwd>
+#include <string>
+
+class CProgressLine;
+class CTerminalPrompt;
+
+// What info and set share: a report on standard output, one line or JSON
+// object per file, a closing summary and the exit status.
+class CFileCommand {
+public:
+    CFileCommand(std::ostream& out, bool json, CTerminalPrompt& prompt, CProgressLine& progress);
+    CFileCommand(const CFileCommand&) = delete;
+    CFileCommand& operator=(const CFileCommand&) = delete;
+    virtual ~CFileCommand() = default;
+
+    // Works on one file and reports it.
+    virtual void Process(const std::string& path) = 0;
+    // Reports a folder that could not be searched.
+    virtual void ReportFolderFailure(const std::string& path, const std::string& message) = 0;
+
+    // Ends the report; returns the exit status.
+    int Finish();
+
+protected:
+    // A finished file; failed counts for the exit status.
+    void Count(const std::string& path, bool failed);
+    // One line of the human report, or one element of the JSON one.
+    void WriteLine(const std::string& line);
+    void WriteJson(const nlohmann::ordered_json& element);
+    virtual std::string Summary() const = 0;
+
+    bool Json() const { return json; }
+    CTerminalPrompt& Prompt() { return prompt; }
+
+private:
+    std::ostream& out;
+    bool json;
+    CJsonArrayWriter jsonWriter;
+    CTerminalPrompt& prompt;
+    CProgressLine& progress;
+    std::size_t done = 0;
+    std::size_t failed = 0;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "CFileCommand.h"
+#include "CliInvocation.h"
+
+#include "wave/HeaderChangeRequest.h"
+#include "wave/WaveFormat.h"
+
+#include <cstddef>
+#include <optional>
+
+// quelbrook-cli set: rewrites the format fields of each file in place, as the
+// desktop program's Change command does.
+class CSetCommand : public CFileCommand {
+public:
+    CSetCommand(const CliInvocation& invocation, std::ostream& out, CTerminalPrompt& prompt,
+                CProgressLine& progress);
+
+    void Process(const std::string& path) override;
+    void ReportFolderFailure(const std::string& path, const std::string& message) override;
+
+private:
+    enum class Status { Changed, WouldChange, Skipped, Failed };
+
+    struct Outcome {
+        Status status = Status::Failed;
+        std::string message;
+        std::optional<WaveFormat> before;
+        std::optional<WaveFormat> after;
+    };
+
+    Outcome Rewrite(const std::string& path);
+    Outcome DryRun(const std::string& path);
+    // The request for a file of the given format: --bytes-per-sample becomes
+    // a block alignment. Empty when that alignment does not fit 16 bits.
+    std::optional<HeaderChangeRequest> RequestFor(const WaveFormat& format) const;
+    std::string ReadOnlyText(const std::string& path) const;
+    void Report(const std::string& path, const Outcome& outcome);
+    std::string Summary() const override;
+
+    HeaderChangeRequest request;
+    std::optional<std::uint16_t> bytesPerSample;
+    bool dryRun;
+    bool clearReadOnly;
+    std::size_t counts[4] = {};
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// What one run of the tool was asked to do.
+struct CliInvocation {
+    enum class Command { Info, Set };
+
+    Command command = Command::Info;
+    std::vector<std::string> paths;
+    bool json = false;
+    bool recursive = false;
+
+    // set: the fields to write; absent ones are written back from each file.
+    std::optional<std::uint32_t> sampleRate;
+    std::optional<std::uint16_t> channels;
+    std::optional<std::uint16_t> bitsPerSample;
+    std::optional<std::uint16_t> blockAlign;
+    std::optional<std::uint16_t> bytesPerSample;
+    bool dryRun = false;
+    bool clearReadOnly = false;
+};

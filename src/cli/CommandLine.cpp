@@ -1,0 +1,103 @@
+#include "CommandLine.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <limits>
+#include <ostream>
+
+namespace {
+
+constexpr const char* ToolName = "quelbrook-cli";
+
+// Accepts plain decimal numbers from 1 to max only. CLI11 alone would read
+// "010" as octal and "0x10" as hex, which is no way to give a sample rate.
+CLI::Validator WholeNumber(std::uint64_t max)
+{
+    const std::string range = "1 to " + std::to_string(max);
+    return CLI::Validator(
+        [max, range](std::string& value) -> std::string {
+            const bool digits = !value.empty() && std::all_of(value.begin(), value.end(), [](char c) {
+                return c >= '0' && c <= '9';
+            });
+            if (!digits) {
+                return "\"" + value + "\" is not a whole number from " + range;
+            }
+            const auto first = value.find_first_not_of('0');
+            value = first == std::string::npos ? "0" : value.substr(first);
+            std::uint64_t number = 0;
+            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+            if (error != std::errc() || end != value.data() + value.size() || number < 1 || number > max) {
+                return value + " is out of range (" + range + ")";
+            }
+            return {};
+        },
+        "UINT " + range);
+}
+
+template <typename T>
+void AddNumberOption(CLI::App& command, const std::string& name, std::optional<T>& target,
+                     const std::string& help)
+{
+    command.add_option_function<T>(name, [&target](const T& value) { target = value; }, help)
+        ->transform(WholeNumber(std::numeric_limits<T>::max()));
+}
+
+void AddCommonOptions(CLI::App& command, CliInvocation& invocation)
+{
+    command.add_flag("--json", invocation.json, "Write one JSON array, one object per file, to standard output");
+    command.add_flag("-r,--recursive", invocation.recursive,
+                     "Search folders (without following symbolic links) for files ending in .wav in any case");
+    command.add_option("PATH", invocation.paths, "WAV files, or folders with -r")->required();
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    CliInvocation invocation;
+    CLI::App app{"Shows and rewrites the format header of WAV files in place, without touching the audio.",
+                 ToolName};
+    app.set_version_flag("--version", std::string(ToolName) + " " + QUELBROOK_VERSION);
+    app.require_subcommand(1);
+    app.footer("Exit status: 0 when every file succeeded, 1 when a file failed or was skipped, 2 for a usage error.");
+
+    CLI::App* info = app.add_subcommand("info", "Show the format, Broadcast Wave time reference and Pro Tools regions");
+    AddCommonOptions(*info, invocation);
+
+    CLI::App* set = app.add_subcommand(
+        "set", "Rewrite the format fields in place; fields not given are written back as the file holds them and "
+               "the average byte rate is recomputed");
+    AddNumberOption(*set, "--rate", invocation.sampleRate, "New sample rate in Hz");
+    AddNumberOption(*set, "--channels", invocation.channels, "New number of channels");
+    AddNumberOption(*set, "--bits", invocation.bitsPerSample, "New bits per sample");
+    AddNumberOption(*set, "--block-align", invocation.blockAlign, "New block alignment (bytes per frame, all channels)");
+    AddNumberOption(*set, "--bytes-per-sample", invocation.bytesPerSample,
+                    "Block alignment as N times the channel count after the change");
+    set->get_option("--block-align")->excludes("--bytes-per-sample");
+    set->add_flag("--dry-run", invocation.dryRun, "Report what would be written; open nothing for writing");
+    set->add_flag("--clear-readonly", invocation.clearReadOnly,
+                  "Clear the read-only mark of write-protected files without asking");
+    AddCommonOptions(*set, invocation);
+
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::ParseError& e) {
+        const int status = app.exit(e, out, err);
+        return {std::nullopt, status == 0 ? ExitSuccess : ExitUsage};
+    }
+
+    invocation.command = set->parsed() ? CliInvocation::Command::Set : CliInvocation::Command::Info;
+    if (invocation.bytesPerSample && invocation.channels) {
+        const unsigned align = unsigned{*invocation.bytesPerSample} * unsigned{*invocation.channels};
+        if (align > std::numeric_limits<std::uint16_t>::max()) {
+            err << ToolName << ": --bytes-per-sample " << *invocation.bytesPerSample << " times --channels "
+                << *invocation.channels << " is " << align << ", above the largest block alignment (65535)\n";
+            return {std::nullopt, ExitUsage};
+        }
+    }
+    return {std::move(invocation), ExitSuccess};
+}

@@ -1,0 +1,59 @@
+#include "FileReport.h"
+
+#include <filesystem>
+#include <system_error>
+
+nlohmann::ordered_json FormatToJson(const WaveFormat& format)
+{
+    return {
+        {"channels", format.channels},
+        {"sampleRate", format.sampleRate},
+        {"avgBytesPerSec", format.avgBytesPerSec},
+        {"blockAlign", format.blockAlign},
+        {"bitsPerSample", format.bitsPerSample},
+    };
+}
+
+std::string FormatToText(const WaveFormat& format)
+{
+    return std::to_string(format.sampleRate) + " Hz, " + std::to_string(format.channels) + " ch, " +
+           std::to_string(format.bitsPerSample) + " bit, align " + std::to_string(format.blockAlign) + ", " +
+           std::to_string(format.avgBytesPerSec) + " B/s";
+}
+
+std::string NoFormatChunkText(const std::string& path)
+{
+    return "no complete \"fmt \" chunk in " + path;
+}
+
+std::string DescribeFailure(const std::string& path, const std::vector<std::string>& messages,
+                            OpenFailureCause cause, const std::string& fallback)
+{
+    std::string text;
+    for (const std::string& message : messages) {
+        text += (text.empty() ? "" : "; ") + message;
+    }
+    // Only a failed file gets looked at again, so this costs nothing on success.
+    std::error_code error;
+    const auto type = std::filesystem::status(path, error).type();
+    std::string reason;
+    if (type == std::filesystem::file_type::not_found) {
+        reason = CauseText(OpenFailureCause::FileNotFound, path);
+    } else if (type == std::filesystem::file_type::directory) {
+        reason = path + " is a folder: -r searches folders for .wav files";
+    } else if (!error && type != std::filesystem::file_type::regular) {
+        reason = path + " is not a regular file";
+    } else if (cause != OpenFailureCause::None) {
+        reason = CauseText(cause, path);
+    }
+    if (text.empty()) {
+        return reason.empty() ? fallback : reason;
+    }
+    if (reason.empty() || text.find(reason) != std::string::npos) {
+        return text;
+    }
+    if (reason.back() == '.') {
+        reason.pop_back();
+    }
+    return text + " (" + reason + ")";
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "wave/WaveFormat.h"
+
+#include "platform/OpenFailureCause.h"
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <vector>
+
+// The format fields that set writes, as a JSON object.
+nlohmann::ordered_json FormatToJson(const WaveFormat& format);
+
+// The same fields on one line: "48000 Hz, 2 ch, 16 bit, align 4, 192000 B/s".
+std::string FormatToText(const WaveFormat& format);
+
+// Why a file could not be read or written: the engine's messages and the
+// sentence for its failure cause, and what the path is when it is no file at
+// all. fallback is used when nothing else explains it.
+std::string DescribeFailure(const std::string& path, const std::vector<std::string>& messages,
+                            OpenFailureCause cause, const std::string& fallback);
+
+// The text for a file in which no whole "fmt " chunk was found.
+std::string NoFormatChunkText(const std::string& path);

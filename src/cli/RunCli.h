@@ -1,0 +1,21 @@
+#pragma once
+
+#include <chrono>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// Where the tool reads and writes, and what they are connected to.
+struct CliEnvironment {
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+    bool inputIsTerminal = false;  // the write-protect question may be asked
+    bool errorIsTerminal = false;  // a progress line may be shown
+    // How long a batch runs before the progress line appears.
+    std::chrono::milliseconds progressDelay{500};
+};
+
+// Runs quelbrook-cli with the arguments that follow the program name and
+// returns its exit status.
+int RunCli(const std::vector<std::string>& args, const CliEnvironment& environment);
