@@ -1,0 +1,15 @@
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+// The widgets need an application object for their whole run. Test discovery
+// runs this program without the test's environment, so fall back to the
+// offscreen platform rather than failing where there is no display.
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
