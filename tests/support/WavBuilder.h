@@ -259,8 +259,16 @@ inline void WriteFile(const std::string& path, const Bytes& bytes)
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-inline Bytes ReadFile(const std::string& path)
+inline Bytes ReadFile(const std::string& path, std::uint64_t offset = 0, std::size_t count = SIZE_MAX)
 {
+    if (offset != 0 || count != SIZE_MAX) {
+        std::ifstream in(path, std::ios::binary);
+        in.seekg(static_cast<std::streamoff>(offset));
+        Bytes b(count);
+        in.read(reinterpret_cast<char*>(b.data()), static_cast<std::streamsize>(count));
+        b.resize(static_cast<std::size_t>(in.gcount()));
+        return b;
+    }
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
