@@ -34,15 +34,18 @@ CLI::Validator WholeNumber(std::uint64_t max)
             }
             return {};
         },
-        "UINT " + range);
+        "");
 }
 
 template <typename T>
-void AddNumberOption(CLI::App& command, const std::string& name, std::optional<T>& target,
-                     const std::string& help)
+void AddNumberOption(CLI::App& command, const std::string& name, const std::string& typeName,
+                     std::optional<T>& target, const std::string& help)
 {
-    command.add_option_function<T>(name, [&target](const T& value) { target = value; }, help)
-        ->transform(WholeNumber(std::numeric_limits<T>::max()));
+    constexpr T max = std::numeric_limits<T>::max();
+    command.add_option_function<T>(name, [&target](const T& value) { target = value; },
+                                   help + " (1 to " + std::to_string(max) + ")")
+        ->type_name(typeName)
+        ->transform(WholeNumber(max));
 }
 
 void AddCommonOptions(CLI::App& command, CliInvocation& invocation)
@@ -62,25 +65,32 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
                  ToolName};
     app.set_version_flag("--version", std::string(ToolName) + " " + QUELBROOK_VERSION);
     app.require_subcommand(1);
-    app.footer("Exit status: 0 when every file succeeded, 1 when a file failed or was skipped, 2 for a usage error.");
+    app.footer("Exit status: 0 when every file succeeded, 1 when a file failed or was skipped, 2 for a usage error.\n");
 
     CLI::App* info = app.add_subcommand("info", "Show the format, Broadcast Wave time reference and Pro Tools regions");
     AddCommonOptions(*info, invocation);
 
     CLI::App* set = app.add_subcommand(
-        "set", "Rewrite the format fields in place; fields not given are written back as the file holds them and "
-               "the average byte rate is recomputed");
-    AddNumberOption(*set, "--rate", invocation.sampleRate, "New sample rate in Hz");
-    AddNumberOption(*set, "--channels", invocation.channels, "New number of channels");
-    AddNumberOption(*set, "--bits", invocation.bitsPerSample, "New bits per sample");
-    AddNumberOption(*set, "--block-align", invocation.blockAlign, "New block alignment (bytes per frame, all channels)");
-    AddNumberOption(*set, "--bytes-per-sample", invocation.bytesPerSample,
+        "set", "Rewrite the format fields in place (fields not given are kept) and recompute the average byte rate");
+    AddNumberOption(*set, "--rate", "HZ", invocation.sampleRate, "New sample rate in Hz");
+    AddNumberOption(*set, "--channels", "N", invocation.channels, "New number of channels");
+    AddNumberOption(*set, "--bits", "N", invocation.bitsPerSample, "New bits per sample");
+    AddNumberOption(*set, "--block-align", "N", invocation.blockAlign, "New block alignment (bytes per frame, all channels)");
+    AddNumberOption(*set, "--bytes-per-sample", "N", invocation.bytesPerSample,
                     "Block alignment as N times the channel count after the change");
     set->get_option("--block-align")->excludes("--bytes-per-sample");
     set->add_flag("--dry-run", invocation.dryRun, "Report what would be written; open nothing for writing");
     set->add_flag("--clear-readonly", invocation.clearReadOnly,
                   "Clear the read-only mark of write-protected files without asking");
     AddCommonOptions(*set, invocation);
+
+    // CLI11 would only say that a command is required.
+    if (!args.empty() && !args.front().empty() && args.front().front() != '-' && args.front() != "info" &&
+        args.front() != "set") {
+        err << ToolName << ": unknown command \"" << args.front() << "\" (the commands are info and set)\n"
+            << "Run with --help for more information.\n";
+        return {std::nullopt, ExitUsage};
+    }
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

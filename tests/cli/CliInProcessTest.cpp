@@ -1,0 +1,76 @@
+// What needs a terminal: the write-protect question and the progress line,
+// driven through the tool's entry point with terminal-like streams.
+#include "CliTestSupport.h"
+
+#include "cli/RunCli.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <sstream>
+
+using namespace testwav;
+
+namespace {
+
+struct Session {
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+
+    int Run(const std::vector<std::string>& args, bool inputIsTerminal, bool errorIsTerminal)
+    {
+        const CliEnvironment environment{in, out, err, inputIsTerminal, errorIsTerminal,
+                                         std::chrono::milliseconds(0)};
+        return RunCli(args, environment);
+    }
+};
+
+TEST(CliTerminal, WriteProtectQuestionIsAskedForEachReadOnlyFile)
+{
+    TempDir dir;
+    const Bytes original = clitest::SimpleWave();
+    for (const char* name : {"one.wav", "two.wav"}) {
+        WriteFile(dir / name, original);
+        ASSERT_EQ(chmod((dir / name).c_str(), 0444), 0);
+    }
+
+    Session session;
+    session.in.str("y\nn\n");
+    const int status = session.Run({"set", "--json", "--rate", "48000", dir / "one.wav", dir / "two.wav"}, true,
+                                   false);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(session.err.str().find(dir / "one.wav" + " is write protected"), std::string::npos);
+    EXPECT_NE(session.err.str().find(dir / "two.wav" + " is write protected"), std::string::npos);
+    const auto report = nlohmann::json::parse(session.out.str());
+    EXPECT_EQ(report[0]["status"], "changed");
+    EXPECT_EQ(report[1]["status"], "skipped");
+    EXPECT_EQ(ReadFile(dir / "one.wav"), clitest::SimpleWave({1, 2, 48000, 192000, 4, 16}));
+    EXPECT_EQ(ReadFile(dir / "two.wav"), original);
+
+    // No answer at all (end of input) is No.
+    Session silent;
+    EXPECT_EQ(silent.Run({"set", "--rate", "48000", dir / "two.wav"}, true, false), 1);
+    EXPECT_EQ(ReadFile(dir / "two.wav"), original);
+}
+
+TEST(CliTerminal, ProgressLineOnlyOnATerminalAndWipedAtTheEnd)
+{
+    TempDir dir;
+    WriteFile(dir / "a.wav", clitest::SimpleWave());
+    WriteFile(dir / "b.wav", clitest::SimpleWave());
+
+    Session terminal;
+    EXPECT_EQ(terminal.Run({"info", "--json", dir / "a.wav", dir / "b.wav"}, false, true), 0);
+    const std::string shown = terminal.err.str();
+    EXPECT_NE(shown.find("1 file"), std::string::npos) << shown;
+    EXPECT_EQ(shown.substr(shown.size() - 4), "\r\033[K");
+    EXPECT_EQ(nlohmann::json::parse(terminal.out.str()).size(), 2u);
+
+    Session redirected;
+    EXPECT_EQ(redirected.Run({"info", dir / "a.wav", dir / "b.wav"}, false, false), 0);
+    EXPECT_TRUE(redirected.err.str().empty());
+}
+
+}  // namespace
