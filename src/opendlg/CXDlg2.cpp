@@ -1,0 +1,338 @@
+#include "opendlg/CXDlg2.h"
+
+#include "controls/CReportListCtrl.h"
+#include "opendlg/FolderOfPath.h"
+#include "platform/CProfileFile.h"
+#include "platform/CUserPrompt.h"
+#include "platform/Cp1252.h"
+#include "timecode/CTimecode.h"
+#include "wave/RegionPreview.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QRadioButton>
+#include <QShowEvent>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+const QString kWavFilter = QStringLiteral("WAV files (*.wav)");
+const QString kAllFilesFilter = QStringLiteral("All Files (*.*)");
+constexpr const char* kShowTimeStamps = "ShowTimeStamps";
+constexpr int kRecentFolders = 9;
+constexpr int kNameColumnWidth = 184;
+constexpr int kTimeColumnWidth = 110;
+constexpr Qt::Alignment kColumnFormat = Qt::AlignHCenter;
+
+std::string RecentFolderKey(int n)
+{
+    return "Folder" + std::to_string(n);
+}
+
+QString Timecode(std::uint32_t samples, std::uint32_t sampleRate)
+{
+    return QString::fromStdString(PreviewTimecode(samples, sampleRate));
+}
+
+} // namespace
+
+CXDlg2::CXDlg2(CProfileFile& profileFile, CUserPrompt& userPrompt, QWidget* parent)
+    : QFileDialog(parent), profile(profileFile), prompt(userPrompt)
+{
+    // Qt's own dialog rather than the desktop's, so that the panel can be part of it.
+    setOption(QFileDialog::DontUseNativeDialog, true);
+    setAcceptMode(QFileDialog::AcceptOpen);
+    setFileMode(QFileDialog::ExistingFiles);
+    setDefaultSuffix(QStringLiteral("wav"));
+    setNameFilters({kWavFilter, kAllFilesFilter});
+    setSizeGripEnabled(true);
+    BuildPanel();
+
+    connect(this, &QFileDialog::currentChanged, this, &CXDlg2::OnHighlightChange);
+    if (const auto* files = findChild<QAbstractItemView*>(QStringLiteral("listView")); files && files->selectionModel())
+        connect(files->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CXDlg2::OnHighlightChange);
+    connect(this, &QFileDialog::filesSelected, this, &CXDlg2::OnFilesAccepted);
+    // Queued: the dialog sets its own pattern for the new file type first.
+    if (const auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+        connect(types, &QComboBox::currentIndexChanged, this, &CXDlg2::ApplyFileTypeFilter, Qt::QueuedConnection);
+}
+
+void CXDlg2::BuildPanel()
+{
+    auto* recentLabel = new QLabel(QStringLiteral("MRU folders:"), this);
+    recentFolderBox = new QComboBox(this);
+    recentFolderBox->setObjectName(QStringLiteral("recentFolderBox"));
+    recentFolderBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    recentFolderBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    recentFolderBox->setMinimumContentsLength(20);
+    recentFolderBox->setMaxVisibleItems(kRecentFolders);
+    recentLabel->setBuddy(recentFolderBox);
+
+    auto* regionLabel = new QLabel(QStringLiteral("Pro Tools region definitions:"), this);
+    regionsRadio = new QRadioButton(QStringLiteral("Regions"), this);
+    regionsRadio->setObjectName(QStringLiteral("regionsRadio"));
+    timeStampsRadio = new QRadioButton(QStringLiteral("Time Stamps"), this);
+    timeStampsRadio->setObjectName(QStringLiteral("timeStampsRadio"));
+
+    previewList = new CReportListCtrl(this);
+    previewList->setObjectName(QStringLiteral("previewList"));
+    previewList->setFixedHeight(fontMetrics().height() * 8);
+    previewList->InsertColumn(0, kColumnFormat, kNameColumnWidth, QStringLiteral("Region Name"));
+    previewList->InsertColumn(1, kColumnFormat, kTimeColumnWidth, QStringLiteral("Start"));
+    previewList->InsertColumn(2, kColumnFormat, kTimeColumnWidth, QStringLiteral("End"));
+    previewList->SetHighlightMode(CReportListCtrl::HighlightRow);
+    previewList->EnableColumnDrag(1);
+
+    auto* timeStampFrame = new QFrame(this);
+    timeStampFrame->setObjectName(QStringLiteral("timeStampFrame"));
+    timeStampFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto* timeStampLabel = new QLabel(QStringLiteral("BWF Time Stamp:"), this);
+    timeStampLabel->setObjectName(QStringLiteral("timeStampLabel"));
+    // The label's box starts at the other labels' left edge; its text keeps
+    // clear of the frame's border.
+    timeStampLabel->setIndent(timeStampFrame->frameWidth() + 3);
+    timeStampText = new QLabel(this);
+    timeStampText->setObjectName(QStringLiteral("timeStampText"));
+    timeStampText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    connect(regionsRadio, &QRadioButton::clicked, this, &CXDlg2::OnRegionsMode);
+    connect(timeStampsRadio, &QRadioButton::clicked, this, &CXDlg2::OnTimeStampsMode);
+    connect(recentFolderBox, &QComboBox::activated, this, &CXDlg2::OnRecentFolderPicked);
+
+    // Qt's dialog lays its controls out in a grid: the places bar (sidebar)
+    // shares a splitter with the file list. Everything moves one column to the
+    // right, the sidebar takes the new left column down to the bottom of the
+    // time-stamp frame, and the panel's rows go below the file-type row, so
+    // that the labels line up with the file-type label, the recent-folder box
+    // with the file-type box and the preview with the file list.
+    auto* grid = qobject_cast<QGridLayout*>(layout());
+    if (grid == nullptr)
+        return;
+    struct Placed {
+        QLayoutItem* item;
+        int row, column, rowSpan, columnSpan;
+    };
+    std::vector<Placed> placed;
+    for (int i = grid->count() - 1; i >= 0; --i) {
+        Placed p{nullptr, 0, 0, 0, 0};
+        grid->getItemPosition(i, &p.row, &p.column, &p.rowSpan, &p.columnSpan);
+        p.item = grid->takeAt(i);
+        placed.push_back(p);
+    }
+    int firstPanelRow = 0;
+    for (const Placed& p : placed) {
+        grid->addItem(p.item, p.row, p.column + 1, p.rowSpan, p.columnSpan, p.item->alignment());
+        firstPanelRow = std::max(firstPanelRow, p.row + p.rowSpan);
+    }
+    const int listRow = 1;
+    const int lastColumns = 3;
+
+    grid->addWidget(recentLabel, firstPanelRow, 1);
+    grid->addWidget(recentFolderBox, firstPanelRow, 2);
+
+    auto* modeRow = new QHBoxLayout;
+    modeRow->addWidget(regionLabel);
+    modeRow->addSpacing(fontMetrics().averageCharWidth() * 4);
+    modeRow->addWidget(regionsRadio);
+    modeRow->addWidget(timeStampsRadio);
+    modeRow->addStretch(1);
+    grid->addLayout(modeRow, firstPanelRow + 1, 1, 1, lastColumns);
+
+    grid->addWidget(previewList, firstPanelRow + 2, 1, 1, lastColumns);
+
+    auto* timeStampRow = new QHBoxLayout;
+    const int inset = timeStampFrame->frameWidth() + 2;
+    timeStampRow->setContentsMargins(0, inset, inset, inset);
+    timeStampRow->addWidget(timeStampLabel);
+    timeStampRow->addSpacing(fontMetrics().averageCharWidth() * 2);
+    timeStampRow->addWidget(timeStampText, 1);
+    grid->addWidget(timeStampFrame, firstPanelRow + 3, 1, 1, lastColumns);
+    grid->addLayout(timeStampRow, firstPanelRow + 3, 1, 1, lastColumns);
+
+    if (auto* sidebar = findChild<QWidget*>(QStringLiteral("sidebar"))) {
+        sidebar->setParent(this);
+        grid->addWidget(sidebar, listRow, 0, firstPanelRow + 4 - listRow, 1);
+    }
+    grid->setRowStretch(listRow, 1);
+    // The labels were created last; keep them above the frame they sit in.
+    timeStampLabel->raise();
+    timeStampText->raise();
+}
+
+void CXDlg2::SetOkButtonText(const QString& text)
+{
+    okButtonText = text;
+    hasOkButtonText = true;
+}
+
+int CXDlg2::RunModal()
+{
+    return exec() == QDialog::Accepted ? 1 : 2;
+}
+
+QStringList CXDlg2::ChosenPaths() const
+{
+    return selectedFiles();
+}
+
+void CXDlg2::showEvent(QShowEvent* event)
+{
+    QFileDialog::showEvent(event);
+    if (!ready) {
+        ready = true;
+        OnDialogReady();
+    }
+}
+
+void CXDlg2::OnDialogReady()
+{
+    showTimeStamps = profile.GetInt(recentFolderSection, kShowTimeStamps, 0);
+    if (showTimeStamps != 0) {
+        timeStampsRadio->setChecked(true);
+        OnTimeStampsMode();
+    } else {
+        regionsRadio->setChecked(true);
+        OnRegionsMode();
+    }
+    LoadRecentFolders();
+    highlightedPath.clear();
+    highlightReported = false;
+    if (hasOkButtonText)
+        setLabelText(QFileDialog::Accept, okButtonText);
+}
+
+QString CXDlg2::HighlightedFile() const
+{
+    // Folders among the selection do not count; several files give no single path.
+    QString file;
+    for (const QString& path : selectedFiles()) {
+        if (!QFileInfo(path).isFile())
+            continue;
+        if (!file.isEmpty())
+            return {};
+        file = path;
+    }
+    return file;
+}
+
+void CXDlg2::OnHighlightChange()
+{
+    const QString path = HighlightedFile();
+    // One click reports both a new current item and a new selection.
+    if (highlightReported && path == highlightedPath)
+        return;
+    highlightReported = true;
+    highlightedPath = path;
+    previewList->DeleteAllItems();
+    if (!path.isEmpty() && !path.endsWith(QStringLiteral("wav"), Qt::CaseInsensitive))
+        return;
+    RefreshPreview(path);
+}
+
+void CXDlg2::OnRegionsMode()
+{
+    showTimeStamps = 0;
+    profile.WriteInt(recentFolderSection, kShowTimeStamps, 0);
+    previewList->SetColumn(0, kColumnFormat, kNameColumnWidth, QStringLiteral("Region Name"));
+    previewList->SetColumn(1, kColumnFormat, kTimeColumnWidth, QStringLiteral("Start"));
+    previewList->SetColumn(2, kColumnFormat, kTimeColumnWidth, QStringLiteral("End"));
+    RefreshPreview(highlightedPath);
+}
+
+void CXDlg2::OnTimeStampsMode()
+{
+    showTimeStamps = 1;
+    profile.WriteInt(recentFolderSection, kShowTimeStamps, 1);
+    previewList->SetColumn(1, kColumnFormat, kTimeColumnWidth, QStringLiteral("Orig TS"));
+    previewList->SetColumn(2, kColumnFormat, kTimeColumnWidth, QStringLiteral("User TS"));
+    RefreshPreview(highlightedPath);
+}
+
+void CXDlg2::RefreshPreview(const QString& path)
+{
+    previewList->SetRedraw(false);
+    previewList->DeleteAllItems();
+    if (!path.isEmpty()) {
+        const RegionPreview preview = ReadRegionPreview(QFile::encodeName(path).toStdString(), prompt);
+        const bool timeStamps = showTimeStamps != 0;
+        int row = 0;
+        for (const RegionRecord& region : preview.regions) {
+            previewList->InsertItem(row, QString::fromStdString(Cp1252ToUtf8(region.name)), row);
+            previewList->SetItemText(row, 1, Timecode(timeStamps ? region.origTs : region.start, preview.sampleRate));
+            previewList->SetItemText(row, 2, Timecode(timeStamps ? region.userTs : region.end, preview.sampleRate));
+            ++row;
+        }
+        if (preview.timeStampValid)
+            timeStampText->setText(preview.bextTimeReference != 0
+                                       ? Timecode(preview.bextTimeReference, preview.sampleRate)
+                                       : QStringLiteral("(None)"));
+    }
+    previewList->SetRedraw(true);
+}
+
+void CXDlg2::OnRecentFolderPicked(int index)
+{
+    const QString folder = recentFolderBox->itemText(index);
+    if (QFileInfo(folder).isDir())
+        setDirectory(folder);
+    else
+        prompt.ShowMessage(folder.toStdString() + "\nThis folder could not be found.");
+}
+
+void CXDlg2::OnFilesAccepted(const QStringList& files)
+{
+    if (!files.isEmpty())
+        AddRecentFolder(QString::fromStdString(StoredFolderOfPath(files.first().toStdString())));
+}
+
+void CXDlg2::LoadRecentFolders()
+{
+    recentFolderBox->clear();
+    for (int n = 1; n <= kRecentFolders; ++n) {
+        const std::string folder = profile.GetString(recentFolderSection, RecentFolderKey(n));
+        if (!folder.empty())
+            recentFolderBox->addItem(QString::fromStdString(folder));
+    }
+    recentFolderBox->setCurrentIndex(recentFolderBox->count() > 0 ? 0 : -1);
+}
+
+void CXDlg2::AddRecentFolder(const QString& folder)
+{
+    if (folder.isEmpty())
+        return;
+    // The same folder in another letter case is replaced by the new spelling.
+    const int found = recentFolderBox->findText(folder, Qt::MatchFixedString);
+    if (found >= 0)
+        recentFolderBox->removeItem(found);
+    recentFolderBox->insertItem(0, folder);
+    recentFolderBox->setCurrentIndex(0);
+
+    const int count = std::min(recentFolderBox->count(), kRecentFolders);
+    for (int n = count; n >= 1; --n)
+        profile.WriteString(recentFolderSection, RecentFolderKey(n), recentFolderBox->itemText(n - 1).toStdString());
+    // Entries above the new length were all shown in the box, so they are now
+    // stored lower down; left in place they would show up twice next time.
+    for (int n = count + 1; n <= kRecentFolders; ++n)
+        if (!profile.GetString(recentFolderSection, RecentFolderKey(n)).empty())
+            profile.WriteString(recentFolderSection, RecentFolderKey(n), {});
+}
+
+void CXDlg2::ApplyFileTypeFilter()
+{
+    // "*.*" is the familiar name for every file, but as a pattern it would
+    // leave out names without a dot.
+    if (selectedNameFilter() != kAllFilesFilter)
+        return;
+    if (auto* files = findChild<QFileSystemModel*>())
+        files->setNameFilters({QStringLiteral("*")});
+}
