@@ -1,0 +1,49 @@
+#include "app/CAboutDlg.h"
+
+#include "app/CDialogUnits.h"
+#include "controls/CUrlLabel.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+
+CAboutDlg::CAboutDlg(CUserPrompt& prompt, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("About Quelbrook"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    const CDialogUnits units(font());
+    setFixedSize(units.Size(235, 82));
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("appIcon"));
+    const QRect iconRect = units.Rect(11, 17, 20, 20);
+    icon->setGeometry(QRect(iconRect.topLeft(), QSize(32, 32)));
+    icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+
+    auto* version = new QLabel(QStringLiteral("Quelbrook Version 1.3.1"), this);
+    version->setObjectName(QStringLiteral("versionText"));
+    version->setTextFormat(Qt::PlainText);
+    version->setGeometry(units.Rect(43, 10, 119, 8));
+
+    auto* notice = new QLabel(QStringLiteral("Copyright (C) 2024 the Quelbrook authors"), this);
+    notice->setTextFormat(Qt::PlainText);
+    notice->setGeometry(units.Rect(43, 41, 160, 8));
+
+    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setGeometry(units.Rect(178, 7, 50, 16));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* webLink = new CUrlLabel(prompt, QStringLiteral("The Quelbrook project"), this);
+    webLink->setObjectName(QStringLiteral("webLink"));
+    webLink->setGeometry(units.Rect(43, 31, 115, 8));
+    webLink->SetUrl(QString::fromLatin1(WebAddress));
+
+    auto* mailLink = new CUrlLabel(prompt, QStringLiteral("Email: ") + QString::fromLatin1(MailAddress), this);
+    mailLink->setObjectName(QStringLiteral("mailLink"));
+    mailLink->setGeometry(units.Rect(44, 59, 140, 8));
+    mailLink->SetUrl(QStringLiteral("mailto:") + QString::fromLatin1(MailAddress));
+
+    okButton->setFocus();
+}

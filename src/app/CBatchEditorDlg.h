@@ -1,0 +1,94 @@
+#pragma once
+
+#include "controls/CThemeHelper.h"
+#include "wave/CWaveFile.h"
+#include "wave/HeaderChangeRequest.h"
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+class CHoverBitmapButton;
+class CInvListBox;
+class CMessageBoxPrompt;
+class CPathLabel;
+class CProfileFile;
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+
+// The main window: the list of chosen WAV files, the format of one of them in
+// four selectors with their change flags, and the Change command that rewrites
+// the flagged fields of every listed file.
+class CBatchEditorDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    // Runs the open dialog from startFolder: the chosen paths, or nothing
+    // when it was cancelled.
+    using OpenDialogRunner = std::function<std::optional<QStringList>(const QString& startFolder)>;
+
+    static const QString PromptText;
+    static const QString ChangeConfirmation;
+
+    CBatchEditorDlg(CProfileFile& profile, CMessageBoxPrompt& prompt, QWidget* parent = nullptr);
+    ~CBatchEditorDlg() override;
+
+    // Replaces the open dialog (tests answer it in advance).
+    void SetOpenDialogRunner(OpenDialogRunner runner);
+
+    const QString& CurrentPath() const { return currentPath; }
+
+public slots:
+    // Only the Quit command and the close box end the window.
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    enum Row { RateRow, ChannelsRow, ResolutionRow, BytesRow, RowCount };
+
+    void CreateControls();
+    void FillSelectors();
+    void HandleOpen();
+    void HandleChange();
+    void HandleQuit();
+    void HandleFileSelected();
+    void HandleToggleFlag(Row row);
+    void HandleClearAll();
+    void HandleSetAll();
+    void SetAllFlags(bool on);
+    void ShowCurrentFile();
+    void RemoveDuplicateEntries();
+    void UpdateChangeButton();
+    HeaderChangeRequest BuildChangeRequest() const;
+    void ShowAbout();
+
+    CProfileFile& profile;
+    CMessageBoxPrompt& prompt;
+    OpenDialogRunner openDialogRunner;
+
+    QString currentPath;
+    bool fileLoaded = false;
+    bool quitRequested = false;
+    bool changing = false;
+    CThemeHelper themeHelper;
+    CWaveFile wave;
+    std::array<bool, RowCount> changeFlags{};
+
+    CPathLabel* pathStatic = nullptr;
+    std::array<QComboBox*, RowCount> selectors{};
+    std::array<QCheckBox*, RowCount> checks{};
+    QPushButton* changeButton = nullptr;
+    QPushButton* openButton = nullptr;
+    CInvListBox* fileList = nullptr;
+    CHoverBitmapButton* clearAllButton = nullptr;
+    CHoverBitmapButton* setAllButton = nullptr;
+};

@@ -1,0 +1,40 @@
+#include "app/CMessageBoxPrompt.h"
+
+#include "app/CWriteProtectDlg.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+
+CMessageBoxPrompt::CMessageBoxPrompt(QWidget* ownerWindow)
+    : owner(ownerWindow)
+{
+}
+
+void CMessageBoxPrompt::SetOwner(QWidget* newOwner)
+{
+    owner = newOwner;
+}
+
+void CMessageBoxPrompt::ShowMessage(const std::string& text)
+{
+    QMessageBox::warning(owner, ApplicationName(), QString::fromStdString(text), QMessageBox::Ok);
+}
+
+bool CMessageBoxPrompt::AskClearReadOnly(const std::string& path)
+{
+    CWriteProtectDlg dialog(QFile::decodeName(path.c_str()), owner);
+    return dialog.exec() == CWriteProtectDlg::Yes;
+}
+
+bool CMessageBoxPrompt::AskYesNo(const QString& text)
+{
+    return QMessageBox::warning(owner, ApplicationName(), text, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+QString CMessageBoxPrompt::ApplicationName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/CUserPrompt.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+// The desktop program's answers to the engine: message boxes with the warning
+// icon and the program's name as caption, and the write-protect dialog.
+// The questions are virtual so that tests can answer them in advance.
+class CMessageBoxPrompt : public CUserPrompt {
+public:
+    explicit CMessageBoxPrompt(QWidget* owner = nullptr);
+
+    // The window that owns the message boxes (the main window once it exists).
+    void SetOwner(QWidget* owner);
+
+    void ShowMessage(const std::string& text) override;
+    bool AskClearReadOnly(const std::string& path) override;
+
+    // A Yes/No question with the warning icon; true for Yes.
+    virtual bool AskYesNo(const QString& text);
+
+    // The executable's file name without folder and extension.
+    static QString ApplicationName();
+
+private:
+    QPointer<QWidget> owner;
+};

@@ -1,0 +1,8 @@
+#include "app/CBatchEditorApp.h"
+
+int main(int argc, char** argv)
+{
+    CBatchEditorApp app(argc, argv);
+    app.StartUp();
+    return 0;
+}
