@@ -240,9 +240,9 @@ bool CProfileFile::WriteString(std::string_view section, std::string_view key, s
 
     // A profile that is a link keeps being one: the file it points to is replaced.
     std::error_code ec;
-    const std::filesystem::path target =
-        std::filesystem::is_symlink(path, ec) ? std::filesystem::weakly_canonical(path, ec) : path;
-    if (ec)
+    const bool link = std::filesystem::is_symlink(path, ec);
+    const std::filesystem::path target = link ? std::filesystem::weakly_canonical(path, ec) : path;
+    if (link && ec)
         return false;
 
     std::string content;
