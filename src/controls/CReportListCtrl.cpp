@@ -162,10 +162,10 @@ public:
 };
 
 CReportListCtrl::CReportListCtrl(QWidget* parent)
-    : QTreeView(parent), model(new Model(this)), dragHeader(new CDragHeaderCtrl(this))
+    : QTreeView(parent), table(new Model(this)), dragHeader(new CDragHeaderCtrl(this))
 {
     setHeader(dragHeader);
-    setModel(model);
+    setModel(table);
     dragHeader->SetMoveHandler([this](int from, int to) { MoveColumn(from, to); });
     setRootIsDecorated(false);
     setItemsExpandable(false);
@@ -198,12 +198,12 @@ int CReportListCtrl::InsertColumn(int column, Qt::Alignment format, int width, c
 {
     // A new column changes the shape of the table, which the views must see
     // even while redrawing is held back.
-    const bool quiet = model->quiet;
-    model->SetQuiet(false);
+    const bool quiet = table->quiet;
+    table->SetQuiet(false);
     column = std::clamp(column, 0, ColumnCount());
-    model->InsertColumn(column, {format, text});
+    table->InsertColumn(column, {format, text});
     dragHeader->resizeSection(column, width);
-    model->SetQuiet(quiet);
+    table->SetQuiet(quiet);
     return column;
 }
 
@@ -211,63 +211,63 @@ void CReportListCtrl::SetColumn(int column, Qt::Alignment format, int width, con
 {
     if (column < 0 || column >= ColumnCount())
         return;
-    model->SetColumn(column, {format, text});
+    table->SetColumn(column, {format, text});
     dragHeader->resizeSection(column, width);
 }
 
 int CReportListCtrl::ColumnCount() const
 {
-    return ToInt(model->columns.size());
+    return ToInt(table->columns.size());
 }
 
 QString CReportListCtrl::ColumnText(int column) const
 {
-    return column >= 0 && column < ColumnCount() ? model->columns[ToIndex(column)].text : QString();
+    return column >= 0 && column < ColumnCount() ? table->columns[ToIndex(column)].text : QString();
 }
 
 Qt::Alignment CReportListCtrl::ColumnFormat(int column) const
 {
-    return column >= 0 && column < ColumnCount() ? model->columns[ToIndex(column)].format : Qt::Alignment();
+    return column >= 0 && column < ColumnCount() ? table->columns[ToIndex(column)].format : Qt::Alignment();
 }
 
 int CReportListCtrl::InsertItem(int row, const QString& text, qintptr value)
 {
     row = std::clamp(row, 0, ItemCount());
-    model->InsertRow(row, text, value);
+    table->InsertRow(row, text, value);
     return row;
 }
 
 void CReportListCtrl::SetItemText(int row, int column, const QString& text)
 {
     if (row >= 0 && row < ItemCount() && column >= 0 && column < ColumnCount())
-        model->SetText(row, column, text);
+        table->SetText(row, column, text);
 }
 
 void CReportListCtrl::DeleteAllItems()
 {
-    model->Clear();
+    table->Clear();
 }
 
 int CReportListCtrl::ItemCount() const
 {
-    return ToInt(model->rows.size());
+    return ToInt(table->rows.size());
 }
 
 QString CReportListCtrl::ItemText(int row, int column) const
 {
     if (row < 0 || row >= ItemCount() || column < 0 || column >= ColumnCount())
         return {};
-    return model->rows[ToIndex(row)].texts[ToIndex(column)];
+    return table->rows[ToIndex(row)].texts[ToIndex(column)];
 }
 
 qintptr CReportListCtrl::ItemData(int row) const
 {
-    return row >= 0 && row < ItemCount() ? model->rows[ToIndex(row)].data : 0;
+    return row >= 0 && row < ItemCount() ? table->rows[ToIndex(row)].data : 0;
 }
 
 void CReportListCtrl::SetRedraw(bool redraw)
 {
-    model->SetQuiet(!redraw);
+    table->SetQuiet(!redraw);
 }
 
 void CReportListCtrl::MoveColumn(int from, int to)
@@ -279,7 +279,7 @@ void CReportListCtrl::MoveColumn(int from, int to)
     for (int i = 0; i < count; ++i)
         widths.push_back(columnWidth(i));
     MoveElement(widths, from, to);
-    model->MoveColumn(from, to);
+    table->MoveColumn(from, to);
     for (int i = 0; i < count; ++i)
         dragHeader->resizeSection(i, widths[ToIndex(i)]);
     viewport()->update();
@@ -287,7 +287,7 @@ void CReportListCtrl::MoveColumn(int from, int to)
 
 QRect CReportListCtrl::RowHighlightRect(int row) const
 {
-    const QRect cell = visualRect(model->index(row, 0));
+    const QRect cell = visualRect(table->index(row, 0));
     return QRect(QPoint(columnViewportPosition(0), cell.top()), QPoint(viewport()->width() - 1, cell.bottom()));
 }
 

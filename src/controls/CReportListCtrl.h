@@ -63,7 +63,7 @@ private:
     void UpdateFocusRows();
     QRect RowHighlightRect(int row) const;
 
-    Model* model = nullptr;             // owned as a child object
+    Model* table = nullptr;                 // owned as a child object
     CDragHeaderCtrl* dragHeader = nullptr;  // owned as a child widget
     int highlightMode = HighlightNormal;
 };
