@@ -1,0 +1,118 @@
+// Renders the pictures of the README: the main window with files listed and
+// the open dialog previewing a file's regions. Usage: quelbrook_screenshots <folder>
+#include "WavBuilder.h"
+#include "app/CBatchEditorApp.h"
+#include "app/CBatchEditorDlg.h"
+#include "app/CInvListBox.h"
+#include "app/CMessageBoxPrompt.h"
+#include "opendlg/CXDlg2.h"
+#include "platform/CProfileFile.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QElapsedTimer>
+
+#include <cstdio>
+
+namespace {
+
+testwav::Bytes SessionFile(std::uint32_t rate, std::uint16_t channels, std::uint16_t bits, bool regions)
+{
+    const auto blockAlign = static_cast<std::uint16_t>(channels * bits / 8);
+    testwav::WavBuilder builder;
+    builder.Fmt({1, channels, rate, rate * blockAlign, blockAlign, bits});
+    builder.Chunk("bext", testwav::BextContent(std::uint64_t{rate} * 3600 * 10));
+    if (regions) {
+        std::vector<testwav::Region> list;
+        const char* names[] = {"Intro", "Verse 1", "Chorus", "Verse 2", "Bridge", "Outro"};
+        std::uint32_t at = 0;
+        for (const char* name : names) {
+            const std::uint32_t length = rate * (8 + static_cast<std::uint32_t>(std::string(name).size()));
+            list.push_back({name, -1, at, at + length, rate * 36000 + at, rate * 36000 + at});
+            at += length;
+        }
+        builder.Chunk("regn", testwav::RegnContent(list));
+    }
+    builder.Chunk("data", testwav::Pattern(std::size_t{blockAlign} * 480));
+    return builder.Build();
+}
+
+// Lets the widgets lay themselves out and paint.
+void Settle(int milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+bool Save(QWidget& widget, const QString& path)
+{
+    const bool saved = widget.grab().save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    CBatchEditorApp app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    QDir().mkpath(out);
+
+    QTemporaryDir dir;
+    const QString sessions = dir.filePath(QStringLiteral("Sessions/Harbour Live"));
+    QDir().mkpath(sessions);
+    struct Take {
+        const char* name;
+        std::uint32_t rate;
+        std::uint16_t channels;
+        std::uint16_t bits;
+        bool regions;
+    };
+    const Take takes[] = {{"Bass DI.wav", 44100, 1, 24, false},   {"Drums OH.wav", 44100, 2, 24, true},
+                          {"Guitar L.wav", 44100, 1, 24, false},  {"Lead Vocal.wav", 44100, 1, 24, true},
+                          {"Room Mics.wav", 44100, 2, 24, false}, {"Synth Pad.wav", 48000, 2, 16, false}};
+    QStringList paths;
+    for (const Take& take : takes) {
+        const QString path = sessions + QLatin1Char('/') + QString::fromLatin1(take.name);
+        testwav::WriteFile(QFile::encodeName(path).toStdString(),
+                           SessionFile(take.rate, take.channels, take.bits, take.regions));
+        paths << path;
+    }
+
+    CProfileFile profile(QFile::encodeName(dir.filePath(QStringLiteral("quelbrook.INI"))).toStdString());
+    CMessageBoxPrompt prompt;
+
+    CBatchEditorDlg window(profile, prompt);
+    prompt.SetOwner(&window);
+    window.SetOpenDialogRunner([&paths](const QString&) { return std::optional<QStringList>(paths); });
+    window.show();
+    Settle(100);
+    window.findChild<QPushButton*>(QStringLiteral("openButton"))->click();
+    auto* list = window.findChild<CInvListBox*>(QStringLiteral("fileList"));
+    list->SetCurrentSelection(1);
+    emit list->SelectionChanged();
+    window.findChild<QComboBox*>(QStringLiteral("rateSelector"))->setCurrentIndex(6);
+    Settle(100);
+    bool ok = Save(window, out + QStringLiteral("/main-window.png"));
+
+    CXDlg2 dialog(profile, prompt, &window);
+    dialog.setWindowTitle(QStringLiteral("Select Sound Files"));
+    dialog.SetOkButtonText(QStringLiteral("Select"));
+    dialog.setDirectory(sessions);
+    dialog.resize(820, 620);
+    dialog.show();
+    Settle(300);
+    dialog.selectFile(paths[3]);
+    dialog.RefreshPreview(paths[3]);
+    Settle(300);
+    ok = Save(dialog, out + QStringLiteral("/open-dialog.png")) && ok;
+    return ok ? 0 : 1;
+}
