@@ -84,31 +84,6 @@ TEST(Cp1252, DecodesToUtf8)
     EXPECT_EQ(Cp1252ToUtf8(""), "");
 }
 
-TEST(CFile, OpenClassifiesWhatIsThere)
-{
-    TempDir dir;
-    CFile file;
-    EXPECT_EQ(file.Open(dir / "missing", FileMode::Read), OpenStatus::Missing);
-    EXPECT_EQ(file.Open(dir.Path().string(), FileMode::Read), OpenStatus::Failed);
-    EXPECT_EQ(file.LastCause(), OpenFailureCause::AccessDenied);
-    EXPECT_FALSE(file.IsOpen());
-
-    const std::string fifo = dir / "fifo";
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
-    EXPECT_EQ(file.Open(fifo, FileMode::Read), OpenStatus::Failed);
-    EXPECT_EQ(file.LastCause(), OpenFailureCause::InvalidFile);
-
-    const std::string ro = dir / "ro";
-    testwav::WriteFile(ro, Bytes{1, 2, 3});
-    ASSERT_EQ(chmod(ro.c_str(), 0444), 0);
-    EXPECT_EQ(file.Open(ro, FileMode::ReadWrite), OpenStatus::Failed);
-    EXPECT_EQ(file.LastCause(), OpenFailureCause::AccessDenied);
-    EXPECT_EQ(file.Open(ro, FileMode::Read), OpenStatus::Opened);
-    EXPECT_EQ(file.Length(), 3u);
-    EXPECT_TRUE(file.Close());
-    EXPECT_FALSE(file.Close());
-}
-
 TEST(CFile, PositionalReadsStopAtEndAndWritesStayInPlace)
 {
     TempDir dir;

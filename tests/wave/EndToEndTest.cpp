@@ -31,10 +31,10 @@ std::vector<Sample> GeneratedSamples()
     };
     add("plain.wav", WavBuilder().Fmt(pcm).Chunk("data", testwav::Pattern(400)));
     add("extensible.wav", WavBuilder()
-                              .Fmt({0xFFFE, 6, 48000, 864000, 18, 24}, testwav::ExtensibleExtension(24, 0x3F))
+                              .Fmt({0xFFFE, 6, 48000, 864000, 18, 24}, testwav::Pattern(24, 11))
                               .Chunk("fact", Bytes(4, 7))
                               .Chunk("data", testwav::Pattern(36, 2)));
-    add("fmt18.wav", WavBuilder().Fmt({3, 1, 44100, 176400, 4, 32}, {0, 0}).Chunk("data", testwav::Pattern(16, 3)));
+    add("fmt18.wav", WavBuilder().Fmt({3, 1, 44100, 176400, 4, 32}, {0x55, 0xAA}).Chunk("data", testwav::Pattern(16, 3)));
     add("odd-data-first.wav", WavBuilder()
                                   .Chunk("data", testwav::Pattern(101, 4))
                                   .Chunk("LIST", testwav::Pattern(26, 5))
@@ -53,9 +53,15 @@ std::vector<Sample> GeneratedSamples()
                                  .Fmt(pcm));
     add("no-fmt.wav", WavBuilder().Chunk("data", testwav::Pattern(40, 10)), false);
     add("twelve.wav", WavBuilder(), false);
+    // "fmt " chunks whose fields do not all lie inside the file.
     Bytes cut = WavBuilder().Chunk("JUNK", Bytes(4, 1)).Fmt(pcm).Build();
-    cut.resize(cut.size() - 3);
-    out.push_back({"truncated.wav", cut, 0});
+    for (int keep : {1, 3, 12, 20}) {
+        Bytes partial(cut.begin(), cut.end() - keep);
+        out.push_back({"cut" + std::to_string(keep) + ".wav", partial, 0});
+    }
+    Bytes idAtEnd = WavBuilder().Chunk("data", testwav::Pattern(6)).Build();
+    testwav::PutText(idAtEnd, "fmt ");
+    out.push_back({"fmt-id-at-end.wav", idAtEnd, 0});
     out.push_back({"not-riff.wav", WavBuilder("\x01\x02\x03\x04", "????").Fmt(pcm).Build(), 12});
     return out;
 }
@@ -110,6 +116,8 @@ TEST(EndToEnd, RewriteChangesOnlyTheFmtFieldsOrNothing)
             EXPECT_TRUE(Rewritten(s.image, after, s.fmtAt, {0, 3, 9, 20, 88200, 793800})) << s.name;
         }
     }
+    wave.SetFileName(dir / "gone.wav");
+    EXPECT_FALSE(wave.RewriteHeader(request));
     EXPECT_TRUE(prompt.messages.empty());
     EXPECT_TRUE(prompt.answers.empty());
 }

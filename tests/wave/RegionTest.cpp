@@ -40,8 +40,8 @@ protected:
 TEST_F(Regions, RowsInChunkOrderWithTheirPositions)
 {
     const std::vector<Region> recs = {
-        {"Zeta", -1, 100, 200, 300, 400, 0xEE},
-        {"Alpha", -1, 0xFFFFFFFF, 1, 2, 0x80000000u, 0x11},
+        {"Zeta", -1, 100, 200, 300, 400},
+        {"Alpha", -1, 0xFFFFFFFF, 1, 2, 0x80000000u},
     };
     const RegionPreview pv = Read(Head(2191709524u).Chunk("regn", testwav::RegnContent(recs)).Build());
     EXPECT_TRUE(pv.timeStampValid);

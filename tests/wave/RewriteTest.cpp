@@ -90,48 +90,6 @@ TEST_F(Rewrite, FlaggedValuesAreWrittenAsGiven)
     }
 }
 
-TEST_F(Rewrite, ExtensionsStayUntouched)
-{
-    const HeaderChangeRequest all{22050, 1, 3, 24, true, true, true, true};
-    const Bytes exts[] = {{0, 0}, testwav::ExtensibleExtension(24, 0x3F), {0x55, 0xAA}};
-    int n = 0;
-    for (const Bytes& ext : exts) {
-        testwav::Fmt f = kStereo16;
-        f.formatTag = ext.size() == 24 ? 0xFFFE : 1;
-        const Bytes image = Simple(f, ext);
-        const std::string p = Put("e" + std::to_string(n++) + ".wav", image);
-        ASSERT_TRUE(Run(p, all));
-        EXPECT_TRUE(Rewritten(image, testwav::ReadFile(p), kFmtAt, {f.formatTag, 1, 3, 24, 22050, 66150}));
-    }
-}
-
-TEST_F(Rewrite, FilesWithoutAWholeFmtAreLeftAlone)
-{
-    const HeaderChangeRequest all{22050, 1, 3, 24, true, true, true, true};
-    Bytes cutAt20 = WavBuilder().Fmt(kStereo16).Build();
-    cutAt20.resize(12 + 20);
-    Bytes idAtEnd = WavBuilder().Chunk("data", Pattern()).Build();
-    testwav::PutText(idAtEnd, "fmt ");
-    Bytes sizeOnly = idAtEnd;
-    testwav::PutLe(sizeOnly, 16, 4);
-    Bytes oneShort = WavBuilder().Fmt(kStereo16).Build();
-    oneShort.pop_back();
-    const Bytes images[] = {
-        WavBuilder().Chunk("data", Pattern()).Build(),
-        WavBuilder().Chunk("LIST", Bytes(5, 1), true).Fmt(kStereo16).Build(),  // fmt hidden behind a pad
-        cutAt20, idAtEnd, sizeOnly, oneShort,
-    };
-    int n = 0;
-    for (const Bytes& image : images) {
-        const std::string p = Put("bad" + std::to_string(n++) + ".wav", image);
-        EXPECT_FALSE(Run(p, all)) << "image " << n;
-        EXPECT_EQ(testwav::ReadFile(p), image) << "image " << n;
-        EXPECT_FALSE(wave.IsOpen());
-    }
-    EXPECT_FALSE(Run(dir / "missing.wav", all));
-    EXPECT_TRUE(prompt.messages.empty());
-}
-
 TEST_F(Rewrite, UnflaggedFieldsComeFromTheFileAsItIsNow)
 {
     const std::string p = Put("b.wav", WavBuilder().Fmt(kStereo16).Chunk("data", Pattern()).Build());
