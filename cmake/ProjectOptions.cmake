@@ -2,7 +2,7 @@
 add_library(quelbrook_warnings INTERFACE)
 target_compile_options(quelbrook_warnings INTERFACE
   -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
-  -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual -Wnull-dereference
+  -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual
   -Wimplicit-fallthrough -Wformat=2
   $<$<BOOL:${QUELBROOK_WERROR}>:-Werror>)
 
