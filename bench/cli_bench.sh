@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# quelbrook-cli against the floor program: wall time of `set --rate 48000` on
+# the same files in the same run, system calls per file, and peak memory as
+# the batch and the files grow. Not a test: figures only.
+#
+# Usage: bench/cli_bench.sh [BUILD_DIR]    (default: build)
+# Environment: COUNT (2000 files), SIZE (1 MiB each), ROUNDS (5), TMPDIR.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:-$here/../build}" && pwd)
+cli="$build/src/cli/quelbrook-cli"
+floor="$build/bench/quelbrook_floor_set"
+count=${COUNT:-2000}
+size=${SIZE:-1048576}
+rounds=${ROUNDS:-5}
+for tool in "$cli" "$floor" strace /usr/bin/time python3 awk; do
+  command -v "$tool" >/dev/null || { echo "cli_bench: $tool is missing" >&2; exit 1; }
+done
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/quelbrook-bench.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+python3 "$here/make_wavs.py" "$work/files" "$count" --size "$size"
+files=("$work"/files/*.wav)
+
+seconds() {  # wall time of one run, in seconds
+  local start end
+  start=$(date +%s%N)
+  "$@" >/dev/null
+  end=$(date +%s%N)
+  awk -v ns=$((end - start)) 'BEGIN { printf "%.4f\n", ns / 1e9 }'
+}
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+calc() { awk "BEGIN { printf \"%.2f\", $1 }"; }
+
+# Warm the page cache for both, then alternate so that neither gets the better slot.
+"$floor" "${files[@]}" >/dev/null
+"$cli" set --rate 48000 "${files[@]}" >/dev/null
+: >"$work/floor.times"
+: >"$work/cli.times"
+for ((i = 0; i < rounds; i++)); do
+  seconds "$floor" "${files[@]}" >>"$work/floor.times"
+  seconds "$cli" set --rate 48000 "${files[@]}" >>"$work/cli.times"
+done
+floor_s=$(median <"$work/floor.times")
+cli_s=$(median <"$work/cli.times")
+
+# System calls: all of them over the batch, and the cost of each further file.
+calls() {
+  strace -f -c -o "$work/strace.txt" "$@" >/dev/null
+  awk '$NF == "total" { print $4 }' "$work/strace.txt"
+}
+cli_all=$(calls "$cli" set --rate 48000 "${files[@]}")
+cli_one=$(calls "$cli" set --rate 48000 "${files[0]}")
+floor_all=$(calls "$floor" "${files[@]}")
+floor_one=$(calls "$floor" "${files[0]}")
+
+# Peak memory (KiB) for one file, the whole batch, and a 5 GiB sparse RF64 file.
+peak() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -n 1; }
+python3 "$here/make_wavs.py" "$work/big" 1 --rf64 --size $((5 << 30))
+mem_one=$(peak "$cli" set --rate 48000 "${files[0]}")
+mem_all=$(peak "$cli" set --rate 48000 "${files[@]}")
+mem_big=$(peak "$cli" set --rate 48000 "$work/big/big.wav")
+mem_info=$(peak "$cli" info --json "$work/big/big.wav")
+
+echo "quelbrook-cli set --rate 48000 on $count files of $size bytes ($(nproc) cores, median of $rounds rounds)"
+printf '  wall time       floor %.3f s   cli %.3f s   ratio %.2f (goal <= 1.5)\n' \
+  "$floor_s" "$cli_s" "$(calc "$cli_s / $floor_s")"
+printf '  system calls    floor %d (%s per further file)   cli %d (%s per further file, goal <= 8)\n' \
+  "$floor_all" "$(calc "($floor_all - $floor_one) / ($count - 1)")" \
+  "$cli_all" "$(calc "($cli_all - $cli_one) / ($count - 1)")"
+printf '  peak memory     1 file %s KiB   %d files %s KiB   5 GiB RF64 %s KiB (info %s KiB)\n' \
+  "$mem_one" "$count" "$mem_all" "$mem_big" "$mem_info"
