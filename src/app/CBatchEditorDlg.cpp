@@ -66,6 +66,17 @@ void PlaceCentred(QWidget* widget, const QRect& rect)
     widget->setGeometry(rect.x(), rect.center().y() - height / 2, rect.width(), height);
 }
 
+// A right-aligned label keeps its right edge; a text wider than the template
+// allows (fonts differ from platform to platform) grows to the left.
+void PlaceRightAligned(QLabel* label, const QRect& rect)
+{
+    QRect wanted = rect;
+    const int width = label->sizeHint().width();
+    if (width > rect.width())
+        wanted.setLeft(rect.right() + 1 - width);
+    PlaceCentred(label, wanted);
+}
+
 } // namespace
 
 const QString CBatchEditorDlg::PromptText = QStringLiteral("[Press the Open button to select sound files]");
@@ -196,7 +207,7 @@ void CBatchEditorDlg::CreateControls()
     for (std::size_t row = 0; row < labels.size(); ++row) {
         auto* label = new QLabel(QString::fromLatin1(labels[row]), this);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        PlaceCentred(label, units.Rect(19, labelTop[row], 53, 8));
+        PlaceRightAligned(label, units.Rect(19, labelTop[row], 53, 8));
     }
 
     auto* filesGroup = new QGroupBox(QStringLiteral(" Selected Files "), this);
