@@ -5,9 +5,14 @@
 
 #include <ostream>
 
-CFileCommand::CFileCommand(std::ostream& output, bool asJson, CTerminalPrompt& userPrompt,
+CFileCommand::CFileCommand(const Output& output, bool asJson, CTerminalPrompt& userPrompt,
                            CProgressLine& progressLine)
-    : out(output), json(asJson), jsonWriter(output), prompt(userPrompt), progress(progressLine)
+    : out(output.stream),
+      outIsTerminal(output.isTerminal),
+      json(asJson),
+      jsonWriter(output.stream),
+      prompt(userPrompt),
+      progress(progressLine)
 {
 }
 
@@ -22,19 +27,29 @@ void CFileCommand::Count(const std::string& path, bool fileFailed)
 
 void CFileCommand::WriteLine(const std::string& line)
 {
-    progress.Clear();
+    BeforeOutput();
     out << line << '\n';
-    // Keep the order of the two streams when they share a terminal.
-    if (progress.Enabled()) {
-        out.flush();
-    }
+    AfterOutput();
 }
 
 void CFileCommand::WriteJson(const nlohmann::ordered_json& element)
 {
-    progress.Clear();
+    BeforeOutput();
     jsonWriter.Add(element);
-    if (progress.Enabled()) {
+    AfterOutput();
+}
+
+void CFileCommand::BeforeOutput()
+{
+    if (outIsTerminal) {
+        progress.Clear();
+    }
+}
+
+void CFileCommand::AfterOutput()
+{
+    // Keep the order of the two streams when they share a terminal.
+    if (outIsTerminal && progress.Enabled()) {
         out.flush();
     }
 }

@@ -13,7 +13,12 @@ class CTerminalPrompt;
 // object per file, a closing summary and the exit status.
 class CFileCommand {
 public:
-    CFileCommand(std::ostream& out, bool json, CTerminalPrompt& prompt, CProgressLine& progress);
+    struct Output {
+        std::ostream& stream;
+        bool isTerminal;  // the progress line must be wiped before each report line
+    };
+
+    CFileCommand(const Output& out, bool json, CTerminalPrompt& prompt, CProgressLine& progress);
     CFileCommand(const CFileCommand&) = delete;
     CFileCommand& operator=(const CFileCommand&) = delete;
     virtual ~CFileCommand() = default;
@@ -38,7 +43,11 @@ protected:
     CTerminalPrompt& Prompt() { return prompt; }
 
 private:
+    void BeforeOutput();
+    void AfterOutput();
+
     std::ostream& out;
+    bool outIsTerminal;
     bool json;
     CJsonArrayWriter jsonWriter;
     CTerminalPrompt& prompt;

@@ -14,7 +14,7 @@ const char* const StatusNames[] = {"changed", "would change", "skipped", "failed
 
 }  // namespace
 
-CSetCommand::CSetCommand(const CliInvocation& invocation, std::ostream& output, CTerminalPrompt& userPrompt,
+CSetCommand::CSetCommand(const CliInvocation& invocation, const Output& output, CTerminalPrompt& userPrompt,
                          CProgressLine& progressLine)
     : CFileCommand(output, invocation.json, userPrompt, progressLine),
       bytesPerSample(invocation.bytesPerSample),

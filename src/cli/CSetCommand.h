@@ -13,7 +13,7 @@
 // desktop program's Change command does.
 class CSetCommand : public CFileCommand {
 public:
-    CSetCommand(const CliInvocation& invocation, std::ostream& out, CTerminalPrompt& prompt,
+    CSetCommand(const CliInvocation& invocation, const Output& out, CTerminalPrompt& prompt,
                 CProgressLine& progress);
 
     void Process(const std::string& path) override;

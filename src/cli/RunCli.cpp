@@ -23,11 +23,12 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& environme
                                                                 : ReadOnlyPolicy::LeaveAlone;
     CTerminalPrompt prompt(policy, environment.in, environment.err, progress);
 
+    const CFileCommand::Output output{environment.out, environment.outputIsTerminal};
     std::unique_ptr<CFileCommand> command;
     if (invocation.command == CliInvocation::Command::Set) {
-        command = std::make_unique<CSetCommand>(invocation, environment.out, prompt, progress);
+        command = std::make_unique<CSetCommand>(invocation, output, prompt, progress);
     } else {
-        command = std::make_unique<CInfoCommand>(environment.out, invocation.json, prompt, progress);
+        command = std::make_unique<CInfoCommand>(output, invocation.json, prompt, progress);
     }
     CPathWalker walker(
         invocation.recursive, [&command](const std::string& path) { command->Process(path); },

@@ -12,6 +12,7 @@ struct CliEnvironment {
     std::ostream& err;
     bool inputIsTerminal = false;  // the write-protect question may be asked
     bool errorIsTerminal = false;  // a progress line may be shown
+    bool outputIsTerminal = false;  // the report shares the screen with that line
     // How long a batch runs before the progress line appears.
     std::chrono::milliseconds progressDelay{500};
 };

@@ -13,7 +13,7 @@ int main(int argc, char** argv)
     try {
         const std::vector<std::string> args(argc > 0 ? argv + 1 : argv, argv + argc);
         const CliEnvironment environment{std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) == 1,
-                                         isatty(STDERR_FILENO) == 1};
+                                         isatty(STDERR_FILENO) == 1, isatty(STDOUT_FILENO) == 1};
         return RunCli(args, environment);
     } catch (const std::exception& e) {
         std::cout.flush();

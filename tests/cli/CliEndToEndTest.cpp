@@ -102,9 +102,12 @@ TEST_F(CliTool, InfoReportsUnreadableFilesAndFailsTheRun)
 TEST_F(CliTool, SetRewritesOnlyTheFormatFields)
 {
     // An extended "fmt ", a "bext", an odd "data" with its pad byte and a "regn" after it.
+    Bytes extension{22, 0};
+    const Bytes tail = Pattern(22, 5);
+    extension.insert(extension.end(), tail.begin(), tail.end());
     const WavBuilder builder = WavBuilder()
                                    .Chunk("JUNK", Pattern(14, 7))
-                                   .Fmt({}, ExtensibleExtension(16, 3))
+                                   .Fmt({}, extension)
                                    .Chunk("bext", BextContent(5))
                                    .Chunk("data", Pattern(101, 3))
                                    .Chunk("regn", RegnContent({{"r", -1, 1, 2, 3, 4}}));

@@ -21,7 +21,7 @@ struct Session {
 
     int Run(const std::vector<std::string>& args, bool inputIsTerminal, bool errorIsTerminal)
     {
-        const CliEnvironment environment{in, out, err, inputIsTerminal, errorIsTerminal,
+        const CliEnvironment environment{in, out, err, inputIsTerminal, errorIsTerminal, false,
                                          std::chrono::milliseconds(0)};
         return RunCli(args, environment);
     }

@@ -68,8 +68,13 @@ inline testwav::Bytes SimpleWave(const testwav::Fmt& fmt = {})
 // The file as the rewrite must leave it: only bytes 10-23 of "fmt " replaced.
 inline testwav::Bytes WithFields(testwav::Bytes bytes, std::size_t fmtOffset, const testwav::Fmt& fmt)
 {
-    const testwav::Bytes fields = testwav::FmtContent(fmt);
-    std::copy(fields.begin() + 2, fields.end(), bytes.begin() + static_cast<std::ptrdiff_t>(fmtOffset + 10));
+    testwav::Bytes fields;
+    testwav::PutLe(fields, fmt.channels, 2);
+    testwav::PutLe(fields, fmt.sampleRate, 4);
+    testwav::PutLe(fields, fmt.avgBytesPerSec, 4);
+    testwav::PutLe(fields, fmt.blockAlign, 2);
+    testwav::PutLe(fields, fmt.bitsPerSample, 2);
+    std::copy(fields.begin(), fields.end(), bytes.begin() + static_cast<std::ptrdiff_t>(fmtOffset + 10));
     return bytes;
 }
 
