@@ -24,11 +24,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quelbrook.example.org")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Extended description; CPack puts the summary line in front of it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "Batch editor for the format header of WAV files
- Quelbrook rewrites the sample rate, channel count, resolution and block
- alignment stored in the \"fmt \" chunk of many WAV files at once, in place,
- without touching the audio data. The desktop program lists the chosen files
- and previews Pro Tools regions and Broadcast Wave time stamps; quelbrook-cli
- does the same from the terminal.")
+  "Quelbrook rewrites the sample rate, channel count, resolution and block
+alignment stored in the format chunk of many WAV files at once, in place,
+without touching the audio data. The desktop program lists the chosen files
+and previews Pro Tools regions and Broadcast Wave time stamps; quelbrook-cli
+does the same from the terminal.")
 include(CPack)
