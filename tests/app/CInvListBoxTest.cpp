@@ -39,15 +39,6 @@ TEST_F(InvListBoxTest, KeepsEntriesInOrderWithoutRegardToCase)
     EXPECT_EQ(selected.count(), 0);
 }
 
-TEST_F(InvListBoxTest, SelectingByProgramRaisesNoNotification)
-{
-    list.SetCurrentSelection(2);
-    EXPECT_EQ(list.CurrentSelection(), 2);
-    list.SetCurrentSelection(-1);
-    EXPECT_EQ(list.CurrentSelection(), -1);
-    EXPECT_EQ(selected.count(), 0);
-}
-
 TEST_F(InvListBoxTest, DeleteRemovesTheSelectedEntryAndSelectsTheNextOne)
 {
     struct Case {
