@@ -39,6 +39,14 @@ std::string RecentFolderKey(int n)
     return "Folder" + std::to_string(n);
 }
 
+// 110 pixels fit a timecode in the classic 8-point dialog font; larger fonts
+// get what the text and the list's padding need, so that no digit is cut.
+int TimeColumnWidth(const QFontMetrics& metrics)
+{
+    const int pad = 2 * metrics.horizontalAdvance(QLatin1Char(' '));
+    return std::max(kTimeColumnWidth, metrics.horizontalAdvance(QStringLiteral("00:00:00:00::00")) + 2 * pad + 4);
+}
+
 QString Timecode(std::uint32_t samples, std::uint32_t sampleRate)
 {
     return QString::fromStdString(PreviewTimecode(samples, sampleRate));
@@ -88,8 +96,8 @@ void CXDlg2::BuildPanel()
     previewList->setObjectName(QStringLiteral("previewList"));
     previewList->setFixedHeight(fontMetrics().height() * 8);
     previewList->InsertColumn(0, kColumnFormat, kNameColumnWidth, QStringLiteral("Region Name"));
-    previewList->InsertColumn(1, kColumnFormat, kTimeColumnWidth, QStringLiteral("Start"));
-    previewList->InsertColumn(2, kColumnFormat, kTimeColumnWidth, QStringLiteral("End"));
+    previewList->InsertColumn(1, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), QStringLiteral("Start"));
+    previewList->InsertColumn(2, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), QStringLiteral("End"));
     previewList->SetHighlightMode(CReportListCtrl::HighlightRow);
     previewList->EnableColumnDrag(1);
 
@@ -244,8 +252,8 @@ void CXDlg2::OnRegionsMode()
     showTimeStamps = 0;
     profile.WriteInt(recentFolderSection, kShowTimeStamps, 0);
     previewList->SetColumn(0, kColumnFormat, kNameColumnWidth, QStringLiteral("Region Name"));
-    previewList->SetColumn(1, kColumnFormat, kTimeColumnWidth, QStringLiteral("Start"));
-    previewList->SetColumn(2, kColumnFormat, kTimeColumnWidth, QStringLiteral("End"));
+    previewList->SetColumn(1, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), QStringLiteral("Start"));
+    previewList->SetColumn(2, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), QStringLiteral("End"));
     RefreshPreview(highlightedPath);
 }
 
@@ -253,8 +261,8 @@ void CXDlg2::OnTimeStampsMode()
 {
     showTimeStamps = 1;
     profile.WriteInt(recentFolderSection, kShowTimeStamps, 1);
-    previewList->SetColumn(1, kColumnFormat, kTimeColumnWidth, QStringLiteral("Orig TS"));
-    previewList->SetColumn(2, kColumnFormat, kTimeColumnWidth, QStringLiteral("User TS"));
+    previewList->SetColumn(1, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), QStringLiteral("Orig TS"));
+    previewList->SetColumn(2, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), QStringLiteral("User TS"));
     RefreshPreview(highlightedPath);
 }
 

@@ -180,7 +180,8 @@ TEST_F(OpenDialog, PreviewsTheRegionsAndTimeStampOfTheHighlightedFile)
     CReportListCtrl& list = Preview(*dialog);
     EXPECT_EQ(Headers(list), QStringList({"Region Name", "Start", "End"}));
     EXPECT_EQ(list.columnWidth(0), 184);
-    EXPECT_EQ(list.columnWidth(1), 110);
+    EXPECT_GE(list.columnWidth(1), 110);
+    EXPECT_EQ(list.columnWidth(2), list.columnWidth(1));
     EXPECT_EQ(TimeStamp(*dialog), "");
 
     Highlight(*dialog, "a.wav");
@@ -408,12 +409,12 @@ TEST_F(OpenDialog, AfterAColumnDragRefreshesStillWriteByPosition)
     QWidget* header = list.Header()->viewport();
     const int y = header->height() / 2;
     QTest::mousePress(header, Qt::LeftButton, {}, QPoint(90, y));
-    for (int x : {100, 300, 420}) {
+    for (int x : {100, 300, 900}) {
         QMouseEvent move(QEvent::MouseMove, QPoint(x, y), header->mapToGlobal(QPoint(x, y)), Qt::NoButton,
                          Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(header, &move);
     }
-    QTest::mouseRelease(header, Qt::LeftButton, {}, QPoint(420, y));
+    QTest::mouseRelease(header, Qt::LeftButton, {}, QPoint(900, y));
     EXPECT_EQ(Headers(list), QStringList({"Start", "End", "Region Name"}));
     EXPECT_EQ(list.columnWidth(2), 184);
 
