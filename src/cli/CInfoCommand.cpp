@@ -71,10 +71,12 @@ void CInfoCommand::Process(const std::string& path)
         WriteJson(object);
     } else {
         const std::uint32_t bext = wave.BextTimeReference();
-        WriteLine(path + ": format " + std::to_string(format.formatTag) + ", " + FormatToText(format) +
-                  ", BWF time reference " + std::to_string(bext) + " " +
-                  (bext == 0 ? std::string(NoTimeStamp) : "(" + PreviewTimecode(bext, rate) + ")") + ", " +
-                  std::to_string(regions.size()) + (regions.size() == 1 ? " region" : " regions"));
+        std::string line = path + ": format " + std::to_string(format.formatTag) + ", ";
+        AppendFormatText(line, format);
+        line += ", BWF time reference " + std::to_string(bext) + " " +
+                (bext == 0 ? std::string(NoTimeStamp) : "(" + PreviewTimecode(bext, rate) + ")") + ", " +
+                std::to_string(regions.size()) + (regions.size() == 1 ? " region" : " regions");
+        WriteLine(line);
         for (std::size_t i = 0; i < regions.size(); ++i) {
             const RegionRecord& region = regions[i];
             WriteLine("  region " + std::to_string(i + 1) + " \"" + Cp1252ToUtf8(region.name) +

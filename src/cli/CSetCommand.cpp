@@ -153,9 +153,16 @@ void CSetCommand::Report(const std::string& path, const Outcome& outcome)
         }
         WriteJson(object);
     } else {
-        std::string line = path + ": " + StatusNames[status] + ": ";
+        std::string line;
+        line.reserve(path.size() + 160);
+        line += path;
+        line += ": ";
+        line += StatusNames[status];
+        line += ": ";
         if (outcome.before && outcome.after) {
-            line += FormatToText(*outcome.before) + " -> " + FormatToText(*outcome.after);
+            AppendFormatText(line, *outcome.before);
+            line += " -> ";
+            AppendFormatText(line, *outcome.after);
             if (outcome.status != Status::Changed) {
                 line += " (" + outcome.message + ")";
             }

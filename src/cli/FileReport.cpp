@@ -1,5 +1,6 @@
 #include "FileReport.h"
 
+#include <charconv>
 #include <filesystem>
 #include <system_error>
 
@@ -14,11 +15,29 @@ nlohmann::ordered_json FormatToJson(const WaveFormat& format)
     };
 }
 
-std::string FormatToText(const WaveFormat& format)
+namespace {
+
+void AppendNumber(std::string& text, std::uint32_t value)
 {
-    return std::to_string(format.sampleRate) + " Hz, " + std::to_string(format.channels) + " ch, " +
-           std::to_string(format.bitsPerSample) + " bit, align " + std::to_string(format.blockAlign) + ", " +
-           std::to_string(format.avgBytesPerSec) + " B/s";
+    char digits[10];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    text.append(digits, end);
+}
+
+}  // namespace
+
+void AppendFormatText(std::string& text, const WaveFormat& format)
+{
+    AppendNumber(text, format.sampleRate);
+    text += " Hz, ";
+    AppendNumber(text, format.channels);
+    text += " ch, ";
+    AppendNumber(text, format.bitsPerSample);
+    text += " bit, align ";
+    AppendNumber(text, format.blockAlign);
+    text += ", ";
+    AppendNumber(text, format.avgBytesPerSec);
+    text += " B/s";
 }
 
 std::string NoFormatChunkText(const std::string& path)

@@ -12,8 +12,9 @@
 // The format fields that set writes, as a JSON object.
 nlohmann::ordered_json FormatToJson(const WaveFormat& format);
 
-// The same fields on one line: "48000 Hz, 2 ch, 16 bit, align 4, 192000 B/s".
-std::string FormatToText(const WaveFormat& format);
+// Appends the same fields as "48000 Hz, 2 ch, 16 bit, align 4, 192000 B/s".
+// Built in place: this runs for every file of a batch.
+void AppendFormatText(std::string& text, const WaveFormat& format);
 
 // Why a file could not be read or written: the engine's messages and the
 // sentence for its failure cause, and what the path is when it is no file at
