@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <utility>
 
 #include <fcntl.h>
@@ -42,6 +43,11 @@ OpenStatus CFile::Open(const std::string& path, FileMode mode)
         lastCause = NonRegularCause(before.st_mode);
         return OpenStatus::Failed;
     }
+    // The read-only mark protects a file from every writer, root included.
+    if (mode == FileMode::ReadWrite && (before.st_mode & S_IWUSR) == 0) {
+        lastCause = OpenFailureCause::AccessDenied;
+        return OpenStatus::Failed;
+    }
 
     const int flags = (mode == FileMode::ReadWrite ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     const int opened = ::open(path.c_str(), flags);
@@ -64,7 +70,6 @@ OpenStatus CFile::Open(const std::string& path, FileMode mode)
         ::close(opened);
         return OpenStatus::Failed;
     }
-    // The read-only mark protects a file from every writer, root included.
     if (mode == FileMode::ReadWrite && (now.st_mode & S_IWUSR) == 0) {
         lastCause = OpenFailureCause::AccessDenied;
         ::close(opened);
@@ -83,7 +88,8 @@ bool CFile::Close()
     ::close(fd);
     fd = -1;
     length = 0;
-    head.clear();
+    head.reset();
+    headSize = 0;
     return true;
 }
 
@@ -91,9 +97,11 @@ void CFile::CacheHead(std::size_t bytes)
 {
     if (fd < 0)
         return;
-    std::vector<unsigned char> bytesRead(static_cast<std::size_t>(std::min<std::uint64_t>(bytes, length)));
-    head.clear();
-    bytesRead.resize(ReadAt(0, bytesRead.data(), bytesRead.size()));
+    const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(bytes, length));
+    // Left uninitialised: the read fills what is used.
+    auto bytesRead = std::make_unique_for_overwrite<unsigned char[]>(wanted);
+    headSize = 0;  // so that the read below goes to the file
+    headSize = ReadAt(0, bytesRead.get(), wanted);
     head = std::move(bytesRead);
 }
 
@@ -101,8 +109,8 @@ std::size_t CFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t count)
 {
     if (fd < 0 || count == 0)
         return 0;
-    if (offset < head.size() && count <= head.size() - offset) {
-        std::memcpy(buffer, head.data() + offset, count);
+    if (offset < headSize && count <= headSize - offset) {
+        std::memcpy(buffer, head.get() + offset, count);
         return count;
     }
     auto* out = static_cast<unsigned char*>(buffer);
@@ -143,7 +151,7 @@ bool CFile::WriteAt(std::uint64_t offset, const void* buffer, std::size_t count)
     }
     // Keep the cached head in step with what is on disk.
     for (std::size_t i = 0; i < count; ++i) {
-        if (offset + i < head.size())
+        if (offset + i < headSize)
             head[static_cast<std::size_t>(offset + i)] = in[i];
     }
     return true;

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
+#include <memory>
 
 enum class FileMode { Read, ReadWrite };
 
@@ -52,6 +52,7 @@ public:
 private:
     int fd = -1;
     std::uint64_t length = 0;
-    std::vector<unsigned char> head;
+    std::unique_ptr<unsigned char[]> head;
+    std::size_t headSize = 0;
     OpenFailureCause lastCause = OpenFailureCause::None;
 };
