@@ -28,8 +28,18 @@ std::string ShortenMiddle(std::string_view text, std::size_t maxLength)
     if (text.size() <= maxLength)
         return std::string(text);
     const std::size_t keep = maxLength >= 3 ? (maxLength - 3) / 2 : 0;
-    std::string result(text.substr(0, keep));
+    // Paths are UTF-8 here: never cut a character in two.
+    const auto continues = [text](std::size_t at) {
+        return at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80;
+    };
+    std::size_t headEnd = keep;
+    while (headEnd > 0 && continues(headEnd))
+        --headEnd;
+    std::size_t tailStart = text.size() - keep;
+    while (continues(tailStart))
+        ++tailStart;
+    std::string result(text.substr(0, headEnd));
     result += "...";
-    result += text.substr(text.size() - keep);
+    result += text.substr(tailStart);
     return result;
 }

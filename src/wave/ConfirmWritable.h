@@ -15,5 +15,6 @@ bool ConfirmWritable(const std::string& path, CUserPrompt& prompt);
 std::string WriteProtectQuestion(std::string_view path);
 
 // text unchanged when it is at most maxLength bytes long, otherwise its first
-// and last (maxLength - 3) / 2 bytes joined by "...".
+// and last (maxLength - 3) / 2 bytes joined by "...", each part cut back to
+// whole UTF-8 characters.
 std::string ShortenMiddle(std::string_view text, std::size_t maxLength);

@@ -18,6 +18,8 @@ TEST(ReadOnlyQuestion, PathShortenedInTheMiddle)
     EXPECT_EQ(ShortenMiddle("/home/user/audio/take12.wav", 26), "/home/user/.../take12.wav");
     EXPECT_EQ(ShortenMiddle("abcdefghij", 9), "abc...hij");
     EXPECT_EQ(ShortenMiddle("", 26), "");
+    // "é" is two bytes: a cut through it leaves the whole character out.
+    EXPECT_EQ(ShortenMiddle("/home/cafe\xC3\xA9/audio/t\xC3\xA9ke1234.wav", 26), "/home/cafe...ke1234.wav");
     EXPECT_EQ(WriteProtectQuestion("/home/user/audio/take12.wav"),
               "The file /home/user/.../take12.wav is Write protected\n\n"
               "Change the attribute and allow the change?\n\nCancel will quit the operation");
