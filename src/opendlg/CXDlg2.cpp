@@ -328,11 +328,6 @@ void CXDlg2::AddRecentFolder(const QString& folder)
     const int count = std::min(recentFolderBox->count(), kRecentFolders);
     for (int n = count; n >= 1; --n)
         profile.WriteString(recentFolderSection, RecentFolderKey(n), recentFolderBox->itemText(n - 1).toStdString());
-    // Entries above the new length were all shown in the box, so they are now
-    // stored lower down; left in place they would show up twice next time.
-    for (int n = count + 1; n <= kRecentFolders; ++n)
-        if (!profile.GetString(recentFolderSection, RecentFolderKey(n)).empty())
-            profile.WriteString(recentFolderSection, RecentFolderKey(n), {});
 }
 
 void CXDlg2::ApplyFileTypeFilter()

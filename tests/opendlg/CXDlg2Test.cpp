@@ -355,14 +355,14 @@ TEST_F(OpenDialog, AHandWrittenProfileWithAGapIsReadAndKept)
               QStringList({"C:\\Audio\\", QString::fromStdString(upper), "\\\\server\\share\\", "D:\\"}));
 
     // The folder in other letters replaces its old spelling; the list is
-    // written from Folder1 on without a gap, and nothing shows up twice.
+    // written from Folder1 on without a gap; entries above it are never deleted.
     Highlight(*dialog, "x.wav");
     Confirm(*dialog);
     EXPECT_EQ(Stored(1), takes);
     EXPECT_EQ(Stored(2), "C:\\Audio\\");
     EXPECT_EQ(Stored(3), "\\\\server\\share\\");
     EXPECT_EQ(Stored(4), "D:\\");
-    EXPECT_EQ(Stored(5), "");
+    EXPECT_EQ(Stored(5), "D:\\");
     const std::string text = ReadText(ini);
     EXPECT_NE(text.find("; written by hand\r\n[Folders]\r\nOpenDefault=C:\\Audio\\\r\n\r\n"), std::string::npos);
     EXPECT_NE(text.find("; keep me\r\n"), std::string::npos);
