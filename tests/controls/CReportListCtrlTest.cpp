@@ -79,19 +79,16 @@ TEST(CReportListCtrl, HeldBackRowsAppearTogether)
 {
     CReportListCtrl list;
     list.InsertColumn(0, Qt::AlignLeft, 80, "Name");
-    list.SetRedraw(false);
     list.InsertItem(0, "x", 0);
+    list.doItemsLayout();  // the view has seen one row
+    list.SetRedraw(false);
     list.InsertItem(0, "y", 1);
     list.InsertItem(9, "z", 2);  // beyond the end: appended
-    list.InsertColumn(1, Qt::AlignLeft, 40, "More");
-    list.SetItemText(0, 1, "y1");
     list.SetRedraw(true);
-    EXPECT_EQ(Layout(list), "NameMore|yy1|x|z");
+    EXPECT_EQ(Layout(list), "Name|y|x|z");
     EXPECT_EQ(list.ItemData(0), 1);
-    // The view has taken in the new columns without losing their widths.
-    EXPECT_EQ(list.header()->count(), 2);
+    EXPECT_TRUE(list.visualRect(list.model()->index(2, 0)).isValid());
     EXPECT_EQ(list.columnWidth(0), 80);
-    EXPECT_EQ(list.columnWidth(1), 40);
 }
 
 // The list shown in a window, with a line edit to take the focus away.
@@ -204,13 +201,15 @@ TEST_F(ReportList, TheSelectedRowIsHighlightedToTheRightEdgeWhileFocused)
     EXPECT_EQ(farRightOf(2), list->palette().color(QPalette::Highlight));
     EXPECT_EQ(farRightOf(1), base);
 
-    // Losing the focus repaints the whole width of the row.
+    // Losing the focus repaints the whole width of the row, and not every row.
+    QApplication::processEvents();  // what the grabs above left to repaint
     PaintRecorder recorder;
     list->viewport()->installEventFilter(&recorder);
     other->setFocus();
     QApplication::processEvents();
     list->viewport()->removeEventFilter(&recorder);
-    EXPECT_TRUE(recorder.painted.contains(rowArea(2)));
+    EXPECT_TRUE((QRegion(rowArea(2)) - recorder.painted).isEmpty());
+    EXPECT_FALSE(recorder.painted.intersects(rowArea(1)));
     EXPECT_EQ(farRightOf(2), base);
 
     const QImage image = list->viewport()->grab().toImage();
