@@ -141,7 +141,6 @@ TEST_F(ReportList, DraggingAHeaderMovesTheColumn)
     const int h = header->height();
     EXPECT_EQ(list->Header()->MarkerRect(), QRect(QPoint(110 - h / 4 - 1, h - h / 2 - 1), QPoint(110 + h / 4, h)));
     QTest::mouseRelease(header, Qt::LeftButton, {}, At(150));
-    EXPECT_FALSE(list->Header()->IsDragging());
     EXPECT_TRUE(list->Header()->MarkerRect().isNull());
     EXPECT_EQ(Layout(*list), "BAC|b0a0c0|b1a1c1|b2a2c2");
 
@@ -160,8 +159,6 @@ TEST_F(ReportList, DropsInPlaceDividerPressesClicksAndDisabledDragsMoveNothing)
     QTest::mouseMove(header, At(90));
     EXPECT_FALSE(list->Header()->IsDragPending());
     EXPECT_EQ(Layout(*list), unmoved);
-    EXPECT_FALSE(list->Header()->isSortIndicatorShown());
-    EXPECT_FALSE(list->selectionModel()->hasSelection());
 
     Drag(50, {55, 70, 90});  // on the divider: resizes
     EXPECT_EQ(Layout(*list), unmoved);

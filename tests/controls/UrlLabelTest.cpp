@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -17,11 +18,8 @@ namespace {
 int PixelsOf(CUrlLabel& label, QRgb colour)
 {
     const QImage image = label.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == colour ? 1 : 0;
-    return count;
+    const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+    return static_cast<int>(std::count(pixels, pixels + image.width() * image.height(), colour));
 }
 
 struct UrlLabel : ::testing::Test {
