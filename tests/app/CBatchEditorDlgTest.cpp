@@ -1,21 +1,19 @@
-#include "AppTestSupport.h"
+#include "WavBuilder.h"
 #include "app/CBatchEditorDlg.h"
 #include "app/CInvListBox.h"
+#include "app/CMessageBoxPrompt.h"
 #include "app/CPathLabel.h"
-#include "controls/CUrlLabel.h"
 #include "platform/CProfileFile.h"
+
+#include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QContextMenuEvent>
-#include <QDir>
-#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <filesystem>
-#include <memory>
+#include <deque>
 #include <optional>
 
 namespace {
@@ -23,60 +21,98 @@ namespace {
 const char* const SelectorNames[] = {"rateSelector", "channelSelector", "resolutionSelector", "byteSelector"};
 const char* const CheckNames[] = {"rateCheck", "channelCheck", "resolutionCheck", "byteCheck"};
 
+struct WavSpec {
+    std::uint32_t rate;
+    std::uint16_t channels, bits, blockAlign;
+};
+
+// A JUNK chunk ahead of "fmt " and a data pattern: everything but the fmt
+// fields must come through a change untouched.
+testwav::Bytes MakeWav(const WavSpec& s)
+{
+    testwav::WavBuilder wav;
+    wav.Chunk("JUNK", testwav::Pattern(10, 3));
+    wav.Fmt({1, s.channels, s.rate, s.rate * s.blockAlign, s.blockAlign, s.bits});
+    wav.Chunk("data", testwav::Pattern(64));
+    return wav.Build();
+}
+
+std::string Local(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// Answers questions in order from a list filled in advance; one more fails the test.
+class CScriptedPrompt : public CMessageBoxPrompt {
+public:
+    std::deque<bool> answers;
+    QStringList asked;  // messages, questions, and the paths asked about as read-only
+
+    void ShowMessage(const std::string& text) override { asked << QString::fromStdString(text); }
+    bool AskClearReadOnly(const std::string& path) override { return AskYesNo(QFile::decodeName(path.c_str())); }
+    bool AskYesNo(const QString& text) override
+    {
+        asked << text;
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected question " << text.toStdString();
+            return false;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
 class BatchEditorTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        window = std::make_unique<CBatchEditorDlg>(profile, prompt);
-        window->SetOpenDialogRunner([this](const QString& startFolder) {
+        window.SetOpenDialogRunner([this](const QString& startFolder) {
             startFolders << startFolder;
-            if (openAnswers.empty()) {
-                ADD_FAILURE() << "unexpected open dialog";
-                return std::optional<QStringList>();
-            }
-            auto answer = openAnswers.front();
-            openAnswers.pop_front();
-            return answer;
+            return openAnswer;
         });
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
-    void TearDown() override
-    {
-        EXPECT_TRUE(prompt.yesNoAnswers.empty());
-        EXPECT_TRUE(prompt.readOnlyAnswers.empty());
-        EXPECT_TRUE(openAnswers.empty());
-    }
+    void TearDown() override { EXPECT_TRUE(prompt.answers.empty()); }
 
-    template <typename T>
-    T* Get(const char* name) const
+    template <typename T = QWidget>
+    T* Get(const char* name)
     {
-        T* widget = window->findChild<T*>(QString::fromLatin1(name));
+        T* widget = window.findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
 
-    QString MakeFile(const QString& name, const WavSpec& spec)
+    // Writes a.wav, b.wav, ... with these formats; specs then holds what each file must contain.
+    void MakeFiles(std::vector<WavSpec> formats)
     {
-        const QString path = dir.filePath(name);
-        WriteBytes(path, MakeWav(spec));
-        return path;
+        specs = std::move(formats);
+        for (const WavSpec& s : specs) {
+            paths << dir.filePath(QStringLiteral("abcde").mid(paths.size(), 1) + ".wav");
+            testwav::WriteFile(Local(paths.back()), MakeWav(s));
+        }
+    }
+
+    void ExpectFiles()
+    {
+        for (qsizetype i = 0; i < paths.size(); ++i)
+            EXPECT_EQ(testwav::ReadFile(Local(paths[i])), MakeWav(specs[static_cast<std::size_t>(i)]))
+                << paths[i].toStdString();
     }
 
     void Open(std::optional<QStringList> answer)
     {
-        openAnswers.push_back(std::move(answer));
-        QTest::mouseClick(Get<QPushButton>("openButton"), Qt::LeftButton);
+        openAnswer = std::move(answer);
+        Click("openButton");
     }
 
-    CInvListBox* List() const { return Get<CInvListBox>("fileList"); }
-    QPushButton* ChangeButton() const { return Get<QPushButton>("changeButton"); }
-    QString PathShown() const { return Get<CPathLabel>("pathStatic")->text(); }
+    void Click(const char* name) { QTest::mouseClick(Get(name), Qt::LeftButton); }
+    CInvListBox* List() { return Get<CInvListBox>("fileList"); }
+    bool ChangeEnabled() { return Get("changeButton")->isEnabled(); }
+    QString PathShown() { return Get<CPathLabel>("pathStatic")->text(); }
 
     // The four selectors' texts: rate, channels, resolution, bytes per sample.
-    QStringList Shown() const
+    QStringList Shown()
     {
         QStringList texts;
         for (const char* name : SelectorNames)
@@ -86,8 +122,7 @@ protected:
 
     void ClickEntry(int row)
     {
-        CInvListBox* list = List();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, List()->visualItemRect(List()->item(row)).center());
     }
 
     // Picks an item with the keyboard, as a user would.
@@ -100,364 +135,184 @@ protected:
         ASSERT_EQ(selector->currentIndex(), index);
     }
 
-    void Toggle(const char* checkName) { QTest::mouseClick(Get<QCheckBox>(checkName), Qt::LeftButton); }
-
     void OnlyFlag(const char* checkName)
     {
-        QTest::mouseClick(Get<QPushButton>("clearAllButton"), Qt::LeftButton);
-        Toggle(checkName);
+        Click("clearAllButton");
+        Click(checkName);
     }
 
-    void PressChange(bool confirm)
+    void PressChange(std::deque<bool> answers)
     {
-        prompt.yesNoAnswers.push_back(confirm);
-        QTest::mouseClick(ChangeButton(), Qt::LeftButton);
-    }
-
-    // Enter away from any push button runs the default button, Change.
-    void PressEnterIn(const char* widgetName)
-    {
-        auto* widget = Get<QWidget>(widgetName);
-        widget->setFocus();
-        QTest::keyClick(widget, Qt::Key_Return);
+        prompt.answers = std::move(answers);
+        Click("changeButton");
     }
 
     QTemporaryDir dir;
-    CProfileFile profile{std::filesystem::path(QFile::encodeName(dir.filePath("quelbrook.INI")).toStdString())};
+    CProfileFile profile{Local(dir.filePath("quelbrook.INI"))};
     CScriptedPrompt prompt;
-    std::unique_ptr<CBatchEditorDlg> window;
-    std::deque<std::optional<QStringList>> openAnswers;
-    QStringList startFolders;
+    CBatchEditorDlg window{profile, prompt};
+    std::optional<QStringList> openAnswer;
+    QStringList startFolders, paths;
+    std::vector<WavSpec> specs;
 };
 
 const WavSpec Stereo48{48000, 2, 16, 4};
 const WavSpec Mono22{22050, 1, 8, 1};
-const WavSpec Mono24{44100, 1, 24, 3, 10};
+const WavSpec Mono24{44100, 1, 24, 3};
 
-TEST_F(BatchEditorTest, StartsWithThePromptAndNothingToChange)
+TEST_F(BatchEditorTest, OpenListsEachPathOnceAndShowsTheFirst)
 {
-    EXPECT_EQ(window->windowTitle(), "Quelbrook");
     EXPECT_EQ(PathShown(), "[Press the Open button to select sound files]");
-    EXPECT_FALSE(ChangeButton()->isEnabled());
-    PressEnterIn("rateSelector");  // nothing asked while Change is disabled
-    for (const char* name : SelectorNames) {
-        EXPECT_EQ(Get<QComboBox>(name)->currentIndex(), -1) << name;
-        EXPECT_TRUE(Get<QComboBox>(name)->isEnabled()) << name;
-    }
-    for (const char* name : CheckNames)
-        EXPECT_TRUE(Get<QCheckBox>(name)->isChecked()) << name;
-
-    auto* rates = Get<QComboBox>("rateSelector");
-    QStringList items;
-    for (int i = 0; i < rates->count(); ++i)
-        items << rates->itemText(i);
-    EXPECT_EQ(items, (QStringList{"8,000", "11,025", "16,000", "22,050", "32,000", "44,100", "48,000", "88,200",
-                                  "96,000", "192,000", "undefined"}));
-    EXPECT_EQ(Get<QComboBox>("byteSelector")->count(), 5);
-}
-
-TEST_F(BatchEditorTest, OpenListsFilesAndShowsTheAlphabeticallyFirst)
-{
-    const QString b = MakeFile("b.wav", Stereo48);
-    const QString a = MakeFile("a.wav", Mono22);
-    Open(QStringList{b, a});
-
+    EXPECT_FALSE(ChangeEnabled());
+    MakeFiles({Stereo48, Mono22});
+    Open(QStringList{paths[1], paths[0]});
+    Open(QStringList{dir.filePath("A.wav"), paths[1], paths[0]});
+    EXPECT_EQ(startFolders, (QStringList{QString(), dir.path() + "/"}));
+    EXPECT_EQ(profile.GetString("Folders", "OpenDefault"), Local(dir.path() + "/"));
     ASSERT_EQ(List()->Count(), 2);
-    EXPECT_EQ(List()->Text(0), a);
-    EXPECT_EQ(List()->CurrentSelection(), -1);
-    EXPECT_EQ(PathShown(), a);
-    EXPECT_EQ(Shown(), (QStringList{"22,050", "1", "8", "1"}));
-    EXPECT_TRUE(ChangeButton()->isEnabled());
+    EXPECT_EQ(List()->Text(0), paths[0]);
+    EXPECT_EQ(List()->Text(1), paths[1]);
+    EXPECT_EQ(PathShown(), paths[0]);
+    EXPECT_EQ(Shown(), (QStringList{"48,000", "2", "16", "2"}));
+    EXPECT_TRUE(ChangeEnabled());
 
-    // The folder of the first entry is where the next Open starts.
-    const std::string folder = QFile::encodeName(dir.path()).toStdString() + "/";
-    EXPECT_EQ(profile.GetString("Folders", "OpenDefault"), folder);
-    Open(std::nullopt);
-    EXPECT_EQ(startFolders, (QStringList{QString(), QFile::decodeName(folder.c_str())}));
-}
-
-TEST_F(BatchEditorTest, TheSamePathInOtherLetterCaseIsListedOnce)
-{
-    const QString a = MakeFile("take.wav", Stereo48);
-    const QString b = MakeFile("zeta.wav", Mono22);
-    Open(QStringList{a, b});
-    Open(QStringList{dir.filePath("TAKE.wav"), b, a});
-    ASSERT_EQ(List()->Count(), 2);
-    EXPECT_EQ(List()->Text(0).compare(a, Qt::CaseInsensitive), 0);
-    EXPECT_EQ(List()->Text(1), b);
-}
-
-TEST_F(BatchEditorTest, CancelledOpenKeepsTheListAndShowsEntryZeroAgain)
-{
-    Open(std::nullopt);
-    EXPECT_EQ(PathShown(), CBatchEditorDlg::PromptText);
-    EXPECT_FALSE(ChangeButton()->isEnabled());
-
-    const QString a = MakeFile("a.wav", Mono22);
-    const QString b = MakeFile("b.wav", Stereo48);
-    Open(QStringList{a, b});
+    // A cancelled Open keeps the list and reads entry 0 from disk again.
     ClickEntry(1);
-    EXPECT_EQ(PathShown(), b);
-
-    // Entry 0 is read again from disk.
-    MakeFile("a.wav", WavSpec{32000, 2, 24, 6});
+    EXPECT_EQ(PathShown(), paths[1]);
+    testwav::WriteFile(Local(paths[0]), MakeWav({32000, 2, 24, 6}));
     Open(std::nullopt);
     EXPECT_EQ(List()->Count(), 2);
-    EXPECT_EQ(PathShown(), a);
+    EXPECT_EQ(PathShown(), paths[0]);
     EXPECT_EQ(Shown(), (QStringList{"32,000", "2", "24", "3"}));
 }
 
 TEST_F(BatchEditorTest, UndefinedValuesHoldChangeBackWhileTheirFlagIsSet)
 {
-    Open(QStringList{MakeFile("odd.wav", WavSpec{12000, 2, 16, 4})});
-    EXPECT_EQ(Shown()[0], "undefined");
-    EXPECT_FALSE(ChangeButton()->isEnabled());
-
-    Toggle("rateCheck");
-    EXPECT_FALSE(Get<QComboBox>("rateSelector")->isEnabled());
-    EXPECT_TRUE(ChangeButton()->isEnabled());
-
-    Choose("channelSelector", 2);  // "undefined" by hand
-    EXPECT_FALSE(ChangeButton()->isEnabled());
-    Choose("channelSelector", 0);
-    EXPECT_TRUE(ChangeButton()->isEnabled());
-
-    Toggle("rateCheck");
-    EXPECT_TRUE(Get<QComboBox>("rateSelector")->isEnabled());
-    EXPECT_FALSE(ChangeButton()->isEnabled());
-}
-
-TEST_F(BatchEditorTest, EveryFileShownResetsAllFourSelectors)
-{
-    const QString mono24 = MakeFile("1.wav", Mono24);
-    const QString stereo = MakeFile("2.wav", Stereo48);
-    const QString wide = MakeFile("3.wav", WavSpec{44100, 1, 16, 6});
-    const QString none = MakeFile("4.wav", WavSpec{44100, 0, 16, 4});
-    Open(QStringList{mono24, stereo, wide, none});
-    EXPECT_EQ(Shown(), (QStringList{"44,100", "1", "24", "3"}));
-
-    Choose("rateSelector", 6);
+    MakeFiles({{44100, 0, 16, 4}, {12000, 2, 16, 4}, {44100, 1, 16, 6}});
+    Open(paths);
+    EXPECT_EQ(Shown(), (QStringList{"44,100", "undefined", "16", "undefined"}));
+    EXPECT_FALSE(ChangeEnabled());
     ClickEntry(1);
-    EXPECT_EQ(PathShown(), stereo);
-    EXPECT_EQ(Shown(), (QStringList{"48,000", "2", "16", "2"}));
+    EXPECT_EQ(Shown(), (QStringList{"undefined", "2", "16", "2"}));
+    EXPECT_FALSE(ChangeEnabled());
+
+    Click("rateCheck");
+    EXPECT_FALSE(Get("rateSelector")->isEnabled());
+    EXPECT_TRUE(ChangeEnabled());
+    Choose("channelSelector", 2);  // "undefined" by hand
+    EXPECT_FALSE(ChangeEnabled());
+    Choose("channelSelector", 0);
+    EXPECT_TRUE(ChangeEnabled());
+    Click("rateCheck");
+    EXPECT_TRUE(Get("rateSelector")->isEnabled());
+    EXPECT_FALSE(ChangeEnabled());
+
+    // Every file shown resets all four selectors.
     ClickEntry(2);
     EXPECT_EQ(Shown(), (QStringList{"44,100", "1", "16", "undefined"}));
-    ClickEntry(3);
-    EXPECT_EQ(Shown(), (QStringList{"44,100", "undefined", "16", "undefined"}));
-    EXPECT_FALSE(ChangeButton()->isEnabled());
-}
 
-TEST_F(BatchEditorTest, ClearAllAndSetAllFlipEveryFlag)
-{
-    Open(QStringList{MakeFile("a.wav", Stereo48)});
-    QTest::mouseClick(Get<QPushButton>("clearAllButton"), Qt::LeftButton);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_FALSE(Get<QCheckBox>(CheckNames[i])->isChecked());
-        EXPECT_FALSE(Get<QComboBox>(SelectorNames[i])->isEnabled());
+    // Clear all and Set all flip every flag; the undefined bytes then hold Change back.
+    for (const bool on : {false, true}) {
+        Click(on ? "setAllButton" : "clearAllButton");
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(Get<QCheckBox>(CheckNames[i])->isChecked(), on) << i;
+            EXPECT_EQ(Get(SelectorNames[i])->isEnabled(), on) << i;
+        }
+        EXPECT_FALSE(ChangeEnabled());
     }
-    EXPECT_FALSE(ChangeButton()->isEnabled());
-
-    QTest::mouseClick(Get<QPushButton>("setAllButton"), Qt::LeftButton);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_TRUE(Get<QCheckBox>(CheckNames[i])->isChecked());
-        EXPECT_TRUE(Get<QComboBox>(SelectorNames[i])->isEnabled());
-    }
-    EXPECT_TRUE(ChangeButton()->isEnabled());
-
-    Choose("resolutionSelector", 3);
-    QTest::mouseClick(Get<QPushButton>("clearAllButton"), Qt::LeftButton);
-    QTest::mouseClick(Get<QPushButton>("setAllButton"), Qt::LeftButton);
-    EXPECT_FALSE(ChangeButton()->isEnabled());
+    Choose("byteSelector", 1);
+    EXPECT_TRUE(ChangeEnabled());
 }
 
 TEST_F(BatchEditorTest, DeleteKeyRemovesEntriesButKeepsTheFileShown)
 {
-    const QString a = MakeFile("a.wav", Stereo48);
-    const QString b = MakeFile("b.wav", Mono22);
-    const QString c = MakeFile("c.wav", Mono24);
-    Open(QStringList{a, b, c});
-
+    MakeFiles({Stereo48, Mono22, Mono24});
+    Open(paths);
     ClickEntry(2);
-    QTest::keyClick(List(), Qt::Key_Delete);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(List()->Count(), 2);
-    EXPECT_EQ(List()->CurrentSelection(), 1);
-    EXPECT_EQ(PathShown(), c);
-    EXPECT_EQ(Shown(), (QStringList{"44,100", "1", "24", "3"}));
-    EXPECT_TRUE(ChangeButton()->isEnabled());
-
-    ClickEntry(0);
-    QTest::keyClick(List(), Qt::Key_Delete);
-    QTest::keyClick(List(), Qt::Key_Delete);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(List()->Count(), 0);
-    EXPECT_EQ(PathShown(), a);
-    EXPECT_FALSE(ChangeButton()->isEnabled());
+    for (const int left : {2, 1, 0}) {
+        QTest::keyClick(List(), Qt::Key_Delete);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(List()->Count(), left);
+        EXPECT_EQ(PathShown(), paths[2]);
+        EXPECT_EQ(Shown(), (QStringList{"44,100", "1", "24", "3"}));
+        EXPECT_EQ(ChangeEnabled(), left > 0);
+    }
 }
 
-TEST_F(BatchEditorTest, ChangeRewritesTheFlaggedFieldOfEveryFile)
+TEST_F(BatchEditorTest, ChangeRewritesTheFlaggedFieldsOfEveryFileAfterYes)
 {
-    const WavSpec specs[] = {Stereo48, Mono22, Mono24};
-    const QString paths[] = {MakeFile("a.wav", specs[0]), MakeFile("b.wav", specs[1]), MakeFile("c.wav", specs[2])};
+    MakeFiles({Stereo48, Mono22, Mono24});
     Open(QStringList{paths[2], paths[0], paths[1]});
+    ClickEntry(1);
     OnlyFlag("rateCheck");
     Choose("rateSelector", 0);  // 8,000
-    prompt.yesNoAnswers.push_back(true);
-    PressEnterIn("rateSelector");
+    PressChange({false});
+    ExpectFiles();
+    EXPECT_EQ(List()->CurrentSelection(), 1);
+    EXPECT_EQ(Shown(), (QStringList{"8,000", "1", "8", "1"}));
 
-    ASSERT_EQ(prompt.questions, QStringList{CBatchEditorDlg::ChangeConfirmation});
+    // Enter away from any push button runs the default button, Change.
+    prompt.answers = {true};
+    QTest::keyClick(Get("rateSelector"), Qt::Key_Return);
+    EXPECT_EQ(prompt.asked, QStringList(2, CBatchEditorDlg::ChangeConfirmation));
     EXPECT_TRUE(CBatchEditorDlg::ChangeConfirmation.startsWith("Warning!  Changing"));
-    EXPECT_TRUE(CBatchEditorDlg::ChangeConfirmation.endsWith("\n\n\t\t\t\tContinue?"));
-    for (int i = 0; i < 3; ++i) {
-        const WavSpec& s = specs[i];
-        EXPECT_EQ(ReadBytes(paths[i]), WithFormat(MakeWav(s), s, 8000, s.channels, s.blockAlign, s.bitsPerSample))
-            << paths[i].toStdString();
-    }
-    EXPECT_TRUE(prompt.messages.empty());
-    EXPECT_TRUE(window->isVisible());
+    for (WavSpec& s : specs)
+        s.rate = 8000;
+    ExpectFiles();
     EXPECT_EQ(List()->CurrentSelection(), 0);
-    EXPECT_EQ(PathShown(), paths[0]);
     EXPECT_EQ(Shown(), (QStringList{"8,000", "2", "16", "2"}));
-}
 
-TEST_F(BatchEditorTest, BlockAlignmentFollowsTheChannelsShown)
-{
-    const WavSpec specs[] = {Stereo48, Mono22, Mono24};
-    const QString paths[] = {MakeFile("a.wav", specs[0]), MakeFile("b.wav", specs[1]), MakeFile("c.wav", specs[2])};
-    Open(QStringList{paths[0], paths[1], paths[2]});
-
-    // Stereo file shown: three bytes per sample make every file's alignment 6.
+    // The block alignment follows the channels shown (or chosen), not each file's own.
     OnlyFlag("byteCheck");
     Choose("byteSelector", 2);
-    PressChange(true);
-    for (int i = 0; i < 3; ++i) {
-        const WavSpec& s = specs[i];
-        EXPECT_EQ(ReadBytes(paths[i]), WithFormat(MakeWav(s), s, s.sampleRate, s.channels, 6, s.bitsPerSample));
-    }
-
-    // One channel chosen, two bytes: every file gets one channel and alignment 2.
-    Toggle("channelCheck");
+    PressChange({true});
+    for (WavSpec& s : specs)
+        s.blockAlign = 6;
+    ExpectFiles();
+    Click("channelCheck");
     Choose("channelSelector", 0);
     Choose("byteSelector", 1);
-    PressChange(true);
-    for (int i = 0; i < 3; ++i) {
-        const WavSpec& s = specs[i];
-        EXPECT_EQ(ReadBytes(paths[i]), WithFormat(MakeWav(s), s, s.sampleRate, 1, 2, s.bitsPerSample));
-    }
+    PressChange({true});
+    for (WavSpec& s : specs)
+        s = {8000, 1, s.bits, 2};
+    ExpectFiles();
 }
 
-TEST_F(BatchEditorTest, CancelOnAReadOnlyFileLeavesItAndGoesOn)
+TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneAndTheRestGoOn)
 {
-    const WavSpec specs[] = {Stereo48, Mono22, Mono24};
-    const QString paths[] = {MakeFile("a.wav", specs[0]), MakeFile("b.wav", specs[1]), MakeFile("c.wav", specs[2])};
+    MakeFiles({Stereo48, Mono22, Mono24});
     QFile::setPermissions(paths[1], QFileDevice::ReadOwner | QFileDevice::ReadGroup);
-    Open(QStringList{paths[0], paths[1], paths[2]});
+    testwav::Bytes cut = MakeWav(Mono22);
+    cut.resize(40);  // ends inside the "fmt " fields
+    const QString cutPath = dir.filePath("d.wav"), gone = dir.filePath("e.wav");
+    testwav::WriteFile(Local(cutPath), cut);
+    testwav::WriteFile(Local(gone), cut);
+    Open(paths + QStringList{cutPath, gone});
+    QFile::remove(gone);
     OnlyFlag("resolutionCheck");
     Choose("resolutionSelector", 1);  // 16 bit
 
-    prompt.readOnlyAnswers = {false};
-    PressChange(true);
-    EXPECT_EQ(prompt.readOnlyPaths, std::vector<std::string>{QFile::encodeName(paths[1]).toStdString()});
-    EXPECT_EQ(ReadBytes(paths[1]), MakeWav(specs[1]));
+    PressChange({true, false});
+    EXPECT_EQ(prompt.asked.mid(0, 2), (QStringList{CBatchEditorDlg::ChangeConfirmation, paths[1]}));
     EXPECT_FALSE(QFileInfo(paths[1]).permissions() & QFileDevice::WriteOwner);
-    for (const int i : {0, 2}) {
-        const WavSpec& s = specs[i];
-        EXPECT_EQ(ReadBytes(paths[i]), WithFormat(MakeWav(s), s, s.sampleRate, s.channels, s.blockAlign, 16));
-    }
+    specs[0].bits = specs[2].bits = 16;
+    ExpectFiles();
+    EXPECT_EQ(testwav::ReadFile(Local(cutPath)), cut);
+    EXPECT_FALSE(QFileInfo::exists(gone));
 
     // Yes clears the mark for good and the file is rewritten.
-    prompt.readOnlyAnswers = {true};
-    PressChange(true);
+    PressChange({true, true});
     EXPECT_TRUE(QFileInfo(paths[1]).permissions() & QFileDevice::WriteOwner);
-    const WavSpec& s = specs[1];
-    EXPECT_EQ(ReadBytes(paths[1]), WithFormat(MakeWav(s), s, s.sampleRate, s.channels, s.blockAlign, 16));
+    specs[1].bits = 16;
+    ExpectFiles();
 }
 
-TEST_F(BatchEditorTest, NoAtTheConfirmationChangesNothing)
+TEST_F(BatchEditorTest, EscapeKeepsTheWindowAndQuitEndsIt)
 {
-    const QString a = MakeFile("a.wav", Stereo48);
-    const QString b = MakeFile("b.wav", Mono22);
-    Open(QStringList{a, b});
-    ClickEntry(1);
-    Choose("rateSelector", 0);
-    PressChange(false);
-    EXPECT_EQ(ReadBytes(a), MakeWav(Stereo48));
-    EXPECT_EQ(ReadBytes(b), MakeWav(Mono22));
-    EXPECT_EQ(List()->CurrentSelection(), 1);
-    EXPECT_EQ(PathShown(), b);
-    EXPECT_EQ(Shown()[0], "8,000");
-}
-
-TEST_F(BatchEditorTest, FilesWhoseHeaderCannotBeReadAreLeftAlone)
-{
-    const QString good = MakeFile("a.wav", Stereo48);
-    const QString gone = MakeFile("b.wav", Stereo48);
-    Bytes broken = MakeWav(Mono22);
-    broken.resize(30);  // ends inside the "fmt " fields
-    const QString cut = dir.filePath("c.wav");
-    WriteBytes(cut, broken);
-    Open(QStringList{good, gone, cut});
-    QFile::remove(gone);
-
-    OnlyFlag("rateCheck");
-    Choose("rateSelector", 8);  // 96,000
-    PressChange(true);
-    EXPECT_EQ(ReadBytes(good), WithFormat(MakeWav(Stereo48), Stereo48, 96000, 2, 4, 16));
-    EXPECT_FALSE(QFileInfo::exists(gone));
-    EXPECT_EQ(ReadBytes(cut), broken);
-}
-
-TEST_F(BatchEditorTest, OnlyQuitAndTheCloseBoxEndTheWindow)
-{
-    QTest::keyClick(window.get(), Qt::Key_Escape);
-    EXPECT_TRUE(window->isVisible());
-
-    window->close();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(window->result(), QDialog::Rejected);
-
-    CBatchEditorDlg other(profile, prompt);
-    other.show();
-    QTest::mouseClick(other.findChild<QPushButton*>("quitButton"), Qt::LeftButton);
-    EXPECT_FALSE(other.isVisible());
-}
-
-TEST_F(BatchEditorTest, AboutBoxOpensFromF1AndTheContextMenu)
-{
-    QString title;
-    QString version;
-    QString web;
-    QString mail;
-    auto readAbout = [&](QWidget* modal) {
-        title = modal->windowTitle();
-        version = modal->findChild<QLabel*>("versionText")->text();
-        web = modal->findChild<CUrlLabel*>("webLink")->Url();
-        mail = modal->findChild<CUrlLabel*>("mailLink")->Url();
-        modal->close();
-    };
-
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    WhenModal(readAbout);
-    QTest::keyClick(window.get(), Qt::Key_F1);
-    EXPECT_EQ(title, "About Quelbrook");
-    EXPECT_EQ(version, "Quelbrook Version 1.3.1");
-    EXPECT_TRUE(web.startsWith("https://"));
-    EXPECT_TRUE(mail.startsWith("mailto:"));
-
-    title.clear();
-    QTimer::singleShot(0, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        ASSERT_EQ(menu->actions().size(), 1);
-        EXPECT_EQ(menu->actions().first()->text(), "&About Quelbrook...");
-        WhenModal(readAbout);
-        menu->actions().first()->trigger();
-        menu->close();
-    });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), window->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(window.get(), &event);
-    EXPECT_EQ(title, "About Quelbrook");
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible());
+    Click("quitButton");
+    EXPECT_FALSE(window.isVisible());
 }
 
 } // namespace

@@ -1,114 +1,89 @@
-#include "AppTestSupport.h"
+#include "app/CMessageBoxPrompt.h"
 #include "app/CWriteProtectDlg.h"
 
-#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+#include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
 
 namespace {
 
 const QString QuestionTail = QStringLiteral(
     " is Write protected\n\nChange the attribute and allow the change?\n\nCancel will quit the operation");
 
-TEST(WriteProtectDlg, NamesTheFileShortenedInTheMiddle)
+// Runs action on the next modal window once exec() has put it up.
+void WhenModal(std::function<void(QWidget*)> action)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            action(modal);
+        }
+    });
+    timer->start(5);
+}
+
+TEST(WriteProtectDlg, NamesTheFileShortenedInTheMiddleAndAnswersYesOnlyForYes)
 {
     const CWriteProtectDlg whole(QStringLiteral("/audio/take/26-chars-a.wav"));
     EXPECT_EQ(whole.Message(), "The file /audio/take/26-chars-a.wav" + QuestionTail);
     EXPECT_EQ(whole.windowTitle(), "File is write protected!");
-
     const CWriteProtectDlg shortened(QStringLiteral("/audio/take/27-chars-ab.wav"));
     EXPECT_EQ(shortened.Message(), "The file /audio/take...hars-ab.wav" + QuestionTail);
-}
 
-TEST(WriteProtectDlg, AnswersYesOnlyForYes)
-{
-    struct Case {
-        const char* what;
-        std::function<void(QWidget*)> act;
-        int result;
-    };
-    const std::vector<Case> cases{
-        {"Yes button", [](QWidget* w) { w->findChild<QPushButton*>("yesButton")->click(); }, CWriteProtectDlg::Yes},
-        {"Enter", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); }, CWriteProtectDlg::Yes},
-        {"Cancel button", [](QWidget* w) { w->findChild<QPushButton*>("cancelButton")->click(); },
-         CWriteProtectDlg::Cancel},
-        {"Escape", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); }, CWriteProtectDlg::Cancel},
-        {"close box", [](QWidget* w) { w->close(); }, CWriteProtectDlg::Cancel},
-    };
-    for (const Case& c : cases) {
+    // Yes has the focus, so Enter answers Yes; every other way out is Cancel.
+    for (const int key : {int{Qt::Key_Return}, int{Qt::Key_Escape}, 0}) {
         CWriteProtectDlg dialog(QStringLiteral("/x.wav"));
-        QWidget* focused = nullptr;
-        WhenModal([&](QWidget* modal) {
-            focused = modal->focusWidget();
-            c.act(modal);
+        WhenModal([key](QWidget* modal) {
+            if (key == 0)
+                modal->close();
+            else
+                QTest::keyClick(modal, static_cast<Qt::Key>(key));
         });
-        EXPECT_EQ(dialog.exec(), c.result) << c.what;
-        ASSERT_NE(focused, nullptr);
-        EXPECT_EQ(focused->objectName(), "yesButton") << c.what;
+        EXPECT_EQ(dialog.exec(), key == Qt::Key_Return ? CWriteProtectDlg::Yes : CWriteProtectDlg::Cancel) << key;
     }
 }
 
-TEST(MessageBoxPrompt, ShowsWarningsCaptionedWithTheProgramName)
-{
-    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    EXPECT_EQ(CMessageBoxPrompt::ApplicationName(), name);
-
-    CMessageBoxPrompt prompt;
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    WhenModal([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        title = box->windowTitle();
-        text = box->text();
-        icon = box->icon();
-        buttons = box->standardButtons();
-        box->button(QMessageBox::Ok)->click();
-    });
-    prompt.ShowMessage("File /a b.wav could not be opened - code: 5");
-    EXPECT_EQ(title, name);
-    EXPECT_EQ(text, "File /a b.wav could not be opened - code: 5");
-    EXPECT_EQ(icon, QMessageBox::Warning);
-    EXPECT_EQ(buttons, QMessageBox::Ok);
-}
-
-TEST(MessageBoxPrompt, AsksYesNoQuestions)
+TEST(MessageBoxPrompt, WarnsAndAsksInTheProgramsName)
 {
     CMessageBoxPrompt prompt;
-    for (const auto answer : {QMessageBox::Yes, QMessageBox::No}) {
-        QMessageBox::StandardButtons buttons;
-        WhenModal([&](QWidget* modal) {
+    QString title, text;
+    const auto answer = [&](QMessageBox::StandardButton button) {
+        WhenModal([&, button](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             ASSERT_NE(box, nullptr);
-            buttons = box->standardButtons();
-            box->button(answer)->click();
+            title = box->windowTitle();
+            text = box->text();
+            (box->button(button) ? box->button(button) : box->buttons().first())->click();
         });
-        EXPECT_EQ(prompt.AskYesNo(QStringLiteral("Continue?")), answer == QMessageBox::Yes);
-        EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);
-    }
-}
+    };
+    answer(QMessageBox::Ok);
+    prompt.ShowMessage("File /a b.wav could not be opened - code: 5");
+    EXPECT_EQ(title, QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+    EXPECT_EQ(text, "File /a b.wav could not be opened - code: 5");
+    answer(QMessageBox::Yes);
+    EXPECT_TRUE(prompt.AskYesNo(QStringLiteral("Continue?")));
+    answer(QMessageBox::No);
+    EXPECT_FALSE(prompt.AskYesNo(QStringLiteral("Continue?")));
 
-TEST(MessageBoxPrompt, AsksAboutReadOnlyFilesWithTheWriteProtectDialog)
-{
-    CMessageBoxPrompt prompt;
-    for (const bool yes : {true, false}) {
-        QString shownTitle;
+    // Read-only files are asked about with the write-protect dialog.
+    for (const std::string button : {"yesButton", "cancelButton"}) {
         WhenModal([&](QWidget* modal) {
-            shownTitle = modal->windowTitle();
             auto* dialog = qobject_cast<CWriteProtectDlg*>(modal);
             ASSERT_NE(dialog, nullptr);
-            EXPECT_EQ(dialog->Message(), "The file /x.wav" + QuestionTail);
-            if (yes)
-                dialog->findChild<QPushButton*>("yesButton")->click();
-            else
-                QTest::keyClick(dialog, Qt::Key_Escape);
+            text = dialog->Message();
+            dialog->findChild<QPushButton*>(QString::fromStdString(button))->click();
         });
-        EXPECT_EQ(prompt.AskClearReadOnly("/x.wav"), yes);
-        EXPECT_EQ(shownTitle, "File is write protected!");
+        EXPECT_EQ(prompt.AskClearReadOnly("/x.wav"), button == "yesButton");
+        EXPECT_EQ(text, "The file /x.wav" + QuestionTail);
     }
 }
 

@@ -21,9 +21,7 @@ struct Session {
 
     int Run(const std::vector<std::string>& args, bool inputIsTerminal, bool errorIsTerminal)
     {
-        const CliEnvironment environment{in, out, err, inputIsTerminal, errorIsTerminal, false,
-                                         std::chrono::milliseconds(0)};
-        return RunCli(args, environment);
+        return RunCli(args, {in, out, err, inputIsTerminal, errorIsTerminal, false, std::chrono::milliseconds(0)});
     }
 };
 
@@ -38,11 +36,9 @@ TEST(CliTerminal, WriteProtectQuestionIsAskedForEachReadOnlyFile)
 
     Session session;
     session.in.str("y\nn\n");
-    const int status = session.Run({"set", "--json", "--rate", "48000", dir / "one.wav", dir / "two.wav"}, true,
-                                   false);
-    EXPECT_EQ(status, 1);
-    EXPECT_NE(session.err.str().find(dir / "one.wav" + " is write protected"), std::string::npos);
-    EXPECT_NE(session.err.str().find(dir / "two.wav" + " is write protected"), std::string::npos);
+    EXPECT_EQ(session.Run({"set", "--json", "--rate", "48000", dir / "one.wav", dir / "two.wav"}, true, false), 1);
+    for (const char* name : {"one.wav", "two.wav"})
+        EXPECT_NE(session.err.str().find(dir / name + " is write protected"), std::string::npos) << session.err.str();
     const auto report = nlohmann::json::parse(session.out.str());
     EXPECT_EQ(report[0]["status"], "changed");
     EXPECT_EQ(report[1]["status"], "skipped");
@@ -50,8 +46,7 @@ TEST(CliTerminal, WriteProtectQuestionIsAskedForEachReadOnlyFile)
     EXPECT_EQ(ReadFile(dir / "two.wav"), original);
 
     // No answer at all (end of input) is No.
-    Session silent;
-    EXPECT_EQ(silent.Run({"set", "--rate", "48000", dir / "two.wav"}, true, false), 1);
+    EXPECT_EQ(Session().Run({"set", "--rate", "48000", dir / "two.wav"}, true, false), 1);
     EXPECT_EQ(ReadFile(dir / "two.wav"), original);
 }
 

@@ -4,27 +4,23 @@
 
 namespace {
 
-TEST(FolderOfPath, PosixPaths)
+TEST(FolderOfPath, PosixAndWindowsPaths)
 {
-    EXPECT_EQ(FolderOfPath("/audio/x.wav"), "/audio");
-    EXPECT_EQ(FolderOfPath("/x.wav"), "/");
-    EXPECT_EQ(FolderOfPath("/a/b/c.wav"), "/a/b");
-    EXPECT_EQ(FolderOfPath("x.wav"), "");
-    EXPECT_EQ(StoredFolderOfPath("/audio/x.wav"), "/audio/");
-    EXPECT_EQ(StoredFolderOfPath("/ab/x.wav"), "/ab/");
-    EXPECT_EQ(StoredFolderOfPath("/x.wav"), "/");
-    EXPECT_EQ(StoredFolderOfPath("x.wav"), "");
-}
-
-TEST(FolderOfPath, WindowsPaths)
-{
-    EXPECT_EQ(FolderOfPath("C:\\x.wav"), "C:\\");
-    EXPECT_EQ(FolderOfPath("C:\\Audio\\x.wav"), "C:\\Audio");
-    EXPECT_EQ(FolderOfPath("\\\\server\\share\\a.wav"), "\\\\server\\share");
-    EXPECT_EQ(FolderOfPath("\\x.wav"), "\\");
-    EXPECT_EQ(StoredFolderOfPath("C:\\x.wav"), "C:\\");
-    EXPECT_EQ(StoredFolderOfPath("C:\\Audio\\x.wav"), "C:\\Audio\\");
-    EXPECT_EQ(StoredFolderOfPath("\\\\server\\share\\a.wav"), "\\\\server\\share\\");
+    // path, its folder, the folder as stored (with its separator)
+    const std::string cases[][3] = {
+        {"/audio/x.wav", "/audio", "/audio/"},
+        {"/a/b/c.wav", "/a/b", "/a/b/"},
+        {"/x.wav", "/", "/"},
+        {"x.wav", "", ""},
+        {"C:\\x.wav", "C:\\", "C:\\"},
+        {"C:\\Audio\\x.wav", "C:\\Audio", "C:\\Audio\\"},
+        {"\\\\server\\share\\a.wav", "\\\\server\\share", "\\\\server\\share\\"},
+        {"\\x.wav", "\\", "\\"},
+    };
+    for (const auto& [path, folder, stored] : cases) {
+        EXPECT_EQ(FolderOfPath(path), folder) << path;
+        EXPECT_EQ(StoredFolderOfPath(path), stored) << path;
+    }
 }
 
 } // namespace
