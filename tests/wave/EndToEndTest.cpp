@@ -53,16 +53,18 @@ std::vector<Sample> GeneratedSamples()
                                  .Fmt(pcm));
     add("no-fmt.wav", WavBuilder().Chunk("data", testwav::Pattern(40, 10)), false);
     add("twelve.wav", WavBuilder(), false);
-    // "fmt " chunks whose fields do not all lie inside the file.
+    add("two-fmt.wav", WavBuilder().Fmt(pcm).Fmt({3, 1, 8000, 32000, 4, 32}).Chunk("data", Bytes(4, 1)));
+    // Sizes that run past the end stop the walk; 0xFFFFFFFF counts as is in a RIFF file.
+    add("junk-too-long.wav", WavBuilder().Chunk("JUNK", Bytes(4, 0), true, 0xFFFFFF00).Fmt(pcm), false);
+    add("odd-max-data.wav", WavBuilder().Chunk("data", {}, false, 0xFFFFFFFF).Fmt(pcm), false);
+    add("riff-with-ds64.wav", WavBuilder().Ds64(101).Chunk("data", testwav::Pattern(101, 9), true, 0xFFFFFFFF)
+                                  .Fmt(pcm), false);
+    // "fmt " chunks whose fields do not all lie inside the file (cut20: the id alone).
     Bytes cut = WavBuilder().Chunk("JUNK", Bytes(4, 1)).Fmt(pcm).Build();
-    for (int keep : {1, 3, 12, 20}) {
-        Bytes partial(cut.begin(), cut.end() - keep);
-        out.push_back({"cut" + std::to_string(keep) + ".wav", partial, 0});
-    }
-    Bytes idAtEnd = WavBuilder().Chunk("data", testwav::Pattern(6)).Build();
-    testwav::PutText(idAtEnd, "fmt ");
-    out.push_back({"fmt-id-at-end.wav", idAtEnd, 0});
-    out.push_back({"not-riff.wav", WavBuilder("\x01\x02\x03\x04", "????").Fmt(pcm).Build(), 12});
+    for (int drop : {1, 12, 18, 20})
+        out.push_back({"cut" + std::to_string(drop) + ".wav", Bytes(cut.begin(), cut.end() - drop), 0});
+    // The walk starts at 12: the form type is never taken for a chunk.
+    out.push_back({"not-riff.wav", WavBuilder("\x01\x02\x03\x04", "fmt ").Fmt(pcm).Build(), 12});
     return out;
 }
 
