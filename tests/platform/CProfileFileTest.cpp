@@ -5,84 +5,63 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <tuple>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-using testwav::TempDir;
+namespace fs = std::filesystem;
 
-std::string ReadText(const std::filesystem::path& path)
+std::string ReadText(const fs::path& path)
 {
     const auto bytes = testwav::ReadFile(path.string());
     return std::string(bytes.begin(), bytes.end());
 }
 
-void WriteText(const std::filesystem::path& path, const std::string& text)
-{
-    testwav::WriteFile(path.string(), testwav::Bytes(text.begin(), text.end()));
-}
+void WriteText(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 // As a Windows user's editor leaves it: CRLF, comments, other sections, odd
 // spacing and letter case, Folder2 missing.
 const std::string kWindowsIni =
-    "; settings\r\n"
-    "[Folders]\r\n"
-    "OpenDefault=D:\\Takes\\\r\n"
-    "\r\n"
-    "[import recent folder list]\r\n"
-    "; most recent first\r\n"
-    "Folder1=C:\\Audio\\\r\n"
-    "  folder3 =  \\\\server\\share\\  \r\n"
-    "ShowTimeStamps=1\r\n"
-    "\r\n"
-    "[Other]\r\n"
-    "Folder1=not this one\r\n"
-    "Key=a=b\r\n";
+    "; settings\r\n[Folders]\r\nOpenDefault=D:\\Takes\\\r\n\r\n"
+    "[import recent folder list]\r\n; most recent first\r\nFolder1=C:\\Audio\\\r\n"
+    "  folder3 =  \\\\server\\share\\  \r\nShowTimeStamps=1\r\n\r\n"
+    "[Other]\r\nFolder1=not this one\r\nKey=a=b\r\nA=12abc\r\nB=-3\r\nC=99999999999\r\nD=\r\n";
 
-TEST(CProfileFile, ReadsAWindowsStyleFileWithItsSemantics)
+class Profile : public ::testing::Test {
+protected:
+    Profile() { WriteText(ini, kWindowsIni); }
+
+    testwav::TempDir dir;
+    fs::path ini = dir.Path() / "Quelbrook.INI";
+    CProfileFile profile{ini};
+};
+
+}  // namespace
+
+TEST_F(Profile, ReadsAWindowsStyleFileWithItsSemantics)
 {
-    TempDir dir;
-    const auto ini = dir.Path() / "Quelbrook.INI";
-    WriteText(ini, kWindowsIni);
-    const CProfileFile profile(ini);
-
     EXPECT_EQ(profile.GetString("Folders", "OpenDefault"), "D:\\Takes\\");
     EXPECT_EQ(profile.GetString("Import Recent Folder List", "Folder1"), "C:\\Audio\\");
     EXPECT_EQ(profile.GetString("IMPORT RECENT FOLDER LIST", "FOLDER3"), "\\\\server\\share\\");
     EXPECT_EQ(profile.GetString("Import Recent Folder List", "Folder2", "none"), "none");
     EXPECT_EQ(profile.GetString("Missing", "Folder1"), "");
     EXPECT_EQ(profile.GetString("Other", "Key"), "a=b");
-    EXPECT_EQ(profile.GetInt("Import Recent Folder List", "ShowTimeStamps", 0), 1);
-    EXPECT_EQ(profile.GetInt("Import Recent Folder List", "Folder2", 7), 7);
-    EXPECT_EQ(profile.GetInt("Import Recent Folder List", "Folder1", 7), 7);  // not a number
-
     EXPECT_EQ(CProfileFile(dir.Path() / "absent.INI").GetString("Folders", "OpenDefault", "x"), "x");
+    // Integers are the leading decimal number; anything else gives the default.
+    const std::tuple<const char*, const char*, int> ints[] = {{"Import Recent Folder List", "ShowTimeStamps", 1},
+        {"Import Recent Folder List", "Folder1", 7}, {"Import Recent Folder List", "Folder2", 7},
+        {"Other", "A", 12}, {"Other", "B", -3}, {"Other", "C", 7}, {"Other", "D", 7}};
+    for (const auto& [section, key, value] : ints)
+        EXPECT_EQ(profile.GetInt(section, key, 7), value) << key;
 }
 
-TEST(CProfileFile, IntegersAreTheLeadingDecimalNumber)
+TEST_F(Profile, WritesKeepEveryOtherLineAsItWas)
 {
-    TempDir dir;
-    const auto ini = dir.Path() / "a.INI";
-    WriteText(ini, "[S]\nA=12abc\nB=-3\nC=+4\nD=99999999999\nE=\nF= 5 \n");
-    const CProfileFile profile(ini);
-    EXPECT_EQ(profile.GetInt("S", "A", 0), 12);
-    EXPECT_EQ(profile.GetInt("S", "B", 0), -3);
-    EXPECT_EQ(profile.GetInt("S", "C", 0), 4);
-    EXPECT_EQ(profile.GetInt("S", "D", 8), 8);
-    EXPECT_EQ(profile.GetInt("S", "E", 8), 8);
-    EXPECT_EQ(profile.GetInt("S", "F", 8), 5);
-}
-
-TEST(CProfileFile, WritesKeepEveryOtherLineAsItWas)
-{
-    TempDir dir;
-    const auto ini = dir.Path() / "Quelbrook.INI";
-    WriteText(ini, kWindowsIni);
-    CProfileFile profile(ini);
-
     // An existing key: only its value changes; the key keeps its spelling.
     ASSERT_TRUE(profile.WriteString("import recent folder list", "FOLDER3", "/audio/takes/"));
     std::string expected = kWindowsIni;
@@ -98,37 +77,27 @@ TEST(CProfileFile, WritesKeepEveryOtherLineAsItWas)
 
     // A missing section is added at the end.
     ASSERT_TRUE(profile.WriteString("New", "Key", " spaced "));
-    expected += "[New]\r\nKey= spaced \r\n";
-    EXPECT_EQ(ReadText(ini), expected);
+    EXPECT_EQ(ReadText(ini), expected + "[New]\r\nKey= spaced \r\n");
     EXPECT_EQ(profile.GetString("New", "Key"), "spaced");
-
     // Nothing is left behind by the replacing writes.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 1);
 }
 
-TEST(CProfileFile, CreatesTheFileAndItsFolder)
+TEST_F(Profile, CreatesTheFileAndItsFolder)
 {
-    TempDir dir;
-    const auto ini = dir.Path() / "config" / "Quelbrook.INI";
-    CProfileFile profile(ini);
-    ASSERT_TRUE(profile.WriteString("Folders", "OpenDefault", "/audio/"));
-    ASSERT_TRUE(profile.WriteInt("Import Recent Folder List", "ShowTimeStamps", 0));
-    EXPECT_EQ(ReadText(ini), "[Folders]\nOpenDefault=/audio/\n[Import Recent Folder List]\nShowTimeStamps=0\n");
+    CProfileFile fresh(dir.Path() / "config" / "Quelbrook.INI");
+    ASSERT_TRUE(fresh.WriteString("Folders", "OpenDefault", "/audio/"));
+    ASSERT_TRUE(fresh.WriteInt("Import Recent Folder List", "ShowTimeStamps", 0));
+    EXPECT_EQ(ReadText(fresh.Path()), "[Folders]\nOpenDefault=/audio/\n[Import Recent Folder List]\nShowTimeStamps=0\n");
 
     // A last line without a line break gets one before the new line.
-    const auto bare = dir.Path() / "bare.INI";
-    WriteText(bare, "[S]\nA=1");
-    ASSERT_TRUE(CProfileFile(bare).WriteString("S", "B", "2"));
-    EXPECT_EQ(ReadText(bare), "[S]\nA=1\nB=2\n");
+    WriteText(ini, "[S]\nA=1");
+    ASSERT_TRUE(profile.WriteString("S", "B", "2"));
+    EXPECT_EQ(ReadText(ini), "[S]\nA=1\nB=2\n");
 }
 
-TEST(CProfileFile, RefusesTextsThatWouldBreakTheFile)
+TEST_F(Profile, RefusesTextsThatWouldBreakTheFile)
 {
-    TempDir dir;
-    const auto ini = dir.Path() / "Quelbrook.INI";
-    WriteText(ini, kWindowsIni);
-    CProfileFile profile(ini);
-
     // A folder name may hold a line break; stored, it would forge other entries.
     EXPECT_FALSE(profile.WriteString("Import Recent Folder List", "Folder1", "/tmp/a\nFolder2=/evil/"));
     EXPECT_FALSE(profile.WriteString("Import Recent Folder List", "Folder1", "/tmp/a\r"));
@@ -138,29 +107,21 @@ TEST(CProfileFile, RefusesTextsThatWouldBreakTheFile)
     EXPECT_EQ(ReadText(ini), kWindowsIni);
 }
 
-TEST(CProfileFile, AFailedWriteLeavesTheFileAsItWas)
+TEST_F(Profile, AFailedWriteLeavesTheFileAsItWas)
 {
     if (::geteuid() == 0)
         GTEST_SKIP() << "permissions do not bind the super-user";
-    TempDir dir;
-    const auto ini = dir.Path() / "Quelbrook.INI";
-    WriteText(ini, kWindowsIni);
     ::chmod(dir.Path().c_str(), 0555);
-    EXPECT_FALSE(CProfileFile(ini).WriteString("Folders", "OpenDefault", "/x/"));
+    EXPECT_FALSE(profile.WriteString("Folders", "OpenDefault", "/x/"));
     ::chmod(dir.Path().c_str(), 0755);
     EXPECT_EQ(ReadText(ini), kWindowsIni);
 }
 
-TEST(CProfileFile, WritesThroughALinkToTheFileItNames)
+TEST_F(Profile, WritesThroughALinkToTheFileItNames)
 {
-    TempDir dir;
-    const auto real = dir.Path() / "real.INI";
-    const auto link = dir.Path() / "Quelbrook.INI";
-    WriteText(real, "[S]\nA=1\n");
-    std::filesystem::create_symlink(real, link);
-    ASSERT_TRUE(CProfileFile(link).WriteString("S", "A", "2"));
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(ReadText(real), "[S]\nA=2\n");
+    const fs::path link = dir.Path() / "link.INI";
+    fs::create_symlink(ini, link);
+    ASSERT_TRUE(CProfileFile(link).WriteString("Folders", "OpenDefault", "/a/"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(profile.GetString("Folders", "OpenDefault"), "/a/");
 }
-
-} // namespace

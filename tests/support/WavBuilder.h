@@ -26,12 +26,6 @@ inline void PutLe(Bytes& out, std::uint64_t value, int width)
 
 inline void PutText(Bytes& out, std::string_view text) { out.insert(out.end(), text.begin(), text.end()); }
 
-inline std::uint32_t GetLe32(const Bytes& in, std::size_t at)
-{
-    return static_cast<std::uint32_t>(in.at(at) | in.at(at + 1) << 8 | in.at(at + 2) << 16) |
-           static_cast<std::uint32_t>(in.at(at + 3)) << 24;
-}
-
 inline Bytes Pattern(std::size_t n, std::uint32_t seed = 1)
 {
     Bytes b(n);
@@ -41,12 +35,9 @@ inline Bytes Pattern(std::size_t n, std::uint32_t seed = 1)
 }
 
 struct Fmt {
-    std::uint16_t formatTag = 1;
-    std::uint16_t channels = 2;
-    std::uint32_t sampleRate = 44100;
-    std::uint32_t avgBytesPerSec = 176400;
-    std::uint16_t blockAlign = 4;
-    std::uint16_t bitsPerSample = 16;
+    std::uint16_t formatTag = 1, channels = 2;
+    std::uint32_t sampleRate = 44100, avgBytesPerSec = 176400;
+    std::uint16_t blockAlign = 4, bitsPerSample = 16;
 };
 
 // Version-1 "bext" content (602 bytes) with the 64-bit time reference at 338.
@@ -129,16 +120,14 @@ public:
     // Offset of the first chunk with this id (0 when absent).
     std::uint64_t OffsetOf(std::string_view id) const
     {
-        for (const auto& [cid, at] : offsets)
-            if (cid == id)
-                return at;
-        return 0;
+        const auto it = std::find_if(offsets.begin(), offsets.end(), [&](const auto& o) { return o.first == id; });
+        return it == offsets.end() ? 0 : it->second;
     }
 
     Bytes Build() const
     {
         Bytes out = bytes;
-        if (std::string_view(reinterpret_cast<const char*>(out.data()), 4) == "RIFF")
+        if (std::equal(out.begin(), out.begin() + 4, "RIFF"))
             for (std::size_t i = 0; i < 4; ++i)
                 out[4 + i] = static_cast<unsigned char>((out.size() - 8) >> (8 * i));
         return out;
@@ -159,11 +148,7 @@ public:
             std::abort();
         path = templ;
     }
-    ~TempDir()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
+    ~TempDir() { std::filesystem::remove_all(path, ignored); }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
@@ -172,6 +157,7 @@ public:
 
 private:
     std::filesystem::path path;
+    std::error_code ignored;
 };
 
 inline void WriteFile(const std::string& path, const Bytes& bytes)
