@@ -25,17 +25,17 @@ TEST(CDragHeaderCtrl, DropPositionComesFromTheWidths)
     EXPECT_EQ(CDragHeaderCtrl::FindDropPosition({}, 10).position, 0);
 }
 
-// Columns A (left, 50), B (right, 60), C (centred, 70) over three rows.
+const Qt::Alignment formats[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
+
+// Columns A (left, 50), B (right, 60), C (centred, 70) over rows "a0 b0 c0", ...
 void Fill(CReportListCtrl& list)
 {
-    list.InsertColumn(0, Qt::AlignLeft, 50, "A");
-    list.InsertColumn(1, Qt::AlignRight, 60, "B");
-    list.InsertColumn(2, Qt::AlignHCenter, 70, "C");
+    for (int c = 0; c < 3; ++c)
+        list.InsertColumn(c, formats[c], 50 + 10 * c, QString(QChar('A' + c)));
     for (int row = 0; row < 3; ++row) {
-        const QString n = QString::number(row);
-        list.InsertItem(row, "a" + n, 100 + row);
-        list.SetItemText(row, 1, "b" + n);
-        list.SetItemText(row, 2, "c" + n);
+        list.InsertItem(row, "a" + QString::number(row), 100 + row);
+        for (int c = 1; c < 3; ++c)
+            list.SetItemText(row, c, QChar('a' + c) + QString::number(row));
     }
 }
 
@@ -53,19 +53,14 @@ const char* const unmoved = "ABC|a0b0c0|a1b1c1|a2b2c2";
 
 TEST(CReportListCtrl, MoveColumnCarriesTextsWidthAndFormat)
 {
-    struct Case {
-        int from, to;
-        const char* layout;
-    };
-    const Qt::Alignment formats[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
-    for (const Case& move : {Case{0, 2, "BAC|b0a0c0|b1a1c1|b2a2c2"}, Case{2, 0, "CAB|c0a0b0|c1a1b1|c2a2b2"},
-                             Case{0, 3, "BCA|b0c0a0|b1c1a1|b2c2a2"}, Case{1, 1, unmoved}, Case{1, 2, unmoved},
-                             Case{-1, 0, unmoved}, Case{3, 0, unmoved}, Case{0, 4, unmoved}}) {
-        SCOPED_TRACE(testing::Message() << move.from << " -> " << move.to);
+    for (const auto& [from, to, layout] : std::vector<std::tuple<int, int, const char*>>{
+             {0, 2, "BAC|b0a0c0|b1a1c1|b2a2c2"}, {2, 0, "CAB|c0a0b0|c1a1b1|c2a2b2"}, {0, 3, "BCA|b0c0a0|b1c1a1|b2c2a2"},
+             {1, 1, unmoved}, {1, 2, unmoved}, {-1, 0, unmoved}, {3, 0, unmoved}, {0, 4, unmoved}}) {
+        SCOPED_TRACE(testing::Message() << from << " -> " << to);
         CReportListCtrl list;
         Fill(list);
-        list.MoveColumn(move.from, move.to);
-        EXPECT_EQ(Layout(list), move.layout);
+        list.MoveColumn(from, to);
+        EXPECT_EQ(Layout(list), layout);
         for (int c = 0; c < 3; ++c) {
             const auto was = static_cast<std::size_t>(list.ColumnText(c).at(0).unicode() - 'A');
             EXPECT_EQ(list.columnWidth(c), 50 + 10 * static_cast<int>(was));
@@ -191,9 +186,9 @@ TEST_F(ReportList, TheSelectedRowIsHighlightedToTheRightEdgeWhileFocused)
         const QRect cell = list->visualRect(list->model()->index(row, 0));
         return QRect(0, cell.top(), list->viewport()->width(), cell.height());
     };
-    const int farRight = list->viewport()->width() - 3;  // well right of the last column
-    const auto farRightOf = [&](int row) {
-        return list->viewport()->grab().toImage().pixelColor(farRight, rowArea(row).center().y() + 3);
+    const auto farRightOf = [&](int row) {  // well right of the last column
+        const QImage image = list->viewport()->grab().toImage();
+        return image.pixelColor(image.width() - 3, rowArea(row).center().y() + 3);
     };
     EXPECT_EQ(farRightOf(2), list->palette().color(QPalette::Highlight));
     EXPECT_EQ(farRightOf(1), base);

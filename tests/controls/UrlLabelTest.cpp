@@ -93,9 +93,8 @@ TEST_F(UrlLabel, ClickOpensAndMarksVisitedAFailedOpenExplainsAndFallsBack)
                                    head + "A sharing violation occurred. ", head + "Unknown Error (-7) occurred."}));
 }
 
-TEST(UrlLabelSetup, TextAndTargetStandInForEachOtherAndTheLabelFitsItsText)
+TEST_F(UrlLabel, TextAndTargetStandInForEachOtherAndTheLabelFitsItsText)
 {
-    FakePrompt prompt;
     CUrlLabel empty(prompt, QString());
     empty.SetUrl(QStringLiteral("mailto:someone@example.org"));
     EXPECT_EQ(empty.text(), QStringLiteral("mailto:someone@example.org"));

@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -62,11 +61,8 @@ protected:
         return dialog;
     }
 
-    static QAbstractItemView* Files(const CXDlg2& dialog)
-    {
-        QAbstractItemView* list = dialog.findChild<QListView*>("listView");
-        return list->isVisible() ? list : dialog.findChild<QTreeView*>("treeView");
-    }
+    // The file list in the dialog's default detail view.
+    static QAbstractItemView* Files(const CXDlg2& dialog) { return dialog.findChild<QTreeView*>("treeView"); }
 
     static bool WaitForListing(const CXDlg2& dialog, int listed)
     {

@@ -14,7 +14,7 @@
 using testwav::Bytes;
 using testwav::TempDir;
 
-TEST(OpenFailureCause, ErrnoMapsToShownCode)
+TEST(OpenFailureCause, ErrnoMapsToShownCodeAndTextsNameTheFile)
 {
     const std::pair<int, int> table[] = {
         {ENOENT, 2}, {ENOTDIR, 3}, {ENAMETOOLONG, 3}, {ELOOP, 3}, {EMFILE, 4}, {ENFILE, 4},
@@ -23,10 +23,8 @@ TEST(OpenFailureCause, ErrnoMapsToShownCode)
     };
     for (const auto& [error, code] : table)
         EXPECT_EQ(static_cast<int>(CauseFromErrno(error)), code) << "errno " << error;
-}
 
-TEST(OpenFailureCause, TextsNameTheFile)
-{
+    // Each cause's text names the file.
     const char* texts[] = {
         "No error occurred.",
         "An unknown error occurred while accessing a b.wav.",

@@ -3,10 +3,9 @@
 
 #include <gtest/gtest.h>
 
-// The widgets need an application object for their whole run. Test discovery
-// runs this program without the test's environment, so fall back to the
-// offscreen platform. Test mode keeps Qt's own file-dialog settings out of the
-// user's configuration.
+// The widgets need an application object for the whole run. Test discovery runs
+// the program outside the test's environment, so fall back to the offscreen
+// platform; test mode keeps Qt's own settings out of the user's configuration.
 int main(int argc, char** argv)
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
