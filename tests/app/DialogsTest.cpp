@@ -17,18 +17,11 @@ namespace {
 const QString QuestionTail = QStringLiteral(
     " is Write protected\n\nChange the attribute and allow the change?\n\nCancel will quit the operation");
 
-// Runs action on the next modal window once exec() has put it up.
+// Runs action on the modal window that exec() puts up next: the timer fires
+// once that window's event loop runs.
 void WhenModal(std::function<void(QWidget*)> action)
 {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            action(modal);
-        }
-    });
-    timer->start(5);
+    QTimer::singleShot(0, [action] { action(QApplication::activeModalWidget()); });
 }
 
 TEST(WriteProtectDlg, NamesTheFileShortenedInTheMiddleAndAnswersYesOnlyForYes)
