@@ -36,20 +36,6 @@ void Enter(QWidget& widget)
     QApplication::sendEvent(&widget, &entered);
 }
 
-// The style's face for the state with the picture ANDed over it.
-QImage ExpectedThemed(const CThemeHelper& theme, const QWidget& button, int state, const QImage& picture)
-{
-    QImage face(button.size(), QImage::Format_RGB32);
-    face.fill(button.palette().color(QPalette::Window));
-    QPainter painter(&face);
-    theme.DrawBackground(painter, face.rect(), CThemeHelper::PushButtonPart, state, nullptr);
-    painter.end();
-    for (int y = 0; y < face.height(); ++y)
-        for (int x = 0; x < face.width(); ++x)
-            face.setPixel(x, y, face.pixel(x, y) & picture.pixel(x, y));
-    return face;
-}
-
 } // namespace
 
 TEST(HoverBitmapButton, UnthemedShowsThePictureOfEachStateAndIgnoresThePointer)
@@ -87,7 +73,18 @@ TEST(HoverBitmapButton, ThemedDrawsTheStyledFaceOfEachStateUnderTheAndedPicture)
     ASSERT_TRUE(button.AttachAndLoad(styled.theme));
     // There are no pressed or disabled styled pictures: the normal one stands in.
     const QImage picture = Picture("XPFXCLRAU");
-    const auto expect = [&](int state) { return ExpectedThemed(styled.theme, button, state, picture); };
+    // The style's face for the state with the picture ANDed over it.
+    const auto expect = [&](int state) {
+        QImage face(button.size(), QImage::Format_RGB32);
+        face.fill(button.palette().color(QPalette::Window));
+        QPainter painter(&face);
+        styled.theme.DrawBackground(painter, face.rect(), CThemeHelper::PushButtonPart, state, nullptr);
+        painter.end();
+        for (int y = 0; y < face.height(); ++y)
+            for (int x = 0; x < face.width(); ++x)
+                face.setPixel(x, y, face.pixel(x, y) & picture.pixel(x, y));
+        return face;
+    };
 
     const QImage normal = Rendered(button);
     EXPECT_EQ(normal, expect(CThemeHelper::StateNormal));
