@@ -1,3 +1,4 @@
+#include "GuiTest.h"
 #include "WavBuilder.h"
 #include "app/CBatchEditorDlg.h"
 #include "app/CInvListBox.h"
@@ -5,13 +6,10 @@
 #include "app/CPathLabel.h"
 #include "platform/CProfileFile.h"
 
-#include <gtest/gtest.h>
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <deque>
 #include <optional>

@@ -1,10 +1,9 @@
 #include "app/CInvListBox.h"
 
-#include <gtest/gtest.h>
+#include "GuiTest.h"
 
 #include <QApplication>
 #include <QSignalSpy>
-#include <QTest>
 
 namespace {
 

@@ -1,13 +1,12 @@
 #include "app/CMessageBoxPrompt.h"
 #include "app/CWriteProtectDlg.h"
 
-#include <gtest/gtest.h>
+#include "GuiTest.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 #include <functional>

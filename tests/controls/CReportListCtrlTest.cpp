@@ -1,13 +1,12 @@
 #include "controls/CDragHeaderCtrl.h"
 #include "controls/CReportListCtrl.h"
 
+#include "GuiTest.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPaintEvent>
-#include <QTest>
 #include <QVBoxLayout>
-
-#include <gtest/gtest.h>
 
 #include <tuple>
 #include <vector>

@@ -1,14 +1,13 @@
 #include "controls/CHoverBitmapButton.h"
 #include "controls/CThemeHelper.h"
 
+#include "GuiTest.h"
+
 #include <QApplication>
 #include <QEnterEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <memory>
 

@@ -1,12 +1,10 @@
 #include "controls/CUrlLabel.h"
 
 #include "FakePrompt.h"
+#include "GuiTest.h"
 
 #include <QCursor>
 #include <QEnterEvent>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>

@@ -5,6 +5,7 @@
 #include "platform/CProfileFile.h"
 
 #include "FakePrompt.h"
+#include "GuiTest.h"
 #include "WavBuilder.h"
 
 #include <QComboBox>
@@ -12,17 +13,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <QTreeView>
-
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
-#include <ostream>
-
-// Readable failure messages for texts.
-void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
 
