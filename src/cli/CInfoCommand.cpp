@@ -37,7 +37,7 @@ void CInfoCommand::Process(const std::string& path)
     const std::uint32_t rate = format.sampleRate;
     std::vector<RegionRecord> regions;
     if (wave.RegnOffset() != 0) {
-        regions = ReadRegionPreview(path, Prompt()).regions;
+        regions = ReadRegionPreview(wave).regions;
     }
 
     if (Json()) {

@@ -31,15 +31,20 @@ RegionRecord DecodeRecord(const unsigned char* record)
 
 RegionPreview ReadRegionPreview(const std::string& path, CUserPrompt& prompt)
 {
-    RegionPreview preview;
     CWaveFile wave(prompt);
     wave.SetFileName(path);
+    return ReadRegionPreview(wave);
+}
+
+RegionPreview ReadRegionPreview(const CWaveFile& wave)
+{
+    RegionPreview preview;
     preview.sampleRate = wave.Format().sampleRate;
     preview.bextTimeReference = wave.BextTimeReference();
     const std::uint64_t regn = wave.RegnOffset();
 
     CFile file;
-    if (file.Open(path, FileMode::Read) != OpenStatus::Opened)
+    if (file.Open(wave.FileName(), FileMode::Read) != OpenStatus::Opened)
         return preview;
     if (regn == 0) {
         preview.timeStampValid = true;

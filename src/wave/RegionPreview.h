@@ -5,6 +5,7 @@
 #include <vector>
 
 class CUserPrompt;
+class CWaveFile;
 
 // One Pro Tools region record. name is 8-bit text in code page 1252.
 struct RegionRecord {
@@ -29,3 +30,6 @@ struct RegionPreview {
 // produced only for records that start inside the file; a record cut off by
 // the end of the file reads as zeros from there on.
 RegionPreview ReadRegionPreview(const std::string& path, CUserPrompt& prompt);
+
+// The same for a file whose header has just been loaded into wave.
+RegionPreview ReadRegionPreview(const CWaveFile& wave);
