@@ -78,15 +78,11 @@ CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path)
         // The alignment depends on this file's channel count: read it first.
         wave.SetFileName(path);
         if (!wave.HeaderLoaded()) {
-            return {Status::Failed,
-                    DescribeFailure(path, Prompt().Messages(), wave.LastOpenError(), NoFormatChunkText(path)), {}, {}};
+            return LoadFailure(path, wave);
         }
         const auto built = RequestFor(wave.Format());
         if (!built) {
-            return {Status::Failed, "--bytes-per-sample " + std::to_string(*bytesPerSample) + " times " +
-                                        std::to_string(wave.Format().channels) +
-                                        " channels is above the largest block alignment (65535)",
-                    wave.Format(), {}};
+            return AlignmentTooLarge(wave.Format());
         }
         fileRequest = *built;
     } else {
@@ -102,8 +98,20 @@ CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path)
     if (Prompt().DeclinedReadOnly()) {
         return {Status::Skipped, ReadOnlyText(path), {}, {}};
     }
-    return {Status::Failed,
-            DescribeFailure(path, Prompt().Messages(), wave.LastOpenError(), NoFormatChunkText(path)), {}, {}};
+    return LoadFailure(path, wave);
+}
+
+CSetCommand::Outcome CSetCommand::LoadFailure(const std::string& path, const CWaveFile& wave)
+{
+    return {Status::Failed, DescribeFailure(path, Prompt().Messages(), wave.LastOpenError(), NoFormatChunkText(path)),
+            {}, {}};
+}
+
+CSetCommand::Outcome CSetCommand::AlignmentTooLarge(const WaveFormat& format) const
+{
+    return {Status::Failed, "--bytes-per-sample " + std::to_string(*bytesPerSample) + " times " +
+                                std::to_string(format.channels) + " channels is above the largest block alignment (65535)",
+            format, {}};
 }
 
 CSetCommand::Outcome CSetCommand::DryRun(const std::string& path)
@@ -111,16 +119,12 @@ CSetCommand::Outcome CSetCommand::DryRun(const std::string& path)
     CWaveFile wave(Prompt());
     wave.SetFileName(path);
     if (!wave.HeaderLoaded()) {
-        return {Status::Failed,
-                DescribeFailure(path, Prompt().Messages(), wave.LastOpenError(), NoFormatChunkText(path)), {}, {}};
+        return LoadFailure(path, wave);
     }
     const WaveFormat before = wave.Format();
     const auto fileRequest = RequestFor(before);
     if (!fileRequest) {
-        return {Status::Failed, "--bytes-per-sample " + std::to_string(*bytesPerSample) + " times " +
-                                    std::to_string(before.channels) +
-                                    " channels is above the largest block alignment (65535)",
-                before, {}};
+        return AlignmentTooLarge(before);
     }
     const WaveFormat after = ApplyChangeRequest(before, *fileRequest);
     if (QueryReadOnly(path) == ReadOnlyState::ReadOnly) {

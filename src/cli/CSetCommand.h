@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <optional>
 
+class CWaveFile;
+
 // quelbrook-cli set: rewrites the format fields of each file in place, as the
 // desktop program's Change command does.
 class CSetCommand : public CFileCommand {
@@ -34,6 +36,8 @@ private:
     // The request for a file of the given format: --bytes-per-sample becomes
     // a block alignment. Empty when that alignment does not fit 16 bits.
     std::optional<HeaderChangeRequest> RequestFor(const WaveFormat& format) const;
+    Outcome LoadFailure(const std::string& path, const CWaveFile& wave);
+    Outcome AlignmentTooLarge(const WaveFormat& format) const;
     std::string ReadOnlyText(const std::string& path) const;
     void Report(const std::string& path, const Outcome& outcome);
     std::string Summary() const override;
