@@ -1,9 +1,9 @@
 #include "CProfileFile.h"
 
+#include "CFile.h"
+
 #include <cerrno>
 #include <charconv>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <optional>
 #include <system_error>
@@ -42,12 +42,7 @@ bool SameName(std::string_view a, std::string_view b)
     return true;
 }
 
-// One line of the file: its text without the line break, and the break itself
-// ("\n", "\r\n" or empty for a last line without one).
-struct Line {
-    std::string text;
-    std::string ending;
-};
+using Line = CProfileFile::Line;
 
 std::vector<Line> SplitLines(const std::string& content)
 {
@@ -96,6 +91,12 @@ std::optional<KeyLine> ParseKeyLine(std::string_view text)
     return KeyLine{Trim(text.substr(0, eq)), Trim(text.substr(eq + 1))};
 }
 
+// A key line with its value replaced; the key keeps its spelling and spacing.
+std::string WithValue(std::string_view text, std::string_view value)
+{
+    return std::string(text.substr(0, text.find('=') + 1)).append(value);
+}
+
 struct Location {
     std::optional<std::size_t> section;  // index of the "[Section]" line
     std::optional<std::size_t> key;      // index of the key's line
@@ -133,16 +134,44 @@ Location Find(const std::vector<Line>& lines, std::string_view section, std::str
 
 enum class ReadResult { Read, Missing, Failed };
 
+CProfileFile::Stamp StampOf(const struct stat& info)
+{
+    constexpr std::int64_t kNano = 1'000'000'000;
+    return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+            static_cast<std::uint64_t>(info.st_size),
+            static_cast<std::int64_t>(info.st_mtim.tv_sec) * kNano + info.st_mtim.tv_nsec,
+            static_cast<std::int64_t>(info.st_ctim.tv_sec) * kNano + info.st_ctim.tv_nsec};
+}
+
+// Looks at what the path names without opening it: a directory, a FIFO, a
+// device or an oversized file is no profile (opening or reading one may block
+// or never end).
+ReadResult Examine(const std::filesystem::path& path, struct stat& info)
+{
+    if (::stat(path.c_str(), &info) != 0)
+        return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
+    if (!S_ISREG(info.st_mode) || static_cast<std::uint64_t>(info.st_size) > CProfileFile::MaxSize)
+        return ReadResult::Failed;
+    return ReadResult::Read;
+}
+
 ReadResult ReadWhole(const std::filesystem::path& path, std::string& content)
 {
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec))
-        return ec ? ReadResult::Failed : ReadResult::Missing;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    CFile file;
+    switch (file.Open(path.string(), FileMode::Read)) {
+    case OpenStatus::Missing:
+        return ReadResult::Missing;
+    case OpenStatus::Failed:
         return ReadResult::Failed;
-    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return in.bad() ? ReadResult::Failed : ReadResult::Read;
+    case OpenStatus::Opened:
+        break;
+    }
+    // The length as opened bounds the read, however the file grows meanwhile.
+    if (file.Length() > CProfileFile::MaxSize)
+        return ReadResult::Failed;
+    content.resize(static_cast<std::size_t>(file.Length()));
+    content.resize(file.ReadAt(0, content.data(), content.size()));
+    return file.LastCause() == OpenFailureCause::None ? ReadResult::Read : ReadResult::Failed;
 }
 
 bool WriteAll(int fd, const std::string& content)
@@ -160,9 +189,21 @@ bool WriteAll(int fd, const std::string& content)
     return true;
 }
 
+// Closes the descriptor it was given when it goes.
+struct Descriptor {
+    const int fd;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
 // Writes content to a temporary file beside target, flushes it to disk and
 // renames it over target, so that target holds either the old or the new text.
-bool ReplaceFile(const std::filesystem::path& target, const std::string& content)
+// stamp receives that of the new file when it can be taken.
+bool ReplaceFile(const std::filesystem::path& target, const std::string& content, mode_t mode,
+                 std::optional<CProfileFile::Stamp>& stamp)
 {
     std::error_code ec;
     const auto folder = target.parent_path();
@@ -170,22 +211,21 @@ bool ReplaceFile(const std::filesystem::path& target, const std::string& content
         std::filesystem::create_directories(folder, ec);
 
     std::string temporary = target.string() + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
+    const Descriptor file{::mkstemp(temporary.data())};
+    if (file.fd < 0)
         return false;
-    struct stat old {};
-    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-    const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, content) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
+    const bool written = ::fchmod(file.fd, mode) == 0 && WriteAll(file.fd, content) && ::fsync(file.fd) == 0;
+    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
     }
-    const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    // Taken from the file written, once the rename has set its status time.
+    struct stat info {};
+    if (::fstat(file.fd, &info) == 0)
+        stamp = StampOf(info);
+    const Descriptor dir{::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (dir.fd >= 0)
+        ::fsync(dir.fd);
     return true;
 }
 
@@ -198,16 +238,35 @@ bool BreaksLines(std::string_view text)
 
 CProfileFile::CProfileFile(std::filesystem::path file) : path(std::move(file)) {}
 
-std::string CProfileFile::GetString(std::string_view section, std::string_view key, std::string_view def) const
+const std::vector<Line>* CProfileFile::CurrentLines() const
 {
+    struct stat info {};
+    if (Examine(path, info) != ReadResult::Read) {
+        cachedStamp.reset();
+        return nullptr;
+    }
+    const Stamp now = StampOf(info);
+    if (cachedStamp == now)
+        return &cachedLines;
+    cachedStamp.reset();
     std::string content;
     if (ReadWhole(path, content) != ReadResult::Read)
+        return nullptr;
+    ++contentReads;
+    cachedLines = SplitLines(content);
+    cachedStamp = now;
+    return &cachedLines;
+}
+
+std::string CProfileFile::GetString(std::string_view section, std::string_view key, std::string_view def) const
+{
+    const std::vector<Line>* lines = CurrentLines();
+    if (lines == nullptr)
         return std::string(def);
-    const auto lines = SplitLines(content);
-    const Location where = Find(lines, section, key);
+    const Location where = Find(*lines, section, key);
     if (!where.key)
         return std::string(def);
-    return std::string(ParseKeyLine(lines[*where.key].text)->value);
+    return std::string(ParseKeyLine((*lines)[*where.key].text)->value);
 }
 
 int CProfileFile::GetInt(std::string_view section, std::string_view key, int def) const
@@ -245,16 +304,36 @@ bool CProfileFile::WriteString(std::string_view section, std::string_view key, s
     if (link && ec)
         return false;
 
-    std::string content;
-    if (ReadWhole(target, content) == ReadResult::Failed)
+    struct stat info {};
+    const ReadResult state = Examine(target, info);
+    if (state == ReadResult::Failed)
         return false;
+    std::string content;
+    mode_t mode = 0644;
+    if (state == ReadResult::Read) {
+        // The read-only mark protects the profile from every writer, root included.
+        if ((info.st_mode & S_IWUSR) == 0)
+            return false;
+        mode = info.st_mode & 07777;
+        if (cachedStamp == StampOf(info)) {
+            const Location cached = Find(cachedLines, section, key);
+            if (cached.key && cachedLines[*cached.key].text == WithValue(cachedLines[*cached.key].text, value))
+                return true;
+        }
+        // Read afresh, so that what another program wrote meanwhile is kept.
+        const ReadResult read = ReadWhole(target, content);
+        if (read == ReadResult::Failed)
+            return false;
+        if (read == ReadResult::Read)
+            ++contentReads;
+    }
     auto lines = SplitLines(content);
     const std::string eol = (!lines.empty() && lines.front().ending == "\r\n") ? "\r\n" : "\n";
 
     const Location where = Find(lines, section, key);
     if (where.key) {
         Line& line = lines[*where.key];
-        line.text = line.text.substr(0, line.text.find('=') + 1).append(value);
+        line.text = WithValue(line.text, value);
     } else {
         std::vector<Line> added;
         if (!where.section)
@@ -271,7 +350,12 @@ bool CProfileFile::WriteString(std::string_view section, std::string_view key, s
     out.reserve(content.size() + key.size() + value.size() + section.size() + 8);
     for (const Line& line : lines)
         out.append(line.text).append(line.ending);
-    return ReplaceFile(target, out);
+    std::optional<Stamp> written;
+    if (out != content && !ReplaceFile(target, out, mode, written))
+        return false;
+    cachedLines = std::move(lines);
+    cachedStamp = out != content ? written : std::optional(StampOf(info));
+    return true;
 }
 
 bool CProfileFile::WriteInt(std::string_view section, std::string_view key, int value)

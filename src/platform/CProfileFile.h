@@ -1,21 +1,29 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A settings file in the Windows private-profile (INI) format: "[Section]" lines
 // and "Key=Value" lines. Section and key names match without regard to letter
 // case; values are taken as written, only trimmed of surrounding blanks. The
-// file is read afresh on every call, so edits made meanwhile by hand are seen
-// and kept.
+// parsed file is kept and read again only when the file on disk has changed
+// (another identity, size or time), so that edits made meanwhile by hand are
+// seen and kept. Only a regular file of at most MaxSize bytes is a profile:
+// anything else reads as empty and is never written over.
 class CProfileFile {
 public:
+    static constexpr std::uint64_t MaxSize = std::uint64_t{1} << 20;
+
     explicit CProfileFile(std::filesystem::path file);
 
     const std::filesystem::path& Path() const { return path; }
 
-    // A missing file, section or key gives def.
+    // A missing or unreadable file, section or key gives def.
     std::string GetString(std::string_view section, std::string_view key, std::string_view def = {}) const;
 
     // The value's leading decimal number; def when the key is missing or its
@@ -23,13 +31,39 @@ public:
     int GetInt(std::string_view section, std::string_view key, int def) const;
 
     // Sets one value and keeps every other line as it was; creates the file and
-    // the section when missing. The file is replaced as a whole (temporary file,
-    // then rename), so it is never left half-written. False, with the file
-    // untouched, when it cannot be written or when a name or the value would
+    // the section when missing. The file is read afresh and replaced as a whole
+    // (temporary file, then rename), so it is never left half-written and what
+    // another program wrote meanwhile is kept; a value already there is not
+    // written again. False, with the file untouched, when it cannot be read or
+    // written, carries the read-only mark, or when a name or the value would
     // break the file's line structure (a line break, or "=" / "]" in a name).
     bool WriteString(std::string_view section, std::string_view key, std::string_view value);
     bool WriteInt(std::string_view section, std::string_view key, int value);
 
+    // How many times the file's content has been read from disk.
+    std::size_t ContentReads() const { return contentReads; }
+
+    // One line of the file: its text without the line break, and the break
+    // itself ("\n", "\r\n" or empty for a last line without one).
+    struct Line {
+        std::string text;
+        std::string ending;
+    };
+
+    // What tells one state of the file on disk from another.
+    struct Stamp {
+        std::uint64_t device = 0, inode = 0, size = 0;
+        std::int64_t modified = 0, changed = 0;  // nanoseconds
+        bool operator==(const Stamp&) const = default;
+    };
+
 private:
+    // The lines of the file as it is now (none for a missing file); nothing
+    // when it is not a readable profile.
+    const std::vector<Line>* CurrentLines() const;
+
     std::filesystem::path path;
+    mutable std::optional<Stamp> cachedStamp;
+    mutable std::vector<Line> cachedLines;
+    mutable std::size_t contentReads = 0;
 };

@@ -4,10 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <future>
 #include <string>
 #include <tuple>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -118,4 +125,71 @@ TEST_F(Profile, WritesThroughALinkToTheFileItNames)
     ASSERT_TRUE(CProfileFile(link).WriteString("Folders", "OpenDefault", "/a/"));
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(profile.GetString("Folders", "OpenDefault"), "/a/");
+}
+
+TEST_F(Profile, ReadsTheFileOnceUntilItChangesAndKeepsWhatOthersWrote)
+{
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(profile.GetString("Folders", "OpenDefault"), "D:\\Takes\\");
+    EXPECT_EQ(profile.ContentReads(), 1u);
+
+    // A value already in place is neither read again nor written.
+    const auto inode = [&] {
+        struct stat info {};
+        ::stat(ini.c_str(), &info);
+        return info.st_ino;
+    };
+    const auto before = inode();
+    EXPECT_TRUE(profile.WriteInt("Import Recent Folder List", "ShowTimeStamps", 1));
+    EXPECT_EQ(profile.ContentReads(), 1u);
+    EXPECT_EQ(inode(), before);
+
+    // Another instance's entry is seen and survives the next write.
+    ASSERT_TRUE(CProfileFile(ini).WriteString("Other", "Added", "by another"));
+    EXPECT_EQ(profile.GetString("Other", "Added"), "by another");
+    ASSERT_TRUE(profile.WriteString("Folders", "OpenDefault", "/b/"));
+    EXPECT_EQ(CProfileFile(ini).GetString("Other", "Added"), "by another");
+    EXPECT_EQ(profile.GetString("Folders", "OpenDefault"), "/b/");
+    EXPECT_EQ(profile.ContentReads(), 3u);  // the change seen, and the write's own fresh read
+}
+
+TEST_F(Profile, WhatIsNoSmallRegularWritableFileIsNeverWrittenOver)
+{
+    const std::string big = "[Folders]\nOpenDefault=/big/\n" + std::string(CProfileFile::MaxSize, ';');
+    struct Case {
+        const char* name;
+        std::function<void(const fs::path&)> make;
+        std::string readsAs;  // what OpenDefault reads as
+    };
+    const Case cases[] = {
+        {"a folder", [](const fs::path& p) { fs::create_directory(p); }, "none"},
+        {"a FIFO", [](const fs::path& p) { ::mkfifo(p.c_str(), 0644); }, "none"},
+        {"a link to an endless device", [](const fs::path& p) { fs::create_symlink("/dev/zero", p); }, "none"},
+        {"a file over the size limit", [&](const fs::path& p) { WriteText(p, big); }, "none"},
+        // The missing owner write bit marks it read-only, also for a privileged user.
+        {"a read-only file", [](const fs::path& p) { WriteText(p, kWindowsIni); fs::permissions(p, fs::perms::owner_read); },
+         "D:\\Takes\\"},
+    };
+    for (const Case& c : cases) {
+        const fs::path file = dir.Path() / c.name;
+        c.make(file);
+        const auto status = fs::symlink_status(file);
+        const std::string content = fs::is_regular_file(status) ? ReadText(file) : "";
+        // Run apart, so that a profile that blocks fails this test instead of hanging it.
+        auto used = std::async(std::launch::async, [&] {
+            CProfileFile odd(file);
+            return std::pair(odd.GetString("Folders", "OpenDefault", "none"), odd.WriteString("Folders", "Key", "x"));
+        });
+        if (used.wait_for(std::chrono::seconds(30)) != std::future_status::ready) {
+            ADD_FAILURE() << c.name << " blocked";
+            ::close(::open(file.c_str(), O_WRONLY | O_NONBLOCK));  // releases a reader waiting on a FIFO
+        }
+        const auto [value, written] = used.get();
+        EXPECT_EQ(value, c.readsAs) << c.name;
+        EXPECT_FALSE(written) << c.name;
+        EXPECT_EQ(fs::symlink_status(file).type(), status.type()) << c.name;
+        EXPECT_EQ(fs::symlink_status(file).permissions(), status.permissions()) << c.name;
+        EXPECT_EQ(fs::is_regular_file(status) ? ReadText(file) : "", content) << c.name;
+    }
+    EXPECT_TRUE(fs::is_empty(dir.Path() / "a folder"));
 }
