@@ -254,7 +254,6 @@ void CBatchEditorDlg::HandleOpen()
     if (const std::optional<QStringList> chosen = openDialogRunner(startFolder)) {
         for (const QString& path : *chosen)
             fileList->AddString(path);
-        RemoveDuplicateEntries();
     }
 
     fileLoaded = fileList->Count() > 0;
@@ -267,20 +266,6 @@ void CBatchEditorDlg::HandleOpen()
     }
     pathStatic->setText(currentPath);
     UpdateChangeButton();
-}
-
-void CBatchEditorDlg::RemoveDuplicateEntries()
-{
-    int i = 0;
-    int j = 1;
-    while (j < fileList->Count()) {
-        if (QString::compare(fileList->Text(i), fileList->Text(j), Qt::CaseInsensitive) == 0) {
-            fileList->DeleteString(j);
-        } else {
-            ++i;
-            ++j;
-        }
-    }
 }
 
 void CBatchEditorDlg::ShowCurrentFile()

@@ -66,7 +66,6 @@ private:
     void HandleSetAll();
     void SetAllFlags(bool on);
     void ShowCurrentFile();
-    void RemoveDuplicateEntries();
     void UpdateChangeButton();
     HeaderChangeRequest BuildChangeRequest() const;
     void ShowAbout();

@@ -1,9 +1,39 @@
 #include "app/CInvListBox.h"
 
+#include <QFile>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 
 #include <algorithm>
+#include <memory>
+#include <optional>
+
+#include <sys/stat.h>
+
+namespace {
+
+// What tells the file at path from every other, when it exists.
+std::optional<std::pair<qulonglong, qulonglong>> FileIdOf(const QString& path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return std::pair(static_cast<qulonglong>(info.st_dev), static_cast<qulonglong>(info.st_ino));
+}
+
+} // namespace
+
+CInvListBox::Entry::Entry(const QString& shown, FileKey key)
+    : QListWidgetItem(shown), path(shown), folded(shown.toCaseFolded()), file(std::move(key))
+{
+}
+
+// Without regard to letter case; names that differ only in case by their exact text.
+bool CInvListBox::Entry::SortsBefore(const Entry& other) const
+{
+    const int order = folded.compare(other.folded);
+    return order != 0 ? order < 0 : path < other.path;
+}
 
 CInvListBox::CInvListBox(QWidget* parent)
     : QListWidget(parent)
@@ -17,21 +47,34 @@ CInvListBox::CInvListBox(QWidget* parent)
     });
 }
 
-int CInvListBox::AddString(const QString& text)
+int CInvListBox::AddString(const QString& path)
 {
-    // Upper bound, so that equal texts stay together in the order they came.
+    FileKey key = path;
+    if (const auto id = FileIdOf(path))
+        key = *id;
+    if (const auto found = listed.find(key); found != listed.end())
+        return row(found->second);
+
+    auto entry = std::make_unique<Entry>(path, std::move(key));
     int low = 0;
     int high = count();
     while (low < high) {
         const int middle = low + (high - low) / 2;
-        if (QString::compare(text, item(middle)->text(), Qt::CaseInsensitive) < 0)
+        if (entry->SortsBefore(EntryAt(middle)))
             high = middle;
         else
             low = middle + 1;
     }
     const QScopedValueRollback guard(selectingByProgram, true);
-    insertItem(low, text);
+    listed.emplace(entry->file, entry.get());
+    insertItem(low, entry.release());
     return low;
+}
+
+const CInvListBox::Entry& CInvListBox::EntryAt(int index) const
+{
+    // Every entry comes from AddString.
+    return *static_cast<const Entry*>(item(index));
 }
 
 QString CInvListBox::Text(int index) const
@@ -43,7 +86,9 @@ QString CInvListBox::Text(int index) const
 void CInvListBox::DeleteString(int index)
 {
     const QScopedValueRollback guard(selectingByProgram, true);
-    delete takeItem(index);
+    const std::unique_ptr<QListWidgetItem> entry(takeItem(index));
+    if (entry)
+        listed.erase(static_cast<const Entry&>(*entry).file);
 }
 
 int CInvListBox::CurrentSelection() const

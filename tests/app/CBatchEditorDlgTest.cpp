@@ -164,7 +164,7 @@ TEST_F(BatchEditorTest, OpenListsEachPathOnceShowsTheFirstAndOnlyQuitCloses)
     EXPECT_FALSE(ChangeEnabled());
     MakeFiles({Stereo48, Mono22});
     Open(QStringList{paths[1], paths[0]});
-    Open(QStringList{dir.filePath("A.wav"), paths[1], paths[0]});
+    Open(QStringList{dir.filePath("./a.wav"), paths[1], paths[0]});
     EXPECT_EQ(startFolders, (QStringList{QString(), dir.path() + "/"}));
     EXPECT_EQ(profile.GetString("Folders", "OpenDefault"), Local(dir.path() + "/"));
     ASSERT_EQ(List()->Count(), 2);

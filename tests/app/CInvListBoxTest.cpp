@@ -1,8 +1,10 @@
 #include "app/CInvListBox.h"
 
 #include "GuiTest.h"
+#include "WavBuilder.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QSignalSpy>
 
 namespace {
@@ -46,6 +48,30 @@ TEST(InvListBox, DeleteRemovesTheSelectedEntryAndSelectsTheNextOne)
         EXPECT_EQ(changed.count(), c.selected < 0 ? 0 : 1) << "deleting entry " << c.selected;
         EXPECT_EQ(selected.count(), 0);
     }
+}
+
+TEST(InvListBox, ListsEachFileOnceAndNamesThatDifferInCaseApart)
+{
+    testwav::TempDir dir;
+    const QString folder = QString::fromStdString(dir.Path().string());
+    for (const char* name : {"Take1.wav", "take1.wav", "b.wav"})
+        testwav::WriteFile(dir / name, {});
+    std::filesystem::create_symlink(dir / "b.wav", dir / "link.wav");
+
+    CInvListBox box;
+    // path added, position answered
+    const std::pair<const char*, int> added[] = {{"/take1.wav", 0}, {"/Take1.wav", 0}, {"/./b.wav", 0},
+                                                 {"/link.wav", 0},  {"/b.wav", 0},     {"/take1.wav", 2},
+                                                 {"/gone.wav", 1},  {"/gone.wav", 1},  {"/./gone.wav", 1}};
+    for (const auto& [name, position] : added)
+        EXPECT_EQ(box.AddString(folder + name), position) << name;
+    EXPECT_EQ(Entries(box), (QStringList{folder + "/./b.wav", folder + "/./gone.wav", folder + "/gone.wav",
+                                         folder + "/Take1.wav", folder + "/take1.wav"}));
+
+    // A file removed from the list can be added again, under any of its paths.
+    box.DeleteString(0);
+    EXPECT_EQ(box.AddString(folder + "/link.wav"), 2);
+    EXPECT_EQ(box.Count(), 5);
 }
 
 } // namespace
