@@ -9,16 +9,24 @@
 #include "wave/RegionPreview.h"
 
 #include <QAbstractItemView>
+#include <QCompleter>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QTreeView>
 
 #include <algorithm>
 #include <string>
@@ -29,6 +37,11 @@ namespace {
 const QString kWavFilter = QStringLiteral("WAV files (*.wav)");
 const QString kAllFilesFilter = QStringLiteral("All Files (*.*)");
 constexpr const char* kShowTimeStamps = "ShowTimeStamps";
+constexpr const char* kWidth = "Width";
+constexpr const char* kHeight = "Height";
+// Rows of files the file list shows at least, and when the dialog first opens.
+constexpr int kMinimumFileRows = 4;
+constexpr int kFirstFileRows = 10;
 constexpr int kRecentFolders = 9;
 constexpr int kNameColumnWidth = 184;
 constexpr int kTimeColumnWidth = 110;
@@ -52,6 +65,23 @@ QString Timecode(std::uint32_t samples, std::uint32_t sampleRate)
     return QString::fromStdString(PreviewTimecode(samples, sampleRate));
 }
 
+// Height of the detail view for rows of files: header, rows (an icon and a
+// line of text each), frame, and a horizontal scroll bar should it need one.
+int FileListHeight(const QTreeView& view, int rows)
+{
+    const QStyle* style = view.style();
+    QStyleOptionViewItem row;
+    row.initFrom(&view);
+    row.features = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration;
+    row.text = QStringLiteral("Xg");
+    const int icon = view.iconSize().isValid() ? view.iconSize().height()
+                                               : style->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &view);
+    row.decorationSize = QSize(icon, icon);
+    const int rowHeight = style->sizeFromContents(QStyle::CT_ItemViewItem, &row, QSize(), &view).height();
+    return view.header()->sizeHint().height() + rows * rowHeight + 2 * view.frameWidth()
+           + style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &view);
+}
+
 } // namespace
 
 CXDlg2::CXDlg2(CProfileFile& profileFile, CUserPrompt& userPrompt, QWidget* parent)
@@ -65,11 +95,16 @@ CXDlg2::CXDlg2(CProfileFile& profileFile, CUserPrompt& userPrompt, QWidget* pare
     setNameFilters({kWavFilter, kAllFilesFilter});
     setSizeGripEnabled(true);
     BuildPanel();
+    ApplyFirstSize();
 
     connect(this, &QFileDialog::currentChanged, this, &CXDlg2::OnHighlightChange);
     if (const auto* files = findChild<QAbstractItemView*>(QStringLiteral("listView")); files && files->selectionModel())
         connect(files->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CXDlg2::OnHighlightChange);
     connect(this, &QFileDialog::filesSelected, this, &CXDlg2::OnFilesAccepted);
+    if (const auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); name && name->completer()) {
+        suggestions = name->completer()->popup();
+        suggestions->installEventFilter(this);
+    }
     // Queued: the dialog sets its own pattern for the new file type first.
     if (const auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
         connect(types, &QComboBox::currentIndexChanged, this, &CXDlg2::ApplyFileTypeFilter, Qt::QueuedConnection);
@@ -175,6 +210,55 @@ void CXDlg2::BuildPanel()
     // The labels were created last; keep them above the frame they sit in.
     timeStampLabel->raise();
     timeStampText->raise();
+}
+
+void CXDlg2::ApplyFirstSize()
+{
+    // The detail and the list view take turns in one place.
+    auto* details = findChild<QTreeView*>(QStringLiteral("treeView"));
+    auto* list = findChild<QAbstractItemView*>(QStringLiteral("listView"));
+    if (details == nullptr || list == nullptr)
+        return;
+    ensurePolished();
+    const auto showRows = [&](int rows) {
+        const int height = FileListHeight(*details, rows);
+        details->setMinimumHeight(height);
+        list->setMinimumHeight(height);
+    };
+    showRows(kFirstFileRows);
+    const QSize first = sizeHint().expandedTo(minimumSizeHint());
+    showRows(kMinimumFileRows);
+
+    const QSize kept(profile.GetInt(recentFolderSection, kWidth, 0), profile.GetInt(recentFolderSection, kHeight, 0));
+    resize(kept.isEmpty() ? first : kept.expandedTo(minimumSizeHint()));
+}
+
+void CXDlg2::done(int result)
+{
+    profile.WriteInt(recentFolderSection, kWidth, width());
+    profile.WriteInt(recentFolderSection, kHeight, height());
+    QFileDialog::done(result);
+}
+
+bool CXDlg2::eventFilter(QObject* watched, QEvent* event)
+{
+    // A click beside the completion list closes it and still does what it
+    // was aimed at, say picking a file in the file list.
+    if (watched == suggestions && event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (!suggestions->rect().contains(press->position().toPoint())) {
+            suggestions->setAttribute(Qt::WA_NoMouseReplay);  // Qt's own replay, where it has one, would repeat it
+            suggestions->hide();
+            const QPoint global = press->globalPosition().toPoint();
+            if (QWidget* target = childAt(mapFromGlobal(global))) {
+                QMouseEvent again(press->type(), target->mapFromGlobal(press->globalPosition()), press->scenePosition(),
+                                  global, press->button(), press->buttons(), press->modifiers());
+                QCoreApplication::sendEvent(target, &again);
+            }
+            return true;
+        }
+    }
+    return QFileDialog::eventFilter(watched, event);
 }
 
 void CXDlg2::SetOkButtonText(const QString& text)
@@ -291,9 +375,12 @@ void CXDlg2::RefreshPreview(const QString& path)
 void CXDlg2::OnRecentFolderPicked(int index)
 {
     const QString folder = recentFolderBox->itemText(index);
-    if (QFileInfo(folder).isDir())
+    if (QFileInfo(folder).isDir()) {
         setDirectory(folder);
-    else
+        // A name typed or picked in the old folder would hold Select back.
+        if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name->clear();
+    } else
         prompt.ShowMessage(folder.toStdString() + "\nThis folder could not be found.");
 }
 
@@ -318,8 +405,8 @@ void CXDlg2::AddRecentFolder(const QString& folder)
 {
     if (folder.isEmpty())
         return;
-    // The same folder in another letter case is replaced by the new spelling.
-    const int found = recentFolderBox->findText(folder, Qt::MatchFixedString);
+    // Folder names are case-sensitive: only the same spelling is the same folder.
+    const int found = recentFolderBox->findText(folder, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (found >= 0)
         recentFolderBox->removeItem(found);
     recentFolderBox->insertItem(0, folder);

@@ -34,11 +34,16 @@ public:
 
     static constexpr const char* recentFolderSection = "Import Recent Folder List";
 
+    // The dialog's size is kept for the next run.
+    void done(int result) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildPanel();
+    void ApplyFirstSize();
     void OnDialogReady();
     void OnHighlightChange();
     void OnRegionsMode();
@@ -65,4 +70,6 @@ private:
     QRadioButton* timeStampsRadio = nullptr;
     CReportListCtrl* previewList = nullptr;
     QLabel* timeStampText = nullptr;
+    // The completion list of the file-name field.
+    QWidget* suggestions = nullptr;
 };

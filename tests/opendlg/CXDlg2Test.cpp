@@ -9,6 +9,8 @@
 #include "WavBuilder.h"
 
 #include <QComboBox>
+#include <QCompleter>
+#include <QLineEdit>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -83,15 +85,23 @@ protected:
         return QTest::qWaitFor([&] { return Files(dialog)->model()->rowCount(Files(dialog)->rootIndex()) == listed; });
     }
 
-    // Clicks a file in the dialog's file list, as the user highlights it.
-    static void Highlight(const CXDlg2& dialog, const QString& name, Qt::KeyboardModifiers modifiers = {})
+    static QModelIndex FileIndex(const CXDlg2& dialog, int row)
+    {
+        return Files(dialog)->model()->index(row, 0, Files(dialog)->rootIndex());
+    }
+
+    // Clicks a file in the dialog's file list, as the user highlights it: the
+    // click goes to the window, so that an open popup sees it first.
+    static void Highlight(CXDlg2& dialog, const QString& name, Qt::KeyboardModifiers modifiers = {})
     {
         QAbstractItemView* files = Files(dialog);
-        const QModelIndexList found = files->model()->match(files->model()->index(0, 0, files->rootIndex()),
-                                                            Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        const QModelIndexList found = files->model()->match(FileIndex(dialog, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
-        QTest::mouseClick(files->viewport(), Qt::LeftButton, modifiers, files->visualRect(found.first()).center());
+        const QPoint at = files->viewport()->mapTo(&dialog, files->visualRect(found.first()).center());
+        QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, modifiers, at);
     }
+
+    static QLineEdit& NameField(const CXDlg2& dialog) { return *dialog.findChild<QLineEdit*>("fileNameEdit"); }
 
     static void Confirm(CXDlg2& dialog)
     {
@@ -160,8 +170,17 @@ TEST_F(OpenDialog, PreviewsTheRegionsAndTimeStampOfTheHighlightedFile)
     EXPECT_EQ(profile.GetInt(kSection, "ShowTimeStamps", -1), 1);
     EXPECT_EQ(Row(*Open(folder, 3), -1), QStringList({"Region Name", "Orig TS", "User TS"}));
 
-    // No time stamp, or a zero one: "(None)"; no regions: an empty list.
+    // No time stamp, or a zero one: "(None)"; no regions: an empty list. The
+    // click that picks the file is not swallowed by the name field's suggestions.
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    NameField(*dialog).setFocus();
+    NameField(*dialog).clear();
+    QTest::keyClicks(&NameField(*dialog), "a");
+    QWidget* suggestions = NameField(*dialog).completer()->popup();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return suggestions->isVisible(); }));
     Highlight(*dialog, "b.WAV");
+    EXPECT_FALSE(suggestions->isVisible());
     EXPECT_EQ(Rows(*dialog), 0);
     EXPECT_EQ(TimeStamp(*dialog), "(None)");
     Highlight(*dialog, "a.wav");
@@ -194,11 +213,13 @@ TEST_F(OpenDialog, TenConfirmationsKeepTheNineMostRecentFolders)
     const auto dialog = Open(folders[0], 2);
     EXPECT_EQ(RecentShown(*dialog), expected);
     EXPECT_EQ(RecentBox(*dialog).currentIndex(), 0);
+    Highlight(*dialog, "y.wav");
     RecentBox(*dialog).setFocus();
     for (int i = 0; i < 4; ++i)
         QTest::keyClick(&RecentBox(*dialog), Qt::Key_Down);
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->directory().absolutePath() + "/" == expected[4]; }));
     ASSERT_TRUE(WaitForListing(*dialog, 2));
+    EXPECT_EQ(NameField(*dialog).text(), "");  // the name picked in the other folder is gone
     EXPECT_EQ(Stored(1), folders[9]);  // only a confirmation changes the list
 
     // Confirming in a listed folder moves it to the top.
@@ -219,6 +240,7 @@ TEST_F(OpenDialog, AHandWrittenProfileWithAGapIsReadAndKept)
     testwav::WriteFile(ini, testwav::Bytes(windowsIni.begin(), windowsIni.end()));
 
     const auto dialog = Open(takes, 1);
+    EXPECT_EQ(profile.ContentReads(), 1u);  // the profile is read once for all its entries
     EXPECT_EQ(RecentShown(*dialog),
               QStringList({"C:\\Audio\\", QString::fromStdString(upper), "\\\\server\\share\\", "D:\\"}));
 
@@ -228,18 +250,45 @@ TEST_F(OpenDialog, AHandWrittenProfileWithAGapIsReadAndKept)
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_EQ(prompt.messages[0], upper + "\nThis folder could not be found.");
 
-    // The folder in other letters gives way to the one confirmed; the list is
+    // The folder in other letters is another folder and stays; the list is
     // written from Folder1 on without a gap; entries above it are never deleted.
     Highlight(*dialog, "x.wav");
     Confirm(*dialog);
-    for (const auto& [n, folder] : {std::pair<int, std::string>{1, takes}, {2, "C:\\Audio\\"},
-                                    {3, "\\\\server\\share\\"}, {4, "D:\\"}, {5, "D:\\"}})
+    for (const auto& [n, folder] : {std::pair<int, std::string>{1, takes}, {2, "C:\\Audio\\"}, {3, upper},
+                                    {4, "\\\\server\\share\\"}, {5, "D:\\"}})
         EXPECT_EQ(Stored(n), folder) << n;
     const auto bytes = testwav::ReadFile(ini);
     const std::string text(bytes.begin(), bytes.end());
     EXPECT_EQ(text.rfind(head, 0), 0u);
     EXPECT_NE(text.find("; keep me\r\n"), std::string::npos);
     EXPECT_EQ(text.find("\n\n"), std::string::npos);  // the file's CRLF line breaks throughout
+}
+
+TEST_F(OpenDialog, OpensShowingTenFilesAndThePreviewAndKeepsItsSize)
+{
+    const std::string folder = Folder("takes");
+    for (char c = 'a'; c <= 'l'; ++c)
+        WriteWav(folder + c + ".wav");
+    // Whether file rows to row `last` show whole in the file list.
+    const auto showsRows = [](const CXDlg2& dialog, int last) {
+        return Files(dialog)->visualRect(FileIndex(dialog, last)).bottom() < Files(dialog)->viewport()->height();
+    };
+    QSize kept;
+    {
+        const auto dialog = Open(folder, 12);
+        EXPECT_TRUE(showsRows(*dialog, 9));
+        const QWidget* preview = dialog->findChild<QWidget*>("timeStampFrame");
+        EXPECT_LE(preview->mapTo(dialog.get(), QPoint(0, preview->height())).y(), dialog->height());
+        dialog->resize(dialog->minimumSize());
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(showsRows(*dialog, 3));
+        kept = dialog->minimumSize() + QSize(31, 17);
+        dialog->resize(kept);
+        dialog->reject();
+    }
+    EXPECT_EQ(profile.GetInt(kSection, "Width", 0), kept.width());
+    EXPECT_EQ(profile.GetInt(kSection, "Height", 0), kept.height());
+    EXPECT_EQ(Open(folder, 12)->size(), kept);
 }
 
 } // namespace
