@@ -2,8 +2,9 @@
 
 #include <QLabel>
 
-// A label that shows a path whole when it fits and with its middle left out
-// when it does not; text() always holds the whole path.
+// A label that shows a path whole when it fits; a longer one loses the middle
+// of its folders, and only a name too long by itself is cut in its own middle.
+// text() always holds the whole path.
 class CPathLabel : public QLabel {
     Q_OBJECT
 

@@ -1,4 +1,5 @@
 #include "app/CMessageBoxPrompt.h"
+#include "app/CPathLabel.h"
 #include "app/CWriteProtectDlg.h"
 
 #include "GuiTest.h"
@@ -77,6 +78,29 @@ TEST(MessageBoxPrompt, WarnsAndAsksInTheProgramsName)
         EXPECT_EQ(prompt.AskClearReadOnly("/x.wav"), button == "yesButton");
         EXPECT_EQ(text, "The file /x.wav" + QuestionTail);
     }
+}
+
+TEST(PathLabel, ShortensTheFoldersBeforeTheName)
+{
+    const QString path = QStringLiteral("/srv/audio/sessions/2026/Harbour Live/Lead Vocal.wav");
+    CPathLabel label(path);
+    const QFontMetrics metrics = label.fontMetrics();
+    // label width given as a text that just fits, what must show, what must not
+    const struct {
+        QString fits, shows, hidden;
+    } cases[] = {
+        {path, path, QStringLiteral("\u2026")},
+        {QStringLiteral("/srv/a\u2026e/Lead Vocal.wav"), QStringLiteral("/Lead Vocal.wav"), QStringLiteral("2026/")},
+        {QStringLiteral("Lead\u2026al.wav"), QStringLiteral(".wav"), QStringLiteral("/")},
+    };
+    for (const auto& c : cases) {
+        label.resize(metrics.horizontalAdvance(c.fits) + 2 * label.margin() + 1, label.height());
+        const QString shown = label.ShownText();
+        EXPECT_TRUE(shown.contains(c.shows)) << shown.toStdString();
+        EXPECT_FALSE(shown.contains(c.hidden)) << shown.toStdString();
+        EXPECT_LE(metrics.horizontalAdvance(shown), label.contentsRect().width()) << shown.toStdString();
+    }
+    EXPECT_EQ(label.text(), path);
 }
 
 } // namespace
