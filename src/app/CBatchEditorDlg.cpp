@@ -66,17 +66,6 @@ void PlaceCentred(QWidget* widget, const QRect& rect)
     widget->setGeometry(rect.x(), rect.center().y() - height / 2, rect.width(), height);
 }
 
-// A right-aligned label keeps its right edge; a text wider than the template
-// allows (fonts differ from platform to platform) grows to the left.
-void PlaceRightAligned(QLabel* label, const QRect& rect)
-{
-    QRect wanted = rect;
-    const int width = label->sizeHint().width();
-    if (width > rect.width())
-        wanted.setLeft(rect.right() + 1 - width);
-    PlaceCentred(label, wanted);
-}
-
 } // namespace
 
 const QString CBatchEditorDlg::PromptText = QStringLiteral("[Press the Open button to select sound files]");
@@ -203,11 +192,10 @@ void CBatchEditorDlg::CreateControls()
 
     static constexpr std::array<const char*, RowCount> labels{"Sample Rate:", "No. Channels:", "Resolution:",
                                                               "Bits per sample:"};
-    static constexpr std::array<int, RowCount> labelTop{43, 60, 76, 92};
+    std::array<QLabel*, RowCount> rowLabels{};
     for (std::size_t row = 0; row < labels.size(); ++row) {
-        auto* label = new QLabel(QString::fromLatin1(labels[row]), this);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        PlaceRightAligned(label, units.Rect(19, labelTop[row], 53, 8));
+        rowLabels[row] = new QLabel(QString::fromLatin1(labels[row]), this);
+        rowLabels[row]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
 
     auto* filesGroup = new QGroupBox(QStringLiteral(" Selected Files "), this);
@@ -229,6 +217,28 @@ void CBatchEditorDlg::CreateControls()
     }
     filesGroup->lower();
     formatGroup->lower();
+
+    // Row labels wider than the template's first column (fonts differ from
+    // platform to platform) widen that column rather than reach into the
+    // frame: what lies right of it moves over, the frames and the window grow.
+    int labelWidth = units.X(53);
+    for (const QLabel* label : rowLabels)
+        labelWidth = std::max(labelWidth, label->sizeHint().width());
+    if (const int extra = labelWidth - units.X(53); extra > 0) {
+        const int columnEnd = units.X(19 + 53);
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child == formatGroup || child == filesGroup || child == fileList)
+                child->resize(child->width() + extra, child->height());
+            else if (child->x() >= columnEnd)
+                child->move(child->x() + extra, child->y());
+        }
+        setFixedSize(width() + extra, height());
+    }
+    static constexpr std::array<int, RowCount> labelTop{43, 60, 76, 92};
+    for (std::size_t row = 0; row < RowCount; ++row) {
+        const QRect cell = units.Rect(19, labelTop[row], 53, 8);
+        PlaceCentred(rowLabels[row], QRect(cell.topLeft(), QSize(labelWidth, cell.height())));
+    }
 }
 
 void CBatchEditorDlg::FillSelectors()

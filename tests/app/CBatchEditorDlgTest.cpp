@@ -1,6 +1,7 @@
 #include "GuiTest.h"
 #include "WavBuilder.h"
 #include "app/CBatchEditorDlg.h"
+#include "app/CDialogUnits.h"
 #include "app/CInvListBox.h"
 #include "app/CMessageBoxPrompt.h"
 #include "app/CPathLabel.h"
@@ -8,9 +9,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <deque>
 #include <optional>
 
@@ -307,6 +310,20 @@ TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneAndTheRestGoOn)
     EXPECT_TRUE(QFileInfo(paths[1]).permissions() & QFileDevice::WriteOwner);
     specs[1].bits = 16;
     ExpectFiles();
+}
+
+TEST_F(BatchEditorTest, RowLabelsStayWholeInsideTheirFrame)
+{
+    // Where the template puts them: five dialog units inside the frame, left of the selectors.
+    const int left = CDialogUnits(window.font()).X(19);
+    for (const char* text : {"Sample Rate:", "No. Channels:", "Resolution:", "Bits per sample:"}) {
+        const auto labels = window.findChildren<QLabel*>();
+        const auto label = std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->text() == text; });
+        ASSERT_NE(label, labels.end()) << text;
+        EXPECT_GE((*label)->x(), left) << text;
+        EXPECT_GE((*label)->width(), (*label)->sizeHint().width()) << text;
+        EXPECT_LE((*label)->geometry().right(), Get("rateSelector")->x()) << text;
+    }
 }
 
 } // namespace
