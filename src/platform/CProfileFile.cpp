@@ -350,6 +350,9 @@ bool CProfileFile::WriteString(std::string_view section, std::string_view key, s
     out.reserve(content.size() + key.size() + value.size() + section.size() + 8);
     for (const Line& line : lines)
         out.append(line.text).append(line.ending);
+    // Grown past the limit, the profile would no longer be read at all.
+    if (out.size() > MaxSize)
+        return false;
     std::optional<Stamp> written;
     if (out != content && !ReplaceFile(target, out, mode, written))
         return false;

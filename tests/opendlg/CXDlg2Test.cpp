@@ -95,7 +95,8 @@ protected:
     static void Highlight(CXDlg2& dialog, const QString& name, Qt::KeyboardModifiers modifiers = {})
     {
         QAbstractItemView* files = Files(dialog);
-        const QModelIndexList found = files->model()->match(FileIndex(dialog, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        const QModelIndexList found =
+            files->model()->match(FileIndex(dialog, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
         const QPoint at = files->viewport()->mapTo(&dialog, files->visualRect(found.first()).center());
         QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, modifiers, at);

@@ -166,8 +166,14 @@ TEST_F(Profile, WhatIsNoSmallRegularWritableFileIsNeverWrittenOver)
         {"a FIFO", [](const fs::path& p) { ::mkfifo(p.c_str(), 0644); }, "none"},
         {"a link to an endless device", [](const fs::path& p) { fs::create_symlink("/dev/zero", p); }, "none"},
         {"a file over the size limit", [&](const fs::path& p) { WriteText(p, big); }, "none"},
+        {"a file a write would take over the limit",
+         [&](const fs::path& p) { WriteText(p, big.substr(0, big.size() - 30)); }, "/big/"},
         // The missing owner write bit marks it read-only, also for a privileged user.
-        {"a read-only file", [](const fs::path& p) { WriteText(p, kWindowsIni); fs::permissions(p, fs::perms::owner_read); },
+        {"a read-only file",
+         [](const fs::path& p) {
+             WriteText(p, kWindowsIni);
+             fs::permissions(p, fs::perms::owner_read);
+         },
          "D:\\Takes\\"},
     };
     for (const Case& c : cases) {
