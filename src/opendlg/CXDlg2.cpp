@@ -251,8 +251,9 @@ bool CXDlg2::eventFilter(QObject* watched, QEvent* event)
             suggestions->hide();
             const QPoint global = press->globalPosition().toPoint();
             if (QWidget* target = childAt(mapFromGlobal(global))) {
-                QMouseEvent again(press->type(), target->mapFromGlobal(press->globalPosition()), press->scenePosition(),
-                                  global, press->button(), press->buttons(), press->modifiers());
+                QMouseEvent again(press->type(), target->mapFromGlobal(press->globalPosition()),
+                                  mapFromGlobal(press->globalPosition()), press->globalPosition(), press->button(),
+                                  press->buttons(), press->modifiers(), press->pointingDevice());
                 QCoreApplication::sendEvent(target, &again);
             }
             return true;
