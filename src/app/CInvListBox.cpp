@@ -23,8 +23,8 @@ std::optional<std::pair<qulonglong, qulonglong>> FileIdOf(const QString& path)
 
 } // namespace
 
-CInvListBox::Entry::Entry(const QString& shown, FileKey key)
-    : QListWidgetItem(shown), path(shown), folded(shown.toCaseFolded()), file(std::move(key))
+CInvListBox::Entry::Entry(const QString& path, FileKey key)
+    : QListWidgetItem(path), folded(path.toCaseFolded()), file(std::move(key))
 {
 }
 
@@ -32,7 +32,7 @@ CInvListBox::Entry::Entry(const QString& shown, FileKey key)
 bool CInvListBox::Entry::SortsBefore(const Entry& other) const
 {
     const int order = folded.compare(other.folded);
-    return order != 0 ? order < 0 : path < other.path;
+    return order != 0 ? order < 0 : text() < other.text();
 }
 
 CInvListBox::CInvListBox(QWidget* parent)

@@ -44,12 +44,11 @@ private:
     // A file that exists is known by its device and inode, any other by its path.
     using FileKey = std::variant<std::pair<qulonglong, qulonglong>, QString>;
 
-    // An entry as AddString makes it: the path shown, the same in one letter
+    // An entry as AddString makes it: the path shown, that path in one letter
     // case to sort by, and the file it names.
     struct Entry : QListWidgetItem {
         Entry(const QString& path, FileKey file);
         bool SortsBefore(const Entry& other) const;
-        const QString path;
         const QString folded;
         const FileKey file;
     };
