@@ -293,8 +293,9 @@ void CBatchEditorDlg::AddFilesAndFolders(const QStringList& paths)
 {
     std::vector<std::string> arguments;
     arguments.reserve(static_cast<std::size_t>(paths.size()));
+    // Relative paths (from the command line) are listed as the full paths Open gives.
     for (const QString& path : paths)
-        arguments.push_back(LocalPath(path));
+        arguments.push_back(LocalPath(QFileInfo(path).absoluteFilePath()));
 
     QStringList files;
     QStringList problems;
@@ -309,10 +310,10 @@ void CBatchEditorDlg::AddFilesAndFolders(const QStringList& paths)
         },
         [&](const std::string&, const std::string& message) { problems << QString::fromStdString(message); });
     walker.Walk(arguments);
-    if (!problems.isEmpty())
-        prompt.ShowMessage(problems.join(QLatin1Char('\n')).toStdString());
     if (!files.isEmpty())
         ListChosenFiles(files);
+    if (!problems.isEmpty())
+        prompt.ShowMessage(problems.join(QLatin1Char('\n')).toStdString());
 }
 
 void CBatchEditorDlg::ListChosenFiles(const QStringList& chosen)

@@ -357,7 +357,7 @@ TEST_F(BatchEditorTest, EveryControlIsNamedForAssistiveTechnologyAndReachedWithT
                                                        "rateCheck", "channelCheck", "resolutionCheck", "byteCheck"}));
 }
 
-TEST_F(BatchEditorTest, DroppedFilesAndFoldersAreListedAsOpenListsThem)
+TEST_F(BatchEditorTest, FilesAndFoldersDroppedOrNamedAtStartAreListedAsOpenListsThem)
 {
     MakeFiles({Stereo48, Mono22});
     Open(QStringList{paths[1]});
@@ -383,13 +383,23 @@ TEST_F(BatchEditorTest, DroppedFilesAndFoldersAreListedAsOpenListsThem)
     QApplication::sendEvent(List()->viewport(), &drop);
     EXPECT_TRUE(drop.isAccepted());
 
-    QStringList listed;
-    for (int i = 0; i < List()->Count(); ++i)
-        listed << List()->Text(i);
-    EXPECT_EQ(listed, QStringList({paths[0], paths[1], found[0], found[1]}));
+    const auto listed = [this] {
+        QStringList texts;
+        for (int i = 0; i < List()->Count(); ++i)
+            texts << List()->Text(i);
+        return texts;
+    };
+    EXPECT_EQ(listed(), QStringList({paths[0], paths[1], found[0], found[1]}));
     EXPECT_EQ(PathShown(), paths[0]);
     EXPECT_EQ(Shown(), (QStringList{"48,000", "2", "16", "2"}));
     EXPECT_EQ(prompt.asked, QStringList(missing + " was not found."));
+
+    // Paths named on the command line are relative to the working folder.
+    const QString workingFolder = QDir::currentPath();
+    QDir::setCurrent(dir.filePath("sub"));
+    window.AddFilesAndFolders({"deeper", "../a.wav"});
+    QDir::setCurrent(workingFolder);
+    EXPECT_EQ(listed(), QStringList({paths[0], paths[1], found[0], found[1]}));
 
     // Nothing but local files and folders is welcome.
     data.setUrls({QUrl::fromLocalFile(paths[0]), QUrl(QStringLiteral("https://example.org/x.wav"))});
