@@ -168,18 +168,14 @@ void CUrlLabel::mouseReleaseEvent(QMouseEvent* event)
 
 void CUrlLabel::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-            event->accept();
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && modifiers == Qt::NoModifier) {
+        event->accept();
+        // A key held down opens the target once.
+        if (!event->isAutoRepeat())
             Activate();
-            return;
-        }
-        break;
-    default:
-        break;
+        return;
     }
     QLabel::keyPressEvent(event);
 }
