@@ -19,8 +19,8 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -522,7 +522,9 @@ void CBatchEditorDlg::dropEvent(QDropEvent* event)
     if (changing || paths.isEmpty())
         return;
     event->acceptProposedAction();
-    AddFilesAndFolders(paths);
+    // Queued: the file manager that dragged them waits for the drop to end,
+    // and a long folder search or a message box must not hold it up.
+    QMetaObject::invokeMethod(this, [this, paths] { AddFilesAndFolders(paths); }, Qt::QueuedConnection);
 }
 
 void CBatchEditorDlg::ShowAbout()

@@ -382,6 +382,7 @@ TEST_F(BatchEditorTest, FilesAndFoldersDroppedOrNamedAtStartAreListedAsOpenLists
     QDropEvent drop(onList, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(List()->viewport(), &drop);
     EXPECT_TRUE(drop.isAccepted());
+    QCoreApplication::processEvents();
 
     const auto listed = [this] {
         QStringList texts;
