@@ -17,3 +17,17 @@ endif()
 
 add_library(quelbrook_options INTERFACE)
 target_link_libraries(quelbrook_options INTERFACE quelbrook_warnings quelbrook_sanitizers)
+
+# Hardening of optimised builds, as distributions build: checked library
+# calls, stack protection, read-only relocations resolved at start, and
+# position-independent executables.
+add_library(quelbrook_hardening INTERFACE)
+set(quelbrook_optimised "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
+target_compile_options(quelbrook_hardening INTERFACE
+  $<${quelbrook_optimised}:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2>
+  -fstack-protector-strong)
+target_link_options(quelbrook_hardening INTERFACE -Wl,-z,relro,-z,now)
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+include(CheckPIESupported)
+check_pie_supported()
+target_link_libraries(quelbrook_options INTERFACE quelbrook_hardening)

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the program icon (a header bar over a waveform) as PNG files.
+"""Draws the program icon (a header bar over a waveform) as PNG files and as
+one scalable SVG file drawn from the same shapes.
 
 Usage: make-icons.py [output folder]   (default: the icons folder beside this script)
 Standard library only; each pixel is sampled 4 x 4 times for smooth edges.
@@ -77,12 +78,34 @@ def png(size, pixels):
             + chunk(b"IDAT", zlib.compress(pixels, 9)) + chunk(b"IEND", b""))
 
 
+def svg():
+    """The icon as SVG in a 256-unit square: the same shapes as colour_at."""
+    scale = 256
+
+    def rect(left, top, right, bottom, radius, colour):
+        return ('<rect x="%g" y="%g" width="%g" height="%g" rx="%g" fill="#%02x%02x%02x"/>'
+                % (left * scale, top * scale, (right - left) * scale, (bottom - top) * scale,
+                   radius * scale, *colour))
+
+    steps = 144
+    xs = [0.14 + 0.72 * i / steps for i in range(steps + 1)]
+    upper = ["%.1f,%.1f" % (u * scale, (0.62 - wave_height(u)) * scale) for u in xs]
+    lower = ["%.1f,%.1f" % (u * scale, (0.62 + wave_height(u)) * scale) for u in reversed(xs)]
+    wave = '<polygon points="%s" fill="#%02x%02x%02x"/>' % (" ".join(upper + lower), *WAVE)
+    return ('<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">\n'
+            '  %s\n  %s\n  %s\n</svg>\n'
+            % (scale, scale, scale, scale, rect(0.02, 0.02, 0.98, 0.98, 0.18, BACKGROUND),
+               rect(0.14, 0.14, 0.86, 0.30, 0.04, HEADER), wave))
+
+
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), "icons")
     os.makedirs(folder, exist_ok=True)
     for size in SIZES:
         with open(os.path.join(folder, "quelbrook-%d.png" % size), "wb") as out:
             out.write(png(size, render(size)))
+    with open(os.path.join(folder, "quelbrook.svg"), "w", encoding="ascii") as out:
+        out.write(svg())
 
 
 if __name__ == "__main__":

@@ -20,8 +20,9 @@ CAboutDlg::CAboutDlg(CUserPrompt& prompt, QWidget* parent)
     const QRect iconRect = units.Rect(11, 17, 20, 20);
     icon->setGeometry(QRect(iconRect.topLeft(), QSize(32, 32)));
     icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+    icon->setAccessibleName(QStringLiteral("Quelbrook"));
 
-    auto* version = new QLabel(QStringLiteral("Quelbrook Version 1.3.1"), this);
+    auto* version = new QLabel(QStringLiteral("Quelbrook Version " QUELBROOK_VERSION), this);
     version->setObjectName(QStringLiteral("versionText"));
     version->setTextFormat(Qt::PlainText);
     version->setGeometry(units.Rect(43, 10, 119, 8));
@@ -31,6 +32,7 @@ CAboutDlg::CAboutDlg(CUserPrompt& prompt, QWidget* parent)
     notice->setGeometry(units.Rect(43, 41, 160, 8));
 
     auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setGeometry(units.Rect(178, 7, 50, 16));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);

@@ -4,6 +4,7 @@
 #include "app/CMessageBoxPrompt.h"
 #include "platform/CProfileFile.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,7 +17,25 @@ CBatchEditorApp::CBatchEditorApp(int& argc, char** argv)
     setDesktopFileName(QStringLiteral("quelbrook"));
 }
 
-bool CBatchEditorApp::StartUp()
+QStringList CBatchEditorApp::ReadCommandLine(int& argc, char** argv)
+{
+    // Parsed before the windowing system is reached, so that --help and
+    // --version also work without a display; both print and end the program.
+    const QCoreApplication parsing(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUELBROOK_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Changes WAV file header information."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("paths"),
+                                 QStringLiteral("WAV files to list; folders give the WAV files in them and in "
+                                                "their subfolders."),
+                                 QStringLiteral("[FILE|FOLDER...]"));
+    parser.process(parsing);
+    return parser.positionalArguments();
+}
+
+bool CBatchEditorApp::StartUp(const QStringList& paths)
 {
     const QString profilePath = ProfilePath();
     QDir().mkpath(QFileInfo(profilePath).absolutePath());
@@ -25,6 +44,8 @@ bool CBatchEditorApp::StartUp()
     CMessageBoxPrompt prompt;
     CBatchEditorDlg dialog(profile, prompt);
     prompt.SetOwner(&dialog);
+    dialog.show();
+    dialog.AddFilesAndFolders(paths);
     dialog.exec();
     return false;
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QString>
+#include <QStringList>
 
 // The program: runs the batch editor window and ends when it ends.
 class CBatchEditorApp : public QApplication {
@@ -11,8 +12,14 @@ class CBatchEditorApp : public QApplication {
 public:
     CBatchEditorApp(int& argc, char** argv);
 
-    // Runs the main window to its end; false, as there is nothing left to run.
-    bool StartUp();
+    // The files and folders named on the command line. --help and --version
+    // (and a bad option) print and end the program instead. Call it before
+    // the application object exists.
+    static QStringList ReadCommandLine(int& argc, char** argv);
+
+    // Runs the main window, with paths listed, to its end; false, as there is
+    // nothing left to run.
+    bool StartUp(const QStringList& paths);
 
     // The program's icon in all its sizes.
     static QIcon AppIcon();

@@ -6,29 +6,37 @@
 #include "app/CInvListBox.h"
 #include "app/CMessageBoxPrompt.h"
 #include "app/CPathLabel.h"
+#include "cli/CPathWalker.h"
 #include "controls/CHoverBitmapButton.h"
 #include "opendlg/CXDlg2.h"
 #include "opendlg/FolderOfPath.h"
 #include "platform/CProfileFile.h"
+#include "platform/OpenFailureCause.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QShortcut>
+#include <QUrl>
 
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -66,6 +74,20 @@ void PlaceCentred(QWidget* widget, const QRect& rect)
     widget->setGeometry(rect.x(), rect.center().y() - height / 2, rect.width(), height);
 }
 
+// The local files and folders a drag carries; anything else makes the whole drag unwelcome.
+QStringList DraggedPaths(const QMimeData* data)
+{
+    QStringList paths;
+    if (data == nullptr || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        paths << url.toLocalFile();
+    }
+    return paths;
+}
+
 } // namespace
 
 const QString CBatchEditorDlg::PromptText = QStringLiteral("[Press the Open button to select sound files]");
@@ -85,6 +107,7 @@ CBatchEditorDlg::CBatchEditorDlg(CProfileFile& settings, CMessageBoxPrompt& mess
     setWindowTitle(QStringLiteral("Quelbrook"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowIcon(CBatchEditorApp::AppIcon());
+    setAcceptDrops(true);
 
     openDialogRunner = [this](const QString& startFolder) -> std::optional<QStringList> {
         CXDlg2 dialog(profile, prompt, this);
@@ -160,10 +183,14 @@ void CBatchEditorDlg::CreateControls()
     static constexpr std::array<int, RowCount> checkTop{42, 59, 75, 91};
     static constexpr std::array<const char*, RowCount> checkNames{"rateCheck", "channelCheck", "resolutionCheck",
                                                                    "byteCheck"};
+    // All four read "Change"; a screen reader needs to tell them apart.
+    static constexpr std::array<const char*, RowCount> checkSpokenNames{
+        "Change sample rate", "Change number of channels", "Change resolution", "Change bytes per sample"};
     for (int row = 0; row < RowCount; ++row) {
         const auto index = static_cast<std::size_t>(row);
         auto* check = new QCheckBox(QStringLiteral("Change"), this);
         check->setObjectName(QString::fromLatin1(checkNames[index]));
+        check->setAccessibleName(QString::fromLatin1(checkSpokenNames[index]));
         PlaceCentred(check, units.Rect(214, checkTop[index], 46, 10));
         connect(check, &QCheckBox::clicked, this, [this, row] { HandleToggleFlag(static_cast<Row>(row)); });
         checks[index] = check;
@@ -172,16 +199,22 @@ void CBatchEditorDlg::CreateControls()
     clearAllButton = new CHoverBitmapButton(QStringLiteral("FXCLRA"), this);
     clearAllButton->setObjectName(QStringLiteral("clearAllButton"));
     clearAllButton->move(units.X(274), units.Y(41));
+    // The caption names the pictures; people get words.
+    clearAllButton->setAccessibleName(QStringLiteral("Clear all Change boxes"));
+    clearAllButton->setToolTip(clearAllButton->accessibleName());
     connect(clearAllButton, &QPushButton::clicked, this, &CBatchEditorDlg::HandleClearAll);
 
     setAllButton = new CHoverBitmapButton(QStringLiteral("FXSTA"), this);
     setAllButton->setObjectName(QStringLiteral("setAllButton"));
     setAllButton->move(units.X(274), units.Y(78));
+    setAllButton->setAccessibleName(QStringLiteral("Set all Change boxes"));
+    setAllButton->setToolTip(setAllButton->accessibleName());
     connect(setAllButton, &QPushButton::clicked, this, &CBatchEditorDlg::HandleSetAll);
 
     fileList = new CInvListBox(this);
     fileList->setObjectName(QStringLiteral("fileList"));
     fileList->setGeometry(units.Rect(27, 125, 264, 75));
+    fileList->setAccessibleName(QStringLiteral("Selected files"));
     connect(fileList, &CInvListBox::SelectionChanged, this, &CBatchEditorDlg::HandleFileSelected);
     connect(fileList, &CInvListBox::FileListChanged, this, &CBatchEditorDlg::UpdateChangeButton);
 
@@ -196,6 +229,8 @@ void CBatchEditorDlg::CreateControls()
     for (std::size_t row = 0; row < labels.size(); ++row) {
         rowLabels[row] = new QLabel(QString::fromLatin1(labels[row]), this);
         rowLabels[row]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // Names the selector for assistive technology.
+        rowLabels[row]->setBuddy(selectors[row]);
     }
 
     auto* filesGroup = new QGroupBox(QStringLiteral(" Selected Files "), this);
@@ -261,10 +296,40 @@ void CBatchEditorDlg::HandleOpen()
 {
     const QString startFolder =
         QFile::decodeName(profile.GetString(ProfileSection, ProfileStartFolder).c_str());
-    if (const std::optional<QStringList> chosen = openDialogRunner(startFolder)) {
-        for (const QString& path : *chosen)
-            fileList->AddString(path);
-    }
+    ListChosenFiles(openDialogRunner(startFolder).value_or(QStringList()));
+}
+
+void CBatchEditorDlg::AddFilesAndFolders(const QStringList& paths)
+{
+    std::vector<std::string> arguments;
+    arguments.reserve(static_cast<std::size_t>(paths.size()));
+    // Relative paths (from the command line) are listed as the full paths Open gives.
+    for (const QString& path : paths)
+        arguments.push_back(LocalPath(QFileInfo(path).absoluteFilePath()));
+
+    QStringList files;
+    QStringList problems;
+    CPathWalker walker(
+        true,
+        [&](const std::string& path) {
+            const QString file = QFile::decodeName(path.c_str());
+            if (QFileInfo::exists(file))
+                files << file;
+            else
+                problems << QString::fromStdString(CauseText(OpenFailureCause::FileNotFound, path));
+        },
+        [&](const std::string&, const std::string& message) { problems << QString::fromStdString(message); });
+    walker.Walk(arguments);
+    if (!files.isEmpty())
+        ListChosenFiles(files);
+    if (!problems.isEmpty())
+        prompt.ShowMessage(problems.join(QLatin1Char('\n')).toStdString());
+}
+
+void CBatchEditorDlg::ListChosenFiles(const QStringList& chosen)
+{
+    for (const QString& path : chosen)
+        fileList->AddString(path);
 
     fileLoaded = fileList->Count() > 0;
     if (fileLoaded) {
@@ -437,6 +502,24 @@ void CBatchEditorDlg::contextMenuEvent(QContextMenuEvent* event)
     QMenu menu(this);
     menu.addAction(QStringLiteral("&About Quelbrook..."), this, &CBatchEditorDlg::ShowAbout);
     menu.exec(event->globalPos());
+}
+
+void CBatchEditorDlg::dragEnterEvent(QDragEnterEvent* event)
+{
+    // Not while files are being rewritten: the list is being walked.
+    if (!changing && !DraggedPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CBatchEditorDlg::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = DraggedPaths(event->mimeData());
+    if (changing || paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Queued: the file manager that dragged them waits for the drop to end,
+    // and a long folder search or a message box must not hold it up.
+    QMetaObject::invokeMethod(this, [this, paths] { AddFilesAndFolders(paths); }, Qt::QueuedConnection);
 }
 
 void CBatchEditorDlg::ShowAbout()

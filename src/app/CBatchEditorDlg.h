@@ -43,6 +43,11 @@ public:
 
     const QString& CurrentPath() const { return currentPath; }
 
+    // Lists files, and the WAV files found in folders and their subfolders,
+    // as if they had been chosen with Open (files dropped on the window, or
+    // named on the command line). Paths that do not exist are reported.
+    void AddFilesAndFolders(const QStringList& paths);
+
 public slots:
     // Only the Quit command and the close box end the window.
     void reject() override;
@@ -51,6 +56,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     enum Row { RateRow, ChannelsRow, ResolutionRow, BytesRow, RowCount };
@@ -58,6 +65,7 @@ private:
     void CreateControls();
     void FillSelectors();
     void HandleOpen();
+    void ListChosenFiles(const QStringList& chosen);
     void HandleChange();
     void HandleQuit();
     void HandleFileSelected();

@@ -40,7 +40,8 @@ CInvListBox::CInvListBox(QWidget* parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setFocusPolicy(Qt::ClickFocus);
+    // Reachable with Tab: without it the keyboard could neither pick nor delete a file.
+    setFocusPolicy(Qt::StrongFocus);
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (!selectingByProgram)
             emit SelectionChanged();

@@ -33,6 +33,7 @@ CWriteProtectDlg::CWriteProtectDlg(const QString& path, QWidget* parent)
     const QRect iconRect = units.Rect(16, 25, 20, 20);
     icon->setGeometry(QRect(iconRect.topLeft(), QSize(32, 32)));
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
+    icon->setAccessibleName(QStringLiteral("Warning"));
 
     auto* yesButton = new QPushButton(QStringLiteral("Yes"), this);
     yesButton->setObjectName(QStringLiteral("yesButton"));

@@ -2,7 +2,8 @@
 
 int main(int argc, char** argv)
 {
+    const QStringList paths = CBatchEditorApp::ReadCommandLine(argc, argv);
     CBatchEditorApp app(argc, argv);
-    app.StartUp();
+    app.StartUp(paths);
     return 0;
 }

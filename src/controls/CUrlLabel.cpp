@@ -1,12 +1,17 @@
 #include "controls/CUrlLabel.h"
 
+#include "controls/CUrlLabelAccessible.h"
 #include "platform/CUserPrompt.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QDesktopServices>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace {
 
@@ -24,7 +29,9 @@ CUrlLabel::CUrlLabel(CUserPrompt& userPrompt, const QString& text, QWidget* pare
     , url(text)
     , opener([](const QUrl& target) { return QDesktopServices::openUrl(target); })
 {
+    CUrlLabelAccessible::Install();
     setTextFormat(Qt::PlainText);
+    setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
     setToolTip(url);
@@ -156,10 +163,36 @@ void CUrlLabel::mouseReleaseEvent(QMouseEvent* event)
     pressed = false;
     QLabel::mouseReleaseEvent(event);
     if (click)
-        HandleClick();
+        Activate();
 }
 
-void CUrlLabel::HandleClick()
+void CUrlLabel::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && modifiers == Qt::NoModifier) {
+        event->accept();
+        // A key held down opens the target once.
+        if (!event->isAutoRepeat())
+            Activate();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void CUrlLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.backgroundColor = palette().color(backgroundRole());
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+}
+
+void CUrlLabel::Activate()
 {
     EndHover();
     const int result = OpenTarget(url);

@@ -11,8 +11,9 @@ class CUserPrompt;
 
 // A label that works as a hyperlink: link colour, red and underlined while
 // the pointer is over it, visited colour after a successful open, a pointing
-// hand and a tool tip with the target. A click opens the target through the
-// desktop; a failure beeps and is explained through the prompt.
+// hand and a tool tip with the target. A click, or Enter or Space while it
+// has the focus, opens the target through the desktop; a failure beeps and is
+// explained through the prompt. Assistive technology sees it as a link.
 class CUrlLabel : public QLabel {
     Q_OBJECT
 public:
@@ -43,6 +44,9 @@ public:
     // Replaces the desktop opener (QDesktopServices::openUrl).
     void SetOpener(OpenFunction opener);
 
+    // Opens the target as a click does.
+    void Activate();
+
     // Opens target; returns openSucceeded, or the code of the failure.
     int OpenTarget(const QString& target);
     // "Unable to open hyperlink:" with the explanation of code, after a beep.
@@ -58,12 +62,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void BeginHover();
     void CheckHover();
     void EndHover();
-    void HandleClick();
     void ApplyLook();
 
     CUserPrompt& prompt;

@@ -30,6 +30,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -96,6 +97,13 @@ CXDlg2::CXDlg2(CProfileFile& profileFile, CUserPrompt& userPrompt, QWidget* pare
     setSizeGripEnabled(true);
     BuildPanel();
     ApplyFirstSize();
+    // Qt's dialog leaves two of its boxes without a label relation, so
+    // assistive technology would announce them by their current text only.
+    for (const auto& [label, box] : {std::pair{"lookInLabel", "lookInCombo"}, {"fileTypeLabel", "fileTypeCombo"}}) {
+        auto* text = findChild<QLabel*>(QLatin1String(label));
+        if (text != nullptr && text->buddy() == nullptr)
+            text->setBuddy(findChild<QWidget*>(QLatin1String(box)));
+    }
 
     connect(this, &QFileDialog::currentChanged, this, &CXDlg2::OnHighlightChange);
     if (const auto* files = findChild<QAbstractItemView*>(QStringLiteral("listView")); files && files->selectionModel())
@@ -129,6 +137,7 @@ void CXDlg2::BuildPanel()
 
     previewList = new CReportListCtrl(this);
     previewList->setObjectName(QStringLiteral("previewList"));
+    previewList->setAccessibleName(QStringLiteral("Regions"));
     previewList->setFixedHeight(fontMetrics().height() * 8);
     previewList->InsertColumn(0, kColumnFormat, kNameColumnWidth, QStringLiteral("Region Name"));
     previewList->InsertColumn(1, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), QStringLiteral("Start"));
@@ -147,6 +156,8 @@ void CXDlg2::BuildPanel()
     timeStampText = new QLabel(this);
     timeStampText->setObjectName(QStringLiteral("timeStampText"));
     timeStampText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Tells assistive technology what the value is.
+    timeStampLabel->setBuddy(timeStampText);
 
     connect(regionsRadio, &QRadioButton::clicked, this, &CXDlg2::OnRegionsMode);
     connect(timeStampsRadio, &QRadioButton::clicked, this, &CXDlg2::OnTimeStampsMode);

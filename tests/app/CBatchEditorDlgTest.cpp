@@ -1,3 +1,4 @@
+#include "AccessibleNames.h"
 #include "GuiTest.h"
 #include "WavBuilder.h"
 #include "app/CBatchEditorDlg.h"
@@ -10,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -324,6 +326,104 @@ TEST_F(BatchEditorTest, RowLabelsStayWholeInsideTheirFrame)
         EXPECT_GE((*label)->width(), (*label)->sizeHint().width()) << text;
         EXPECT_LE((*label)->geometry().right(), Get("rateSelector")->x()) << text;
     }
+}
+
+TEST_F(BatchEditorTest, EveryControlIsNamedForAssistiveTechnologyAndReachedWithTab)
+{
+    MakeFiles({Stereo48});
+    Open(paths);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    // name, how it is announced, its role
+    const std::tuple<const char*, QString, QAccessible::Role> controls[] = {
+        {"changeButton", "Change", QAccessible::Button},
+        {"openButton", "Open...", QAccessible::Button},
+        {"rateSelector", "Sample Rate:", QAccessible::ComboBox},
+        {"channelSelector", "No. Channels:", QAccessible::ComboBox},
+        {"resolutionSelector", "Resolution:", QAccessible::ComboBox},
+        {"byteSelector", "Bits per sample:", QAccessible::ComboBox},
+        {"rateCheck", "Change sample rate", QAccessible::CheckBox},
+        {"channelCheck", "Change number of channels", QAccessible::CheckBox},
+        {"resolutionCheck", "Change resolution", QAccessible::CheckBox},
+        {"byteCheck", "Change bytes per sample", QAccessible::CheckBox},
+        {"clearAllButton", "Clear all Change boxes", QAccessible::Button},
+        {"setAllButton", "Set all Change boxes", QAccessible::Button},
+        {"fileList", "Selected files", QAccessible::List},
+        {"quitButton", "Quit", QAccessible::Button},
+    };
+    QStringList order;
+    for (const auto& [name, spoken, role] : controls) {
+        QWidget* control = Get(name);
+        EXPECT_EQ(testa11y::SpokenName(control), spoken) << name;
+        EXPECT_EQ(testa11y::Of(control)->role(), role) << name;
+        order << name;
+    }
+    EXPECT_EQ(Get<QCheckBox>("byteCheck")->text(), "Change");
+    EXPECT_EQ(Get("setAllButton")->toolTip(), "Set all Change boxes");
+    EXPECT_EQ(testa11y::UnnamedControls(window), QStringList());
+
+    // Tab walks the controls in the order above, round to Change again; the
+    // disabled ones are skipped and announced as disabled.
+    Get("changeButton")->setFocus();
+    EXPECT_EQ(testa11y::TabOrder(window), order.mid(1));
+    Click("clearAllButton");
+    EXPECT_TRUE(testa11y::Of(Get("rateSelector"))->state().disabled);
+    EXPECT_TRUE(testa11y::Of(Get("changeButton"))->state().disabled);
+    EXPECT_EQ(testa11y::TabOrder(window), (QStringList{"setAllButton", "fileList", "quitButton", "openButton",
+                                                       "rateCheck", "channelCheck", "resolutionCheck", "byteCheck"}));
+}
+
+TEST_F(BatchEditorTest, FilesAndFoldersDroppedOrNamedAtStartAreListedAsOpenListsThem)
+{
+    MakeFiles({Stereo48, Mono22});
+    Open(QStringList{paths[1]});
+    const QTemporaryDir outside;
+    ASSERT_TRUE(QDir(dir.path()).mkpath("sub/deeper"));
+    QStringList found{dir.filePath("sub/C.WAV"), dir.filePath("sub/deeper/d.wav")};
+    for (const QString& path : found + QStringList{dir.filePath("sub/notes.txt"), outside.filePath("e.wav")})
+        testwav::WriteFile(Local(path), MakeWav(Mono24));
+    // Links inside a dropped folder are not followed out of it.
+    ASSERT_TRUE(QFile::link(outside.path(), dir.filePath("sub/away")));
+    ASSERT_TRUE(QFile::link(outside.filePath("e.wav"), dir.filePath("sub/e.wav")));
+
+    // Dropped on the list, the drop is the window's.
+    QMimeData data;
+    const QString missing = dir.filePath("missing.wav");
+    data.setUrls({QUrl::fromLocalFile(paths[1]), QUrl::fromLocalFile(dir.filePath("sub")),
+                  QUrl::fromLocalFile(paths[0]), QUrl::fromLocalFile(missing)});
+    const QPoint onList = List()->viewport()->rect().center();
+    QDragEnterEvent enter(onList, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(List()->viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(onList, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(List()->viewport(), &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    QCoreApplication::processEvents();
+
+    const auto listed = [this] {
+        QStringList texts;
+        for (int i = 0; i < List()->Count(); ++i)
+            texts << List()->Text(i);
+        return texts;
+    };
+    EXPECT_EQ(listed(), QStringList({paths[0], paths[1], found[0], found[1]}));
+    EXPECT_EQ(PathShown(), paths[0]);
+    EXPECT_EQ(Shown(), (QStringList{"48,000", "2", "16", "2"}));
+    EXPECT_EQ(prompt.asked, QStringList(missing + " was not found."));
+
+    // Paths named on the command line are relative to the working folder.
+    const QString workingFolder = QDir::currentPath();
+    QDir::setCurrent(dir.filePath("sub"));
+    window.AddFilesAndFolders({"deeper", "../a.wav"});
+    QDir::setCurrent(workingFolder);
+    EXPECT_EQ(listed(), QStringList({paths[0], paths[1], found[0], found[1]}));
+
+    // Nothing but local files and folders is welcome.
+    data.setUrls({QUrl::fromLocalFile(paths[0]), QUrl(QStringLiteral("https://example.org/x.wav"))});
+    QDragEnterEvent web(onList, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &web);
+    EXPECT_FALSE(web.isAccepted());
 }
 
 } // namespace

@@ -1,7 +1,12 @@
+#include "app/CAboutDlg.h"
 #include "app/CMessageBoxPrompt.h"
 #include "app/CPathLabel.h"
 #include "app/CWriteProtectDlg.h"
 
+#include "controls/CUrlLabel.h"
+
+#include "AccessibleNames.h"
+#include "FakePrompt.h"
 #include "GuiTest.h"
 
 #include <QApplication>
@@ -26,9 +31,10 @@ void WhenModal(std::function<void(QWidget*)> action)
 
 TEST(WriteProtectDlg, NamesTheFileShortenedInTheMiddleAndAnswersYesOnlyForYes)
 {
-    const CWriteProtectDlg whole(QStringLiteral("/audio/take/26-chars-a.wav"));
+    CWriteProtectDlg whole(QStringLiteral("/audio/take/26-chars-a.wav"));
     EXPECT_EQ(whole.Message(), "The file /audio/take/26-chars-a.wav" + QuestionTail);
     EXPECT_EQ(whole.windowTitle(), "File is write protected!");
+    EXPECT_EQ(testa11y::UnnamedControls(whole), QStringList());
     const CWriteProtectDlg shortened(QStringLiteral("/audio/take/27-chars-ab.wav"));
     EXPECT_EQ(shortened.Message(), "The file /audio/take...hars-ab.wav" + QuestionTail);
 
@@ -43,6 +49,44 @@ TEST(WriteProtectDlg, NamesTheFileShortenedInTheMiddleAndAnswersYesOnlyForYes)
         });
         EXPECT_EQ(dialog.exec(), key == Qt::Key_Return ? CWriteProtectDlg::Yes : CWriteProtectDlg::Cancel) << key;
     }
+}
+
+TEST(AboutDlg, LinksAreReachedWithTabAndOpenWithEnterSpaceOrTheirAction)
+{
+    FakePrompt prompt;
+    CAboutDlg about(prompt);
+    about.show();
+    about.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+    std::vector<QUrl> opened;
+    const auto links = about.findChildren<CUrlLabel*>();
+    for (CUrlLabel* link : links)
+        link->SetOpener([&opened](const QUrl& url) {
+            opened.push_back(url);
+            return true;
+        });
+    EXPECT_EQ(testa11y::UnnamedControls(about), QStringList());
+    EXPECT_EQ(testa11y::TabOrder(about), (QStringList{"webLink", "mailLink"}));
+
+    auto* web = about.findChild<CUrlLabel*>("webLink");
+    auto* mail = about.findChild<CUrlLabel*>("mailLink");
+    QAccessibleInterface* link = testa11y::Of(mail);
+    EXPECT_EQ(link->role(), QAccessible::Link);
+    EXPECT_EQ(link->text(QAccessible::Name), "Email: support@quelbrook.example.org");
+    EXPECT_FALSE(link->state().traversed);
+
+    // The focus is seen.
+    const QImage unfocused = web->grab().toImage();
+    web->setFocus();
+    EXPECT_NE(web->grab().toImage(), unfocused);
+
+    QTest::keyClick(web, Qt::Key_Return);
+    QTest::keyClick(mail, Qt::Key_Space);
+    link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(about.isVisible());  // Enter on a link is not the OK button's
+    const QUrl mailto(QStringLiteral("mailto:support@quelbrook.example.org"));
+    EXPECT_EQ(opened, (std::vector<QUrl>{QUrl(QStringLiteral("https://quelbrook.example.org")), mailto, mailto}));
+    EXPECT_TRUE(link->state().traversed);
 }
 
 TEST(MessageBoxPrompt, WarnsAndAsksInTheProgramsName)

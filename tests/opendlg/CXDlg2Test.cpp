@@ -4,6 +4,7 @@
 #include "controls/CReportListCtrl.h"
 #include "platform/CProfileFile.h"
 
+#include "AccessibleNames.h"
 #include "FakePrompt.h"
 #include "GuiTest.h"
 #include "WavBuilder.h"
@@ -155,6 +156,10 @@ TEST_F(OpenDialog, PreviewsTheRegionsAndTimeStampOfTheHighlightedFile)
     EXPECT_EQ(dialog->findChild<QComboBox*>("fileTypeCombo")->currentText(), "WAV files (*.wav)");
     EXPECT_EQ(Row(*dialog, -1), QStringList({"Region Name", "Start", "End"}));
     EXPECT_EQ(TimeStamp(*dialog), "");
+    EXPECT_EQ(testa11y::UnnamedControls(*dialog), QStringList());
+    EXPECT_EQ(testa11y::SpokenName(&RecentBox(*dialog)), "MRU folders:");
+    EXPECT_EQ(testa11y::SpokenName(dialog->findChild<QWidget*>("previewList")), "Regions");
+    EXPECT_EQ(testa11y::LabelledBy(dialog->findChild<QWidget*>("timeStampText")), "BWF Time Stamp:");
 
     Highlight(*dialog, "a.wav");
     ASSERT_EQ(Rows(*dialog), 3);
