@@ -16,14 +16,19 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
-#include <QScopedValueRollback>
+#include <QSet>
 #include <QShortcut>
 
 #include <algorithm>
@@ -38,12 +43,38 @@ constexpr std::array<std::uint16_t, 3> ResolutionValues{8, 16, 24};
 constexpr int ChannelItems = 2;
 constexpr int ByteItems = 4;
 
+// A batch shows its progress once per slice of this many milliseconds, so that
+// showing the walk costs little beside rewriting the files.
+constexpr int BatchSliceMs = 30;
+constexpr int ProgressDelayMs = 500;
+
 constexpr const char* ProfileSection = "Folders";
 constexpr const char* ProfileStartFolder = "OpenDefault";
 
 std::string LocalPath(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
+}
+
+// What the engine told the user about one file, as one line.
+QString Reasons(const std::vector<std::string>& messages)
+{
+    QStringList lines;
+    for (const std::string& message : messages)
+        lines << QString::fromStdString(message).simplified();
+    return lines.join(QStringLiteral("; "));
+}
+
+// The reason for a file about which the engine said nothing.
+QString SilentReason(const QString& path, const QString& otherwise)
+{
+    return QFileInfo::exists(path) ? otherwise : QStringLiteral("the file does not exist");
+}
+
+QString ProgressText(int done, int total)
+{
+    const QLocale locale;
+    return QStringLiteral("Changing headers: %1 of %2 files").arg(locale.toString(done), locale.toString(total));
 }
 
 // Position of value in values, or the position after the last item ("undefined").
@@ -91,7 +122,8 @@ CBatchEditorDlg::CBatchEditorDlg(CProfileFile& settings, CMessageBoxPrompt& mess
     : QDialog(parent)
     , profile(settings)
     , prompt(messages)
-    , wave(prompt)
+    , filePrompt(prompt)
+    , wave(filePrompt)
 {
     setWindowTitle(QStringLiteral("Quelbrook"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -117,8 +149,14 @@ CBatchEditorDlg::CBatchEditorDlg(CProfileFile& settings, CMessageBoxPrompt& mess
     SetAllFlags(true);
     FillSelectors();
 
-    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, &CBatchEditorDlg::ShowAbout);
+    helpShortcut = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(helpShortcut, &QShortcut::activated, this, &CBatchEditorDlg::ShowAbout);
+
+    // A message or question about a file of a running batch is shown with that file on display.
+    filePrompt.SetBeforeShowing([this] {
+        if (batchRunning && batchEntry >= 0)
+            ShowBatchEntry(batchEntry);
+    });
 
     openButton->setFocus();
 }
@@ -195,8 +233,10 @@ void CBatchEditorDlg::CreateControls()
     fileList->setGeometry(units.Rect(27, 125, 264, 75));
     connect(fileList, &CInvListBox::SelectionChanged, this, &CBatchEditorDlg::HandleFileSelected);
     connect(fileList, &CInvListBox::FileListChanged, this, &CBatchEditorDlg::UpdateChangeButton);
+    fileList->installEventFilter(this);
+    fileList->viewport()->installEventFilter(this);
 
-    auto* quitButton = new QPushButton(QStringLiteral("Quit"), this);
+    quitButton = new QPushButton(QStringLiteral("Quit"), this);
     quitButton->setObjectName(QStringLiteral("quitButton"));
     quitButton->setGeometry(units.Rect(168, 218, 50, 16));
     connect(quitButton, &QPushButton::clicked, this, &CBatchEditorDlg::HandleQuit);
@@ -265,7 +305,7 @@ void CBatchEditorDlg::HandleOpen()
     } else if (currentPath.isEmpty()) {
         currentPath = PromptText;
     }
-    pathStatic->setText(currentPath);
+    ShowPathText();
     UpdateChangeButton();
 }
 
@@ -286,6 +326,17 @@ void CBatchEditorDlg::RemoveDuplicateEntries()
 void CBatchEditorDlg::ShowCurrentFile()
 {
     wave.SetFileName(LocalPath(currentPath));
+    ShowFormat();
+}
+
+void CBatchEditorDlg::ShowFormat()
+{
+    // Values the last load could not read belong to no file: none of them is shown.
+    if (!wave.HeaderLoaded()) {
+        for (QComboBox* selector : selectors)
+            selector->setCurrentIndex(selector->count() - 1);
+        return;
+    }
     const WaveFormat& format = wave.Format();
 
     selectors[RateRow]->setCurrentIndex(ItemOf(RateValues, format.sampleRate));
@@ -297,9 +348,15 @@ void CBatchEditorDlg::ShowCurrentFile()
     selectors[BytesRow]->setCurrentIndex(bytes >= 1 && bytes <= ByteItems ? bytes - 1 : ByteItems);
 }
 
+void CBatchEditorDlg::ShowPathText()
+{
+    const bool unreadable = wave.HasFileName() && !wave.HeaderLoaded() && currentPath != PromptText;
+    pathStatic->setText(unreadable ? QStringLiteral("%1 (header could not be read)").arg(currentPath) : currentPath);
+}
+
 void CBatchEditorDlg::UpdateChangeButton()
 {
-    bool enable = fileList->Count() > 0;
+    bool enable = !batchRunning && fileList->Count() > 0;
     bool anyFlag = false;
     for (std::size_t row = 0; row < RowCount; ++row) {
         if (!changeFlags[row])
@@ -314,12 +371,13 @@ void CBatchEditorDlg::UpdateChangeButton()
 
 void CBatchEditorDlg::HandleFileSelected()
 {
+    // A running batch owns the shown file: reading another now would redirect its rewrite.
     const int selected = fileList->CurrentSelection();
-    if (selected < 0)
+    if (selected < 0 || batchRunning)
         return;
     currentPath = fileList->Text(selected);
-    pathStatic->setText(currentPath);
     ShowCurrentFile();
+    ShowPathText();
     UpdateChangeButton();
 }
 
@@ -384,29 +442,143 @@ HeaderChangeRequest CBatchEditorDlg::BuildChangeRequest() const
 
 void CBatchEditorDlg::HandleChange()
 {
-    if (!prompt.AskYesNo(ChangeConfirmation))
+    // A press that still reaches the button during a batch (a script, an
+    // assistive tool) must not start a second batch inside the first.
+    if (batchRunning || !prompt.AskYesNo(ChangeConfirmation))
         return;
     const HeaderChangeRequest request = BuildChangeRequest();
 
-    const QScopedValueRollback busy(changing, true);
-    for (int i = 0; i < fileList->Count(); ++i) {
-        fileList->SetCurrentSelection(i);
-        HandleFileSelected();
-        // Let the list and selectors show the file being rewritten.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        // Without a freshly read header there are no values of this file to keep.
-        if (wave.HeaderLoaded())
-            wave.RewriteHeader(request);
-    }
+    const QPointer<QWidget> focused = focusWidget();
+    SetBatchRunning(true);
+    const BatchReport report = RunBatch(request);
+    // Input that came in during the batch reaches the disabled controls now
+    // instead of being acted on once they are enabled again.
+    QCoreApplication::processEvents();
+    SetBatchRunning(false);
+    if (focused)
+        focused->setFocus();
+
     if (fileList->Count() > 0) {
         fileList->SetCurrentSelection(0);
         HandleFileSelected();
     }
     QApplication::beep();
+    if (report.notChanged.empty()) {
+        const QString changed = report.changed == 1
+            ? QStringLiteral("1 file changed")
+            : QStringLiteral("%1 files changed").arg(QLocale().toString(report.changed));
+        pathStatic->setText(changed);
+    } else if (prompt.ShowBatchReport(report)) {
+        KeepOnly(report);
+    }
+}
+
+BatchReport CBatchEditorDlg::RunBatch(const HeaderChangeRequest& request)
+{
+    BatchReport report;
+    report.total = fileList->Count();
+
+    QProgressDialog progress(this);
+    progress.setWindowTitle(QStringLiteral("Changing headers"));
+    progress.setAccessibleName(QStringLiteral("Change progress"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setAutoReset(false);
+    progress.setAutoClose(false);
+    progress.setRange(0, report.total);
+    progress.setLabelText(ProgressText(0, report.total));
+    progress.setMinimumDuration(ProgressDelayMs);
+    progress.setValue(0);
+
+    // The display follows the walk once per slice, not once per file: an
+    // event-loop round trip per file would cost more than the rewrite itself.
+    QElapsedTimer slice;
+    int i = 0;
+    for (; i < fileList->Count() && !progress.wasCanceled(); ++i) {
+        const QString path = fileList->Text(i);
+        batchEntry = i;
+        filePrompt.StartFile();
+        wave.SetFileName(LocalPath(path));
+        if (!slice.isValid() || slice.hasExpired(BatchSliceMs)) {
+            ShowBatchEntry(i);
+            progress.setLabelText(ProgressText(i + 1, report.total));
+            progress.setValue(i);
+            QCoreApplication::processEvents();
+            slice.start();
+            if (progress.wasCanceled())
+                break;
+        }
+        // Without a freshly read header there are no values of this file to keep.
+        if (!wave.HeaderLoaded()) {
+            const QString reason = filePrompt.Messages().empty()
+                ? SilentReason(path, QStringLiteral("no complete \"fmt \" chunk"))
+                : Reasons(filePrompt.Messages());
+            report.notChanged.push_back({path, BatchReport::Outcome::Failed, reason});
+        } else if (wave.RewriteHeader(request)) {
+            ++report.changed;
+        } else if (filePrompt.ReadOnlyDeclined()) {
+            report.notChanged.push_back({path, BatchReport::Outcome::Skipped,
+                                         QStringLiteral("Cancel was answered to the write-protect question")});
+        } else {
+            const QString reason = filePrompt.Messages().empty()
+                ? SilentReason(path, QStringLiteral("the header could not be rewritten"))
+                : Reasons(filePrompt.Messages());
+            report.notChanged.push_back({path, BatchReport::Outcome::Failed, reason});
+        }
+    }
+    filePrompt.StopRecording();
+    batchEntry = -1;
+
+    report.cancelled = i < fileList->Count();
+    for (; i < fileList->Count(); ++i)
+        report.notChanged.push_back({fileList->Text(i), BatchReport::Outcome::Skipped,
+                                     QStringLiteral("not reached: Change was cancelled")});
+    return report;
+}
+
+void CBatchEditorDlg::ShowBatchEntry(int index)
+{
+    // The file was just read by the batch: show what was read, without reading it again.
+    fileList->SetCurrentSelection(index);
+    currentPath = fileList->Text(index);
+    ShowFormat();
+    ShowPathText();
+}
+
+void CBatchEditorDlg::SetBatchRunning(bool running)
+{
+    batchRunning = running;
+    openButton->setEnabled(!running);
+    quitButton->setEnabled(!running);
+    clearAllButton->setEnabled(!running);
+    setAllButton->setEnabled(!running);
+    helpShortcut->setEnabled(!running);
+    for (std::size_t row = 0; row < RowCount; ++row) {
+        checks[row]->setEnabled(!running);
+        selectors[row]->setEnabled(!running && changeFlags[row]);
+    }
+    UpdateChangeButton();
+}
+
+void CBatchEditorDlg::KeepOnly(const BatchReport& report)
+{
+    QSet<QString> kept;
+    for (const BatchReport::Entry& entry : report.notChanged)
+        kept.insert(entry.path);
+    for (int i = fileList->Count() - 1; i >= 0; --i) {
+        if (!kept.contains(fileList->Text(i)))
+            fileList->DeleteString(i);
+    }
+    if (fileList->Count() > 0) {
+        fileList->SetCurrentSelection(0);
+        HandleFileSelected();
+    }
+    UpdateChangeButton();
 }
 
 void CBatchEditorDlg::HandleQuit()
 {
+    if (batchRunning)
+        return;
     quitRequested = true;
     reject();
 }
@@ -429,7 +601,7 @@ void CBatchEditorDlg::keyPressEvent(QKeyEvent* event)
 void CBatchEditorDlg::closeEvent(QCloseEvent* event)
 {
     // The files being rewritten are finished first.
-    if (changing) {
+    if (batchRunning) {
         event->ignore();
         return;
     }
@@ -441,7 +613,27 @@ void CBatchEditorDlg::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
     menu.addAction(QStringLiteral("&About Quelbrook..."), this, &CBatchEditorDlg::ShowAbout);
+    for (QAction* action : menu.actions())
+        action->setEnabled(!batchRunning);
     menu.exec(event->globalPos());
+}
+
+bool CBatchEditorDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // The list walks with the batch; clicks and keys (Delete) are dropped meanwhile.
+    if (batchRunning && (watched == fileList || watched == fileList->viewport())) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            return true;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CBatchEditorDlg::ShowAbout()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/BatchReport.h"
+#include "app/CRecordingPrompt.h"
 #include "controls/CThemeHelper.h"
 #include "wave/CWaveFile.h"
 #include "wave/HeaderChangeRequest.h"
@@ -20,6 +22,7 @@ class CProfileFile;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
+class QShortcut;
 
 // The main window: the list of chosen WAV files, the format of one of them in
 // four selectors with their change flags, and the Change command that rewrites
@@ -43,6 +46,9 @@ public:
 
     const QString& CurrentPath() const { return currentPath; }
 
+    // While a Change runs nothing may start, alter or re-enter it.
+    bool BatchRunning() const { return batchRunning; }
+
 public slots:
     // Only the Quit command and the close box end the window.
     void reject() override;
@@ -51,6 +57,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum Row { RateRow, ChannelsRow, ResolutionRow, BytesRow, RowCount };
@@ -66,6 +73,12 @@ private:
     void HandleSetAll();
     void SetAllFlags(bool on);
     void ShowCurrentFile();
+    void ShowFormat();
+    void ShowPathText();
+    void ShowBatchEntry(int index);
+    void SetBatchRunning(bool running);
+    BatchReport RunBatch(const HeaderChangeRequest& request);
+    void KeepOnly(const BatchReport& report);
     void RemoveDuplicateEntries();
     void UpdateChangeButton();
     HeaderChangeRequest BuildChangeRequest() const;
@@ -78,8 +91,10 @@ private:
     QString currentPath;
     bool fileLoaded = false;
     bool quitRequested = false;
-    bool changing = false;
+    bool batchRunning = false;
+    int batchEntry = -1;
     CThemeHelper themeHelper;
+    CRecordingPrompt filePrompt;
     CWaveFile wave;
     std::array<bool, RowCount> changeFlags{};
 
@@ -88,6 +103,8 @@ private:
     std::array<QCheckBox*, RowCount> checks{};
     QPushButton* changeButton = nullptr;
     QPushButton* openButton = nullptr;
+    QPushButton* quitButton = nullptr;
+    QShortcut* helpShortcut = nullptr;
     CInvListBox* fileList = nullptr;
     CHoverBitmapButton* clearAllButton = nullptr;
     CHoverBitmapButton* setAllButton = nullptr;

@@ -1,5 +1,6 @@
 #include "app/CMessageBoxPrompt.h"
 
+#include "app/CBatchReportDlg.h"
 #include "app/CWriteProtectDlg.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,12 @@ bool CMessageBoxPrompt::AskYesNo(const QString& text)
 {
     return QMessageBox::warning(owner, ApplicationName(), text, QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+bool CMessageBoxPrompt::ShowBatchReport(const BatchReport& report)
+{
+    CBatchReportDlg dialog(report, owner);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QString CMessageBoxPrompt::ApplicationName()
