@@ -34,6 +34,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
+#include <limits>
 
 namespace {
 
@@ -486,11 +487,15 @@ BatchReport CBatchEditorDlg::RunBatch(const HeaderChangeRequest& request)
     progress.setAutoClose(false);
     progress.setRange(0, report.total);
     progress.setLabelText(ProgressText(0, report.total));
-    progress.setMinimumDuration(ProgressDelayMs);
+    // Shown by the loop between two files, never by the dialog's own timer,
+    // which would put it over a question that is waiting for an answer.
+    progress.setMinimumDuration(std::numeric_limits<int>::max());
     progress.setValue(0);
 
     // The display follows the walk once per slice, not once per file: an
     // event-loop round trip per file would cost more than the rewrite itself.
+    QElapsedTimer running;
+    running.start();
     QElapsedTimer slice;
     int i = 0;
     for (; i < fileList->Count() && !progress.wasCanceled(); ++i) {
@@ -502,6 +507,8 @@ BatchReport CBatchEditorDlg::RunBatch(const HeaderChangeRequest& request)
             ShowBatchEntry(i);
             progress.setLabelText(ProgressText(i + 1, report.total));
             progress.setValue(i);
+            if (!progress.isVisible() && running.hasExpired(ProgressDelayMs))
+                progress.show();
             QCoreApplication::processEvents();
             slice.start();
             if (progress.wasCanceled())
