@@ -42,7 +42,7 @@ CBatchReportDlg::CBatchReportDlg(const BatchReport& report, QWidget* parent)
     layout->addWidget(listCaption);
     layout->addWidget(list, 1);
     layout->addWidget(buttons);
-    resize(560, 320);
+    resize(720, 340);
     list->setFocus();
 }
 

@@ -24,6 +24,10 @@ public:
     // A Yes/No question with the warning icon; true for Yes.
     virtual bool AskYesNo(const QString& text);
 
+    // A message about one file of a running Change; false when the user asked
+    // to see no further messages during it (they are all in its end report).
+    virtual bool ShowBatchMessage(const std::string& text);
+
     // The end report of a Change that left files unchanged; true when the
     // user chose to keep only those files listed.
     virtual bool ShowBatchReport(const BatchReport& report);

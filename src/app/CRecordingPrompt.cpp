@@ -1,8 +1,10 @@
 #include "app/CRecordingPrompt.h"
 
+#include "app/CMessageBoxPrompt.h"
+
 #include <utility>
 
-CRecordingPrompt::CRecordingPrompt(CUserPrompt& shownPrompt)
+CRecordingPrompt::CRecordingPrompt(CMessageBoxPrompt& shownPrompt)
     : shown(shownPrompt)
 {
 }
@@ -11,9 +13,16 @@ void CRecordingPrompt::ShowMessage(const std::string& text)
 {
     if (recording)
         messages.push_back(text);
+    if (silenced)
+        return;
     if (beforeShowing)
         beforeShowing();
-    shown.ShowMessage(text);
+    // Messages that follow one another without a pause would otherwise keep
+    // the user from ever reaching Cancel.
+    if (recording)
+        silenced = !shown.ShowBatchMessage(text);
+    else
+        shown.ShowMessage(text);
 }
 
 bool CRecordingPrompt::AskClearReadOnly(const std::string& path)
@@ -36,6 +45,7 @@ void CRecordingPrompt::StartFile()
 void CRecordingPrompt::StopRecording()
 {
     recording = false;
+    silenced = false;
     messages.clear();
 }
 

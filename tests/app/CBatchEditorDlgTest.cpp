@@ -52,8 +52,14 @@ public:
     QStringList asked;  // messages, questions, and the paths asked about as read-only
     std::optional<BatchReport> report;
     std::function<void()> duringReadOnlyQuestion;  // runs while the batch waits for the answer
+    bool silenceBatchMessages = false;
 
     void ShowMessage(const std::string& text) override { asked << QString::fromStdString(text); }
+    bool ShowBatchMessage(const std::string& text) override
+    {
+        ShowMessage(text);
+        return !silenceBatchMessages;
+    }
     bool AskClearReadOnly(const std::string& path) override
     {
         if (duringReadOnlyQuestion)
@@ -349,6 +355,21 @@ TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneReportedAndCanBeKept
     EXPECT_EQ(PathShown(), cutPath + " (header could not be read)");
     EXPECT_EQ(Shown(), QStringList(4, "undefined"));
     EXPECT_FALSE(ChangeEnabled());
+}
+
+TEST_F(BatchEditorTest, MessagesSilencedForTheRestOfABatchAreShownAgainInTheNext)
+{
+    MakeFiles({Stereo48, Mono22});
+    for (const QString& path : paths)
+        QFile::setPermissions(path, QFileDevice::ReadOwner);
+    Open(paths);
+    prompt.silenceBatchMessages = true;
+    for (const int shown : {1, 2}) {
+        PressChange({true, false, false, false});  // Cancel to both questions, then close the report
+        EXPECT_EQ(prompt.asked.filter("could not be opened").size(), shown);
+        EXPECT_EQ(prompt.report->Count(BatchReport::Outcome::Skipped), 2);
+    }
+    ExpectFiles();
 }
 
 TEST_F(BatchEditorTest, NothingStartsOrChangesWhileABatchRunsAndInputGivenMeanwhileIsDropped)
