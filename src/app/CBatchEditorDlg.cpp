@@ -351,7 +351,7 @@ void CBatchEditorDlg::ShowFormat()
 
 void CBatchEditorDlg::ShowPathText()
 {
-    const bool unreadable = wave.HasFileName() && !wave.HeaderLoaded() && currentPath != PromptText;
+    const bool unreadable = wave.HasFileName() && !wave.HeaderLoaded();
     pathStatic->setText(unreadable ? QStringLiteral("%1 (header could not be read)").arg(currentPath) : currentPath);
 }
 
@@ -619,9 +619,14 @@ void CBatchEditorDlg::closeEvent(QCloseEvent* event)
 void CBatchEditorDlg::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
+    // Every item, whenever added, waits while a batch runs.
+    connect(&menu, &QMenu::aboutToShow, &menu, [this, &menu] {
+        if (batchRunning) {
+            for (QAction* action : menu.actions())
+                action->setEnabled(false);
+        }
+    });
     menu.addAction(QStringLiteral("&About Quelbrook..."), this, &CBatchEditorDlg::ShowAbout);
-    for (QAction* action : menu.actions())
-        action->setEnabled(!batchRunning);
     menu.exec(event->globalPos());
 }
 

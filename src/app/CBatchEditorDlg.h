@@ -46,9 +46,6 @@ public:
 
     const QString& CurrentPath() const { return currentPath; }
 
-    // While a Change runs nothing may start, alter or re-enter it.
-    bool BatchRunning() const { return batchRunning; }
-
 public slots:
     // Only the Quit command and the close box end the window.
     void reject() override;
