@@ -11,6 +11,7 @@ CBatchReportDlg::CBatchReportDlg(const BatchReport& report, QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Change finished"));
+    setAccessibleDescription(Summary(report));
 
     auto* summary = new QLabel(Summary(report), this);
     summary->setObjectName(QStringLiteral("summaryText"));
