@@ -491,6 +491,7 @@ BatchReport CBatchEditorDlg::RunBatch(const HeaderChangeRequest& request)
     // which would put it over a question that is waiting for an answer.
     progress.setMinimumDuration(std::numeric_limits<int>::max());
     progress.setValue(0);
+    batchProgress = &progress;
 
     // The display follows the walk once per slice, not once per file: an
     // event-loop round trip per file would cost more than the rewrite itself.
@@ -505,8 +506,6 @@ BatchReport CBatchEditorDlg::RunBatch(const HeaderChangeRequest& request)
         wave.SetFileName(LocalPath(path));
         if (!slice.isValid() || slice.hasExpired(BatchSliceMs)) {
             ShowBatchEntry(i);
-            progress.setLabelText(ProgressText(i + 1, report.total));
-            progress.setValue(i);
             if (!progress.isVisible() && running.hasExpired(ProgressDelayMs))
                 progress.show();
             QCoreApplication::processEvents();
@@ -534,6 +533,7 @@ BatchReport CBatchEditorDlg::RunBatch(const HeaderChangeRequest& request)
     }
     filePrompt.StopRecording();
     batchEntry = -1;
+    batchProgress = nullptr;
 
     report.cancelled = i < fileList->Count();
     for (; i < fileList->Count(); ++i)
@@ -549,6 +549,8 @@ void CBatchEditorDlg::ShowBatchEntry(int index)
     currentPath = fileList->Text(index);
     ShowFormat();
     ShowPathText();
+    batchProgress->setLabelText(ProgressText(index + 1, batchProgress->maximum()));
+    batchProgress->setValue(index);
 }
 
 void CBatchEditorDlg::SetBatchRunning(bool running)

@@ -21,6 +21,7 @@ class CPathLabel;
 class CProfileFile;
 class QCheckBox;
 class QComboBox;
+class QProgressDialog;
 class QPushButton;
 class QShortcut;
 
@@ -90,6 +91,7 @@ private:
     bool quitRequested = false;
     bool batchRunning = false;
     int batchEntry = -1;
+    QProgressDialog* batchProgress = nullptr;
     CThemeHelper themeHelper;
     CRecordingPrompt filePrompt;
     CWaveFile wave;

@@ -434,7 +434,7 @@ TEST_F(BatchEditorTest, CancelFinishesTheFileInHandAndLeavesTheRestAsTheyWere)
     prompt.duringReadOnlyQuestion = [this] {
         auto* progress = window.findChild<QProgressDialog*>();
         ASSERT_NE(progress, nullptr);
-        EXPECT_TRUE(progress->labelText().endsWith(" of 5 files")) << progress->labelText().toStdString();
+        EXPECT_EQ(progress->labelText(), "Changing headers: 2 of 5 files");  // the file asked about
         progress->findChild<QPushButton*>()->click();
     };
     PressChange({true, true, false});
