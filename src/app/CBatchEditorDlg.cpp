@@ -19,16 +19,20 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
-#include <QScopedValueRollback>
+#include <QSet>
 #include <QShortcut>
 #include <QUrl>
 
@@ -37,6 +41,7 @@
 #include <iterator>
 #include <string>
 #include <vector>
+#include <limits>
 
 namespace {
 
@@ -46,12 +51,38 @@ constexpr std::array<std::uint16_t, 3> ResolutionValues{8, 16, 24};
 constexpr int ChannelItems = 2;
 constexpr int ByteItems = 4;
 
+// A batch shows its progress once per slice of this many milliseconds, so that
+// showing the walk costs little beside rewriting the files.
+constexpr int BatchSliceMs = 30;
+constexpr int ProgressDelayMs = 500;
+
 constexpr const char* ProfileSection = "Folders";
 constexpr const char* ProfileStartFolder = "OpenDefault";
 
 std::string LocalPath(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
+}
+
+// What the engine told the user about one file, as one line.
+QString Reasons(const std::vector<std::string>& messages)
+{
+    QStringList lines;
+    for (const std::string& message : messages)
+        lines << QString::fromStdString(message).simplified();
+    return lines.join(QStringLiteral("; "));
+}
+
+// The reason for a file about which the engine said nothing.
+QString SilentReason(const QString& path, const QString& otherwise)
+{
+    return QFileInfo::exists(path) ? otherwise : QStringLiteral("the file does not exist");
+}
+
+QString ProgressText(int done, int total)
+{
+    const QLocale locale;
+    return QStringLiteral("Changing headers: %1 of %2 files").arg(locale.toString(done), locale.toString(total));
 }
 
 // Position of value in values, or the position after the last item ("undefined").
@@ -102,7 +133,8 @@ CBatchEditorDlg::CBatchEditorDlg(CProfileFile& settings, CMessageBoxPrompt& mess
     : QDialog(parent)
     , profile(settings)
     , prompt(messages)
-    , wave(prompt)
+    , filePrompt(prompt)
+    , wave(filePrompt)
 {
     setWindowTitle(QStringLiteral("Quelbrook"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -129,8 +161,14 @@ CBatchEditorDlg::CBatchEditorDlg(CProfileFile& settings, CMessageBoxPrompt& mess
     SetAllFlags(true);
     FillSelectors();
 
-    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, &CBatchEditorDlg::ShowAbout);
+    helpShortcut = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(helpShortcut, &QShortcut::activated, this, &CBatchEditorDlg::ShowAbout);
+
+    // A message or question about a file of a running batch is shown with that file on display.
+    filePrompt.SetBeforeShowing([this] {
+        if (batchRunning && batchEntry >= 0)
+            ShowBatchEntry(batchEntry);
+    });
 
     openButton->setFocus();
 }
@@ -217,8 +255,10 @@ void CBatchEditorDlg::CreateControls()
     fileList->setAccessibleName(QStringLiteral("Selected files"));
     connect(fileList, &CInvListBox::SelectionChanged, this, &CBatchEditorDlg::HandleFileSelected);
     connect(fileList, &CInvListBox::FileListChanged, this, &CBatchEditorDlg::UpdateChangeButton);
+    fileList->installEventFilter(this);
+    fileList->viewport()->installEventFilter(this);
 
-    auto* quitButton = new QPushButton(QStringLiteral("Quit"), this);
+    quitButton = new QPushButton(QStringLiteral("Quit"), this);
     quitButton->setObjectName(QStringLiteral("quitButton"));
     quitButton->setGeometry(units.Rect(168, 218, 50, 16));
     connect(quitButton, &QPushButton::clicked, this, &CBatchEditorDlg::HandleQuit);
@@ -339,13 +379,24 @@ void CBatchEditorDlg::ListChosenFiles(const QStringList& chosen)
     } else if (currentPath.isEmpty()) {
         currentPath = PromptText;
     }
-    pathStatic->setText(currentPath);
+    ShowPathText();
     UpdateChangeButton();
 }
 
 void CBatchEditorDlg::ShowCurrentFile()
 {
     wave.SetFileName(LocalPath(currentPath));
+    ShowFormat();
+}
+
+void CBatchEditorDlg::ShowFormat()
+{
+    // Values the last load could not read belong to no file: none of them is shown.
+    if (!wave.HeaderLoaded()) {
+        for (QComboBox* selector : selectors)
+            selector->setCurrentIndex(selector->count() - 1);
+        return;
+    }
     const WaveFormat& format = wave.Format();
 
     selectors[RateRow]->setCurrentIndex(ItemOf(RateValues, format.sampleRate));
@@ -357,9 +408,15 @@ void CBatchEditorDlg::ShowCurrentFile()
     selectors[BytesRow]->setCurrentIndex(bytes >= 1 && bytes <= ByteItems ? bytes - 1 : ByteItems);
 }
 
+void CBatchEditorDlg::ShowPathText()
+{
+    const bool unreadable = wave.HasFileName() && !wave.HeaderLoaded();
+    pathStatic->setText(unreadable ? QStringLiteral("%1 (header could not be read)").arg(currentPath) : currentPath);
+}
+
 void CBatchEditorDlg::UpdateChangeButton()
 {
-    bool enable = fileList->Count() > 0;
+    bool enable = !batchRunning && fileList->Count() > 0;
     bool anyFlag = false;
     for (std::size_t row = 0; row < RowCount; ++row) {
         if (!changeFlags[row])
@@ -374,12 +431,13 @@ void CBatchEditorDlg::UpdateChangeButton()
 
 void CBatchEditorDlg::HandleFileSelected()
 {
+    // A running batch owns the shown file: reading another now would redirect its rewrite.
     const int selected = fileList->CurrentSelection();
-    if (selected < 0)
+    if (selected < 0 || batchRunning)
         return;
     currentPath = fileList->Text(selected);
-    pathStatic->setText(currentPath);
     ShowCurrentFile();
+    ShowPathText();
     UpdateChangeButton();
 }
 
@@ -444,29 +502,151 @@ HeaderChangeRequest CBatchEditorDlg::BuildChangeRequest() const
 
 void CBatchEditorDlg::HandleChange()
 {
-    if (!prompt.AskYesNo(ChangeConfirmation))
+    // A press that still reaches the button during a batch (a script, an
+    // assistive tool) must not start a second batch inside the first.
+    if (batchRunning || !prompt.AskYesNo(ChangeConfirmation))
         return;
     const HeaderChangeRequest request = BuildChangeRequest();
 
-    const QScopedValueRollback busy(changing, true);
-    for (int i = 0; i < fileList->Count(); ++i) {
-        fileList->SetCurrentSelection(i);
-        HandleFileSelected();
-        // Let the list and selectors show the file being rewritten.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        // Without a freshly read header there are no values of this file to keep.
-        if (wave.HeaderLoaded())
-            wave.RewriteHeader(request);
-    }
+    const QPointer<QWidget> focused = focusWidget();
+    SetBatchRunning(true);
+    const BatchReport report = RunBatch(request);
+    // Input that came in during the batch reaches the disabled controls now
+    // instead of being acted on once they are enabled again.
+    QCoreApplication::processEvents();
+    SetBatchRunning(false);
+    if (focused)
+        focused->setFocus();
+
     if (fileList->Count() > 0) {
         fileList->SetCurrentSelection(0);
         HandleFileSelected();
     }
     QApplication::beep();
+    if (report.notChanged.empty()) {
+        const QString changed = report.changed == 1
+            ? QStringLiteral("1 file changed")
+            : QStringLiteral("%1 files changed").arg(QLocale().toString(report.changed));
+        pathStatic->setText(changed);
+    } else if (prompt.ShowBatchReport(report)) {
+        KeepOnly(report);
+    }
+}
+
+BatchReport CBatchEditorDlg::RunBatch(const HeaderChangeRequest& request)
+{
+    BatchReport report;
+    report.total = fileList->Count();
+
+    QProgressDialog progress(this);
+    progress.setWindowTitle(QStringLiteral("Changing headers"));
+    progress.setAccessibleName(QStringLiteral("Change progress"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setAutoReset(false);
+    progress.setAutoClose(false);
+    progress.setRange(0, report.total);
+    progress.setLabelText(ProgressText(0, report.total));
+    // Shown by the loop between two files, never by the dialog's own timer,
+    // which would put it over a question that is waiting for an answer.
+    progress.setMinimumDuration(std::numeric_limits<int>::max());
+    progress.setValue(0);
+    batchProgress = &progress;
+
+    // The display follows the walk once per slice, not once per file: an
+    // event-loop round trip per file would cost more than the rewrite itself.
+    QElapsedTimer running;
+    running.start();
+    QElapsedTimer slice;
+    int i = 0;
+    for (; i < fileList->Count() && !progress.wasCanceled(); ++i) {
+        const QString path = fileList->Text(i);
+        batchEntry = i;
+        filePrompt.StartFile();
+        wave.SetFileName(LocalPath(path));
+        if (!slice.isValid() || slice.hasExpired(BatchSliceMs)) {
+            ShowBatchEntry(i);
+            if (!progress.isVisible() && running.hasExpired(ProgressDelayMs))
+                progress.show();
+            QCoreApplication::processEvents();
+            slice.start();
+            if (progress.wasCanceled())
+                break;
+        }
+        // Without a freshly read header there are no values of this file to keep.
+        if (!wave.HeaderLoaded()) {
+            const QString reason = filePrompt.Messages().empty()
+                ? SilentReason(path, QStringLiteral("no complete \"fmt \" chunk"))
+                : Reasons(filePrompt.Messages());
+            report.notChanged.push_back({path, BatchReport::Outcome::Failed, reason});
+        } else if (wave.RewriteHeader(request)) {
+            ++report.changed;
+        } else if (filePrompt.ReadOnlyDeclined()) {
+            report.notChanged.push_back({path, BatchReport::Outcome::Skipped,
+                                         QStringLiteral("Cancel was answered to the write-protect question")});
+        } else {
+            const QString reason = filePrompt.Messages().empty()
+                ? SilentReason(path, QStringLiteral("the header could not be rewritten"))
+                : Reasons(filePrompt.Messages());
+            report.notChanged.push_back({path, BatchReport::Outcome::Failed, reason});
+        }
+    }
+    filePrompt.StopRecording();
+    batchEntry = -1;
+    batchProgress = nullptr;
+
+    report.cancelled = i < fileList->Count();
+    for (; i < fileList->Count(); ++i)
+        report.notChanged.push_back({fileList->Text(i), BatchReport::Outcome::Skipped,
+                                     QStringLiteral("not reached: Change was cancelled")});
+    return report;
+}
+
+void CBatchEditorDlg::ShowBatchEntry(int index)
+{
+    // The file was just read by the batch: show what was read, without reading it again.
+    fileList->SetCurrentSelection(index);
+    currentPath = fileList->Text(index);
+    ShowFormat();
+    ShowPathText();
+    batchProgress->setLabelText(ProgressText(index + 1, batchProgress->maximum()));
+    batchProgress->setValue(index);
+}
+
+void CBatchEditorDlg::SetBatchRunning(bool running)
+{
+    batchRunning = running;
+    openButton->setEnabled(!running);
+    quitButton->setEnabled(!running);
+    clearAllButton->setEnabled(!running);
+    setAllButton->setEnabled(!running);
+    helpShortcut->setEnabled(!running);
+    for (std::size_t row = 0; row < RowCount; ++row) {
+        checks[row]->setEnabled(!running);
+        selectors[row]->setEnabled(!running && changeFlags[row]);
+    }
+    UpdateChangeButton();
+}
+
+void CBatchEditorDlg::KeepOnly(const BatchReport& report)
+{
+    QSet<QString> kept;
+    for (const BatchReport::Entry& entry : report.notChanged)
+        kept.insert(entry.path);
+    for (int i = fileList->Count() - 1; i >= 0; --i) {
+        if (!kept.contains(fileList->Text(i)))
+            fileList->DeleteString(i);
+    }
+    if (fileList->Count() > 0) {
+        fileList->SetCurrentSelection(0);
+        HandleFileSelected();
+    }
+    UpdateChangeButton();
 }
 
 void CBatchEditorDlg::HandleQuit()
 {
+    if (batchRunning)
+        return;
     quitRequested = true;
     reject();
 }
@@ -489,7 +669,7 @@ void CBatchEditorDlg::keyPressEvent(QKeyEvent* event)
 void CBatchEditorDlg::closeEvent(QCloseEvent* event)
 {
     // The files being rewritten are finished first.
-    if (changing) {
+    if (batchRunning) {
         event->ignore();
         return;
     }
@@ -500,6 +680,13 @@ void CBatchEditorDlg::closeEvent(QCloseEvent* event)
 void CBatchEditorDlg::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
+    // Every item, whenever added, waits while a batch runs.
+    connect(&menu, &QMenu::aboutToShow, &menu, [this, &menu] {
+        if (batchRunning) {
+            for (QAction* action : menu.actions())
+                action->setEnabled(false);
+        }
+    });
     menu.addAction(QStringLiteral("&About Quelbrook..."), this, &CBatchEditorDlg::ShowAbout);
     menu.exec(event->globalPos());
 }
@@ -507,19 +694,37 @@ void CBatchEditorDlg::contextMenuEvent(QContextMenuEvent* event)
 void CBatchEditorDlg::dragEnterEvent(QDragEnterEvent* event)
 {
     // Not while files are being rewritten: the list is being walked.
-    if (!changing && !DraggedPaths(event->mimeData()).isEmpty())
+    if (!batchRunning && !DraggedPaths(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void CBatchEditorDlg::dropEvent(QDropEvent* event)
 {
     const QStringList paths = DraggedPaths(event->mimeData());
-    if (changing || paths.isEmpty())
+    if (batchRunning || paths.isEmpty())
         return;
     event->acceptProposedAction();
     // Queued: the file manager that dragged them waits for the drop to end,
     // and a long folder search or a message box must not hold it up.
     QMetaObject::invokeMethod(this, [this, paths] { AddFilesAndFolders(paths); }, Qt::QueuedConnection);
+}
+
+bool CBatchEditorDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // The list walks with the batch; clicks and keys (Delete) are dropped meanwhile.
+    if (batchRunning && (watched == fileList || watched == fileList->viewport())) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            return true;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CBatchEditorDlg::ShowAbout()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/BatchReport.h"
+#include "app/CRecordingPrompt.h"
 #include "controls/CThemeHelper.h"
 #include "wave/CWaveFile.h"
 #include "wave/HeaderChangeRequest.h"
@@ -19,7 +21,9 @@ class CPathLabel;
 class CProfileFile;
 class QCheckBox;
 class QComboBox;
+class QProgressDialog;
 class QPushButton;
+class QShortcut;
 
 // The main window: the list of chosen WAV files, the format of one of them in
 // four selectors with their change flags, and the Change command that rewrites
@@ -58,6 +62,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum Row { RateRow, ChannelsRow, ResolutionRow, BytesRow, RowCount };
@@ -74,6 +79,12 @@ private:
     void HandleSetAll();
     void SetAllFlags(bool on);
     void ShowCurrentFile();
+    void ShowFormat();
+    void ShowPathText();
+    void ShowBatchEntry(int index);
+    void SetBatchRunning(bool running);
+    BatchReport RunBatch(const HeaderChangeRequest& request);
+    void KeepOnly(const BatchReport& report);
     void UpdateChangeButton();
     HeaderChangeRequest BuildChangeRequest() const;
     void ShowAbout();
@@ -85,8 +96,11 @@ private:
     QString currentPath;
     bool fileLoaded = false;
     bool quitRequested = false;
-    bool changing = false;
+    bool batchRunning = false;
+    int batchEntry = -1;
+    QProgressDialog* batchProgress = nullptr;
     CThemeHelper themeHelper;
+    CRecordingPrompt filePrompt;
     CWaveFile wave;
     std::array<bool, RowCount> changeFlags{};
 
@@ -95,6 +109,8 @@ private:
     std::array<QCheckBox*, RowCount> checks{};
     QPushButton* changeButton = nullptr;
     QPushButton* openButton = nullptr;
+    QPushButton* quitButton = nullptr;
+    QShortcut* helpShortcut = nullptr;
     CInvListBox* fileList = nullptr;
     CHoverBitmapButton* clearAllButton = nullptr;
     CHoverBitmapButton* setAllButton = nullptr;

@@ -1,6 +1,7 @@
 #include "AccessibleNames.h"
 #include "GuiTest.h"
 #include "WavBuilder.h"
+#include "app/BatchReport.h"
 #include "app/CBatchEditorDlg.h"
 #include "app/CDialogUnits.h"
 #include "app/CInvListBox.h"
@@ -8,15 +9,21 @@
 #include "app/CPathLabel.h"
 #include "platform/CProfileFile.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QMimeData>
+#include <QMenu>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -43,13 +50,32 @@ testwav::Bytes MakeWav(const WavSpec& s)
 std::string Local(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 // Answers questions in order from a list filled in advance; one more fails the test.
+// The end report of a batch is answered from the same list (true: keep only those files).
 class CScriptedPrompt : public CMessageBoxPrompt {
 public:
     std::deque<bool> answers;
     QStringList asked;  // messages, questions, and the paths asked about as read-only
+    std::optional<BatchReport> report;
+    std::function<void()> duringReadOnlyQuestion;  // runs while the batch waits for the answer
+    bool silenceBatchMessages = false;
 
     void ShowMessage(const std::string& text) override { asked << QString::fromStdString(text); }
-    bool AskClearReadOnly(const std::string& path) override { return AskYesNo(QFile::decodeName(path.c_str())); }
+    bool ShowBatchMessage(const std::string& text) override
+    {
+        ShowMessage(text);
+        return !silenceBatchMessages;
+    }
+    bool AskClearReadOnly(const std::string& path) override
+    {
+        if (duringReadOnlyQuestion)
+            duringReadOnlyQuestion();
+        return AskYesNo(QFile::decodeName(path.c_str()));
+    }
+    bool ShowBatchReport(const BatchReport& shown) override
+    {
+        report = shown;
+        return AskYesNo(QStringLiteral("report"));
+    }
     bool AskYesNo(const QString& text) override
     {
         asked << text;
@@ -268,6 +294,8 @@ TEST_F(BatchEditorTest, ChangeRewritesTheFlaggedFieldsOfEveryFileAfterYes)
     ExpectFiles();
     EXPECT_EQ(List()->CurrentSelection(), 0);
     EXPECT_EQ(Shown(), (QStringList{"8,000", "2", "16", "2"}));
+    EXPECT_EQ(PathShown(), "3 files changed");
+    EXPECT_FALSE(prompt.report);
 
     // The block alignment follows the channels shown (or chosen), not each file's own.
     OnlyFlag("byteCheck");
@@ -285,7 +313,7 @@ TEST_F(BatchEditorTest, ChangeRewritesTheFlaggedFieldsOfEveryFileAfterYes)
     ExpectFiles();
 }
 
-TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneAndTheRestGoOn)
+TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneReportedAndCanBeKeptForARetry)
 {
     MakeFiles({Stereo48, Mono22, Mono24});
     QFile::setPermissions(paths[1], QFileDevice::ReadOwner | QFileDevice::ReadGroup);
@@ -299,19 +327,133 @@ TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneAndTheRestGoOn)
     OnlyFlag("resolutionCheck");
     Choose("resolutionSelector", 1);  // 16 bit
 
-    PressChange({true, false});
+    PressChange({true, false, false});
     EXPECT_EQ(prompt.asked.mid(0, 2), (QStringList{CBatchEditorDlg::ChangeConfirmation, paths[1]}));
     EXPECT_FALSE(QFileInfo(paths[1]).permissions() & QFileDevice::WriteOwner);
     specs[0].bits = specs[2].bits = 16;
     ExpectFiles();
     EXPECT_EQ(testwav::ReadFile(Local(cutPath)), cut);
     EXPECT_FALSE(QFileInfo::exists(gone));
+    ASSERT_TRUE(prompt.report);
+    EXPECT_EQ(prompt.report->total, 5);
+    EXPECT_EQ(prompt.report->changed, 2);
+    EXPECT_EQ(prompt.report->Count(BatchReport::Outcome::Skipped), 1);
+    EXPECT_EQ(prompt.report->Count(BatchReport::Outcome::Failed), 2);
+    ASSERT_EQ(prompt.report->notChanged.size(), 3u);
+    EXPECT_EQ(prompt.report->notChanged[0].path, paths[1]);
+    EXPECT_EQ(prompt.report->notChanged[0].reason, "Cancel was answered to the write-protect question");
+    EXPECT_EQ(prompt.report->notChanged[1].path, cutPath);
+    EXPECT_FALSE(prompt.report->notChanged[1].reason.isEmpty());
+    EXPECT_EQ(prompt.report->notChanged[2].reason, "the file does not exist");
+    EXPECT_EQ(List()->Count(), 5);
 
-    // Yes clears the mark for good and the file is rewritten.
-    PressChange({true, true});
+    // Yes clears the mark for good and the file is rewritten; the two that
+    // still fail are kept for a retry, and what cannot be read shows no values.
+    PressChange({true, true, true});
     EXPECT_TRUE(QFileInfo(paths[1]).permissions() & QFileDevice::WriteOwner);
     specs[1].bits = 16;
     ExpectFiles();
+    EXPECT_EQ(prompt.report->changed, 3);
+    EXPECT_EQ(prompt.report->Count(BatchReport::Outcome::Failed), 2);
+    ASSERT_EQ(List()->Count(), 2);
+    EXPECT_EQ(List()->Text(0), cutPath);
+    EXPECT_EQ(PathShown(), cutPath + " (header could not be read)");
+    EXPECT_EQ(Shown(), QStringList(4, "undefined"));
+    EXPECT_FALSE(ChangeEnabled());
+}
+
+TEST_F(BatchEditorTest, MessagesSilencedForTheRestOfABatchAreShownAgainInTheNext)
+{
+    MakeFiles({Stereo48, Mono22});
+    for (const QString& path : paths)
+        QFile::setPermissions(path, QFileDevice::ReadOwner);
+    Open(paths);
+    prompt.silenceBatchMessages = true;
+    for (const int shown : {1, 2}) {
+        PressChange({true, false, false, false});  // Cancel to both questions, then close the report
+        EXPECT_EQ(prompt.asked.filter("could not be opened").size(), shown);
+        EXPECT_EQ(prompt.report->Count(BatchReport::Outcome::Skipped), 2);
+    }
+    ExpectFiles();
+}
+
+TEST_F(BatchEditorTest, NothingStartsOrChangesWhileABatchRunsAndInputGivenMeanwhileIsDropped)
+{
+    MakeFiles({Stereo48, Mono22, Mono24});
+    QFile::setPermissions(paths[2], QFileDevice::ReadOwner);  // the question comes with the last file
+    Open(paths);
+    OnlyFlag("rateCheck");
+    Choose("rateSelector", 0);  // 8,000
+    prompt.duringReadOnlyQuestion = [this] {
+        for (const char* name : {"changeButton", "openButton", "quitButton", "rateSelector", "rateCheck",
+                                 "byteCheck", "clearAllButton", "setAllButton"}) {
+            QAccessibleInterface* control = QAccessible::queryAccessibleInterface(Get(name));
+            EXPECT_TRUE(control->state().disabled) << name;
+        }
+        QAccessible::queryAccessibleInterface(Get("changeButton"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        Get<QPushButton>("changeButton")->click();
+        Get<QPushButton>("quitButton")->click();
+        window.close();
+
+        QTimer::singleShot(0, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (const QAction* action : menu->actions())
+                EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+            menu->close();
+        });
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5), window.mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(&window, &menuKey);
+        QTest::qWait(150);  // longer than a button's animated press
+
+        // Queued now, this input reaches the window after the last file.
+        const QPoint tick = Get("byteCheck")->rect().center();
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(Get("byteCheck"), new QMouseEvent(type, tick, Get("byteCheck")->mapToGlobal(tick),
+                                                                        Qt::LeftButton, Qt::LeftButton, {}));
+        QCoreApplication::postEvent(List(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Delete, {}));
+    };
+    PressChange({true, true});
+
+    EXPECT_EQ(prompt.asked.count(CBatchEditorDlg::ChangeConfirmation), 1);
+    for (WavSpec& s : specs)
+        s.rate = 8000;
+    ExpectFiles();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(List()->Count(), 3);
+    EXPECT_FALSE(Get<QCheckBox>("byteCheck")->isChecked());
+    EXPECT_TRUE(Get("byteCheck")->isEnabled());
+    EXPECT_TRUE(ChangeEnabled());
+}
+
+TEST_F(BatchEditorTest, CancelFinishesTheFileInHandAndLeavesTheRestAsTheyWere)
+{
+    MakeFiles({Stereo48, Mono22, Mono24, Stereo48, Mono22});
+    QFile::setPermissions(paths[1], QFileDevice::ReadOwner);
+    Open(paths);
+    OnlyFlag("rateCheck");
+    Choose("rateSelector", 0);  // 8,000
+    prompt.duringReadOnlyQuestion = [this] {
+        auto* progress = window.findChild<QProgressDialog*>();
+        ASSERT_NE(progress, nullptr);
+        EXPECT_EQ(progress->labelText(), "Changing headers: 2 of 5 files");  // the file asked about
+        progress->findChild<QPushButton*>()->click();
+    };
+    PressChange({true, true, false});
+
+    specs[0].rate = specs[1].rate = 8000;
+    ExpectFiles();
+    ASSERT_TRUE(prompt.report);
+    EXPECT_TRUE(prompt.report->cancelled);
+    EXPECT_EQ(prompt.report->changed, 2);
+    ASSERT_EQ(prompt.report->notChanged.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(prompt.report->notChanged[static_cast<std::size_t>(i)].path, paths[i + 2]);
+        EXPECT_EQ(prompt.report->notChanged[static_cast<std::size_t>(i)].outcome, BatchReport::Outcome::Skipped);
+    }
 }
 
 TEST_F(BatchEditorTest, RowLabelsStayWholeInsideTheirFrame)

@@ -1,4 +1,6 @@
 #include "app/CAboutDlg.h"
+#include "app/BatchReport.h"
+#include "app/CBatchReportDlg.h"
 #include "app/CMessageBoxPrompt.h"
 #include "app/CPathLabel.h"
 #include "app/CWriteProtectDlg.h"
@@ -10,8 +12,11 @@
 #include "GuiTest.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -121,6 +126,36 @@ TEST(MessageBoxPrompt, WarnsAndAsksInTheProgramsName)
         });
         EXPECT_EQ(prompt.AskClearReadOnly("/x.wav"), button == "yesButton");
         EXPECT_EQ(text, "The file /x.wav" + QuestionTail);
+    }
+
+    // A message during a batch can silence the rest of that batch.
+    for (const bool silence : {false, true}) {
+        WhenModal([silence](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            box->checkBox()->setChecked(silence);
+            box->button(QMessageBox::Ok)->click();
+        });
+        EXPECT_EQ(prompt.ShowBatchMessage("File /a.wav could not be opened - code: 5"), !silence);
+    }
+
+    // The end report lists each file left unchanged; only "Keep only these files" answers true.
+    const BatchReport report{4, 1, true,
+                             {{"/a.wav", BatchReport::Outcome::Failed, "no complete \"fmt \" chunk"},
+                              {"/b.wav", BatchReport::Outcome::Skipped, "not reached: Change was cancelled"}}};
+    for (const std::string button : {"keepOnlyButton", "closeButton"}) {
+        WhenModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<CBatchReportDlg*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            text = dialog->findChild<QLabel*>("summaryText")->text() + '\n'
+                + dialog->findChild<QPlainTextEdit*>("notChangedList")->toPlainText();
+            dialog->findChild<QPushButton*>(QString::fromStdString(button))->click();
+        });
+        EXPECT_EQ(prompt.ShowBatchReport(report), button == "keepOnlyButton");
+        EXPECT_EQ(text, "1 of 4 files changed, 1 skipped, 1 failed. Change was cancelled: the files it had not "
+                        "reached were left as they were.\n"
+                        "Failed: /a.wav - no complete \"fmt \" chunk\n"
+                        "Skipped: /b.wav - not reached: Change was cancelled");
     }
 }
 

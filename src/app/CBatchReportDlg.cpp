@@ -1,0 +1,71 @@
+#include "app/CBatchReportDlg.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CBatchReportDlg::CBatchReportDlg(const BatchReport& report, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Change finished"));
+    setAccessibleDescription(Summary(report));
+
+    auto* summary = new QLabel(Summary(report), this);
+    summary->setObjectName(QStringLiteral("summaryText"));
+    summary->setTextFormat(Qt::PlainText);
+    summary->setWordWrap(true);
+    summary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+    auto* listCaption = new QLabel(QStringLiteral("&Files not changed:"), this);
+    auto* list = new QPlainTextEdit(this);
+    list->setObjectName(QStringLiteral("notChangedList"));
+    list->setReadOnly(true);
+    list->setLineWrapMode(QPlainTextEdit::NoWrap);
+    list->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    list->setPlainText(Listing(report));
+    list->setAccessibleName(QStringLiteral("Files not changed"));
+    listCaption->setBuddy(list);
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto* keep = buttons->addButton(QStringLiteral("&Keep only these files"), QDialogButtonBox::AcceptRole);
+    keep->setObjectName(QStringLiteral("keepOnlyButton"));
+    auto* close = buttons->addButton(QDialogButtonBox::Close);
+    close->setObjectName(QStringLiteral("closeButton"));
+    close->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary);
+    layout->addWidget(listCaption);
+    layout->addWidget(list, 1);
+    layout->addWidget(buttons);
+    resize(720, 340);
+    list->setFocus();
+}
+
+QString CBatchReportDlg::Summary(const BatchReport& report)
+{
+    const QLocale locale;
+    QString text = QStringLiteral("%1 of %2 files changed, %3 skipped, %4 failed.")
+                       .arg(locale.toString(report.changed), locale.toString(report.total),
+                            locale.toString(report.Count(BatchReport::Outcome::Skipped)),
+                            locale.toString(report.Count(BatchReport::Outcome::Failed)));
+    if (report.cancelled)
+        text += QStringLiteral(" Change was cancelled: the files it had not reached were left as they were.");
+    return text;
+}
+
+QString CBatchReportDlg::Listing(const BatchReport& report)
+{
+    QString text;
+    for (const BatchReport::Entry& entry : report.notChanged) {
+        text += entry.outcome == BatchReport::Outcome::Skipped ? QStringLiteral("Skipped: ") : QStringLiteral("Failed: ");
+        text += entry.path + QStringLiteral(" - ") + entry.reason + QLatin1Char('\n');
+    }
+    text.chop(1);
+    return text;
+}
