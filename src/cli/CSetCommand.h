@@ -16,7 +16,7 @@ public:
     CSetCommand(const CliInvocation& invocation, const Output& out, CTerminalPrompt& prompt,
                 CProgressLine& progress);
 
-    void Process(const std::string& path) override;
+    void Process(const std::string& path, const FolderEntry* entry) override;
     void ReportFolderFailure(const std::string& path, const std::string& message) override;
 
 private:
@@ -30,7 +30,7 @@ private:
     };
 
     // The rewrite, or with --dry-run everything up to the write.
-    Outcome Rewrite(const std::string& path);
+    Outcome Rewrite(const std::string& path, const FolderEntry* entry);
     std::string ReadOnlyText(const std::string& path) const;
     void Report(const std::string& path, const Outcome& outcome);
     std::string Summary() const override;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -107,6 +108,23 @@ TEST_F(CliTool, DryRunChangesNothing)
     EXPECT_EQ(RunTool({"set", "--dry-run", "--channels", "1", dir / "a.wav"}).status, 0);
     EXPECT_EQ(ReadFile(dir / "a.wav"), original);
     EXPECT_EQ(fs::last_write_time(dir / "a.wav"), modified);
+
+    // Another user may read the file but not write it: the dry run fails as the real run does.
+    if (geteuid() != 0 || access("/usr/bin/setpriv", X_OK) != 0)
+        GTEST_SKIP() << "cannot run as another user here";
+    ASSERT_EQ(chmod(dir.Path().c_str(), 0711), 0);
+    const std::vector<std::string> asNobody = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
+    for (const bool dry : {true, false}) {
+        std::vector<std::string> args = {"set", "--json", "--rate", "48000", dir / "a.wav"};
+        if (dry)
+            args.insert(args.begin() + 1, "--dry-run");
+        const auto other = RunTool(args, asNobody);
+        EXPECT_EQ(other.status, 1) << other.err;
+        const auto report = other.Json()[0];
+        EXPECT_EQ(report["status"], "failed") << dry;
+        EXPECT_TRUE(Has(report["message"], "could not be opened - code: 5")) << report["message"];
+    }
+    EXPECT_EQ(ReadFile(dir / "a.wav"), original);
 }
 
 TEST_F(CliTool, ReadOnlyFilesAreLeftAloneUnlessClearingIsAllowed)

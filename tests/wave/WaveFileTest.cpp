@@ -172,6 +172,8 @@ TEST_F(Load, RegionRowsOnlyForRecordsThatStartInsideTheFile)
     image.resize(image.size() - 88 + 18);  // the second record stops inside its start field
     EXPECT_EQ(Rows(image), (std::vector<Row>{{"cut", 0x01020304, 0x05060708, 7, 8}, {"", 0x0304, 0, 0, 0}}));
     EXPECT_EQ(Rows(Head().Chunk("regn", RegnContent({r}, 0xFFFFFFFF)).Build()).size(), 1u);
+    // The chunk's declared size bounds the rows too: what follows it is not a record.
+    EXPECT_EQ(Rows(Head().Chunk("regn", RegnContent({r}, 0xFFFFFFFF)).Chunk("data", Pattern(88 * 3)).Build()).size(), 1u);
     image = Head().Build();
     PutText(image, "regn");
     PutLe(image, 100, 6);  // a size and half a count
