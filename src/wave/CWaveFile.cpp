@@ -144,11 +144,8 @@ std::uint32_t CWaveFile::ReadBextChunk(std::uint64_t offset)
     return timeReference;
 }
 
-bool CWaveFile::OpenForWriting()
+bool CWaveFile::ConfirmWriting()
 {
-    readOnlyMarked = false;
-    if (!Open(OpenMode::OpenReadWrite))
-        return false;
     readOnlyMarked = file.ReadOnlyMarked();
     if (dryRun || ConfirmWritable(file, fileName, prompt))
         return true;
@@ -161,7 +158,8 @@ bool CWaveFile::OpenForWriting()
 
 bool CWaveFile::RewriteHeader(const HeaderChangeRequest& request, std::optional<WaveFormat>* before)
 {
-    if (!OpenForWriting())
+    readOnlyMarked = false;
+    if (!Open(OpenMode::OpenReadWrite))
         return false;
     file.CacheHead(kHeadBytes);
 
@@ -197,6 +195,9 @@ bool CWaveFile::RewriteHeader(const HeaderChangeRequest& request, std::optional<
     const std::size_t end = extensionChanged ? kExtensionWrittenEnd : kFmtFieldsEnd;
     HeaderPatch patch{{file.Device(), file.Inode(), file.Length()}, offset + kFirstWritten,
                       {chunk + kFirstWritten, chunk + end}, {written + kFirstWritten, written + end}};
+    // Asked only about a file that would be written.
+    if (!ConfirmWriting())
+        return false;
     if (dryRun) {
         format = *updated;
         Close();
@@ -210,7 +211,8 @@ bool CWaveFile::RewriteHeader(const HeaderChangeRequest& request, std::optional<
 
 bool CWaveFile::RestorePatch(const HeaderPatch& patch)
 {
-    if (!OpenForWriting())
+    readOnlyMarked = false;
+    if (!Open(OpenMode::OpenReadWrite))
         return false;
     if (patch.identity != FileIdentity{file.Device(), file.Inode(), file.Length()}) {
         prompt.ShowMessage(fileName + " is no longer the file that was changed (it was replaced, or its length "
@@ -226,6 +228,8 @@ bool CWaveFile::RestorePatch(const HeaderPatch& patch)
                            + " have been changed again since; the file was left unchanged.");
         return Fail();
     }
+    if (!ConfirmWriting())
+        return false;
     if (dryRun) {
         Close();
         return true;

@@ -29,7 +29,8 @@ public:
     // header also valid bits and channel mask (bytes 26-31) when the change
     // would contradict them. Fields whose flag is off are written back as the
     // file holds them now. Every decision is made on the one open file: the
-    // read-only question is asked and the mark cleared there. Returns false,
+    // read-only question is asked (only once the file is found writable in
+    // every other respect) and the mark cleared there. Returns false,
     // having written nothing, when the file cannot be opened for writing, has
     // no complete "fmt " chunk (the reason is shown), the journal refuses the
     // patch or the write fails (the bytes already written are put back).
@@ -65,7 +66,8 @@ public:
 private:
     bool ReadFmtChunk(std::uint64_t offset);
     std::uint32_t ReadBextChunk(std::uint64_t offset);
-    bool OpenForWriting();
+    // The read-only question on the open file; false (with the open failure message) on Cancel.
+    bool ConfirmWriting();
     bool WritePatch(const HeaderPatch& patch);
     bool Fail();
     void ReportIoFailure();
