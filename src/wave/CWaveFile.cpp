@@ -220,6 +220,18 @@ bool CWaveFile::RestorePatch(const HeaderPatch& patch)
         return Fail();
     }
     const std::size_t count = patch.after.size();
+    // Only ever inside the fields of the "fmt " chunk that the walk reaches, as a rewrite writes.
+    file.CacheHead(kHeadBytes);
+    const std::uint64_t fmt = LocateChunks(file, true).fmt;
+    unsigned char header[8];
+    const std::uint64_t fieldsEnd = fmt != 0 && file.ReadAt(fmt, header, sizeof header) == sizeof header
+        ? std::min(fmt + 8 + ReadLE32(header + 4), fmt + kExtensionWrittenEnd)
+        : 0;
+    if (patch.offset < fmt + kFirstWritten || patch.offset >= fieldsEnd || count > fieldsEnd - patch.offset) {
+        prompt.ShowMessage("The recorded change of " + fileName
+                           + " lies outside its format fields; the file was left unchanged.");
+        return Fail();
+    }
     std::vector<unsigned char> now(count);
     if (count == 0 || patch.before.size() != count || patch.offset > file.Length()
         || count > file.Length() - patch.offset || file.ReadAt(patch.offset, now.data(), count) != count

@@ -41,7 +41,8 @@ public:
     // Writes the bytes the patch changed back to what they were
     // (patch.before), with the safety of a rewrite: one open, the read-only
     // question, and only when the file is the one the patch was made to
-    // (same device, inode and size) and still holds patch.after there.
+    // (same device, inode and size), the range lies inside the fields of the
+    // "fmt " chunk the walk reaches, and the file still holds patch.after there.
     // Otherwise nothing is written, the reason is shown and false returned.
     // The journal, when set, is told the reverse patch first.
     bool RestorePatch(const HeaderPatch& patch);
