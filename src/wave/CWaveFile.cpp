@@ -100,6 +100,7 @@ void CWaveFile::SetFileName(const std::string& name)
 void CWaveFile::LoadHeader(bool closeAfter)
 {
     headerLoaded = false;
+    fmtTooShort = false;
     if (!Open(OpenMode::OpenRead))
         return;
     file.CacheHead(kHeadBytes);
@@ -126,7 +127,8 @@ bool CWaveFile::ReadFmtChunk(std::uint64_t offset)
     if (got < 4 || std::memcmp(chunk, "fmt ", 4) != 0)
         return false;
     // A chunk declared too short for the fields ends before them: they belong to the next chunk.
-    if (got >= 8 && ReadLE32(chunk + 4) < kFieldsSize)
+    fmtTooShort = got >= 8 && ReadLE32(chunk + 4) < kFieldsSize;
+    if (fmtTooShort)
         return false;
     return DecodeFmt(chunk, got, format);
 }

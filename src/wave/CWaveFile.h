@@ -61,6 +61,8 @@ public:
 
     // True when the last load opened the file and read a whole "fmt " chunk.
     bool HeaderLoaded() const { return headerLoaded; }
+    // The last load found a "fmt " chunk declared too short for its fields.
+    bool FmtChunkTooShort() const { return fmtTooShort; }
     std::uint32_t BextTimeReference() const { return bextTimeReference; }
     std::uint64_t RegnOffset() const { return regnOffset; }
 
@@ -76,6 +78,7 @@ private:
     std::uint32_t bextTimeReference = 0;
     std::uint64_t regnOffset = 0;
     bool headerLoaded = false;
+    bool fmtTooShort = false;
     CPatchJournal* patchJournal = nullptr;
     bool keepTimes = false;
     bool dryRun = false;
