@@ -351,7 +351,7 @@ void CBatchEditorDlg::AddFilesAndFolders(const QStringList& paths)
     QStringList problems;
     CPathWalker walker(
         true,
-        [&](const std::string& path) {
+        [&](const std::string& path, const FolderEntry*) {
             const QString file = QFile::decodeName(path.c_str());
             if (QFileInfo::exists(file))
                 files << file;
@@ -572,8 +572,9 @@ BatchReport CBatchEditorDlg::RunBatch(const HeaderChangeRequest& request)
             if (progress.wasCanceled())
                 break;
         }
-        // Without a freshly read header there are no values of this file to keep.
-        if (!wave.HeaderLoaded()) {
+        // Without a freshly read header there are no values of this file to keep;
+        // a chunk too short for them goes on so that the rewrite says why it is left alone.
+        if (!wave.HeaderLoaded() && !wave.FmtChunkTooShort()) {
             const QString reason = filePrompt.Messages().empty()
                 ? SilentReason(path, QStringLiteral("no complete \"fmt \" chunk"))
                 : Reasons(filePrompt.Messages());

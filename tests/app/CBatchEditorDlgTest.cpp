@@ -7,6 +7,7 @@
 #include "app/CInvListBox.h"
 #include "app/CMessageBoxPrompt.h"
 #include "app/CPathLabel.h"
+#include "wave/CWaveFile.h"
 #include "platform/CProfileFile.h"
 
 #include <QAccessible>
@@ -319,10 +320,13 @@ TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneReportedAndCanBeKept
     QFile::setPermissions(paths[1], QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     testwav::Bytes cut = MakeWav(Mono22);
     cut.resize(40);  // ends inside the "fmt " fields
-    const QString cutPath = dir.filePath("d.wav"), gone = dir.filePath("e.wav");
+    const QString cutPath = dir.filePath("d.wav"), gone = dir.filePath("e.wav"), shortPath = dir.filePath("f.wav");
     testwav::WriteFile(Local(cutPath), cut);
     testwav::WriteFile(Local(gone), cut);
-    Open(paths + QStringList{cutPath, gone});
+    // A "fmt " chunk declared too short: its reason is shown.
+    const testwav::Bytes tooShort = testwav::WavBuilder().Chunk("fmt ", {1, 0, 2, 0}).Chunk("data", testwav::Pattern(30)).Build();
+    testwav::WriteFile(Local(shortPath), tooShort);
+    Open(paths + QStringList{cutPath, gone, shortPath});
     QFile::remove(gone);
     OnlyFlag("resolutionCheck");
     Choose("resolutionSelector", 1);  // 16 bit
@@ -335,17 +339,20 @@ TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneReportedAndCanBeKept
     EXPECT_EQ(testwav::ReadFile(Local(cutPath)), cut);
     EXPECT_FALSE(QFileInfo::exists(gone));
     ASSERT_TRUE(prompt.report);
-    EXPECT_EQ(prompt.report->total, 5);
+    EXPECT_EQ(prompt.report->total, 6);
     EXPECT_EQ(prompt.report->changed, 2);
     EXPECT_EQ(prompt.report->Count(BatchReport::Outcome::Skipped), 1);
-    EXPECT_EQ(prompt.report->Count(BatchReport::Outcome::Failed), 2);
-    ASSERT_EQ(prompt.report->notChanged.size(), 3u);
+    EXPECT_EQ(prompt.report->Count(BatchReport::Outcome::Failed), 3);
+    ASSERT_EQ(prompt.report->notChanged.size(), 4u);
     EXPECT_EQ(prompt.report->notChanged[0].path, paths[1]);
     EXPECT_EQ(prompt.report->notChanged[0].reason, "Cancel was answered to the write-protect question");
     EXPECT_EQ(prompt.report->notChanged[1].path, cutPath);
     EXPECT_FALSE(prompt.report->notChanged[1].reason.isEmpty());
     EXPECT_EQ(prompt.report->notChanged[2].reason, "the file does not exist");
-    EXPECT_EQ(List()->Count(), 5);
+    // A "fmt " chunk too short to hold a format is left alone and says why.
+    EXPECT_EQ(testwav::ReadFile(Local(shortPath)), tooShort);
+    EXPECT_EQ(prompt.report->notChanged[3].reason, QString::fromStdString(ShortFmtChunkText(Local(shortPath), 4)));
+    EXPECT_EQ(List()->Count(), 6);
 
     // Yes clears the mark for good and the file is rewritten; the two that
     // still fail are kept for a retry, and what cannot be read shows no values.
@@ -354,8 +361,8 @@ TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneReportedAndCanBeKept
     specs[1].bits = 16;
     ExpectFiles();
     EXPECT_EQ(prompt.report->changed, 3);
-    EXPECT_EQ(prompt.report->Count(BatchReport::Outcome::Failed), 2);
-    ASSERT_EQ(List()->Count(), 2);
+    EXPECT_EQ(prompt.report->Count(BatchReport::Outcome::Failed), 3);
+    ASSERT_EQ(List()->Count(), 3);
     EXPECT_EQ(List()->Text(0), cutPath);
     EXPECT_EQ(PathShown(), cutPath + " (header could not be read)");
     EXPECT_EQ(Shown(), QStringList(4, "undefined"));

@@ -1,7 +1,6 @@
 #include "platform/CFile.h"
 #include "platform/Cp1252.h"
 #include "platform/OpenFailureCause.h"
-#include "platform/ReadOnlyMark.h"
 
 #include "WavBuilder.h"
 
@@ -10,6 +9,8 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using testwav::Bytes;
 using testwav::TempDir;
@@ -48,7 +49,7 @@ TEST(OpenFailureCause, ErrnoMapsToShownCodeAndTextsNameTheFile)
               "File /x/%2 y.wav could not be opened - code: 13");
 }
 
-TEST(ReadOnlyMark, ClearAddsOwnerWriteOnlyAndKeepsTimes)
+TEST(CFile, ClearingTheReadOnlyMarkAddsOwnerWriteOnlyAndKeepsTimes)
 {
     TempDir dir;
     const std::string path = dir / "ro.wav";
@@ -56,16 +57,21 @@ TEST(ReadOnlyMark, ClearAddsOwnerWriteOnlyAndKeepsTimes)
     ASSERT_EQ(chmod(path.c_str(), 0444), 0);
     struct timespec times[2] = {{1000000, 111}, {2000000, 222}};
     ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-    EXPECT_EQ(QueryReadOnly(path), ReadOnlyState::ReadOnly);
-    EXPECT_EQ(ClearReadOnly(path), OpenFailureCause::None);
+    CFile file;
+    ASSERT_EQ(file.Open(path, FileMode::ReadWrite), OpenStatus::Opened);
+    EXPECT_TRUE(file.ReadOnlyMarked());
+    EXPECT_FALSE(file.CanWrite());  // root included
+    EXPECT_FALSE(file.ReplaceAt(0, "\2", "\1", 1));
+    EXPECT_EQ(file.ClearReadOnlyMark(), OpenFailureCause::None);
+    EXPECT_TRUE(file.CanWrite());
+    ASSERT_TRUE(file.Close());
     struct stat st {};
     ASSERT_EQ(stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0644u);
     EXPECT_EQ(st.st_mtim.tv_sec, 2000000);
     EXPECT_EQ(st.st_mtim.tv_nsec, 222);
-    EXPECT_EQ(QueryReadOnly(path), ReadOnlyState::Writable);
-    EXPECT_EQ(QueryReadOnly(dir / "none.wav"), ReadOnlyState::Missing);
-    EXPECT_EQ(ClearReadOnly(dir / "none.wav"), OpenFailureCause::FileNotFound);
+    EXPECT_EQ(testwav::ReadFile(path), Bytes(10, 1));
+    EXPECT_EQ(file.Open(dir / "none.wav", FileMode::ReadWrite), OpenStatus::Missing);
 }
 
 TEST(Cp1252, DecodesToUtf8)
@@ -82,7 +88,7 @@ TEST(CFile, PositionalReadsStopAtEndAndWritesStayInPlace)
     CFile file;
     ASSERT_EQ(file.Open(path, FileMode::ReadWrite), OpenStatus::Opened);
     file.CacheHead(4);
-    ASSERT_TRUE(file.WriteAt(3, "\xAA\xBB", 2));
+    ASSERT_TRUE(file.ReplaceAt(3, "\xAA\xBB", "\x03\x04", 2));
     Bytes buf(8);
     EXPECT_EQ(file.ReadAt(2, buf.data(), 8), 6u);
     EXPECT_EQ(buf, (Bytes{2, 0xAA, 0xBB, 5, 6, 7, 0, 0}));  // the cached head sees the write
@@ -90,4 +96,40 @@ TEST(CFile, PositionalReadsStopAtEndAndWritesStayInPlace)
     EXPECT_EQ(file.ReadAt(1ull << 40, buf.data(), 4), 0u);
     ASSERT_TRUE(file.Close());
     EXPECT_EQ(testwav::ReadFile(path), (Bytes{0, 1, 2, 0xAA, 0xBB, 5, 6, 7}));
+}
+
+TEST(CFile, WithoutPrivilegeTheSecondOpenForWritingMustFindTheSameFile)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as another user";
+    constexpr uid_t kNobody = 65534;
+    TempDir dir;
+    ASSERT_EQ(chmod(dir.Path().c_str(), 0711), 0);
+    const std::string sub = dir / "own";
+    ASSERT_EQ(mkdir(sub.c_str(), 0755), 0);
+    ASSERT_EQ(chown(sub.c_str(), kNobody, kNobody), 0);
+    const std::string path = sub + "/ro.wav", other = sub + "/other.wav";
+    for (const bool swapped : {false, true}) {
+        for (const auto& [name, byte, mode] : {std::tuple{path, 1, 0444}, {other, 2, 0644}}) {
+            testwav::WriteFile(name, Bytes(10, static_cast<unsigned char>(byte)));
+            ASSERT_EQ(chown(name.c_str(), kNobody, kNobody), 0);
+            ASSERT_EQ(chmod(name.c_str(), static_cast<mode_t>(mode)), 0);
+        }
+        // The owner cannot open a marked file for writing: the mark is cleared on a read-only open, then reopened.
+        const pid_t child = fork();
+        if (child == 0) {
+            CFile file;
+            if (setgid(kNobody) != 0 || setuid(kNobody) != 0 || file.Open(path, FileMode::ReadWrite) != OpenStatus::Opened
+                || !file.ReadOnlyMarked() || (swapped && rename(other.c_str(), path.c_str()) != 0))
+                _exit(2);
+            const OpenFailureCause cleared = file.ClearReadOnlyMark();
+            if (cleared != (swapped ? OpenFailureCause::AccessDenied : OpenFailureCause::None))
+                _exit(3);
+            _exit(swapped || file.ReplaceAt(0, "\3", "\1", 1) ? 0 : 4);
+        }
+        int status = -1;
+        waitpid(child, &status, 0);
+        EXPECT_EQ(status, 0) << "swapped " << swapped;
+        EXPECT_EQ(testwav::ReadFile(path), swapped ? Bytes(10, 2) : (Bytes{3, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+    }
 }
