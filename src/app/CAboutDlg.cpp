@@ -3,6 +3,8 @@
 #include "app/CDialogUnits.h"
 #include "controls/CUrlLabel.h"
 
+#include "Version.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -21,7 +23,7 @@ CAboutDlg::CAboutDlg(CUserPrompt& prompt, QWidget* parent)
     icon->setGeometry(QRect(iconRect.topLeft(), QSize(32, 32)));
     icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
 
-    auto* version = new QLabel(QStringLiteral("Quelbrook Version 1.3.1"), this);
+    auto* version = new QLabel(QStringLiteral("Quelbrook Version ") + QString::fromLatin1(QuelbrookVersion), this);
     version->setObjectName(QStringLiteral("versionText"));
     version->setTextFormat(Qt::PlainText);
     version->setGeometry(units.Rect(43, 10, 119, 8));

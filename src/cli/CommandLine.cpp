@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "Version.h"
+
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
@@ -63,7 +65,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
     CliInvocation invocation;
     CLI::App app{"Shows and rewrites the format header of WAV files in place, without touching the audio.",
                  ToolName};
-    app.set_version_flag("--version", std::string(ToolName) + " " + QUELBROOK_VERSION);
+    app.set_version_flag("--version", std::string(ToolName) + " " + QuelbrookVersion);
     app.require_subcommand(1);
     app.footer("Exit status: 0 when every file succeeded, 1 when a file failed or was skipped, 2 for a usage error.\n");
 
