@@ -1,0 +1,52 @@
+#pragma once
+
+#include "JournalFormat.h"
+
+#include "wave/HeaderPatch.h"
+
+#include <cstddef>
+#include <mutex>
+#include <string>
+
+// Writes one batch's journal. Each record reaches the kernel (one write) before
+// RecordPatch lets its file be written, so a crash mid-batch leaves a record
+// for every file that may have changed; one fsync at the end makes it durable.
+// RecordPatch may be called from several threads.
+class CJournalWriter : public CPatchJournal {
+public:
+    enum class CreateMode {
+        NewFile,  // a new batch in the journal folder: an existing file is never replaced
+        Replace,  // a file the user named: created or replaced
+    };
+
+    CJournalWriter() = default;
+    ~CJournalWriter() override;
+
+    // Creates the file and writes the header line. False, with Failure(), when
+    // either fails: the batch must not start then.
+    bool Create(const std::string& path, const JournalHeader& header, CreateMode mode);
+
+    // Appends the record for path (made absolute). False once writing failed:
+    // from then on every later rewrite is refused, not left without its record.
+    bool RecordPatch(const std::string& path, const HeaderPatch& patch) override;
+
+    // Makes the journal durable and closes it. A new batch without a record is
+    // removed instead. False, with Failure(), when the journal may be incomplete.
+    bool Finish();
+
+    const std::string& Path() const { return journalPath; }
+    std::size_t RecordCount() const;
+    std::string Failure() const;
+
+private:
+    bool WriteAll(const std::string& text);
+    void Fail(const std::string& what, int error);
+
+    mutable std::mutex mutex;
+    int fd = -1;
+    std::string journalPath;
+    std::string workingFolder;  // relative paths are recorded under it
+    CreateMode createMode = CreateMode::NewFile;
+    std::size_t records = 0;
+    std::string failure;
+};
