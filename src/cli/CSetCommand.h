@@ -9,8 +9,6 @@
 #include <cstddef>
 #include <optional>
 
-class CWaveFile;
-
 // quelbrook-cli set: rewrites the format fields of each file in place, as the
 // desktop program's Change command does.
 class CSetCommand : public CFileCommand {
@@ -31,19 +29,13 @@ private:
         std::optional<WaveFormat> after;
     };
 
+    // The rewrite, or with --dry-run everything up to the write.
     Outcome Rewrite(const std::string& path);
-    Outcome DryRun(const std::string& path);
-    // The request for a file of the given format: --bytes-per-sample becomes
-    // a block alignment. Empty when that alignment does not fit 16 bits.
-    std::optional<HeaderChangeRequest> RequestFor(const WaveFormat& format) const;
-    Outcome LoadFailure(const std::string& path, const CWaveFile& wave);
-    Outcome AlignmentTooLarge(const WaveFormat& format) const;
     std::string ReadOnlyText(const std::string& path) const;
     void Report(const std::string& path, const Outcome& outcome);
     std::string Summary() const override;
 
     HeaderChangeRequest request;
-    std::optional<std::uint16_t> bytesPerSample;
     bool dryRun;
     bool clearReadOnly;
     std::size_t counts[4] = {};
