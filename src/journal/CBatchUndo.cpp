@@ -23,7 +23,12 @@ std::optional<UndoOutcome> FindConflict(const JournalRecord& record, bool& readO
 {
     const std::string& path = record.path;
     const HeaderPatch& patch = record.patch;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    // Reading must not touch the access time that --keep-times is to put back;
+    // only the owner may ask for that, and only the owner can put it back.
+    constexpr int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+    int fd = ::open(path.c_str(), flags | O_NOATIME);
+    if (fd < 0 && errno == EPERM)
+        fd = ::open(path.c_str(), flags);
     if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR)
             return UndoOutcome{UndoStatus::Conflict, path + " is missing: it was moved or deleted since the batch"};

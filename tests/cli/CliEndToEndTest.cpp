@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+using clitest::Has;
 using clitest::RunTool;
 using clitest::SimpleWave;
 using namespace testwav;
@@ -18,8 +19,6 @@ class CliTool : public ::testing::Test {
 protected:
     TempDir dir;
 };
-
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST_F(CliTool, InfoJsonShowsFormatTimeReferenceAndRegions)
 {
