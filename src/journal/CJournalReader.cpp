@@ -23,6 +23,7 @@ bool CJournalReader::Open(const std::string& journalPath)
 
     // Where every line starts. A last line without its newline is a record
     // whose write was cut short, so its file was never written: it is left out.
+    // So are the zero bytes of space reserved after it.
     unsigned char block[65536];
     std::uint64_t lineStart = 0;
     std::uint64_t at = 0;
@@ -31,7 +32,11 @@ bool CJournalReader::Open(const std::string& journalPath)
         const std::size_t got = file.ReadAt(at, block, sizeof block);
         if (got == 0)
             break;
-        for (std::size_t i = 0; i < got; ++i) {
+        std::size_t i = 0;
+        for (; i < got; ++i) {
+            // The zero bytes a crash left after the last record end the journal.
+            if (block[i] == '\0' && at + i == lineStart)
+                break;
             if (block[i] != '\n')
                 continue;
             const std::uint64_t end = at + i;
@@ -46,6 +51,8 @@ bool CJournalReader::Open(const std::string& journalPath)
                 lines.push_back(line);
             lineStart = end + 1;
         }
+        if (i < got)
+            break;
         at += got;
     }
     if (file.LastCause() != OpenFailureCause::None) {

@@ -86,10 +86,28 @@ bool IsUtf8(std::string_view text)
     return true;
 }
 
-// A JSON string; bytes that are not UTF-8 become U+FFFD.
-std::string Quote(const std::string& text)
+// Appends text as a JSON string; bytes that are not UTF-8 become U+FFFD.
+void AppendQuoted(std::string& line, const std::string& text, bool utf8)
 {
-    return Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
+    if (!utf8) {
+        line += Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
+        return;
+    }
+    line += '"';
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            line += '\\';
+            line += c;
+        } else if (byte < 0x20) {
+            line += "\\u00";
+            line += HexDigits[byte >> 4];
+            line += HexDigits[byte & 0x0F];
+        } else {
+            line += c;
+        }
+    }
+    line += '"';
 }
 
 void AppendNumber(std::string& text, const char* key, std::uint64_t value)
@@ -181,9 +199,10 @@ std::string EncodeRecord(const std::string& path, const HeaderPatch& patch)
     // Built by hand: this runs once per file of a batch, ahead of its write.
     std::string line;
     line.reserve(160 + path.size() * 3 + 2 * (patch.before.size() + patch.after.size()));
+    const bool utf8 = IsUtf8(path);
     line += "{\"path\":";
-    line += Quote(path);
-    if (!IsUtf8(path)) {
+    AppendQuoted(line, path, utf8);
+    if (!utf8) {
         line += ",\"pathBytes\":\"";
         AppendHex(line, reinterpret_cast<const unsigned char*>(path.data()), path.size());
         line += '"';

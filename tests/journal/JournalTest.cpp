@@ -46,6 +46,7 @@ TEST(Journal, RecordsRoundTripEveryFileNameAndReadBackInOrder)
     }
     const std::string text = Text(dir / "j.jsonl");
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 7);
+    EXPECT_EQ(text.back(), '\n');  // the space reserved ahead is cut off
     // Only the names that are not UTF-8 carry their bytes beside the text.
     EXPECT_EQ(std::count(text.begin(), text.end(), 'B'), 2) << text;  // "pathBytes"
 
