@@ -96,6 +96,8 @@ TEST(Journal, TornLastLineIsLeftOutAndDamagedRecordsAreNamed)
     const std::string good = EncodeRecord("/a.wav", Patch(1));
     for (const auto& [content, records, damaged] :
          {std::tuple{EncodeHeader(Header) + good + good.substr(0, 20), 1u, false},
+          // Space allocated ahead of the records, left by a crash.
+          std::tuple{EncodeHeader(Header) + good + std::string(std::size_t{1} << 21, '\0'), 1u, false},
           std::tuple{EncodeHeader(Header) + "{\"path\":\"/b.wav\",\"before\":\"zz\"}\n" + good, 2u, true},
           std::tuple{EncodeHeader(Header) + good.substr(0, 30) + "\n", 1u, true}}) {
         std::ofstream(dir / "j.jsonl", std::ios::binary | std::ios::trunc) << content;
