@@ -14,7 +14,7 @@ namespace {
 
 // The journal file is mapped this much at a time, its blocks allocated
 // first, so that running out of space is an error code and never a fault.
-constexpr std::uint64_t MapStep = 1 << 20;
+constexpr std::uint64_t MapStep = 1 << 16;
 
 }  // namespace
 
