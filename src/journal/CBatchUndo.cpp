@@ -19,6 +19,15 @@ const char* const StatusNames[] = {"restored", "would restore", "conflict", "ski
 // Why the file at the record's path may not be written back, looked at
 // without opening it for writing. The restore itself decides again on the
 // file it opens; this only names the reason.
+struct DescriptorCloser {
+    int fd;
+    ~DescriptorCloser()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
 std::optional<UndoOutcome> FindConflict(const JournalRecord& record, bool& readOnly)
 {
     const std::string& path = record.path;
@@ -29,6 +38,7 @@ std::optional<UndoOutcome> FindConflict(const JournalRecord& record, bool& readO
     int fd = ::open(path.c_str(), flags | O_NOATIME);
     if (fd < 0 && errno == EPERM)
         fd = ::open(path.c_str(), flags);
+    const DescriptorCloser closer{fd};
     if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR)
             return UndoOutcome{UndoStatus::Conflict, path + " is missing: it was moved or deleted since the batch"};
@@ -45,7 +55,6 @@ std::optional<UndoOutcome> FindConflict(const JournalRecord& record, bool& readO
                       now.size() <= patch.identity.size - patch.offset &&
                       ::pread(fd, now.data(), now.size(), static_cast<off_t>(patch.offset)) ==
                           static_cast<ssize_t>(now.size());
-    ::close(fd);
     readOnly = regular && (info.st_mode & S_IWUSR) == 0;
 
     if (!sameFile)

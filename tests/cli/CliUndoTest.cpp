@@ -5,10 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <map>
+#include <sstream>
 
 using clitest::Has;
 using clitest::RunTool;
@@ -178,6 +182,48 @@ TEST_F(CliUndo, ABatchWhoseJournalCannotBeWrittenTouchesNoFile)
     EXPECT_TRUE(home.Batches().empty());
     EXPECT_EQ(RunTool({"set", "--no-journal", "--journal", dir / "j", dir / "a.wav"}).status, 2);
     EXPECT_EQ(RunTool({"undo"}).status, 1);
+}
+
+// The journal fills up part way (a file size limit stands in for a full disk):
+// every file written has its record, and no file is written without one.
+TEST_F(CliUndo, FilesAfterAJournalFailureAreLeftUnchanged)
+{
+    std::vector<std::string> args = {"set", "--rate", "48000"};
+    for (int i = 0; i < 420; ++i) {
+        Make("f" + std::to_string(1000 + i) + ".wav", SimpleWave());
+        args.push_back(dir / ("f" + std::to_string(1000 + i) + ".wav"));
+    }
+    // Room for the report and the journal's first 64 KiB, not its next.
+    rlimit saved {};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit small{100 << 10, saved.rlim_max};
+    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto run = RunTool(args);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(run.status, 1);
+    std::size_t changed = 0;
+    std::size_t lines = 0;
+    std::istringstream report(run.out);
+    for (std::string line; std::getline(report, line) && Has(line, ".wav: ");) {
+        const std::string path = line.substr(0, line.find(": "));
+        if (Has(line, ": changed: ")) {
+            EXPECT_EQ(changed++, lines) << "a file changed after a refused one";
+            EXPECT_NE(ReadFile(path), original[path]);
+        } else {
+            EXPECT_TRUE(Has(line, "could not be written: File too large")) << line;
+            EXPECT_EQ(ReadFile(path), original[path]);
+        }
+        ++lines;
+    }
+    EXPECT_EQ(lines, 420u);
+    EXPECT_GT(changed, 100u);
+    EXPECT_LT(changed, 420u);
+    ASSERT_EQ(home.Batches().size(), 1u);
+    EXPECT_EQ(RunTool({"undo"}).status, 0);
+    EXPECT_EQ(Contents(), original);
 }
 
 TEST_F(CliUndo, KeepTimesPutsBackAccessAndModificationTimes)
