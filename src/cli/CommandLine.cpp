@@ -93,12 +93,13 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
 
     CLI::App* undo = app.add_subcommand(
         "undo", "Write back the bytes a batch changed, newest first, where the file still holds what it wrote");
-    undo->add_flag("--dry-run", invocation.dryRun, "Report what would be restored; open nothing for writing");
+    undo->add_flag("--dry-run", invocation.dryRun, "Report what would be restored; write nothing");
     undo->add_flag("--json", invocation.json, "Write one JSON array, one object per file, to standard output");
     undo->add_flag("--keep-times", invocation.keepTimes, "Put back each file's access and modification times");
     undo->add_flag("--clear-readonly", invocation.clearReadOnly,
                    "Clear the read-only mark of write-protected files without asking");
-    undo->add_option("JOURNAL", invocation.undoJournal, "The batch's journal (default: the newest batch)");
+    undo->add_option("JOURNAL", invocation.undoJournal, "The batch's journal (default: the newest batch)")
+        ->type_name("FILE");
 
     // CLI11 would only say that a command is required.
     if (!args.empty() && !args.front().empty() && args.front().front() != '-' && args.front() != "info" &&

@@ -1,5 +1,7 @@
 #include "CliTestSupport.h"
 
+#include "Version.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -158,7 +160,7 @@ TEST_F(CliTool, UsageErrorsNameTheProblemAndTouchNoFile)
 
     const auto version = RunTool({"--version"});
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "quelbrook-cli 1.3.1\n");
+    EXPECT_EQ(version.out, std::string("quelbrook-cli ") + QuelbrookVersion + "\n");
 }
 
 // Has a hard ctest time-out: a FIFO opened for reading would wait for a writer forever.
