@@ -73,7 +73,7 @@ printf '  wall time       median: floor %.4f s   cli %.4f s   ratio %.2f (goal <
   "$floor_s" "$cli_s" "$(calc "$cli_s / $floor_s")"
 printf '                  best:   floor %.4f s   cli %.4f s   ratio %.2f\n' \
   "$floor_best" "$cli_best" "$(calc "$cli_best / $floor_best")"
-printf '  system calls    floor %d (%s per further file)   cli %d (%s per further file, goal <= 8)\n' \
+printf '  system calls    floor %d (%s per further file)   cli %d (%s per further file, goal <= 5)\n' \
   "$floor_all" "$(calc "($floor_all - $floor_one) / ($count - 1)")" \
   "$cli_all" "$(calc "($cli_all - $cli_one) / ($count - 1)")"
 printf '  peak memory     1 file %s KiB   %d files named %s KiB (-r on their folder %s KiB)   5 GiB RF64 %s KiB (info %s KiB)\n' \

@@ -2,6 +2,8 @@
 
 #include "CJsonArrayWriter.h"
 
+#include "platform/CFile.h"
+
 #include <cstddef>
 #include <iosfwd>
 #include <string>
@@ -23,8 +25,9 @@ public:
     CFileCommand& operator=(const CFileCommand&) = delete;
     virtual ~CFileCommand() = default;
 
-    // Works on one file and reports it.
-    virtual void Process(const std::string& path) = 0;
+    // Works on one file and reports it; entry says where a file found by a
+    // folder search is to be opened (nullptr: by its path).
+    virtual void Process(const std::string& path, const FolderEntry* entry) = 0;
     // Reports a folder that could not be searched.
     virtual void ReportFolderFailure(const std::string& path, const std::string& message) = 0;
 

@@ -24,10 +24,11 @@ std::string Position(std::uint32_t samples, std::uint32_t sampleRate)
 
 }  // namespace
 
-void CInfoCommand::Process(const std::string& path)
+void CInfoCommand::Process(const std::string& path, const FolderEntry* entry)
 {
     Prompt().BeginFile();
     CWaveFile wave(Prompt());
+    wave.OpenWithin(entry);
     wave.SetFileName(path);
     if (!wave.HeaderLoaded()) {
         ReportFailure(path, DescribeFailure(path, Prompt().Messages(), wave.LastOpenError(), NoFormatChunkText(path)));

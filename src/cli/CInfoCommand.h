@@ -10,7 +10,7 @@ class CInfoCommand : public CFileCommand {
 public:
     using CFileCommand::CFileCommand;
 
-    void Process(const std::string& path) override;
+    void Process(const std::string& path, const FolderEntry* entry) override;
     void ReportFolderFailure(const std::string& path, const std::string& message) override;
 
 private:

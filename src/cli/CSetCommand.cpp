@@ -44,15 +44,16 @@ CSetCommand::CSetCommand(const CliInvocation& invocation, const Output& output, 
     }
 }
 
-void CSetCommand::Process(const std::string& path)
+void CSetCommand::Process(const std::string& path, const FolderEntry* entry)
 {
     Prompt().BeginFile();
-    Report(path, Rewrite(path));
+    Report(path, Rewrite(path, entry));
 }
 
-CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path)
+CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, const FolderEntry* entry)
 {
     CWaveFile wave(Prompt());
+    wave.OpenWithin(entry);
     // Named without loading: the rewrite reads what it keeps from the file itself.
     wave.CAudioFile::SetFileName(path);
     // A dry run opens the file for writing as the real run would, so it

@@ -21,7 +21,7 @@ public:
     // Every rewrite is recorded here first. Not owned; nullptr for none.
     void SetJournal(CJournalWriter* batchJournal) { journal = batchJournal; }
 
-    void Process(const std::string& path) override;
+    void Process(const std::string& path, const FolderEntry* entry) override;
     void ReportFolderFailure(const std::string& path, const std::string& message) override;
 
 private:
@@ -35,7 +35,7 @@ private:
     };
 
     // The rewrite, or with --dry-run everything up to the write.
-    Outcome Rewrite(const std::string& path);
+    Outcome Rewrite(const std::string& path, const FolderEntry* entry);
     void Report(const std::string& path, const Outcome& outcome);
     std::string Summary() const override;
 

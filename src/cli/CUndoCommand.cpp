@@ -44,14 +44,14 @@ int CUndoCommand::Run(const std::vector<std::string>& args, std::ostream& err)
             return ExitFileProblem;
         ownJournal = journal.get();
     }
-    Process(journalPath);
+    Process(journalPath, nullptr);
     const int status = Finish();
     if (journal && !CloseBatchJournal(*journal, err))
         return ExitFileProblem;
     return status;
 }
 
-void CUndoCommand::Process(const std::string& path)
+void CUndoCommand::Process(const std::string& path, const FolderEntry* /*entry*/)
 {
     CJournalReader batch;
     if (!batch.Open(path)) {

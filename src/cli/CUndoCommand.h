@@ -20,8 +20,8 @@ public:
     // journal folder; returns the exit status. args go into its own journal.
     int Run(const std::vector<std::string>& args, std::ostream& err);
 
-    // Undoes the batch whose journal is at path.
-    void Process(const std::string& path) override;
+    // Undoes the batch whose journal is at path (never one found by a folder search).
+    void Process(const std::string& path, const FolderEntry* entry) override;
     // A journal or record that could not be read.
     void ReportFolderFailure(const std::string& path, const std::string& message) override;
 

@@ -49,7 +49,7 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& environme
         command = std::make_unique<CInfoCommand>(output, invocation.json, prompt, progress);
     }
     CPathWalker walker(
-        invocation.recursive, [&command](const std::string& path) { command->Process(path); },
+        invocation.recursive, [&command](const std::string& path, const FolderEntry* entry) { command->Process(path, entry); },
         [&command](const std::string& path, const std::string& message) {
             command->ReportFolderFailure(path, message);
         });

@@ -44,9 +44,9 @@ OpenStatus CFile::Open(const std::string& path, FileMode mode)
     return OpenAt(AT_FDCWD, path, mode, true);
 }
 
-OpenStatus CFile::OpenIn(int folderFd, const std::string& entry, FileMode mode)
+OpenStatus CFile::OpenIn(const FolderEntry& entry, FileMode mode)
 {
-    return OpenAt(folderFd, entry, mode, false);
+    return OpenAt(entry.folderFd, entry.name, mode, false);
 }
 
 OpenStatus CFile::OpenAt(int folderFd, const std::string& entry, FileMode mode, bool follow)

@@ -11,6 +11,13 @@
 
 enum class FileMode { Read, ReadWrite };
 
+// A file named inside an open folder (a descriptor that must stay open while
+// it is used): opened there, never through a symbolic link in its place.
+struct FolderEntry {
+    int folderFd = -1;
+    std::string name;
+};
+
 enum class OpenStatus {
     Opened,
     Missing,  // nothing exists under the path: callers stay silent
@@ -36,9 +43,9 @@ public:
     // same but cannot be written until ClearReadOnlyMark(), even by a
     // privileged user.
     OpenStatus Open(const std::string& path, FileMode mode);
-    // The same for the entry name of the open folder folderFd; a symbolic
-    // link there is refused (BadPath), never followed.
-    OpenStatus OpenIn(int folderFd, const std::string& name, FileMode mode);
+    // The same for an entry of an open folder; a symbolic link there is
+    // refused (BadPath), never followed.
+    OpenStatus OpenIn(const FolderEntry& entry, FileMode mode);
     bool IsOpen() const { return fd >= 0; }
     // False when nothing was open or when closing reported an error (a
     // network file system reports delayed write errors there; see LastCause()).

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -90,6 +91,17 @@ TEST_F(CliTool, SetRewritesOnlyTheFormatFields)
     EXPECT_EQ(ReadFile(dir / "b.wav"), SimpleWave({1, 2, 44100, 264600, 6, 16}));
     RunTool({"set", "--bytes-per-sample", "3", "--channels", "1", dir / "b.wav"});
     EXPECT_EQ(ReadFile(dir / "b.wav"), SimpleWave({1, 1, 44100, 132300, 3, 16}));
+
+    // 5.1 to stereo: the report carries the extension's fields, and the mask follows.
+    const auto surround = [](std::uint16_t channels, std::uint32_t mask) {
+        return WavBuilder().Fmt({0xFFFE, channels, 48000, 288000, 6, 24}, Extension(24, mask)).Chunk("data", {}).Build();
+    };
+    WriteFile(dir / "s.wav", surround(6, 0x3F));
+    const auto ext = RunTool({"set", "--json", "--channels", "2", dir / "s.wav"}).Json()[0];
+    EXPECT_EQ(std::tuple(ext["before"]["validBitsPerSample"], ext["before"]["channelMask"], ext["after"]["channelMask"]),
+              std::tuple(json(24), json(0x3F), json(3)));
+    EXPECT_EQ(ReadFile(dir / "s.wav"), surround(2, 0x3));
+    EXPECT_TRUE(Has(RunTool({"info", dir / "s.wav"}).out, "24 bit, align 6, 288000 B/s, valid 24 bit, channel mask 0x3"));
 }
 
 TEST_F(CliTool, DryRunChangesNothing)
@@ -108,6 +120,23 @@ TEST_F(CliTool, DryRunChangesNothing)
     EXPECT_EQ(RunTool({"set", "--dry-run", "--channels", "1", dir / "a.wav"}).status, 0);
     EXPECT_EQ(ReadFile(dir / "a.wav"), original);
     EXPECT_EQ(fs::last_write_time(dir / "a.wav"), modified);
+
+    // Another user may read the file but not write it: the dry run fails as the real run does.
+    if (geteuid() != 0 || access("/usr/bin/setpriv", X_OK) != 0)
+        GTEST_SKIP() << "cannot run as another user here";
+    ASSERT_EQ(chmod(dir.Path().c_str(), 0711), 0);
+    const std::vector<std::string> asNobody = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
+    for (const bool dry : {true, false}) {
+        // The other user has no journal folder of its own here.
+        std::vector<std::string> args = {"set", "--json", "--rate", "48000", dir / "a.wav"};
+        args.insert(args.begin() + 1, dry ? "--dry-run" : "--no-journal");
+        const auto other = RunTool(args, asNobody);
+        EXPECT_EQ(other.status, 1) << other.err;
+        const auto report = other.Json()[0];
+        EXPECT_EQ(report["status"], "failed") << dry;
+        EXPECT_TRUE(Has(report["message"], "could not be opened - code: 5")) << report["message"];
+    }
+    EXPECT_EQ(ReadFile(dir / "a.wav"), original);
 }
 
 TEST_F(CliTool, ReadOnlyFilesAreLeftAloneUnlessClearingIsAllowed)

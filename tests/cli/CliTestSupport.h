@@ -26,8 +26,9 @@ struct ToolRun {
     nlohmann::json Json() const { return nlohmann::json::parse(out); }
 };
 
-// Runs the tool with standard input from /dev/null, so it never has a terminal to ask on.
-inline ToolRun RunTool(std::vector<std::string> args)
+// Runs the tool with standard input from /dev/null, so it never has a terminal to ask on;
+// through the command as (for example one that drops privileges) when given.
+inline ToolRun RunTool(std::vector<std::string> args, const std::vector<std::string>& as = {})
 {
     static testwav::TempDir io;
     const std::string outPath = io / "stdout";
@@ -38,6 +39,7 @@ inline ToolRun RunTool(std::vector<std::string> args)
     posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     args.insert(args.begin(), QUELBROOK_CLI_BINARY);
+    args.insert(args.begin(), as.begin(), as.end());
     std::vector<char*> argv;
     for (std::string& word : args)
         argv.push_back(word.data());
@@ -46,7 +48,7 @@ inline ToolRun RunTool(std::vector<std::string> args)
     ToolRun run;
     pid_t pid = 0;
     int wstatus = 0;
-    if (posix_spawn(&pid, QUELBROOK_CLI_BINARY, &actions, nullptr, argv.data(), environ) == 0 &&
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0 &&
         waitpid(pid, &wstatus, 0) == pid && WIFEXITED(wstatus))
         run.status = WEXITSTATUS(wstatus);
     posix_spawn_file_actions_destroy(&actions);
