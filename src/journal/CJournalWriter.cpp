@@ -90,7 +90,7 @@ bool CJournalWriter::Append(const std::string& text)
 
 bool CJournalWriter::MapFrom(std::uint64_t offset, std::size_t atLeast)
 {
-    Unmap();
+    Unmap(false);
     const auto page = static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
     const std::uint64_t start = offset / page * page;
     const std::uint64_t length = (offset - start + atLeast + MapStep + page - 1) / page * page;
@@ -119,15 +119,14 @@ bool CJournalWriter::MapFrom(std::uint64_t offset, std::size_t atLeast)
     return true;
 }
 
-void CJournalWriter::Unmap()
+void CJournalWriter::Unmap(bool cutToRecords)
 {
-    if (map == nullptr)
-        return;
-    ::munmap(map, mapLength);
+    if (map != nullptr)
+        ::munmap(map, mapLength);
     map = nullptr;
     mapStart = mapLength = 0;
     // The space allocated ahead goes; the zeros a crash leaves end the journal.
-    if (::ftruncate(fd, static_cast<off_t>(written)) != 0 && failure.empty())
+    if (cutToRecords && mapped && ::ftruncate(fd, static_cast<off_t>(written)) != 0 && failure.empty())
         Fail("could not be saved", errno);
 }
 

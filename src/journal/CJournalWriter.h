@@ -48,7 +48,8 @@ private:
     // Maps the file from offset on with room for atLeast bytes; false with
     // Failure(), or with mapped cleared when the file cannot be mapped.
     bool MapFrom(std::uint64_t offset, std::size_t atLeast);
-    void Unmap();
+    // cutToRecords: the file's length becomes that of the records again.
+    void Unmap(bool cutToRecords = true);
     void Fail(const std::string& what, int error);
 
     mutable std::mutex mutex;
