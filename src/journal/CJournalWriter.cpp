@@ -151,12 +151,6 @@ bool CJournalWriter::Finish()
     return failure.empty();
 }
 
-std::size_t CJournalWriter::RecordCount() const
-{
-    const std::lock_guard lock(mutex);
-    return records;
-}
-
 std::string CJournalWriter::Failure() const
 {
     const std::lock_guard lock(mutex);

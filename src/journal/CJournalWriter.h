@@ -40,7 +40,6 @@ public:
     bool Finish();
 
     const std::string& Path() const { return journalPath; }
-    std::size_t RecordCount() const;
     std::string Failure() const;
 
 private:
