@@ -75,7 +75,7 @@ bool CJournalFolder::CreateBatch(CJournalWriter& writer, const JournalHeader& he
         }
         named.time = JournalTimeNow();
     }
-    RemoveOldBatches();
+    RemoveOldBatches(writer.Path());
     return true;
 }
 
@@ -100,10 +100,12 @@ std::optional<std::string> CJournalFolder::NewestBatch() const
     return std::move(batches.back());
 }
 
-void CJournalFolder::RemoveOldBatches() const
+void CJournalFolder::RemoveOldBatches(const std::string& current) const
 {
     const std::vector<std::string> batches = Batches();
     std::error_code ignored;
+    // A clock set back can make the new batch sort before older ones: it stays.
     for (std::size_t i = 0; i + KeptBatches < batches.size(); ++i)
-        fs::remove(batches[i], ignored);
+        if (batches[i] != current)
+            fs::remove(batches[i], ignored);
 }

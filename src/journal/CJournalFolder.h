@@ -34,7 +34,7 @@ public:
     std::optional<std::string> NewestBatch() const;
 
 private:
-    void RemoveOldBatches() const;
+    void RemoveOldBatches(const std::string& current) const;
 
     std::string folder;
 };

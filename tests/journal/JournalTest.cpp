@@ -145,6 +145,13 @@ TEST(Journal, FolderKeepsTheNewestHundredBatchesAndDropsEmptyOnes)
     EXPECT_TRUE(empty.Finish());
     EXPECT_FALSE(fs::exists(empty.Path()));
     EXPECT_EQ(folder.NewestBatch(), created.back());
+
+    // With the clock set back a hundred later batches exist: the new one is kept all the same.
+    for (int i = 0; i < 100; ++i)
+        testwav::WriteFile(folder.Path() + "/20990101T000000.0000" + std::to_string(10 + i) + "Z-1.jsonl", {1});
+    CJournalWriter late;
+    ASSERT_TRUE(folder.CreateBatch(late, Header, failure));
+    EXPECT_TRUE(fs::exists(late.Path()));
 }
 
 }  // namespace
