@@ -56,6 +56,8 @@ calls() {
 }
 cli_all=$(calls "$cli" set --rate 48000 "${files[@]}")
 cli_one=$(calls "$cli" set --rate 48000 "${files[0]}")
+info_all=$(calls "$cli" info "${files[@]}")
+info_one=$(calls "$cli" info "${files[0]}")
 floor_all=$(calls "$floor" "${files[@]}")
 floor_one=$(calls "$floor" "${files[0]}")
 
@@ -76,6 +78,8 @@ printf '                  best:   floor %.4f s   cli %.4f s   ratio %.2f\n' \
 printf '  system calls    floor %d (%s per further file)   cli %d (%s per further file, goal <= 5)\n' \
   "$floor_all" "$(calc "($floor_all - $floor_one) / ($count - 1)")" \
   "$cli_all" "$(calc "($cli_all - $cli_one) / ($count - 1)")"
+printf '                  info: %d (%s per further file, goal <= 4)\n' \
+  "$info_all" "$(calc "($info_all - $info_one) / ($count - 1)")"
 printf '  peak memory     1 file %s KiB   %d files named %s KiB (-r on their folder %s KiB)   5 GiB RF64 %s KiB (info %s KiB)\n' \
   "$mem_one" "$count" "$mem_all" "$mem_walk" "$mem_big" "$mem_info"
 
