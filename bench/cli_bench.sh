@@ -20,6 +20,7 @@ done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quelbrook-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
+export XDG_STATE_HOME="$work/state"  # the journals of these runs stay in the work folder
 python3 "$here/make_wavs.py" "$work/files" "$count" --size "$size"
 files=("$work"/files/*.wav)
 
@@ -81,3 +82,19 @@ printf '                  info: %d (%s per further file, goal <= 4)\n' \
   "$info_all" "$(calc "($info_all - $info_one) / ($count - 1)")"
 printf '  peak memory     1 file %s KiB   %d files named %s KiB (-r on their folder %s KiB)   5 GiB RF64 %s KiB (info %s KiB)\n' \
   "$mem_one" "$count" "$mem_all" "$mem_walk" "$mem_big" "$mem_info"
+
+# The journal's price: the same batch with the journal on (the default, a new
+# batch in the journal folder each run) and off, alternated with the floor.
+: >"$work/floor2.times"
+: >"$work/on.times"
+: >"$work/off.times"
+for ((i = 0; i < rounds; i++)); do
+  seconds "$floor" "${files[@]}" >>"$work/floor2.times"
+  seconds "$cli" set --rate 48000 "${files[@]}" >>"$work/on.times"
+  seconds "$cli" set --rate 48000 --no-journal "${files[@]}" >>"$work/off.times"
+done
+floor2_s=$(median <"$work/floor2.times")
+on_s=$(median <"$work/on.times")
+off_s=$(median <"$work/off.times")
+printf '  journal         median: floor %.4f s   journal on %.4f s (ratio %.2f, goal <= 1.5)   --no-journal %.4f s (ratio %.2f)\n' \
+  "$floor2_s" "$on_s" "$(calc "$on_s / $floor2_s")" "$off_s" "$(calc "$off_s / $floor2_s")"

@@ -3,6 +3,8 @@
 #include "app/CDialogUnits.h"
 #include "controls/CUrlLabel.h"
 
+#include "Version.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -22,7 +24,7 @@ CAboutDlg::CAboutDlg(CUserPrompt& prompt, QWidget* parent)
     icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
     icon->setAccessibleName(QStringLiteral("Quelbrook"));
 
-    auto* version = new QLabel(QStringLiteral("Quelbrook Version " QUELBROOK_VERSION), this);
+    auto* version = new QLabel(QStringLiteral("Quelbrook Version ") + QString::fromLatin1(QuelbrookVersion), this);
     version->setObjectName(QStringLiteral("versionText"));
     version->setTextFormat(Qt::PlainText);
     version->setGeometry(units.Rect(43, 10, 119, 8));

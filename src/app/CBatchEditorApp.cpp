@@ -4,6 +4,8 @@
 #include "app/CMessageBoxPrompt.h"
 #include "platform/CProfileFile.h"
 
+#include "Version.h"
+
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
@@ -22,7 +24,7 @@ QStringList CBatchEditorApp::ReadCommandLine(int& argc, char** argv)
     // Parsed before the windowing system is reached, so that --help and
     // --version also work without a display; both print and end the program.
     const QCoreApplication parsing(argc, argv);
-    QCoreApplication::setApplicationVersion(QStringLiteral(QUELBROOK_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(QuelbrookVersion));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Changes WAV file header information."));
     parser.addHelpOption();

@@ -8,6 +8,10 @@
 #include "app/CPathLabel.h"
 #include "cli/CPathWalker.h"
 #include "controls/CHoverBitmapButton.h"
+#include "journal/CBatchUndo.h"
+#include "journal/CJournalFolder.h"
+#include "journal/CJournalReader.h"
+#include "journal/CJournalWriter.h"
 #include "opendlg/CXDlg2.h"
 #include "opendlg/FolderOfPath.h"
 #include "platform/CProfileFile.h"
@@ -32,9 +36,12 @@
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSet>
 #include <QShortcut>
 #include <QUrl>
+
+#include "Version.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -160,6 +167,11 @@ CBatchEditorDlg::CBatchEditorDlg(CProfileFile& settings, CMessageBoxPrompt& mess
 
     SetAllFlags(true);
     FillSelectors();
+
+    undoAction = new QAction(QStringLiteral("&Undo Last Change"), this);
+    undoAction->setObjectName(QStringLiteral("undoLastChangeAction"));
+    connect(undoAction, &QAction::triggered, this, &CBatchEditorDlg::HandleUndoLastChange);
+    UpdateUndoAction();
 
     helpShortcut = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(helpShortcut, &QShortcut::activated, this, &CBatchEditorDlg::ShowAbout);
@@ -507,6 +519,14 @@ void CBatchEditorDlg::HandleChange()
     if (batchRunning || !prompt.AskYesNo(ChangeConfirmation))
         return;
     const HeaderChangeRequest request = BuildChangeRequest();
+    CJournalWriter journal;
+    if (!BeginBatch(journal, {}))
+        return;
+    wave.SetJournal(&journal);
+    const auto endBatch = qScopeGuard([this, &journal] {
+        wave.SetJournal(nullptr);
+        EndBatch(journal);
+    });
 
     const QPointer<QWidget> focused = focusWidget();
     SetBatchRunning(true);
@@ -681,6 +701,8 @@ void CBatchEditorDlg::closeEvent(QCloseEvent* event)
 void CBatchEditorDlg::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
+    UpdateUndoAction();
+    menu.addAction(undoAction);
     // Every item, whenever added, waits while a batch runs.
     connect(&menu, &QMenu::aboutToShow, &menu, [this, &menu] {
         if (batchRunning) {
@@ -732,4 +754,85 @@ void CBatchEditorDlg::ShowAbout()
 {
     CAboutDlg about(prompt, this);
     about.exec();
+}
+
+QString CBatchEditorDlg::UndoConfirmation(std::size_t files)
+{
+    return QStringLiteral("Undo the last Change to %1?\n\n"
+                          "Each file gets back the header it had before, unless it has been changed since.")
+        .arg(files == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(files));
+}
+
+bool CBatchEditorDlg::BeginBatch(CJournalWriter& journal, const std::string& undoes)
+{
+    std::vector<std::string> arguments;
+    for (const QString& argument : QCoreApplication::arguments())
+        arguments.push_back(argument.toStdString());
+    const JournalHeader header{JournalFormatVersion, JournalTimeNow(), DesktopProgramName, QuelbrookVersion,
+                               std::move(arguments), undoes};
+    std::string failure;
+    if (CJournalFolder().CreateBatch(journal, header, failure))
+        return true;
+    prompt.ShowMessage(failure + ". No file was changed.");
+    return false;
+}
+
+void CBatchEditorDlg::EndBatch(CJournalWriter& journal)
+{
+    if (!journal.Finish())
+        prompt.ShowMessage(journal.Failure() + ". The change may not be undone completely.");
+    UpdateUndoAction();
+}
+
+void CBatchEditorDlg::UpdateUndoAction()
+{
+    const auto newest = CJournalFolder().NewestBatch();
+    CJournalReader batch;
+    undoAction->setEnabled(newest && batch.Open(*newest) && batch.Header().program == DesktopProgramName
+                           && batch.Header().undoes.empty());
+}
+
+void CBatchEditorDlg::HandleUndoLastChange()
+{
+    UpdateUndoAction();
+    const auto newest = CJournalFolder().NewestBatch();
+    CJournalReader batch;
+    if (!undoAction->isEnabled() || !newest || !batch.Open(*newest))
+        return;
+    if (!prompt.AskYesNo(UndoConfirmation(batch.RecordCount())))
+        return;
+    CJournalWriter journal;
+    if (!BeginBatch(journal, *newest))
+        return;
+
+    CBatchUndo undo(prompt);
+    undo.SetJournal(&journal);
+    std::size_t restored = 0;
+    QStringList leftAlone;
+    {
+        // A question about a read-only file opens an event loop: nothing may start meanwhile.
+        SetBatchRunning(true);
+        const auto running = qScopeGuard([this] { SetBatchRunning(false); });
+        for (std::size_t i = batch.RecordCount(); i-- > 0;) {
+            const auto record = batch.ReadRecord(i);
+            const UndoOutcome outcome = record ? undo.Restore(*record) : UndoOutcome{UndoStatus::Failed, batch.Failure()};
+            if (outcome.status == UndoStatus::Restored)
+                ++restored;
+            else
+                leftAlone << QString::fromStdString(outcome.message);
+        }
+    }
+    EndBatch(journal);
+    if (fileLoaded)
+        ShowCurrentFile();
+
+    // Long lists are cut: the journal keeps every record.
+    constexpr qsizetype ListedFiles = 20;
+    QString report = QStringLiteral("%1 of %2 files were restored.").arg(restored).arg(batch.RecordCount());
+    if (!leftAlone.isEmpty()) {
+        report += QStringLiteral("\n\nLeft alone:\n") + leftAlone.mid(0, ListedFiles).join(QLatin1Char('\n'));
+        if (leftAlone.size() > ListedFiles)
+            report += QStringLiteral("\n... and %1 more").arg(leftAlone.size() - ListedFiles);
+    }
+    prompt.ShowMessage(report.toStdString());
 }

@@ -11,14 +11,17 @@
 #include <QStringList>
 
 #include <array>
+#include <cstddef>
 #include <functional>
 #include <optional>
 
 class CHoverBitmapButton;
 class CInvListBox;
+class CJournalWriter;
 class CMessageBoxPrompt;
 class CPathLabel;
 class CProfileFile;
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QProgressDialog;
@@ -38,6 +41,8 @@ public:
 
     static const QString PromptText;
     static const QString ChangeConfirmation;
+    // The question before Undo Last Change, naming how many files it touches.
+    static QString UndoConfirmation(std::size_t files);
 
     CBatchEditorDlg(CProfileFile& profile, CMessageBoxPrompt& prompt, QWidget* parent = nullptr);
     ~CBatchEditorDlg() override;
@@ -88,6 +93,13 @@ private:
     void UpdateChangeButton();
     HeaderChangeRequest BuildChangeRequest() const;
     void ShowAbout();
+    // Starts the journal of a Change or an undo; false (after saying why)
+    // when it cannot be written, and then no file may be touched.
+    bool BeginBatch(CJournalWriter& journal, const std::string& undoes);
+    void EndBatch(CJournalWriter& journal);
+    // Enabled while the newest batch is a Change made here, not an undo.
+    void UpdateUndoAction();
+    void HandleUndoLastChange();
 
     CProfileFile& profile;
     CMessageBoxPrompt& prompt;
@@ -114,4 +126,5 @@ private:
     CInvListBox* fileList = nullptr;
     CHoverBitmapButton* clearAllButton = nullptr;
     CHoverBitmapButton* setAllButton = nullptr;
+    QAction* undoAction = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "CTerminalPrompt.h"
 #include "FileReport.h"
 
+#include "journal/CJournalWriter.h"
 #include "wave/CWaveFile.h"
 
 
@@ -16,7 +17,8 @@ CSetCommand::CSetCommand(const CliInvocation& invocation, const Output& output, 
                          CProgressLine& progressLine)
     : CFileCommand(output, invocation.json, userPrompt, progressLine),
       dryRun(invocation.dryRun),
-      clearReadOnly(invocation.clearReadOnly)
+      clearReadOnly(invocation.clearReadOnly),
+      keepTimes(invocation.keepTimes)
 {
     if (invocation.sampleRate) {
         request.sampleRate = *invocation.sampleRate;
@@ -42,11 +44,6 @@ CSetCommand::CSetCommand(const CliInvocation& invocation, const Output& output, 
     }
 }
 
-std::string CSetCommand::ReadOnlyText(const std::string& path) const
-{
-    return path + " is write protected and was left untouched (--clear-readonly clears the read-only mark)";
-}
-
 void CSetCommand::Process(const std::string& path, const FolderEntry* entry)
 {
     Prompt().BeginFile();
@@ -62,10 +59,16 @@ CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, const FolderE
     // A dry run opens the file for writing as the real run would, so it
     // fails where the real run would fail.
     wave.SetDryRun(dryRun);
+    wave.SetJournal(journal);
+    wave.SetKeepTimes(keepTimes);
     std::optional<WaveFormat> before;
     if (!wave.RewriteHeader(request, &before)) {
         if (Prompt().DeclinedReadOnly()) {
-            return {Status::Skipped, ReadOnlyText(path), {}, {}};
+            return {Status::Skipped, ReadOnlySkippedText(path), {}, {}};
+        }
+        // No file is written without its record.
+        if (journal != nullptr && !journal->Failure().empty()) {
+            return {Status::Failed, journal->Failure() + "; the file was left unchanged", before, {}};
         }
         return {Status::Failed,
                 DescribeFailure(path, Prompt().Messages(), wave.LastOpenError(), NoFormatChunkText(path)), before, {}};
@@ -77,7 +80,7 @@ CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, const FolderE
         return {Status::WouldChange, "dry run: nothing written", before, wave.Format()};
     }
     if (!clearReadOnly) {
-        return {Status::Skipped, ReadOnlyText(path), before, wave.Format()};
+        return {Status::Skipped, ReadOnlySkippedText(path), before, wave.Format()};
     }
     return {Status::WouldChange, "dry run: nothing written; the read-only mark would be cleared", before,
             wave.Format()};

@@ -7,7 +7,7 @@
 
 // What one run of the tool was asked to do.
 struct CliInvocation {
-    enum class Command { Info, Set };
+    enum class Command { Info, Set, Undo };
 
     Command command = Command::Info;
     std::vector<std::string> paths;
@@ -22,4 +22,12 @@ struct CliInvocation {
     std::optional<std::uint16_t> bytesPerSample;
     bool dryRun = false;
     bool clearReadOnly = false;
+
+    // set and undo: the journal (empty: a new batch in the journal folder),
+    // and whether file times are put back after each write.
+    std::string journalFile;
+    bool noJournal = false;
+    bool keepTimes = false;
+    // undo: the batch to undo (empty: the newest in the journal folder).
+    std::string undoJournal;
 };

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "Version.h"
+
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
@@ -63,7 +65,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
     CliInvocation invocation;
     CLI::App app{"Shows and rewrites the format header of WAV files in place, without touching the audio.",
                  ToolName};
-    app.set_version_flag("--version", std::string(ToolName) + " " + QUELBROOK_VERSION);
+    app.set_version_flag("--version", std::string(ToolName) + " " + QuelbrookVersion);
     app.require_subcommand(1);
     app.footer("Exit status: 0 when every file succeeded, 1 when a file failed or was skipped, 2 for a usage error.\n");
 
@@ -82,12 +84,27 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
     set->add_flag("--dry-run", invocation.dryRun, "Report what would be written; open nothing for writing");
     set->add_flag("--clear-readonly", invocation.clearReadOnly,
                   "Clear the read-only mark of write-protected files without asking");
+    set->add_option("--journal", invocation.journalFile, "Write the journal of this batch to FILE (replaced)")
+        ->type_name("FILE");
+    set->add_flag("--no-journal", invocation.noJournal, "Write no journal: the batch cannot be undone")
+        ->excludes("--journal");
+    set->add_flag("--keep-times", invocation.keepTimes, "Put back each file's access and modification times");
     AddCommonOptions(*set, invocation);
+
+    CLI::App* undo = app.add_subcommand(
+        "undo", "Write back the bytes a batch changed, newest first, where the file still holds what it wrote");
+    undo->add_flag("--dry-run", invocation.dryRun, "Report what would be restored; write nothing");
+    undo->add_flag("--json", invocation.json, "Write one JSON array, one object per file, to standard output");
+    undo->add_flag("--keep-times", invocation.keepTimes, "Put back each file's access and modification times");
+    undo->add_flag("--clear-readonly", invocation.clearReadOnly,
+                   "Clear the read-only mark of write-protected files without asking");
+    undo->add_option("JOURNAL", invocation.undoJournal, "The batch's journal (default: the newest batch)")
+        ->type_name("FILE");
 
     // CLI11 would only say that a command is required.
     if (!args.empty() && !args.front().empty() && args.front().front() != '-' && args.front() != "info" &&
-        args.front() != "set") {
-        err << ToolName << ": unknown command \"" << args.front() << "\" (the commands are info and set)\n"
+        args.front() != "set" && args.front() != "undo") {
+        err << ToolName << ": unknown command \"" << args.front() << "\" (the commands are info, set and undo)\n"
             << "Run with --help for more information.\n";
         return {std::nullopt, ExitUsage};
     }
@@ -100,7 +117,9 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
         return {std::nullopt, status == 0 ? ExitSuccess : ExitUsage};
     }
 
-    invocation.command = set->parsed() ? CliInvocation::Command::Set : CliInvocation::Command::Info;
+    invocation.command = set->parsed()    ? CliInvocation::Command::Set
+                         : undo->parsed() ? CliInvocation::Command::Undo
+                                          : CliInvocation::Command::Info;
     if (invocation.bytesPerSample && invocation.channels) {
         const unsigned align = unsigned{*invocation.bytesPerSample} * unsigned{*invocation.channels};
         if (align > std::numeric_limits<std::uint16_t>::max()) {

@@ -53,6 +53,11 @@ void AppendFormatText(std::string& text, const WaveFormat& format)
     }
 }
 
+std::string ReadOnlySkippedText(const std::string& path)
+{
+    return path + " is write protected and was left untouched (--clear-readonly clears the read-only mark)";
+}
+
 std::string NoFormatChunkText(const std::string& path)
 {
     return "no complete \"fmt \" chunk in " + path;

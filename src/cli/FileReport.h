@@ -22,5 +22,8 @@ void AppendFormatText(std::string& text, const WaveFormat& format);
 std::string DescribeFailure(const std::string& path, const std::vector<std::string>& messages,
                             OpenFailureCause cause, const std::string& fallback);
 
+// The text for a write-protected file that was not touched.
+std::string ReadOnlySkippedText(const std::string& path);
+
 // The text for a file in which no whole "fmt " chunk was found.
 std::string NoFormatChunkText(const std::string& path);

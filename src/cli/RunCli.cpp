@@ -1,11 +1,16 @@
 #include "RunCli.h"
 
+#include "BatchJournal.h"
+
 #include "CInfoCommand.h"
 #include "CPathWalker.h"
 #include "CProgressLine.h"
 #include "CSetCommand.h"
 #include "CTerminalPrompt.h"
+#include "CUndoCommand.h"
 #include "CommandLine.h"
+
+#include "journal/CJournalWriter.h"
 
 #include <memory>
 
@@ -24,9 +29,22 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& environme
     CTerminalPrompt prompt(policy, environment.in, environment.err, progress);
 
     const CFileCommand::Output output{environment.out, environment.outputIsTerminal};
+    if (invocation.command == CliInvocation::Command::Undo) {
+        CUndoCommand undo(invocation, output, prompt, progress);
+        return undo.Run(args, environment.err);
+    }
     std::unique_ptr<CFileCommand> command;
+    std::unique_ptr<CJournalWriter> journal;
     if (invocation.command == CliInvocation::Command::Set) {
-        command = std::make_unique<CSetCommand>(invocation, output, prompt, progress);
+        auto set = std::make_unique<CSetCommand>(invocation, output, prompt, progress);
+        if (!invocation.dryRun && !invocation.noJournal) {
+            journal = OpenBatchJournal(args, invocation.journalFile, {}, environment.err);
+            if (!journal) {
+                return ExitFileProblem;
+            }
+            set->SetJournal(journal.get());
+        }
+        command = std::move(set);
     } else {
         command = std::make_unique<CInfoCommand>(output, invocation.json, prompt, progress);
     }
@@ -36,5 +54,6 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& environme
             command->ReportFolderFailure(path, message);
         });
     walker.Walk(invocation.paths);
-    return command->Finish();
+    const int status = command->Finish();
+    return journal && !CloseBatchJournal(*journal, environment.err) ? ExitFileProblem : status;
 }

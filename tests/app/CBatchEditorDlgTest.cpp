@@ -1,5 +1,6 @@
 #include "AccessibleNames.h"
 #include "GuiTest.h"
+#include "StateHome.h"
 #include "WavBuilder.h"
 #include "app/BatchReport.h"
 #include "app/CBatchEditorDlg.h"
@@ -12,6 +13,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -575,4 +577,47 @@ TEST_F(BatchEditorTest, FilesAndFoldersDroppedOrNamedAtStartAreListedAsOpenLists
     EXPECT_FALSE(web.isAccepted());
 }
 
+TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
+{
+    testwav::ScopedStateHome home;
+    auto* undo = window.findChild<QAction*>(QStringLiteral("undoLastChangeAction"));
+    ASSERT_NE(undo, nullptr);
+    MakeFiles({Stereo48, Mono22, Mono24});
+    Open(paths);
+    OnlyFlag("rateCheck");
+    Choose("rateSelector", 0);  // 8,000
+
+    // Without a journal there is no Change.
+    testwav::WriteFile(Local(dir.filePath("blocker")), {1});
+    const QByteArray stateHome = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", QFile::encodeName(dir.filePath("blocker")));
+    PressChange({true});
+    qputenv("XDG_STATE_HOME", stateHome);
+    ASSERT_EQ(prompt.asked.size(), 2);
+    EXPECT_TRUE(prompt.asked[1].contains("could not be created")) << prompt.asked[1].toStdString();
+    ExpectFiles();
+
+    PressChange({true});
+    EXPECT_TRUE(undo->isEnabled());
+    // A file changed again since keeps its later bytes.
+    const testwav::Bytes later = MakeWav({96000, 1, 24, 3});
+    testwav::WriteFile(Local(paths[2]), later);
+
+    prompt.asked.clear();
+    prompt.answers = {true};
+    undo->trigger();
+    ASSERT_EQ(prompt.asked.size(), 2);
+    EXPECT_EQ(prompt.asked[0], CBatchEditorDlg::UndoConfirmation(3));
+    EXPECT_TRUE(prompt.asked[0].contains("3 files"));
+    EXPECT_TRUE(prompt.asked[1].startsWith("2 of 3 files were restored.")) << prompt.asked[1].toStdString();
+    EXPECT_TRUE(prompt.asked[1].contains(paths[2] + " was changed since")) << prompt.asked[1].toStdString();
+    specs.pop_back();
+    paths.pop_back();
+    ExpectFiles();
+    EXPECT_EQ(Shown(), (QStringList{"48,000", "2", "16", "2"}));
+    // The newest batch is the undo now: nothing left to undo here.
+    EXPECT_FALSE(undo->isEnabled());
+}
+
 } // namespace
+

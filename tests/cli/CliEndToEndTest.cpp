@@ -1,5 +1,7 @@
 #include "CliTestSupport.h"
 
+#include "Version.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -7,6 +9,7 @@
 
 #include <filesystem>
 
+using clitest::Has;
 using clitest::RunTool;
 using clitest::SimpleWave;
 using namespace testwav;
@@ -19,8 +22,6 @@ class CliTool : public ::testing::Test {
 protected:
     TempDir dir;
 };
-
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST_F(CliTool, InfoJsonShowsFormatTimeReferenceAndRegions)
 {
@@ -131,9 +132,9 @@ TEST_F(CliTool, DryRunChangesNothing)
     ASSERT_EQ(chmod(dir.Path().c_str(), 0711), 0);
     const std::vector<std::string> asNobody = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
     for (const bool dry : {true, false}) {
+        // The other user has no journal folder of its own here.
         std::vector<std::string> args = {"set", "--json", "--rate", "48000", dir / "a.wav"};
-        if (dry)
-            args.insert(args.begin() + 1, "--dry-run");
+        args.insert(args.begin() + 1, dry ? "--dry-run" : "--no-journal");
         const auto other = RunTool(args, asNobody);
         EXPECT_EQ(other.status, 1) << other.err;
         const auto report = other.Json()[0];
@@ -197,7 +198,7 @@ TEST_F(CliTool, UsageErrorsNameTheProblemAndTouchNoFile)
 
     const auto version = RunTool({"--version"});
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "quelbrook-cli 1.3.1\n");
+    EXPECT_EQ(version.out, std::string("quelbrook-cli ") + QuelbrookVersion + "\n");
 }
 
 // Has a hard ctest time-out: a FIFO opened for reading would wait for a writer forever.

@@ -2,6 +2,7 @@
 
 // Runs the built quelbrook-cli on files made by the test.
 
+#include "StateHome.h"
 #include "WavBuilder.h"
 
 #include <nlohmann/json.hpp>
@@ -57,6 +58,8 @@ inline ToolRun RunTool(std::vector<std::string> args, const std::vector<std::str
     }
     return run;
 }
+
+inline bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // A small PCM file: format, then a data chunk.
 inline testwav::Bytes SimpleWave(const testwav::Fmt& fmt = {})

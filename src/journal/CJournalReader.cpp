@@ -1,0 +1,87 @@
+#include "CJournalReader.h"
+
+#include "platform/OpenFailureCause.h"
+
+
+namespace {
+
+// No record comes near this; a longer line is damage, not a record to load.
+constexpr std::size_t MaxLineLength = 1 << 20;
+
+}  // namespace
+
+bool CJournalReader::Open(const std::string& journalPath)
+{
+    path = journalPath;
+    lines.clear();
+    failure.clear();
+    const OpenStatus status = file.Open(path, FileMode::Read);
+    if (status != OpenStatus::Opened) {
+        failure = CauseText(status == OpenStatus::Missing ? OpenFailureCause::FileNotFound : file.LastCause(), path);
+        return false;
+    }
+
+    // Where every line starts. A last line without its newline is a record
+    // whose write was cut short, so its file was never written: it is left out.
+    // So are the zero bytes of space reserved after it.
+    unsigned char block[65536];
+    std::uint64_t lineStart = 0;
+    std::uint64_t at = 0;
+    std::optional<Line> first;
+    for (;;) {
+        const std::size_t got = file.ReadAt(at, block, sizeof block);
+        if (got == 0)
+            break;
+        std::size_t i = 0;
+        for (; i < got; ++i) {
+            // The zero bytes a crash left after the last record end the journal.
+            if (block[i] == '\0' && at + i == lineStart)
+                break;
+            if (block[i] != '\n')
+                continue;
+            const std::uint64_t end = at + i;
+            if (end - lineStart > MaxLineLength) {
+                failure = path + " is no journal: a line is longer than any record";
+                return false;
+            }
+            const Line line{lineStart, static_cast<std::size_t>(end - lineStart)};
+            if (!first)
+                first = line;
+            else if (line.length > 0)
+                lines.push_back(line);
+            lineStart = end + 1;
+        }
+        if (i < got)
+            break;
+        at += got;
+    }
+    if (file.LastCause() != OpenFailureCause::None) {
+        failure = CauseText(file.LastCause(), path);
+        return false;
+    }
+
+    std::string text(first ? first->length : 0, '\0');
+    std::string why;
+    std::optional<JournalHeader> decoded;
+    if (first && file.ReadAt(first->offset, text.data(), text.size()) == text.size())
+        decoded = DecodeHeader(text, why);
+    if (!decoded) {
+        failure = path + " is no journal" + (why.empty() ? std::string() : ": " + why);
+        return false;
+    }
+    header = std::move(*decoded);
+    return true;
+}
+
+std::optional<JournalRecord> CJournalReader::ReadRecord(std::size_t index)
+{
+    const Line& line = lines.at(index);
+    std::string text(line.length, '\0');
+    std::string why = "it could not be read";
+    std::optional<JournalRecord> record;
+    if (file.ReadAt(line.offset, text.data(), text.size()) == text.size())
+        record = DecodeRecord(text, why);
+    if (!record)
+        failure = "Record " + std::to_string(index + 1) + " of " + path + " is damaged: " + why;
+    return record;
+}

@@ -1,0 +1,163 @@
+#include "CJournalWriter.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The journal file is mapped this much at a time, its blocks allocated
+// first, so that running out of space is an error code and never a fault.
+constexpr std::uint64_t MapStep = 1 << 16;
+
+}  // namespace
+
+CJournalWriter::~CJournalWriter()
+{
+    if (fd < 0)
+        return;
+    Unmap();
+    ::close(fd);
+}
+
+bool CJournalWriter::Create(const std::string& path, const JournalHeader& header, CreateMode mode)
+{
+    const std::lock_guard lock(mutex);
+    journalPath = path;
+    createMode = mode;
+    std::error_code error;
+    workingFolder = std::filesystem::current_path(error).string();
+    // Read access too: a shared mapping for writing needs it.
+    const int flags = O_RDWR | O_CREAT | O_CLOEXEC | (mode == CreateMode::NewFile ? O_EXCL : O_TRUNC);
+    fd = ::open(path.c_str(), flags, 0600);
+    if (fd < 0) {
+        Fail("could not be created", errno);
+        return false;
+    }
+    struct stat info {};
+    mapped = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (Append(EncodeHeader(header)))
+        return true;
+    Unmap();
+    ::close(fd);
+    fd = -1;
+    if (mode == CreateMode::NewFile)
+        ::unlink(path.c_str());
+    return false;
+}
+
+bool CJournalWriter::RecordPatch(const std::string& path, const HeaderPatch& patch)
+{
+    const std::string line = EncodeRecord(
+        path.empty() || path.front() == '/' || workingFolder.empty() ? path : workingFolder + '/' + path, patch);
+    const std::lock_guard lock(mutex);
+    if (fd < 0 || !failure.empty() || !Append(line))
+        return false;
+    ++records;
+    return true;
+}
+
+bool CJournalWriter::Append(const std::string& text)
+{
+    if (mapped && written + text.size() > mapStart + mapLength && !MapFrom(written, text.size()))
+        return false;
+    if (mapped) {
+        // The mapping is the page cache: the record is in the kernel once copied.
+        std::memcpy(map + (written - mapStart), text.data(), text.size());
+        written += text.size();
+        return true;
+    }
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t wrote = ::write(fd, text.data() + done, text.size() - done);
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0) {
+            Fail("could not be written", wrote < 0 ? errno : ENOSPC);
+            return false;
+        }
+        done += static_cast<std::size_t>(wrote);
+    }
+    written += text.size();
+    return true;
+}
+
+bool CJournalWriter::MapFrom(std::uint64_t offset, std::size_t atLeast)
+{
+    Unmap(false);
+    const auto page = static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
+    const std::uint64_t start = offset / page * page;
+    const std::uint64_t length = (offset - start + atLeast + MapStep + page - 1) / page * page;
+    if (::ftruncate(fd, static_cast<off_t>(start + length)) != 0) {
+        Fail("could not be written", errno);
+        return false;
+    }
+    if (const int error = ::posix_fallocate(fd, static_cast<off_t>(start), static_cast<off_t>(length)); error != 0) {
+        Fail("could not be written", error);
+        return false;
+    }
+    void* address = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_SHARED, fd, static_cast<off_t>(start));
+    if (address == MAP_FAILED) {
+        // A file system that cannot map files is written in sequence instead.
+        mapped = false;
+        if (::ftruncate(fd, static_cast<off_t>(written)) != 0 || ::lseek(fd, static_cast<off_t>(written), SEEK_SET) < 0) {
+            Fail("could not be written", errno);
+            return false;
+        }
+    }
+    if (mapped) {
+        map = static_cast<unsigned char*>(address);
+        mapStart = start;
+        mapLength = length;
+    }
+    return true;
+}
+
+void CJournalWriter::Unmap(bool cutToRecords)
+{
+    if (map != nullptr)
+        ::munmap(map, mapLength);
+    map = nullptr;
+    mapStart = mapLength = 0;
+    // The space allocated ahead goes; the zeros a crash leaves end the journal.
+    if (cutToRecords && mapped && ::ftruncate(fd, static_cast<off_t>(written)) != 0 && failure.empty())
+        Fail("could not be saved", errno);
+}
+
+bool CJournalWriter::Finish()
+{
+    const std::lock_guard lock(mutex);
+    if (fd < 0)
+        return failure.empty();
+    Unmap();
+    if (createMode == CreateMode::NewFile && records == 0 && failure.empty()) {
+        ::close(fd);
+        fd = -1;
+        ::unlink(journalPath.c_str());
+        return true;
+    }
+    // EINVAL: a device such as /dev/null, which keeps nothing to make durable.
+    if (::fsync(fd) != 0 && errno != EINVAL && failure.empty())
+        Fail("could not be saved", errno);
+    if (::close(fd) != 0 && failure.empty())
+        Fail("could not be saved", errno);
+    fd = -1;
+    return failure.empty();
+}
+
+std::string CJournalWriter::Failure() const
+{
+    const std::lock_guard lock(mutex);
+    return failure;
+}
+
+void CJournalWriter::Fail(const std::string& what, int error)
+{
+    failure = "The journal " + journalPath + " " + what + ": " + std::system_category().message(error);
+}

@@ -1,0 +1,271 @@
+#include "JournalFormat.h"
+
+#include <nlohmann/json.hpp>
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <limits>
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr char HexDigits[] = "0123456789abcdef";
+
+void AppendHex(std::string& text, const unsigned char* bytes, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        text += HexDigits[bytes[i] >> 4];
+        text += HexDigits[bytes[i] & 0x0F];
+    }
+}
+
+std::optional<std::vector<unsigned char>> DecodeHex(const std::string& text)
+{
+    if (text.size() % 2 != 0)
+        return std::nullopt;
+    const auto nibble = [](char c) -> int {
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
+        return -1;
+    };
+    std::vector<unsigned char> bytes;
+    bytes.reserve(text.size() / 2);
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        const int high = nibble(text[i]);
+        const int low = nibble(text[i + 1]);
+        if (high < 0 || low < 0)
+            return std::nullopt;
+        bytes.push_back(static_cast<unsigned char>(high << 4 | low));
+    }
+    return bytes;
+}
+
+bool IsUtf8(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = 0;
+        char32_t value = 0;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            value = lead & 0x1F;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            value = lead & 0x0F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            value = lead & 0x07;
+        } else {
+            return false;
+        }
+        if (i + length > text.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            value = value << 6 | (next & 0x3F);
+        }
+        // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+        const char32_t least = length == 3 ? 0x800 : length == 4 ? 0x10000 : 0x80;
+        if (value < least || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF)
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+// Appends text as a JSON string; bytes that are not UTF-8 become U+FFFD.
+void AppendQuoted(std::string& line, const std::string& text, bool utf8)
+{
+    if (!utf8) {
+        line += Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
+        return;
+    }
+    line += '"';
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            line += '\\';
+            line += c;
+        } else if (byte < 0x20) {
+            line += "\\u00";
+            line += HexDigits[byte >> 4];
+            line += HexDigits[byte & 0x0F];
+        } else {
+            line += c;
+        }
+    }
+    line += '"';
+}
+
+void AppendNumber(std::string& text, const char* key, std::uint64_t value)
+{
+    text += ",\"";
+    text += key;
+    text += "\":";
+    text += std::to_string(value);
+}
+
+template <typename T>
+bool ReadUnsigned(const Json& object, const char* key, T& target, std::string& failure)
+{
+    const auto it = object.find(key);
+    if (it == object.end() || !it->is_number_unsigned() ||
+        it->get<std::uint64_t>() > std::numeric_limits<T>::max()) {
+        failure = std::string("\"") + key + "\" is missing or not a whole number";
+        return false;
+    }
+    target = it->get<T>();
+    return true;
+}
+
+bool ReadText(const Json& object, const char* key, std::string& target, std::string& failure)
+{
+    const auto it = object.find(key);
+    if (it == object.end() || !it->is_string()) {
+        failure = std::string("\"") + key + "\" is missing or not a text";
+        return false;
+    }
+    target = it->get<std::string>();
+    return true;
+}
+
+bool ReadHex(const Json& object, const char* key, std::vector<unsigned char>& target, std::string& failure)
+{
+    std::string text;
+    if (!ReadText(object, key, text, failure))
+        return false;
+    auto bytes = DecodeHex(text);
+    if (!bytes) {
+        failure = std::string("\"") + key + "\" is not hexadecimal";
+        return false;
+    }
+    target = std::move(*bytes);
+    return true;
+}
+
+std::optional<Json> ParseObject(std::string_view line, std::string& failure)
+{
+    Json object = Json::parse(line, nullptr, false);
+    if (object.is_discarded() || !object.is_object()) {
+        failure = "not a JSON object";
+        return std::nullopt;
+    }
+    return object;
+}
+
+}  // namespace
+
+std::string JournalTimeNow()
+{
+    const auto now = std::chrono::system_clock::now();
+    const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(now.time_since_epoch()).count();
+    const std::time_t seconds = static_cast<std::time_t>(micros / 1000000);
+    std::tm utc{};
+    gmtime_r(&seconds, &utc);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &utc);
+    char fraction[16];
+    std::snprintf(fraction, sizeof fraction, ".%06dZ", static_cast<int>(micros % 1000000));
+    return std::string(text) + fraction;
+}
+
+std::string EncodeHeader(const JournalHeader& header)
+{
+    Json object = {{"journal", header.journal},
+                   {"time", header.time},
+                   {"program", header.program},
+                   {"version", header.version},
+                   {"arguments", header.arguments}};
+    if (!header.undoes.empty())
+        object["undoes"] = header.undoes;
+    return object.dump(-1, ' ', false, Json::error_handler_t::replace) + '\n';
+}
+
+std::string EncodeRecord(const std::string& path, const HeaderPatch& patch)
+{
+    // Built by hand: this runs once per file of a batch, ahead of its write.
+    std::string line;
+    line.reserve(160 + path.size() * 3 + 2 * (patch.before.size() + patch.after.size()));
+    const bool utf8 = IsUtf8(path);
+    line += "{\"path\":";
+    AppendQuoted(line, path, utf8);
+    if (!utf8) {
+        line += ",\"pathBytes\":\"";
+        AppendHex(line, reinterpret_cast<const unsigned char*>(path.data()), path.size());
+        line += '"';
+    }
+    AppendNumber(line, "device", patch.identity.device);
+    AppendNumber(line, "inode", patch.identity.inode);
+    AppendNumber(line, "size", patch.identity.size);
+    AppendNumber(line, "offset", patch.offset);
+    line += ",\"before\":\"";
+    AppendHex(line, patch.before.data(), patch.before.size());
+    line += "\",\"after\":\"";
+    AppendHex(line, patch.after.data(), patch.after.size());
+    line += "\"}\n";
+    return line;
+}
+
+std::optional<JournalHeader> DecodeHeader(std::string_view line, std::string& failure)
+{
+    const auto object = ParseObject(line, failure);
+    if (!object)
+        return std::nullopt;
+    JournalHeader header;
+    if (!ReadUnsigned(*object, "journal", header.journal, failure) || !ReadText(*object, "time", header.time, failure) ||
+        !ReadText(*object, "program", header.program, failure) ||
+        !ReadText(*object, "version", header.version, failure))
+        return std::nullopt;
+    if (header.journal != JournalFormatVersion) {
+        failure = "journal version " + std::to_string(header.journal) + " is not known to this version";
+        return std::nullopt;
+    }
+    const auto arguments = object->find("arguments");
+    if (arguments != object->end() && arguments->is_array())
+        for (const Json& argument : *arguments)
+            if (argument.is_string())
+                header.arguments.push_back(argument.get<std::string>());
+    if (object->contains("undoes") && !ReadText(*object, "undoes", header.undoes, failure))
+        return std::nullopt;
+    return header;
+}
+
+std::optional<JournalRecord> DecodeRecord(std::string_view line, std::string& failure)
+{
+    const auto object = ParseObject(line, failure);
+    if (!object)
+        return std::nullopt;
+    JournalRecord record;
+    HeaderPatch& patch = record.patch;
+    if (!ReadText(*object, "path", record.path, failure) ||
+        !ReadUnsigned(*object, "device", patch.identity.device, failure) ||
+        !ReadUnsigned(*object, "inode", patch.identity.inode, failure) ||
+        !ReadUnsigned(*object, "size", patch.identity.size, failure) ||
+        !ReadUnsigned(*object, "offset", patch.offset, failure) || !ReadHex(*object, "before", patch.before, failure) ||
+        !ReadHex(*object, "after", patch.after, failure))
+        return std::nullopt;
+    if (object->contains("pathBytes")) {
+        std::vector<unsigned char> bytes;
+        if (!ReadHex(*object, "pathBytes", bytes, failure))
+            return std::nullopt;
+        record.path.assign(bytes.begin(), bytes.end());
+    }
+    if (patch.before.size() != patch.after.size() || patch.before.empty()) {
+        failure = "\"before\" and \"after\" differ in length or are empty";
+        return std::nullopt;
+    }
+    return record;
+}

@@ -1,0 +1,249 @@
+// The journal and undo, run as a user would: set then undo over a varied
+// corpus, conflicts of every kind, a journal that cannot be written, and
+// file times.
+#include "CliTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+using clitest::Has;
+using clitest::RunTool;
+using clitest::SimpleWave;
+using namespace testwav;
+namespace fs = std::filesystem;
+
+namespace {
+
+class CliUndo : public ::testing::Test {
+protected:
+    // Writes each file and remembers what it held.
+    void Make(const std::string& name, const Bytes& bytes)
+    {
+        WriteFile(dir / name, bytes);
+        original[dir / name] = bytes;
+    }
+
+    std::map<std::string, Bytes> Contents() const
+    {
+        std::map<std::string, Bytes> now;
+        for (const auto& [path, bytes] : original)
+            now[path] = ReadFile(path);
+        return now;
+    }
+
+    ScopedStateHome home;
+    TempDir dir;
+    std::map<std::string, Bytes> original;
+};
+
+// A "fmt " chunk with the extensible fields: valid bits, channel mask, sub-format.
+Bytes Extensible()
+{
+    Bytes extension;
+    PutLe(extension, 22, 2);
+    PutLe(extension, 20, 2);
+    PutLe(extension, 0x3, 4);
+    const Bytes guid = Pattern(16, 5);
+    extension.insert(extension.end(), guid.begin(), guid.end());
+    return WavBuilder().Fmt({0xFFFE, 2, 48000, 288000, 6, 24}, extension).Chunk("data", Pattern(60)).Build();
+}
+
+TEST_F(CliUndo, SetThenUndoRestoresEveryFileByteForByteAndUndoAgainReapplies)
+{
+    Make("plain.wav", SimpleWave());
+    Make("junk first.wav", WavBuilder().Chunk("JUNK", Pattern(10)).Fmt({1, 1, 8000, 8000, 1, 8}).Chunk("data", Pattern(9)).Build());
+    Make("extensible.wav", Extensible());
+    Make("bext.wav", WavBuilder().Chunk("bext", BextContent(48000)).Fmt({}).Chunk("data", Pattern(32)).Build());
+    Make("rf64.wav", WavBuilder("RF64").Ds64(16).Fmt({3, 2, 96000, 768000, 8, 32}).Chunk("data", Pattern(16)).Build());
+    Make("caf\xe9 latin-1.wav", SimpleWave({1, 6, 44100, 529200, 12, 16}));
+    Make("line\nbreak.wav", SimpleWave());
+    std::vector<std::string> args = {"set", "--rate", "22050", "--channels", "1", "--bits", "16"};
+    for (const auto& [path, bytes] : original)
+        args.push_back(path);
+    args.push_back(dir / "plain.wav");  // twice: the second rewrite changes nothing further
+
+    const auto set = RunTool(args);
+    ASSERT_EQ(set.status, 0) << set.out << set.err;
+    const auto changed = Contents();
+    for (const auto& [path, bytes] : changed)
+        EXPECT_NE(bytes, original[path]) << path;
+    ASSERT_EQ(home.Batches().size(), 1u);
+    const Bytes journal = ReadFile(home.Batches()[0]);
+    EXPECT_TRUE(Has(std::string(journal.begin(), journal.end()), "\"pathBytes\""));
+
+    auto undo = RunTool({"undo", "--json"});
+    ASSERT_EQ(undo.status, 0) << undo.out << undo.err;
+    const auto report = undo.Json();
+    ASSERT_EQ(report.size(), original.size() + 1);
+    EXPECT_EQ(report[0]["path"], dir / "plain.wav");  // newest record first
+    for (const auto& entry : report)
+        EXPECT_EQ(entry["status"], "restored") << entry;
+    EXPECT_EQ(Contents(), original);
+
+    // The undo is a batch of its own: undoing it puts the change back.
+    undo = RunTool({"undo"});
+    EXPECT_EQ(undo.status, 0) << undo.out << undo.err;
+    EXPECT_TRUE(Has(undo.out, "8 restored, 0 conflicts, 0 failed, 0 skipped")) << undo.out;
+    EXPECT_EQ(Contents(), changed);
+    EXPECT_EQ(home.Batches().size(), 3u);
+}
+
+TEST_F(CliUndo, FilesChangedReplacedOrGoneSinceAreLeftAloneAndReported)
+{
+    for (const char* name : {"kept.wav", "later.wav", "replaced.wav", "gone.wav", "locked.wav"})
+        Make(name, SimpleWave());
+    const std::string journal = dir / "batch.jsonl";
+    std::vector<std::string> args = {"set", "--rate", "48000", "--journal", journal};
+    for (const auto& [path, bytes] : original)
+        args.push_back(path);
+    ASSERT_EQ(RunTool(args).status, 0);
+
+    ASSERT_EQ(RunTool({"set", "--rate", "96000", dir / "later.wav"}).status, 0);
+    const Bytes later = ReadFile(dir / "later.wav");
+    const Bytes replacedBytes = ReadFile(dir / "replaced.wav");
+    WriteFile(dir / "copy", replacedBytes);
+    fs::rename(dir / "copy", dir / "replaced.wav");
+    fs::remove(dir / "gone.wav");
+    const Bytes locked = ReadFile(dir / "locked.wav");
+    ASSERT_EQ(chmod((dir / "locked.wav").c_str(), 0444), 0);
+
+    for (const bool dryRun : {true, false}) {
+        const auto run = RunTool(dryRun ? std::vector<std::string>{"undo", "--dry-run", "--json", journal}
+                                        : std::vector<std::string>{"undo", "--json", journal});
+        EXPECT_EQ(run.status, 1);
+        std::map<std::string, std::pair<std::string, std::string>> outcome;
+        for (const auto& entry : run.Json())
+            outcome[entry["path"]] = {entry["status"], entry.value("message", "")};
+        const std::map<std::string, std::pair<std::string, std::string>> expected = {
+            {dir / "kept.wav", {dryRun ? "would restore" : "restored", dryRun ? "dry run" : ""}},
+            {dir / "later.wav", {"conflict", "changed since"}},
+            {dir / "replaced.wav", {"conflict", "was replaced"}},
+            {dir / "gone.wav", {"conflict", "is missing"}},
+            {dir / "locked.wav", {"skipped", "write protected"}}};
+        ASSERT_EQ(outcome.size(), expected.size()) << run.out;
+        for (const auto& [path, want] : expected) {
+            EXPECT_EQ(outcome[path].first, want.first) << path;
+            EXPECT_TRUE(Has(outcome[path].second, want.second)) << path << ": " << outcome[path].second;
+        }
+    }
+    EXPECT_EQ(ReadFile(dir / "kept.wav"), original[dir / "kept.wav"]);
+    EXPECT_EQ(ReadFile(dir / "later.wav"), later);
+    EXPECT_EQ(ReadFile(dir / "replaced.wav"), replacedBytes);
+    EXPECT_EQ(ReadFile(dir / "locked.wav"), locked);
+
+    // Undoing the same batch again finds the restored file as it was before.
+    const auto again = RunTool({"undo", "--json", journal}).Json();
+    ASSERT_EQ(again[3]["path"], dir / "kept.wav");
+    EXPECT_EQ(again[3]["status"], "skipped");
+    EXPECT_TRUE(Has(again[3]["message"], "already holds")) << again;
+}
+
+TEST_F(CliUndo, ABatchWhoseJournalCannotBeWrittenTouchesNoFile)
+{
+    Make("a.wav", SimpleWave());
+    WriteFile(dir / "regular", {1});
+    for (const auto& [args, reason] :
+         {std::pair{std::vector<std::string>{"--journal", "/dev/full"}, std::string("No space left on device")},
+          std::pair{std::vector<std::string>{"--journal", dir / "regular/j.jsonl"}, std::string("Not a directory")}}) {
+        std::vector<std::string> command = {"set", "--rate", "48000"};
+        command.insert(command.end(), args.begin(), args.end());
+        command.push_back(dir / "a.wav");
+        const auto run = RunTool(command);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(Has(run.err, reason)) << run.err;
+        EXPECT_TRUE(Has(run.err, "No file was changed")) << run.err;
+        EXPECT_TRUE(run.out.empty()) << run.out;
+    }
+    {
+        // The journal folder itself cannot be made.
+        const char* previous = std::getenv("XDG_STATE_HOME");
+        const std::string saved = previous;
+        setenv("XDG_STATE_HOME", (dir / "regular").c_str(), 1);
+        const auto run = RunTool({"set", "--rate", "48000", dir / "a.wav"});
+        const auto undo = RunTool({"undo"});
+        setenv("XDG_STATE_HOME", saved.c_str(), 1);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(Has(run.err, "could not be created")) << run.err;
+        EXPECT_EQ(undo.status, 1);
+    }
+    EXPECT_EQ(Contents(), original);
+
+    // --dry-run and --no-journal write none.
+    EXPECT_EQ(RunTool({"set", "--dry-run", "--rate", "48000", dir / "a.wav"}).status, 0);
+    EXPECT_EQ(RunTool({"set", "--no-journal", "--rate", "48000", dir / "a.wav"}).status, 0);
+    EXPECT_TRUE(home.Batches().empty());
+    EXPECT_EQ(RunTool({"set", "--no-journal", "--journal", dir / "j", dir / "a.wav"}).status, 2);
+    EXPECT_EQ(RunTool({"undo"}).status, 1);
+}
+
+// The journal fills up part way (a file size limit stands in for a full disk):
+// every file written has its record, and no file is written without one.
+TEST_F(CliUndo, FilesAfterAJournalFailureAreLeftUnchanged)
+{
+    std::vector<std::string> args = {"set", "--rate", "48000"};
+    for (int i = 0; i < 420; ++i) {
+        Make("f" + std::to_string(1000 + i) + ".wav", SimpleWave());
+        args.push_back(dir / ("f" + std::to_string(1000 + i) + ".wav"));
+    }
+    // Room for the report and the journal's first 64 KiB, not its next.
+    rlimit saved {};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit small{100 << 10, saved.rlim_max};
+    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto run = RunTool(args);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(run.status, 1);
+    std::size_t changed = 0;
+    std::size_t lines = 0;
+    std::istringstream report(run.out);
+    for (std::string line; std::getline(report, line) && Has(line, ".wav: ");) {
+        const std::string path = line.substr(0, line.find(": "));
+        if (Has(line, ": changed: ")) {
+            EXPECT_EQ(changed++, lines) << "a file changed after a refused one";
+            EXPECT_NE(ReadFile(path), original[path]);
+        } else {
+            EXPECT_TRUE(Has(line, "could not be written: File too large")) << line;
+            EXPECT_EQ(ReadFile(path), original[path]);
+        }
+        ++lines;
+    }
+    EXPECT_EQ(lines, 420u);
+    EXPECT_GT(changed, 100u);
+    EXPECT_LT(changed, 420u);
+    ASSERT_EQ(home.Batches().size(), 1u);
+    EXPECT_EQ(RunTool({"undo"}).status, 0);
+    EXPECT_EQ(Contents(), original);
+}
+
+TEST_F(CliUndo, KeepTimesPutsBackAccessAndModificationTimes)
+{
+    Make("a.wav", SimpleWave());
+    const timespec old[2] = {{1000000000, 5}, {1000000000, 0}};
+    const auto times = [this] {
+        struct stat info {};
+        stat((dir / "a.wav").c_str(), &info);
+        return std::pair{info.st_atim.tv_sec, info.st_mtim.tv_sec};
+    };
+    ASSERT_EQ(utimensat(AT_FDCWD, (dir / "a.wav").c_str(), old, 0), 0);
+    for (const auto& args : {std::vector<std::string>{"set", "--keep-times", "--rate", "48000", dir / "a.wav"},
+                             std::vector<std::string>{"undo", "--keep-times"}}) {
+        ASSERT_EQ(RunTool(args).status, 0) << args[0];
+        EXPECT_EQ(times(), std::pair(old[0].tv_sec, old[1].tv_sec)) << args[0];
+    }
+    EXPECT_EQ(Contents(), original);
+    ASSERT_EQ(RunTool({"set", "--rate", "48000", dir / "a.wav"}).status, 0);
+    EXPECT_NE(times().second, old[1].tv_sec);
+}
+
+}  // namespace

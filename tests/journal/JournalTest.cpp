@@ -1,0 +1,157 @@
+// The journal's own rules: lines that round-trip any file name, a header
+// that is refused when it cannot be written, torn and damaged lines, and the
+// folder's retention.
+#include "WavBuilder.h"
+
+#include "journal/CJournalFolder.h"
+#include "journal/CJournalReader.h"
+#include "journal/CJournalWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+using testwav::TempDir;
+
+namespace {
+
+const JournalHeader Header{JournalFormatVersion, "2026-01-31T23:59:59.000001Z", "quelbrook-cli", "9.9", {"set", "a b"},
+                           {}};
+
+HeaderPatch Patch(std::uint64_t inode)
+{
+    return {{7, inode, 1000}, 32, {0x02, 0x00, 0x44, 0xac}, {0x01, 0x00, 0x80, 0xbb}};
+}
+
+std::string Text(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(Journal, RecordsRoundTripEveryFileNameAndReadBackInOrder)
+{
+    TempDir dir;
+    const std::vector<std::string> names = {"/plain.wav", "/with \"quote\" \\ and\nnewline.wav",
+                                            "/caf\xc3\xa9.wav", "/latin1-caf\xe9.wav", "/bad\xed\xa0\x80surrogate.wav"};
+    {
+        CJournalWriter writer;
+        ASSERT_TRUE(writer.Create(dir / "j.jsonl", Header, CJournalWriter::CreateMode::NewFile));
+        for (std::size_t i = 0; i < names.size(); ++i)
+            ASSERT_TRUE(writer.RecordPatch(names[i], Patch(i)));
+        ASSERT_TRUE(writer.RecordPatch("relative.wav", Patch(99)));
+        EXPECT_TRUE(writer.Finish());
+    }
+    const std::string text = Text(dir / "j.jsonl");
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 7);
+    EXPECT_EQ(text.back(), '\n');  // the space reserved ahead is cut off
+    // Only the names that are not UTF-8 carry their bytes beside the text.
+    EXPECT_EQ(std::count(text.begin(), text.end(), 'B'), 2) << text;  // "pathBytes"
+
+    CJournalReader reader;
+    ASSERT_TRUE(reader.Open(dir / "j.jsonl")) << reader.Failure();
+    EXPECT_EQ(reader.Header().arguments, Header.arguments);
+    EXPECT_EQ(reader.Header().time, Header.time);
+    ASSERT_EQ(reader.RecordCount(), names.size() + 1);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const auto record = reader.ReadRecord(i);
+        ASSERT_TRUE(record) << reader.Failure();
+        EXPECT_EQ(record->path, names[i]);
+        EXPECT_EQ(record->patch.identity, Patch(i).identity);
+        EXPECT_EQ(record->patch.offset, 32u);
+        EXPECT_EQ(record->patch.before, Patch(i).before);
+        EXPECT_EQ(record->patch.after, Patch(i).after);
+    }
+    EXPECT_EQ(reader.ReadRecord(names.size())->path, (fs::current_path() / "relative.wav").string());
+}
+
+TEST(Journal, AJournalThatCannotBeWrittenIsRefusedAtOnce)
+{
+    TempDir dir;
+    testwav::WriteFile(dir / "regular", {1});
+    testwav::WriteFile(dir / "taken.jsonl", {1});
+    for (const auto& [path, mode, reason] :
+         {std::tuple{std::string("/dev/full"), CJournalWriter::CreateMode::Replace, "No space left on device"},
+          std::tuple{dir / "regular/j.jsonl", CJournalWriter::CreateMode::Replace, "Not a directory"},
+          std::tuple{dir / "taken.jsonl", CJournalWriter::CreateMode::NewFile, "File exists"}}) {
+        CJournalWriter writer;
+        EXPECT_FALSE(writer.Create(path, Header, mode));
+        EXPECT_NE(writer.Failure().find(path), std::string::npos) << writer.Failure();
+        EXPECT_NE(writer.Failure().find(reason), std::string::npos) << writer.Failure();
+        EXPECT_FALSE(writer.RecordPatch("/a.wav", Patch(1)));
+    }
+    EXPECT_EQ(testwav::ReadFile(dir / "taken.jsonl"), testwav::Bytes{1});
+
+    std::string failure;
+    CJournalWriter writer;
+    EXPECT_FALSE(CJournalFolder(dir / "regular/journal").CreateBatch(writer, Header, failure));
+    EXPECT_NE(failure.find("could not be created"), std::string::npos) << failure;
+}
+
+TEST(Journal, TornLastLineIsLeftOutAndDamagedRecordsAreNamed)
+{
+    TempDir dir;
+    const std::string good = EncodeRecord("/a.wav", Patch(1));
+    for (const auto& [content, records, damaged] :
+         {std::tuple{EncodeHeader(Header) + good + good.substr(0, 20), 1u, false},
+          // Space allocated ahead of the records, left by a crash.
+          std::tuple{EncodeHeader(Header) + good + std::string(std::size_t{1} << 21, '\0'), 1u, false},
+          std::tuple{EncodeHeader(Header) + "{\"path\":\"/b.wav\",\"before\":\"zz\"}\n" + good, 2u, true},
+          std::tuple{EncodeHeader(Header) + good.substr(0, 30) + "\n", 1u, true}}) {
+        std::ofstream(dir / "j.jsonl", std::ios::binary | std::ios::trunc) << content;
+        CJournalReader reader;
+        ASSERT_TRUE(reader.Open(dir / "j.jsonl")) << reader.Failure();
+        ASSERT_EQ(reader.RecordCount(), records);
+        EXPECT_EQ(!reader.ReadRecord(0), damaged);
+        if (damaged) {
+            EXPECT_NE(reader.Failure().find("Record 1 of"), std::string::npos) << reader.Failure();
+        }
+    }
+    for (const std::string& content : {std::string(), std::string("not json\n"), std::string("{\"journal\":2}\n")}) {
+        std::ofstream(dir / "j.jsonl", std::ios::binary | std::ios::trunc) << content;
+        CJournalReader reader;
+        EXPECT_FALSE(reader.Open(dir / "j.jsonl"));
+        EXPECT_NE(reader.Failure().find("is no journal"), std::string::npos) << reader.Failure();
+    }
+}
+
+TEST(Journal, FolderKeepsTheNewestHundredBatchesAndDropsEmptyOnes)
+{
+    TempDir dir;
+    const CJournalFolder folder(dir / "state/quelbrook/journal");
+    std::vector<std::string> created;
+    for (int i = 0; i < 105; ++i) {
+        CJournalWriter writer;
+        std::string failure;
+        JournalHeader header = Header;
+        header.time = JournalTimeNow();
+        ASSERT_TRUE(folder.CreateBatch(writer, header, failure)) << failure;
+        ASSERT_TRUE(writer.RecordPatch("/a.wav", Patch(1)));
+        ASSERT_TRUE(writer.Finish());
+        created.push_back(writer.Path());
+    }
+    testwav::WriteFile(dir / "state/quelbrook/journal/notes.txt", {1});
+    EXPECT_EQ(folder.Batches(), std::vector<std::string>(created.end() - 100, created.end()));
+    EXPECT_EQ(folder.NewestBatch(), created.back());
+    EXPECT_TRUE(fs::exists(dir / "state/quelbrook/journal/notes.txt"));
+    EXPECT_EQ(fs::status(folder.Path()).permissions(), fs::perms::owner_all);
+
+    // A batch that changed nothing leaves nothing behind.
+    CJournalWriter empty;
+    std::string failure;
+    ASSERT_TRUE(folder.CreateBatch(empty, Header, failure));
+    EXPECT_TRUE(empty.Finish());
+    EXPECT_FALSE(fs::exists(empty.Path()));
+    EXPECT_EQ(folder.NewestBatch(), created.back());
+
+    // With the clock set back a hundred later batches exist: the new one is kept all the same.
+    for (int i = 0; i < 100; ++i)
+        testwav::WriteFile(folder.Path() + "/20990101T000000.0000" + std::to_string(10 + i) + "Z-1.jsonl", {1});
+    CJournalWriter late;
+    ASSERT_TRUE(folder.CreateBatch(late, Header, failure));
+    EXPECT_TRUE(fs::exists(late.Path()));
+}
+
+}  // namespace
