@@ -1,6 +1,6 @@
 #include "CSetCommand.h"
 
-#include "CTerminalPrompt.h"
+#include "CFilePrompt.h"
 #include "FileReport.h"
 
 #include "platform/ReadOnlyMark.h"
@@ -14,9 +14,9 @@ const char* const StatusNames[] = {"changed", "would change", "skipped", "failed
 
 }  // namespace
 
-CSetCommand::CSetCommand(const CliInvocation& invocation, const Output& output, CTerminalPrompt& userPrompt,
+CSetCommand::CSetCommand(const CliInvocation& invocation, const Output& output, CTerminalPrompt& terminalPrompt,
                          CProgressLine& progressLine)
-    : CFileCommand(output, invocation.json, userPrompt, progressLine),
+    : CFileCommand(output, invocation.json, terminalPrompt, progressLine),
       bytesPerSample(invocation.bytesPerSample),
       dryRun(invocation.dryRun),
       clearReadOnly(invocation.clearReadOnly)
@@ -64,21 +64,20 @@ std::string CSetCommand::ReadOnlyText(const std::string& path) const
     return path + " is write protected and was left untouched (--clear-readonly clears the read-only mark)";
 }
 
-void CSetCommand::Process(const std::string& path)
+CFileCommand::Result CSetCommand::Process(const std::string& path, CFilePrompt& prompt) const
 {
-    Prompt().BeginFile();
-    Report(path, dryRun ? DryRun(path) : Rewrite(path));
+    return Report(path, dryRun ? DryRun(path, prompt) : Rewrite(path, prompt));
 }
 
-CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path)
+CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, CFilePrompt& prompt) const
 {
-    CWaveFile wave(Prompt());
+    CWaveFile wave(prompt);
     HeaderChangeRequest fileRequest = request;
     if (bytesPerSample) {
         // The alignment depends on this file's channel count: read it first.
         wave.SetFileName(path);
         if (!wave.HeaderLoaded()) {
-            return LoadFailure(path, wave);
+            return LoadFailure(path, wave, prompt);
         }
         const auto built = RequestFor(wave.Format());
         if (!built) {
@@ -90,20 +89,20 @@ CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path)
         wave.CAudioFile::SetFileName(path);
     }
 
-    Prompt().BeginFile();
     WaveFormat before;
     if (wave.RewriteHeader(fileRequest, &before)) {
         return {Status::Changed, {}, before, wave.Format()};
     }
-    if (Prompt().DeclinedReadOnly()) {
+    if (prompt.DeclinedReadOnly()) {
         return {Status::Skipped, ReadOnlyText(path), {}, {}};
     }
-    return LoadFailure(path, wave);
+    return LoadFailure(path, wave, prompt);
 }
 
-CSetCommand::Outcome CSetCommand::LoadFailure(const std::string& path, const CWaveFile& wave)
+CSetCommand::Outcome CSetCommand::LoadFailure(const std::string& path, const CWaveFile& wave,
+                                              const CFilePrompt& prompt) const
 {
-    return {Status::Failed, DescribeFailure(path, Prompt().Messages(), wave.LastOpenError(), NoFormatChunkText(path)),
+    return {Status::Failed, DescribeFailure(path, prompt.Messages(), wave.LastOpenError(), NoFormatChunkText(path)),
             {}, {}};
 }
 
@@ -114,12 +113,12 @@ CSetCommand::Outcome CSetCommand::AlignmentTooLarge(const WaveFormat& format) co
             format, {}};
 }
 
-CSetCommand::Outcome CSetCommand::DryRun(const std::string& path)
+CSetCommand::Outcome CSetCommand::DryRun(const std::string& path, CFilePrompt& prompt) const
 {
-    CWaveFile wave(Prompt());
+    CWaveFile wave(prompt);
     wave.SetFileName(path);
     if (!wave.HeaderLoaded()) {
-        return LoadFailure(path, wave);
+        return LoadFailure(path, wave, prompt);
     }
     const WaveFormat before = wave.Format();
     const auto fileRequest = RequestFor(before);
@@ -136,13 +135,14 @@ CSetCommand::Outcome CSetCommand::DryRun(const std::string& path)
     return {Status::WouldChange, "dry run: nothing written", before, after};
 }
 
-void CSetCommand::ReportFolderFailure(const std::string& path, const std::string& message)
+CFileCommand::Result CSetCommand::Failure(const std::string& path, const std::string& message) const
 {
-    Report(path, {Status::Failed, message, {}, {}});
+    return Report(path, {Status::Failed, message, {}, {}});
 }
 
-void CSetCommand::Report(const std::string& path, const Outcome& outcome)
+CFileCommand::Result CSetCommand::Report(const std::string& path, const Outcome& outcome) const
 {
+    const bool fileFailed = outcome.status == Status::Skipped || outcome.status == Status::Failed;
     const auto status = static_cast<std::size_t>(outcome.status);
     if (Json()) {
         nlohmann::ordered_json object = {{"path", path}, {"status", StatusNames[status]}};
@@ -155,34 +155,31 @@ void CSetCommand::Report(const std::string& path, const Outcome& outcome)
         if (outcome.after) {
             object["after"] = FormatToJson(*outcome.after);
         }
-        WriteJson(object);
-    } else {
-        std::string line;
-        line.reserve(path.size() + 160);
-        line += path;
-        line += ": ";
-        line += StatusNames[status];
-        line += ": ";
-        if (outcome.before && outcome.after) {
-            AppendFormatText(line, *outcome.before);
-            line += " -> ";
-            AppendFormatText(line, *outcome.after);
-            if (outcome.status != Status::Changed) {
-                line += " (" + outcome.message + ")";
-            }
-        } else {
-            line += outcome.message;
-        }
-        WriteLine(line);
+        return {CJsonArrayWriter::Encode(object), status, fileFailed};
     }
-    ++counts[status];
-    Count(path, outcome.status == Status::Skipped || outcome.status == Status::Failed);
+    std::string line;
+    line.reserve(path.size() + 160);
+    line += path;
+    line += ": ";
+    line += StatusNames[status];
+    line += ": ";
+    if (outcome.before && outcome.after) {
+        AppendFormatText(line, *outcome.before);
+        line += " -> ";
+        AppendFormatText(line, *outcome.after);
+        if (outcome.status != Status::Changed) {
+            line += " (" + outcome.message + ")";
+        }
+    } else {
+        line += outcome.message;
+    }
+    return {EscapeControls(line) + "\n", status, fileFailed};
 }
 
 std::string CSetCommand::Summary() const
 {
-    const auto changed = counts[static_cast<std::size_t>(dryRun ? Status::WouldChange : Status::Changed)];
+    const auto changed = Tally(static_cast<std::size_t>(dryRun ? Status::WouldChange : Status::Changed));
     return std::to_string(changed) + (dryRun ? " would change, " : " changed, ") +
-           std::to_string(counts[static_cast<std::size_t>(Status::Failed)]) + " failed, " +
-           std::to_string(counts[static_cast<std::size_t>(Status::Skipped)]) + " skipped";
+           std::to_string(Tally(static_cast<std::size_t>(Status::Failed))) + " failed, " +
+           std::to_string(Tally(static_cast<std::size_t>(Status::Skipped))) + " skipped";
 }

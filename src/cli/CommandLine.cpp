@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "CParallelRunner.h"
+
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
@@ -48,12 +50,27 @@ void AddNumberOption(CLI::App& command, const std::string& name, const std::stri
         ->transform(WholeNumber(max));
 }
 
+// More files in flight than this gains nothing even on the slowest share.
+constexpr std::uint64_t MaxJobs = 1024;
+
 void AddCommonOptions(CLI::App& command, CliInvocation& invocation)
 {
     command.add_flag("--json", invocation.json, "Write one JSON array, one object per file, to standard output");
     command.add_flag("-r,--recursive", invocation.recursive,
                      "Search folders (without following symbolic links) for files ending in .wav in any case");
-    command.add_option("PATH", invocation.paths, "WAV files, or folders with -r")->required();
+    command.add_option("--files-from", invocation.filesFrom,
+                       "Also take the paths listed in FILE, one per line (- reads standard input)")
+        ->type_name("FILE");
+    command.add_flag("-0,--null", invocation.nullSeparated, "The --files-from list is separated by NUL bytes")
+        ->needs("--files-from");
+    command
+        .add_option_function<unsigned>("-j,--jobs", [&invocation](const unsigned& value) { invocation.jobs = value; },
+                                       "Files in flight at once (1 to " + std::to_string(MaxJobs) +
+                                           "; default: the number of processors, " +
+                                           std::to_string(DefaultJobs()) + " here)")
+        ->type_name("N")
+        ->transform(WholeNumber(MaxJobs));
+    command.add_option("PATH", invocation.paths, "WAV files, or folders with -r");
 }
 
 }  // namespace
@@ -61,6 +78,7 @@ void AddCommonOptions(CLI::App& command, CliInvocation& invocation)
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     CliInvocation invocation;
+    invocation.jobs = DefaultJobs();
     CLI::App app{"Shows and rewrites the format header of WAV files in place, without touching the audio.",
                  ToolName};
     app.set_version_flag("--version", std::string(ToolName) + " " + QUELBROOK_VERSION);
@@ -79,9 +97,12 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
     AddNumberOption(*set, "--bytes-per-sample", "N", invocation.bytesPerSample,
                     "Block alignment as N times the channel count after the change");
     set->get_option("--block-align")->excludes("--bytes-per-sample");
+    set->add_flag("--recompute-byte-rate", invocation.recomputeByteRate,
+                  "Correct the average byte rate (block alignment times sample rate) and nothing else");
     set->add_flag("--dry-run", invocation.dryRun, "Report what would be written; open nothing for writing");
     set->add_flag("--clear-readonly", invocation.clearReadOnly,
                   "Clear the read-only mark of write-protected files without asking");
+    set->add_flag("--no-preserve-root", invocation.noPreserveRoot, "Allow -r to search the root folder /");
     AddCommonOptions(*set, invocation);
 
     // CLI11 would only say that a command is required.
@@ -101,6 +122,17 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
     }
 
     invocation.command = set->parsed() ? CliInvocation::Command::Set : CliInvocation::Command::Info;
+    if (invocation.paths.empty() && !invocation.filesFrom) {
+        err << ToolName << ": no file given (name files or folders, or --files-from a list)\n";
+        return {std::nullopt, ExitUsage};
+    }
+    // Without a field a stray "set -r /" would still rewrite every file it found.
+    if (set->parsed() && !invocation.sampleRate && !invocation.channels && !invocation.bitsPerSample &&
+        !invocation.blockAlign && !invocation.bytesPerSample && !invocation.recomputeByteRate) {
+        err << ToolName << ": set needs a field to write: --rate, --channels, --bits, --block-align, "
+            << "--bytes-per-sample, or --recompute-byte-rate for the average byte rate alone\n";
+        return {std::nullopt, ExitUsage};
+    }
     if (invocation.bytesPerSample && invocation.channels) {
         const unsigned align = unsigned{*invocation.bytesPerSample} * unsigned{*invocation.channels};
         if (align > std::numeric_limits<std::uint16_t>::max()) {

@@ -40,6 +40,32 @@ void AppendFormatText(std::string& text, const WaveFormat& format)
     text += " B/s";
 }
 
+std::string EscapeControls(const std::string& text)
+{
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    const auto escape = [](std::string& out, unsigned char byte) {
+        out += "\\x";
+        out += Hex[byte >> 4];
+        out += Hex[byte & 0xF];
+    };
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const unsigned char next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0u;
+        if (byte < 0x20 || byte == 0x7F) {
+            escape(out, byte);
+        } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {
+            escape(out, byte);
+            escape(out, next);
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 std::string NoFormatChunkText(const std::string& path)
 {
     return "no complete \"fmt \" chunk in " + path;

@@ -22,5 +22,10 @@ void AppendFormatText(std::string& text, const WaveFormat& format);
 std::string DescribeFailure(const std::string& path, const std::vector<std::string>& messages,
                             OpenFailureCause cause, const std::string& fallback);
 
+// text with its control characters (C0, DEL and the C1 range in UTF-8)
+// written as \xHH, so that a file name can neither drive the terminal nor
+// start a report line of its own.
+std::string EscapeControls(const std::string& text);
+
 // The text for a file in which no whole "fmt " chunk was found.
 std::string NoFormatChunkText(const std::string& path);

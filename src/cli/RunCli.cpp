@@ -1,13 +1,40 @@
 #include "RunCli.h"
 
 #include "CInfoCommand.h"
+#include "CParallelRunner.h"
+#include "CPathListReader.h"
 #include "CPathWalker.h"
 #include "CProgressLine.h"
 #include "CSetCommand.h"
 #include "CTerminalPrompt.h"
 #include "CommandLine.h"
+#include "FileReport.h"
 
+#include <sys/stat.h>
+
+#include <fstream>
 #include <memory>
+#include <optional>
+#include <ostream>
+
+namespace {
+
+constexpr const char* ToolName = "quelbrook-cli";
+// The shells' status for a run ended by Ctrl-C.
+constexpr int ExitInterrupted = 130;
+
+// Thrown out of the walk once the run stops starting files.
+struct StopWalk {};
+
+bool IsRootFolder(const std::string& path)
+{
+    struct stat root {};
+    struct stat folder {};
+    return ::stat("/", &root) == 0 && ::stat(path.c_str(), &folder) == 0 && root.st_dev == folder.st_dev &&
+           root.st_ino == folder.st_ino;
+}
+
+}  // namespace
 
 int RunCli(const std::vector<std::string>& args, const CliEnvironment& environment)
 {
@@ -17,24 +44,92 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& environme
     }
     const CliInvocation& invocation = *parsed.invocation;
 
+    std::ifstream listFile;
+    std::istream* list = nullptr;
+    const bool listOnInput = invocation.filesFrom == "-";
+    if (listOnInput) {
+        list = &environment.in;
+    } else if (invocation.filesFrom) {
+        listFile.open(*invocation.filesFrom, std::ios::binary);
+        if (!listFile) {
+            environment.err << ToolName << ": the list " << EscapeControls(*invocation.filesFrom)
+                            << " could not be opened\n";
+            return ExitUsage;
+        }
+        list = &listFile;
+    }
+
     CProgressLine progress(environment.err, environment.errorIsTerminal, environment.progressDelay);
-    const ReadOnlyPolicy policy = invocation.clearReadOnly     ? ReadOnlyPolicy::ClearAll
-                                  : environment.inputIsTerminal ? ReadOnlyPolicy::Ask
-                                                                : ReadOnlyPolicy::LeaveAlone;
-    CTerminalPrompt prompt(policy, environment.in, environment.err, progress);
+    // A list on standard input leaves nothing there to answer with.
+    const ReadOnlyPolicy policy = invocation.clearReadOnly                        ? ReadOnlyPolicy::ClearAll
+                                  : environment.inputIsTerminal && !listOnInput ? ReadOnlyPolicy::Ask
+                                                                                 : ReadOnlyPolicy::LeaveAlone;
+    CTerminalPrompt terminal(policy, environment.in, environment.err, progress);
 
     const CFileCommand::Output output{environment.out, environment.outputIsTerminal};
     std::unique_ptr<CFileCommand> command;
     if (invocation.command == CliInvocation::Command::Set) {
-        command = std::make_unique<CSetCommand>(invocation, output, prompt, progress);
+        command = std::make_unique<CSetCommand>(invocation, output, terminal, progress);
     } else {
-        command = std::make_unique<CInfoCommand>(output, invocation.json, prompt, progress);
+        command = std::make_unique<CInfoCommand>(output, invocation.json, terminal, progress);
     }
+
+    const auto interrupted = [&environment] {
+        return environment.interrupted != nullptr && environment.interrupted->load();
+    };
+    CParallelRunner runner(invocation.jobs, [&] { return interrupted() || command->OutputFailed(); });
     CPathWalker walker(
-        invocation.recursive, [&command](const std::string& path) { command->Process(path); },
-        [&command](const std::string& path, const std::string& message) {
-            command->ReportFolderFailure(path, message);
+        invocation.recursive,
+        [&](const std::string& path) {
+            if (!command->Submit(runner, path)) {
+                throw StopWalk{};
+            }
+        },
+        [&](const std::string& path, const std::string& message) {
+            if (!command->SubmitFailure(runner, path, message)) {
+                throw StopWalk{};
+            }
         });
-    walker.Walk(invocation.paths);
-    return command->Finish();
+    const bool guardRoot = invocation.command == CliInvocation::Command::Set && invocation.recursive &&
+                           !invocation.noPreserveRoot;
+    const auto take = [&](const std::string& argument) {
+        if (guardRoot && IsRootFolder(argument)) {
+            if (!command->SubmitFailure(runner, argument,
+                                        "searching the root folder for files to rewrite is refused "
+                                        "(--no-preserve-root allows it)")) {
+                throw StopWalk{};
+            }
+            return;
+        }
+        walker.Walk({argument});
+    };
+
+    bool listFailed = false;
+    try {
+        for (const std::string& path : invocation.paths) {
+            take(path);
+        }
+        if (list != nullptr) {
+            CPathListReader reader(*list, invocation.nullSeparated);
+            std::string path;
+            while (reader.Next(path)) {
+                take(path);
+            }
+            listFailed = reader.Failed();
+        }
+    } catch (const StopWalk&) {
+        // Nothing further starts; what is in flight is finished below.
+    }
+    runner.Finish();
+    int status = command->Finish();
+    if (listFailed) {
+        environment.err << ToolName << ": the list " << EscapeControls(*invocation.filesFrom)
+                        << " could not be read to its end\n";
+        status = ExitFileProblem;
+    }
+    if (interrupted()) {
+        environment.err << ToolName << ": interrupted; the files in flight were finished, no further file was touched\n";
+        status = ExitInterrupted;
+    }
+    return status;
 }
