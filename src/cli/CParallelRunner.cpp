@@ -143,6 +143,9 @@ void CParallelRunner::RunWorker()
         Slot& slot = window[index - firstIndex];
         slot.report = std::move(report);
         slot.done = true;
-        slotDone.notify_one();
+        // The calling thread waits for the front file only; later ones are reported with it.
+        if (index == firstIndex) {
+            slotDone.notify_one();
+        }
     }
 }
