@@ -6,6 +6,7 @@
 #include "CommandLine.h"
 
 #include <mutex>
+#include <optional>
 #include <ostream>
 #include <utility>
 
@@ -20,11 +21,16 @@ CFileCommand::CFileCommand(const Output& output, bool asJson, CTerminalPrompt& t
 {
 }
 
-bool CFileCommand::Submit(CParallelRunner& runner, const std::string& path)
+bool CFileCommand::Submit(CParallelRunner& runner, const std::string& path, const FolderEntry* entry)
 {
-    return runner.Submit([this, &runner, path](std::size_t index) -> CParallelRunner::Report {
+    // The work may run after the search has moved on: it holds its own copy of the entry.
+    std::optional<FolderEntry> at;
+    if (entry != nullptr) {
+        at = *entry;
+    }
+    return runner.Submit([this, &runner, path, at = std::move(at)](std::size_t index) -> CParallelRunner::Report {
         CFilePrompt prompt(terminal, runner.Gate(), index);
-        return [this, path, result = Process(path, prompt)] { Emit(path, result); };
+        return [this, path, result = Process(path, at ? &*at : nullptr, prompt)] { Emit(path, result); };
     });
 }
 

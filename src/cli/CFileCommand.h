@@ -2,6 +2,8 @@
 
 #include "CJsonArrayWriter.h"
 
+#include "platform/CFile.h"
+
 #include <cstddef>
 #include <iosfwd>
 #include <string>
@@ -25,8 +27,10 @@ public:
     CFileCommand& operator=(const CFileCommand&) = delete;
     virtual ~CFileCommand() = default;
 
-    // Hands one file to the runner; false once the run is stopping.
-    bool Submit(CParallelRunner& runner, const std::string& path);
+    // Hands one file to the runner; false once the run is stopping. entry
+    // says where a file found by a folder search is to be opened (nullptr:
+    // by its path); the work keeps its folder open.
+    bool Submit(CParallelRunner& runner, const std::string& path, const FolderEntry* entry);
     // Hands in the report of a path that could not be searched or taken.
     bool SubmitFailure(CParallelRunner& runner, const std::string& path, const std::string& message);
 
@@ -46,7 +50,7 @@ protected:
 
     // Works on one file. Runs on a worker thread beside other files: it may
     // use only the command's settings and the file's own prompt.
-    virtual Result Process(const std::string& path, CFilePrompt& prompt) const = 0;
+    virtual Result Process(const std::string& path, const FolderEntry* entry, CFilePrompt& prompt) const = 0;
     virtual Result Failure(const std::string& path, const std::string& message) const = 0;
     virtual std::string Summary() const = 0;
 

@@ -66,9 +66,11 @@ void AppendTimeReferenceAndRegions(std::string& text, const RegionPreview& previ
 
 }  // namespace
 
-CFileCommand::Result CInfoCommand::Process(const std::string& path, CFilePrompt& prompt) const
+CFileCommand::Result CInfoCommand::Process(const std::string& path, const FolderEntry* entry,
+                                           CFilePrompt& prompt) const
 {
     CWaveFile wave(prompt);
+    wave.OpenWithin(entry);
     wave.SetFileName(path);
     if (!wave.HeaderLoaded()) {
         const std::string message =

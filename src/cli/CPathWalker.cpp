@@ -1,20 +1,35 @@
 #include "CPathWalker.h"
 
+#include "platform/CFolder.h"
 #include "platform/OpenFailureCause.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
-#include <system_error>
+#include <memory>
 #include <utility>
 
-namespace fs = std::filesystem;
+#include <sys/stat.h>
 
 namespace {
 
-std::string FolderFailure(const std::string& folder, const std::error_code& error)
+std::string FolderFailure(const std::string& folder, int error)
 {
-    return CauseText(CauseFromErrno(error.value()), folder);
+    return CauseText(CauseFromErrno(error), folder);
 }
+
+std::string Join(const std::string& folder, const std::string& name)
+{
+    return (std::filesystem::path(folder) / name).string();
+}
+
+// A folder still to be searched: its name inside its parent, kept open
+// until the last of its pending subfolders has been opened.
+struct PendingFolder {
+    std::shared_ptr<const CFolder> parent;
+    std::string name;
+    std::string path;
+};
 
 }  // namespace
 
@@ -36,54 +51,46 @@ CPathWalker::CPathWalker(bool recurse, FileHandler fileHandler, FailureHandler f
 void CPathWalker::Walk(const std::vector<std::string>& arguments)
 {
     for (const std::string& argument : arguments) {
-        std::error_code error;
+        struct stat info {};
         // A folder named on the command line is searched even through a link.
-        if (recursive && fs::is_directory(argument, error)) {
+        if (recursive && ::stat(argument.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
             WalkFolder(argument);
         } else {
-            onFile(argument);
+            onFile(argument, nullptr);
         }
     }
 }
 
 void CPathWalker::WalkFolder(const std::string& top)
 {
-    std::vector<std::string> pending{top};
+    std::vector<PendingFolder> pending{{nullptr, top, top}};
     while (!pending.empty()) {
-        const std::string folder = std::move(pending.back());
+        const PendingFolder next = std::move(pending.back());
         pending.pop_back();
 
-        std::error_code error;
-        fs::directory_iterator it(folder, error);
-        if (error) {
-            onFailure(folder, FolderFailure(folder, error));
+        auto folder = std::make_shared<CFolder>();
+        if (const int error = next.parent ? folder->OpenIn(*next.parent, next.name) : folder->Open(next.path)) {
+            onFailure(next.path, FolderFailure(next.path, error));
             continue;
         }
-        std::vector<std::string> files;
-        std::vector<std::string> folders;
-        for (; it != fs::directory_iterator(); it.increment(error)) {
-            // The entry's type comes from the directory listing: no call per file.
-            const fs::directory_entry& entry = *it;
-            std::error_code typeError;
-            if (entry.is_symlink(typeError)) {
-                continue;
-            }
-            if (entry.is_directory(typeError)) {
-                folders.push_back(entry.path().string());
-            } else if (entry.is_regular_file(typeError) && HasWaveExtension(entry.path().filename().string())) {
-                files.push_back(entry.path().string());
-            }
+        std::vector<CFolder::Entry> entries;
+        const int listError = folder->List(entries);
+        if (listError != 0) {
+            onFailure(next.path, FolderFailure(next.path, listError));
         }
-        if (error) {
-            onFailure(folder, FolderFailure(folder, error));
-        }
-        std::sort(files.begin(), files.end());
-        std::sort(folders.begin(), folders.end());
-        for (const std::string& file : files) {
-            onFile(file);
+        std::sort(entries.begin(), entries.end(),
+                  [](const CFolder::Entry& a, const CFolder::Entry& b) { return a.name < b.name; });
+        for (const CFolder::Entry& entry : entries) {
+            if (entry.type == CFolder::EntryType::File && HasWaveExtension(entry.name)) {
+                const FolderEntry at{folder->Fd(), entry.name, folder};
+                onFile(Join(next.path, entry.name), &at);
+            }
         }
         // Reversed onto the stack, so the subfolders are visited in name order.
-        pending.insert(pending.end(), std::make_move_iterator(folders.rbegin()),
-                       std::make_move_iterator(folders.rend()));
+        for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
+            if (it->type == CFolder::EntryType::Folder) {
+                pending.push_back({folder, it->name, Join(next.path, it->name)});
+            }
+        }
     }
 }

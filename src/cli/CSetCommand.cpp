@@ -3,10 +3,8 @@
 #include "CFilePrompt.h"
 #include "FileReport.h"
 
-#include "platform/ReadOnlyMark.h"
 #include "wave/CWaveFile.h"
 
-#include <limits>
 
 namespace {
 
@@ -17,7 +15,6 @@ const char* const StatusNames[] = {"changed", "would change", "skipped", "failed
 CSetCommand::CSetCommand(const CliInvocation& invocation, const Output& output, CTerminalPrompt& terminalPrompt,
                          CProgressLine& progressLine)
     : CFileCommand(output, invocation.json, terminalPrompt, progressLine),
-      bytesPerSample(invocation.bytesPerSample),
       dryRun(invocation.dryRun),
       clearReadOnly(invocation.clearReadOnly)
 {
@@ -37,26 +34,12 @@ CSetCommand::CSetCommand(const CliInvocation& invocation, const Output& output, 
         request.blockAlign = *invocation.blockAlign;
         request.changeBlockAlign = true;
     }
-    // With the channel count given the alignment is the same for every file.
-    if (bytesPerSample && invocation.channels) {
-        request.blockAlign = static_cast<std::uint16_t>(*bytesPerSample * *invocation.channels);
+    // Times the channel count read in the same open as the rewrite.
+    if (invocation.bytesPerSample) {
+        request.blockAlign = *invocation.bytesPerSample;
         request.changeBlockAlign = true;
-        bytesPerSample.reset();
+        request.blockAlignPerChannel = true;
     }
-}
-
-std::optional<HeaderChangeRequest> CSetCommand::RequestFor(const WaveFormat& format) const
-{
-    HeaderChangeRequest fileRequest = request;
-    if (bytesPerSample) {
-        const unsigned align = unsigned{*bytesPerSample} * unsigned{format.channels};
-        if (align > std::numeric_limits<std::uint16_t>::max()) {
-            return std::nullopt;
-        }
-        fileRequest.blockAlign = static_cast<std::uint16_t>(align);
-        fileRequest.changeBlockAlign = true;
-    }
-    return fileRequest;
 }
 
 std::string CSetCommand::ReadOnlyText(const std::string& path) const
@@ -64,75 +47,40 @@ std::string CSetCommand::ReadOnlyText(const std::string& path) const
     return path + " is write protected and was left untouched (--clear-readonly clears the read-only mark)";
 }
 
-CFileCommand::Result CSetCommand::Process(const std::string& path, CFilePrompt& prompt) const
+CFileCommand::Result CSetCommand::Process(const std::string& path, const FolderEntry* entry,
+                                          CFilePrompt& prompt) const
 {
-    return Report(path, dryRun ? DryRun(path, prompt) : Rewrite(path, prompt));
+    return Report(path, Rewrite(path, entry, prompt));
 }
 
-CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, CFilePrompt& prompt) const
+CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, const FolderEntry* entry, CFilePrompt& prompt) const
 {
     CWaveFile wave(prompt);
-    HeaderChangeRequest fileRequest = request;
-    if (bytesPerSample) {
-        // The alignment depends on this file's channel count: read it first.
-        wave.SetFileName(path);
-        if (!wave.HeaderLoaded()) {
-            return LoadFailure(path, wave, prompt);
+    wave.OpenWithin(entry);
+    // Named without loading: the rewrite reads what it keeps from the file itself.
+    wave.CAudioFile::SetFileName(path);
+    // A dry run opens the file for writing as the real run would, so it
+    // fails where the real run would fail.
+    wave.SetDryRun(dryRun);
+    std::optional<WaveFormat> before;
+    if (!wave.RewriteHeader(request, &before)) {
+        if (prompt.DeclinedReadOnly()) {
+            return {Status::Skipped, ReadOnlyText(path), {}, {}};
         }
-        const auto built = RequestFor(wave.Format());
-        if (!built) {
-            return AlignmentTooLarge(wave.Format());
-        }
-        fileRequest = *built;
-    } else {
-        // Name it without loading: the rewrite reads what it keeps from the file itself.
-        wave.CAudioFile::SetFileName(path);
+        return {Status::Failed,
+                DescribeFailure(path, prompt.Messages(), wave.LastOpenError(), NoFormatChunkText(path)), before, {}};
     }
-
-    WaveFormat before;
-    if (wave.RewriteHeader(fileRequest, &before)) {
+    if (!dryRun) {
         return {Status::Changed, {}, before, wave.Format()};
     }
-    if (prompt.DeclinedReadOnly()) {
-        return {Status::Skipped, ReadOnlyText(path), {}, {}};
+    if (!wave.ReadOnlyMarked()) {
+        return {Status::WouldChange, "dry run: nothing written", before, wave.Format()};
     }
-    return LoadFailure(path, wave, prompt);
-}
-
-CSetCommand::Outcome CSetCommand::LoadFailure(const std::string& path, const CWaveFile& wave,
-                                              const CFilePrompt& prompt) const
-{
-    return {Status::Failed, DescribeFailure(path, prompt.Messages(), wave.LastOpenError(), NoFormatChunkText(path)),
-            {}, {}};
-}
-
-CSetCommand::Outcome CSetCommand::AlignmentTooLarge(const WaveFormat& format) const
-{
-    return {Status::Failed, "--bytes-per-sample " + std::to_string(*bytesPerSample) + " times " +
-                                std::to_string(format.channels) + " channels is above the largest block alignment (65535)",
-            format, {}};
-}
-
-CSetCommand::Outcome CSetCommand::DryRun(const std::string& path, CFilePrompt& prompt) const
-{
-    CWaveFile wave(prompt);
-    wave.SetFileName(path);
-    if (!wave.HeaderLoaded()) {
-        return LoadFailure(path, wave, prompt);
+    if (!clearReadOnly) {
+        return {Status::Skipped, ReadOnlyText(path), before, wave.Format()};
     }
-    const WaveFormat before = wave.Format();
-    const auto fileRequest = RequestFor(before);
-    if (!fileRequest) {
-        return AlignmentTooLarge(before);
-    }
-    const WaveFormat after = ApplyChangeRequest(before, *fileRequest);
-    if (QueryReadOnly(path) == ReadOnlyState::ReadOnly) {
-        if (!clearReadOnly) {
-            return {Status::Skipped, ReadOnlyText(path), before, after};
-        }
-        return {Status::WouldChange, "dry run: nothing written; the read-only mark would be cleared", before, after};
-    }
-    return {Status::WouldChange, "dry run: nothing written", before, after};
+    return {Status::WouldChange, "dry run: nothing written; the read-only mark would be cleared", before,
+            wave.Format()};
 }
 
 CFileCommand::Result CSetCommand::Failure(const std::string& path, const std::string& message) const

@@ -6,13 +6,18 @@
 
 nlohmann::ordered_json FormatToJson(const WaveFormat& format)
 {
-    return {
+    nlohmann::ordered_json object = {
         {"channels", format.channels},
         {"sampleRate", format.sampleRate},
         {"avgBytesPerSec", format.avgBytesPerSec},
         {"blockAlign", format.blockAlign},
         {"bitsPerSample", format.bitsPerSample},
     };
+    if (format.extensible) {
+        object["validBitsPerSample"] = format.validBitsPerSample;
+        object["channelMask"] = format.channelMask;
+    }
+    return object;
 }
 
 namespace {
@@ -38,6 +43,14 @@ void AppendFormatText(std::string& text, const WaveFormat& format)
     text += ", ";
     AppendNumber(text, format.avgBytesPerSec);
     text += " B/s";
+    if (format.extensible) {
+        text += ", valid ";
+        AppendNumber(text, format.validBitsPerSample);
+        text += " bit, channel mask 0x";
+        char digits[8];
+        const auto end = std::to_chars(digits, digits + sizeof digits, format.channelMask, 16).ptr;
+        text.append(digits, end);
+    }
 }
 
 std::string EscapeControls(const std::string& text)

@@ -80,8 +80,8 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& environme
     CParallelRunner runner(invocation.jobs, [&] { return interrupted() || command->OutputFailed(); });
     CPathWalker walker(
         invocation.recursive,
-        [&](const std::string& path) {
-            if (!command->Submit(runner, path)) {
+        [&](const std::string& path, const FolderEntry* entry) {
+            if (!command->Submit(runner, path, entry)) {
                 throw StopWalk{};
             }
         },

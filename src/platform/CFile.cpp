@@ -1,10 +1,11 @@
 #include "CFile.h"
 
+#include "FileCalls.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <limits>
-#include <memory>
 #include <utility>
 
 #include <fcntl.h>
@@ -18,7 +19,20 @@ OpenFailureCause NonRegularCause(mode_t mode)
     return S_ISDIR(mode) ? OpenFailureCause::AccessDenied : OpenFailureCause::InvalidFile;
 }
 
+bool Refused(int error)
+{
+    return error == EACCES || error == EPERM || error == EROFS;
+}
+
+constexpr auto kMaxOffset = static_cast<std::uint64_t>(std::numeric_limits<off_t>::max());
+
 } // namespace
+
+FileCalls& CurrentFileCalls()
+{
+    static FileCalls calls{::pread, ::pwrite, ::close};
+    return calls;
+}
 
 CFile::~CFile()
 {
@@ -27,70 +41,116 @@ CFile::~CFile()
 
 OpenStatus CFile::Open(const std::string& path, FileMode mode)
 {
+    return OpenAt(AT_FDCWD, path, mode, true);
+}
+
+OpenStatus CFile::OpenIn(const FolderEntry& entry, FileMode mode)
+{
+    return OpenAt(entry.folderFd, entry.name, mode, false);
+}
+
+OpenStatus CFile::OpenAt(int folderFd, const std::string& entry, FileMode mode, bool follow)
+{
     Close();
     lastCause = OpenFailureCause::None;
 
-    // Looked at before opening so that a FIFO or a device is never opened:
-    // opening one may block or have side effects.
-    struct stat before {};
-    if (::stat(path.c_str(), &before) != 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
-            return OpenStatus::Missing;
-        lastCause = CauseFromErrno(errno);
-        return OpenStatus::Failed;
+    // O_NONBLOCK: a FIFO opens at once and is then refused below, unread.
+    const int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK | (follow ? 0 : O_NOFOLLOW);
+    int opened = ::openat(folderFd, entry.c_str(), flags | (mode == FileMode::ReadWrite ? O_RDWR : O_RDONLY));
+    int error = errno;
+    bool forWriting = mode == FileMode::ReadWrite && opened >= 0;
+    struct stat info {};
+    bool known = false;
+    if (opened < 0 && mode == FileMode::ReadWrite && Refused(error)) {
+        // Refused for writing: only a read-only mark, which the user may
+        // clear, gives a reason to keep it open.
+        opened = ::openat(folderFd, entry.c_str(), flags | O_RDONLY);
+        known = opened >= 0 && ::fstat(opened, &info) == 0;
+        if (opened >= 0 && (!known || !S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) != 0)) {
+            ::close(opened);
+            opened = -1;
+        }
     }
-    if (!S_ISREG(before.st_mode)) {
-        lastCause = NonRegularCause(before.st_mode);
-        return OpenStatus::Failed;
-    }
-    // The read-only mark protects a file from every writer, root included.
-    if (mode == FileMode::ReadWrite && (before.st_mode & S_IWUSR) == 0) {
-        lastCause = OpenFailureCause::AccessDenied;
-        return OpenStatus::Failed;
-    }
-
-    const int flags = (mode == FileMode::ReadWrite ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
-    const int opened = ::open(path.c_str(), flags);
     if (opened < 0) {
-        if (errno == ENOENT)
+        if (error == ENOENT)
             return OpenStatus::Missing;
-        lastCause = CauseFromErrno(errno);
+        lastCause = CauseFromErrno(error);
         return OpenStatus::Failed;
     }
-
-    // The path may have been replaced between stat and open.
-    struct stat now {};
-    if (::fstat(opened, &now) != 0) {
+    if (!known && ::fstat(opened, &info) != 0) {
         lastCause = CauseFromErrno(errno);
         ::close(opened);
         return OpenStatus::Failed;
     }
-    if (!S_ISREG(now.st_mode)) {
-        lastCause = NonRegularCause(now.st_mode);
-        ::close(opened);
-        return OpenStatus::Failed;
-    }
-    if (mode == FileMode::ReadWrite && (now.st_mode & S_IWUSR) == 0) {
-        lastCause = OpenFailureCause::AccessDenied;
+    if (!S_ISREG(info.st_mode)) {
+        lastCause = NonRegularCause(info.st_mode);
         ::close(opened);
         return OpenStatus::Failed;
     }
 
     fd = opened;
-    length = static_cast<std::uint64_t>(now.st_size);
+    folder = folderFd;
+    name = entry;
+    followLinks = follow;
+    writable = forWriting;
+    readOnlyMarked = (info.st_mode & S_IWUSR) == 0;
+    permissions = info.st_mode & 07777;
+    length = static_cast<std::uint64_t>(info.st_size);
+    device = static_cast<std::uint64_t>(info.st_dev);
+    inode = static_cast<std::uint64_t>(info.st_ino);
+    accessed = info.st_atim;
+    modified = info.st_mtim;
     return OpenStatus::Opened;
+}
+
+OpenFailureCause CFile::ClearReadOnlyMark()
+{
+    if (fd < 0)
+        return OpenFailureCause::InvalidFile;
+    // fchmod changes only the change time, never the access or modification times.
+    if (readOnlyMarked && ::fchmod(fd, permissions | S_IWUSR) != 0)
+        return lastCause = CauseFromErrno(errno);
+    readOnlyMarked = false;
+    permissions |= S_IWUSR;
+    if (writable)
+        return OpenFailureCause::None;
+
+    const int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_RDWR | (followLinks ? 0 : O_NOFOLLOW);
+    const int again = ::openat(folder, name.c_str(), flags);
+    if (again < 0)
+        return lastCause = CauseFromErrno(errno);
+    struct stat info {};
+    // Someone may have put another file under the name since the first open.
+    if (::fstat(again, &info) != 0 || static_cast<std::uint64_t>(info.st_dev) != device
+        || static_cast<std::uint64_t>(info.st_ino) != inode) {
+        ::close(again);
+        return lastCause = OpenFailureCause::AccessDenied;
+    }
+    ::close(fd);
+    fd = again;
+    writable = true;
+    return OpenFailureCause::None;
+}
+
+void CFile::Forget()
+{
+    fd = -1;
+    writable = false;
+    readOnlyMarked = false;
+    length = 0;
+    head.reset();
+    headSize = 0;
 }
 
 bool CFile::Close()
 {
     if (fd < 0)
         return false;
-    ::close(fd);
-    fd = -1;
-    length = 0;
-    head.reset();
-    headSize = 0;
-    return true;
+    const bool closed = CurrentFileCalls().close(fd) == 0;
+    if (!closed)
+        lastCause = CauseFromErrno(errno);
+    Forget();
+    return closed;
 }
 
 void CFile::CacheHead(std::size_t bytes)
@@ -116,10 +176,10 @@ std::size_t CFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t count)
     auto* out = static_cast<unsigned char*>(buffer);
     std::size_t done = 0;
     while (done < count) {
-        const std::uint64_t at = offset + done;
-        if (at > static_cast<std::uint64_t>(std::numeric_limits<off_t>::max()))
+        if (offset > kMaxOffset - done)
             break;
-        const ssize_t got = ::pread(fd, out + done, count - done, static_cast<off_t>(at));
+        const std::uint64_t at = offset + done;
+        const ssize_t got = CurrentFileCalls().pread(fd, out + done, count - done, static_cast<off_t>(at));
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -133,26 +193,61 @@ std::size_t CFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t count)
     return done;
 }
 
-bool CFile::WriteAt(std::uint64_t offset, const void* buffer, std::size_t count)
+bool CFile::WriteAll(std::uint64_t offset, const unsigned char* bytes, std::size_t count, std::size_t& done)
 {
-    if (fd < 0)
-        return false;
-    const auto* in = static_cast<const unsigned char*>(buffer);
-    std::size_t done = 0;
+    done = 0;
     while (done < count) {
-        const ssize_t put = ::pwrite(fd, in + done, count - done, static_cast<off_t>(offset + done));
-        if (put < 0) {
-            if (errno == EINTR)
-                continue;
-            lastCause = CauseFromErrno(errno);
+        const ssize_t put = CurrentFileCalls().pwrite(fd, bytes + done, count - done, static_cast<off_t>(offset + done));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0) {
+            lastCause = put < 0 ? CauseFromErrno(errno) : OpenFailureCause::DiskFull;
             return false;
         }
         done += static_cast<std::size_t>(put);
     }
-    // Keep the cached head in step with what is on disk.
-    for (std::size_t i = 0; i < count; ++i) {
-        if (offset + i < headSize)
-            head[static_cast<std::size_t>(offset + i)] = in[i];
-    }
     return true;
+}
+
+bool CFile::ReplaceAt(std::uint64_t offset, const void* bytes, const void* previous, std::size_t count)
+{
+    if (fd < 0 || !CanWrite() || offset > kMaxOffset || count > kMaxOffset - offset) {
+        lastCause = OpenFailureCause::AccessDenied;
+        return false;
+    }
+    const auto* in = static_cast<const unsigned char*>(bytes);
+    std::size_t done = 0;
+    if (!WriteAll(offset, in, count, done)) {
+        // The blocks written so far are allocated now, so putting their old
+        // bytes back needs no space the failed write did not get.
+        const OpenFailureCause cause = lastCause;
+        std::size_t undone = 0;
+        WriteAll(offset, static_cast<const unsigned char*>(previous), done, undone);
+        lastCause = cause;
+        return false;
+    }
+    // Keep the cached head in step with what is on disk.
+    for (std::size_t i = 0; i < count && offset + i < headSize; ++i)
+        head[static_cast<std::size_t>(offset + i)] = in[i];
+    return true;
+}
+
+std::uint64_t CFile::NextData(std::uint64_t offset) const
+{
+    if (fd < 0 || offset >= length)
+        return length;
+    const off_t data = ::lseek(fd, static_cast<off_t>(offset), SEEK_DATA);
+    if (data >= 0)
+        return std::min(static_cast<std::uint64_t>(data), length);
+    // ENXIO: nothing but a hole up to the end; anything else: the file system cannot tell.
+    return errno == ENXIO ? length : offset;
+}
+
+bool CFile::RestoreTimes()
+{
+    const timespec times[2] = {accessed, modified};
+    if (fd >= 0 && ::futimens(fd, times) == 0)
+        return true;
+    lastCause = CauseFromErrno(errno);
+    return false;
 }

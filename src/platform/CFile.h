@@ -4,10 +4,22 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
+#include <ctime>
 #include <memory>
+#include <span>
+#include <string>
 
 enum class FileMode { Read, ReadWrite };
+
+// A file named inside an open folder (a descriptor that must stay open while
+// it is used): opened there, never through a symbolic link in its place.
+struct FolderEntry {
+    int folderFd = -1;
+    std::string name;
+    // Keeps folderFd open for as long as a copy of the entry lives, so that
+    // the file can be opened after the search has left its folder.
+    std::shared_ptr<const void> folder;
+};
 
 enum class OpenStatus {
     Opened,
@@ -15,7 +27,9 @@ enum class OpenStatus {
     Failed,   // see LastCause()
 };
 
-// One open regular file, closed when the object goes. Reads and writes are
+// One open regular file, closed when the object goes. Every decision about
+// the file (is it regular, does it carry the read-only mark) is made on the
+// descriptor it was opened as, never again by path. Reads and writes are
 // positional, so there is no shared file position to keep track of.
 class CFile {
 public:
@@ -24,34 +38,77 @@ public:
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
 
-    // Opens an existing regular file; never creates or truncates it. A
+    // Opens an existing regular file once, following a symbolic link in its
+    // place; never creates or truncates it, never blocks on a FIFO. A
     // directory fails with AccessDenied and any other non-regular file with
-    // InvalidFile, without being opened. A file without its owner's write
-    // permission (the read-only mark) cannot be opened for writing, even by
-    // a privileged user.
+    // InvalidFile, without a byte read. For ReadWrite, a file with the
+    // read-only mark (no write permission for its owner) is opened all the
+    // same but cannot be written until ClearReadOnlyMark(), even by a
+    // privileged user.
     OpenStatus Open(const std::string& path, FileMode mode);
+    // The same for an entry of an open folder; a symbolic link there is
+    // refused (BadPath), never followed.
+    OpenStatus OpenIn(const FolderEntry& entry, FileMode mode);
     bool IsOpen() const { return fd >= 0; }
+    // False when nothing was open or when closing reported an error (a
+    // network file system reports delayed write errors there; see LastCause()).
     bool Close();
 
     // Length of the file when it was opened.
     std::uint64_t Length() const { return length; }
+    std::uint64_t Device() const { return device; }
+    std::uint64_t Inode() const { return inode; }
+
+    bool ReadOnlyMarked() const { return readOnlyMarked; }
+    // Grants the owner's write permission on the open file (nothing else
+    // changes, not even the times) and makes it writable. When the file was
+    // opened for reading only, the path is opened again for writing and
+    // refused unless it is still the same file.
+    OpenFailureCause ClearReadOnlyMark();
+    // Open for writing, and without the read-only mark.
+    bool CanWrite() const { return writable && !readOnlyMarked; }
 
     // Reads the first bytes of the file once, so that later small reads
     // inside them cost no system call.
     void CacheHead(std::size_t bytes);
+    std::span<const unsigned char> CachedHead() const { return {head.get(), headSize}; }
+
+    // The first offset from offset on that is not inside a hole of a sparse
+    // file (holes read as zeros); Length() when only a hole follows, offset
+    // itself when the file system cannot tell.
+    std::uint64_t NextData(std::uint64_t offset) const;
 
     // Reads up to count bytes at offset; fewer at the end of the file. A
     // failed read counts as end of file and records its cause.
     std::size_t ReadAt(std::uint64_t offset, void* buffer, std::size_t count);
 
-    // Writes all count bytes at offset; false with LastCause() on failure.
-    bool WriteAt(std::uint64_t offset, const void* buffer, std::size_t count);
+    // Replaces count bytes at offset, which hold previous, with bytes. When
+    // the write comes up short the bytes already written get previous back,
+    // so a failure leaves the file as it was; false with LastCause() then.
+    bool ReplaceAt(std::uint64_t offset, const void* bytes, const void* previous, std::size_t count);
+
+    // Puts back the access and modification times the file had when opened.
+    bool RestoreTimes();
 
     OpenFailureCause LastCause() const { return lastCause; }
 
 private:
+    OpenStatus OpenAt(int folderFd, const std::string& name, FileMode mode, bool followLinks);
+    bool WriteAll(std::uint64_t offset, const unsigned char* bytes, std::size_t count, std::size_t& done);
+    void Forget();
+
     int fd = -1;
+    int folder = -1;  // where name was opened, for the second open for writing
+    std::string name;
+    bool followLinks = true;
+    bool writable = false;
+    bool readOnlyMarked = false;
+    unsigned permissions = 0;
     std::uint64_t length = 0;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    timespec accessed {};
+    timespec modified {};
     std::unique_ptr<unsigned char[]> head;
     std::size_t headSize = 0;
     OpenFailureCause lastCause = OpenFailureCause::None;

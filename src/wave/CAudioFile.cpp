@@ -29,7 +29,7 @@ bool CAudioFile::Open(OpenMode mode)
         return false;
     }
     const FileMode fileMode = mode == OpenMode::OpenReadWrite ? FileMode::ReadWrite : FileMode::Read;
-    switch (file.Open(fileName, fileMode)) {
+    switch (within ? file.OpenIn(*within, fileMode) : file.Open(fileName, fileMode)) {
     case OpenStatus::Opened:
         return true;
     case OpenStatus::Missing:
@@ -40,6 +40,18 @@ bool CAudioFile::Open(OpenMode mode)
     lastOpenError = file.LastCause();
     prompt.ShowMessage(OpenFailureMessage(fileName, lastOpenError));
     return false;
+}
+
+void CAudioFile::OpenWithin(const FolderEntry* entry)
+{
+    within.reset();
+    if (entry != nullptr)
+        within = *entry;
+}
+
+OpenStatus CAudioFile::OpenAgain(CFile& other) const
+{
+    return within ? other.OpenIn(*within, FileMode::Read) : other.Open(fileName, FileMode::Read);
 }
 
 bool CAudioFile::Close()

@@ -5,6 +5,7 @@
 #include "platform/CFile.h"
 #include "platform/OpenFailureCause.h"
 
+#include <optional>
 #include <string>
 
 class CUserPrompt;
@@ -22,12 +23,18 @@ public:
 
     // Stores a new name (closing the open file when it differs from the old one).
     virtual void SetFileName(const std::string& name);
+    // Later opens go to this entry of an open folder instead of the name,
+    // which stays what messages show; nullptr: by name again. The folder
+    // must stay open while the object opens the file.
+    void OpenWithin(const FolderEntry* entry);
 
     // Opens the named file. "No file name.", "File already open." and the
     // open-failure message are shown through the prompt; a name under which
     // no file exists fails silently.
     bool Open(OpenMode mode);
     bool Close();
+    // Opens the same file into another file object, as Open would, without messages.
+    OpenStatus OpenAgain(CFile& other) const;
 
     const std::string& FileName() const { return fileName; }
     bool HasFileName() const { return hasFileName; }
@@ -42,4 +49,5 @@ protected:
     WaveFormat format;
     OpenFailureCause lastOpenError = OpenFailureCause::None;
     bool hasFileName = false;
+    std::optional<FolderEntry> within;
 };

@@ -6,44 +6,85 @@
 
 #include "platform/CUserPrompt.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
-// Chunk headers of ordinary files lie well inside this; one read serves all three walks.
+// Chunk headers of ordinary files lie well inside this; one read serves the walk.
 constexpr std::size_t kHeadBytes = 4096;
 
-// Bytes 0-23 of a "fmt " chunk: id, size, then the fields.
-constexpr std::uint64_t kFmtFieldsEnd = 24;
+// Bytes of a "fmt " chunk: id, size, the 16 bytes of fields, and for an
+// extensible header cbSize, valid bits, channel mask and the sub-format.
+constexpr std::size_t kFmtFieldsEnd = 24;
+constexpr std::size_t kExtensibleEnd = 48;
+constexpr std::uint32_t kFieldsSize = 16;
+constexpr std::uint32_t kExtensibleSize = 40;
+constexpr std::uint16_t kTagExtensible = 0xFFFE;
+// The rewritten range: bytes 10-23, and up to the channel mask's end.
+constexpr std::size_t kFirstWritten = 10;
+constexpr std::size_t kExtensionWrittenEnd = 32;
 
-// Reads a little-endian field; bytes past the end of the file keep the
-// field's previous value, as a short read leaves them.
+// Takes a little-endian field from bytes, of which got were read; bytes
+// past the end of the file keep the field's previous value, as a short read
+// leaves them.
 template <typename T>
-void ReadField(CFile& file, std::uint64_t offset, T& field)
+void TakeField(const unsigned char* bytes, std::size_t got, std::size_t at, T& field)
 {
-    unsigned char bytes[sizeof(T)];
-    const std::size_t got = file.ReadAt(offset, bytes, sizeof(T));
     auto value = static_cast<std::uint64_t>(field);
-    for (std::size_t i = 0; i < got; ++i) {
+    for (std::size_t i = 0; i < sizeof(T) && at + i < got; ++i) {
         const unsigned shift = static_cast<unsigned>(8 * i);
-        value = (value & ~(std::uint64_t{0xFF} << shift)) | (std::uint64_t{bytes[i]} << shift);
+        value = (value & ~(std::uint64_t{0xFF} << shift)) | (std::uint64_t{bytes[at + i]} << shift);
     }
     field = static_cast<T>(value);
 }
 
-WaveFormat DecodeFmt(const unsigned char* chunk)
+// Fills format from a "fmt " chunk's first got bytes; true when its fields
+// are complete.
+bool DecodeFmt(const unsigned char* chunk, std::size_t got, WaveFormat& format)
 {
-    WaveFormat format;
-    format.formatTag = ReadLE16(chunk + 8);
-    format.channels = ReadLE16(chunk + 10);
-    format.sampleRate = ReadLE32(chunk + 12);
-    format.avgBytesPerSec = ReadLE32(chunk + 16);
-    format.blockAlign = ReadLE16(chunk + 20);
-    format.bitsPerSample = ReadLE16(chunk + 22);
-    return format;
+    TakeField(chunk, got, 8, format.formatTag);
+    TakeField(chunk, got, 10, format.channels);
+    TakeField(chunk, got, 12, format.sampleRate);
+    TakeField(chunk, got, 16, format.avgBytesPerSec);
+    TakeField(chunk, got, 20, format.blockAlign);
+    TakeField(chunk, got, 22, format.bitsPerSample);
+    if (got < kFmtFieldsEnd)
+        return false;
+    format.extensible = format.formatTag == kTagExtensible && ReadLE32(chunk + 4) >= kExtensibleSize
+        && got >= kExtensibleEnd;
+    format.validBitsPerSample = format.extensible ? ReadLE16(chunk + 26) : 0;
+    format.channelMask = format.extensible ? ReadLE32(chunk + 28) : 0;
+    return true;
+}
+
+void EncodeFmt(const WaveFormat& format, unsigned char* chunk)
+{
+    WriteLE16(chunk + 10, format.channels);
+    WriteLE32(chunk + 12, format.sampleRate);
+    WriteLE32(chunk + 16, format.avgBytesPerSec);
+    WriteLE16(chunk + 20, format.blockAlign);
+    WriteLE16(chunk + 22, format.bitsPerSample);
+    if (format.extensible) {
+        WriteLE16(chunk + 26, format.validBitsPerSample);
+        WriteLE32(chunk + 28, format.channelMask);
+    }
 }
 
 } // namespace
+
+std::string ShortFmtChunkText(const std::string& path, std::uint32_t declaredSize)
+{
+    return "The \"fmt \" chunk of " + path + " is too short to hold a format (" + std::to_string(declaredSize)
+        + (declaredSize == 1 ? " byte" : " bytes") + "); the file was left unchanged.";
+}
+
+std::string AlignmentTooLargeText(const std::string& path, unsigned bytesPerSample, unsigned channels)
+{
+    return std::to_string(bytesPerSample) + " bytes per sample times " + std::to_string(channels)
+        + " channels is above the largest block alignment (65535); " + path + " was left unchanged.";
+}
 
 CWaveFile::CWaveFile(CUserPrompt& userPrompt)
     : CAudioFile(userPrompt)
@@ -63,13 +104,10 @@ void CWaveFile::LoadHeader(bool closeAfter)
         return;
     file.CacheHead(kHeadBytes);
 
-    const std::uint64_t fmtOffset = ChunkLocator(file, 12, "fmt ");
-    headerLoaded = ReadFmtChunk(fmtOffset) && fmtOffset + kFmtFieldsEnd <= file.Length();
-
-    const std::uint64_t bextOffset = ChunkLocator(file, 12, "bext");
-    bextTimeReference = bextOffset != 0 ? ReadBextChunk(bextOffset) : 0;
-
-    regnOffset = ChunkLocator(file, 12, "regn");
+    const ChunkPositions at = LocateChunks(file);
+    headerLoaded = ReadFmtChunk(at.fmt);
+    bextTimeReference = at.bext != 0 ? ReadBextChunk(at.bext) : 0;
+    regnOffset = at.regn;
     if (file.LastCause() != OpenFailureCause::None) {
         headerLoaded = false;
         ReportIoFailure();
@@ -83,16 +121,14 @@ bool CWaveFile::ReadFmtChunk(std::uint64_t offset)
     // 0 is what the walk answers for "not found", never a chunk of its own.
     if (offset == 0)
         return false;
-    unsigned char id[4];
-    if (file.ReadAt(offset, id, 4) != 4 || std::memcmp(id, "fmt ", 4) != 0)
+    unsigned char chunk[kExtensibleEnd];
+    const std::size_t got = file.ReadAt(offset, chunk, sizeof chunk);
+    if (got < 4 || std::memcmp(chunk, "fmt ", 4) != 0)
         return false;
-    ReadField(file, offset + 8, format.formatTag);
-    ReadField(file, offset + 10, format.channels);
-    ReadField(file, offset + 12, format.sampleRate);
-    ReadField(file, offset + 16, format.avgBytesPerSec);
-    ReadField(file, offset + 20, format.blockAlign);
-    ReadField(file, offset + 22, format.bitsPerSample);
-    return true;
+    // A chunk declared too short for the fields ends before them: they belong to the next chunk.
+    if (got >= 8 && ReadLE32(chunk + 4) < kFieldsSize)
+        return false;
+    return DecodeFmt(chunk, got, format);
 }
 
 std::uint32_t CWaveFile::ReadBextChunk(std::uint64_t offset)
@@ -102,50 +138,123 @@ std::uint32_t CWaveFile::ReadBextChunk(std::uint64_t offset)
         return 0;
     // The low half of the time reference follows the description, originator,
     // its reference, date and time: 338 bytes into the content.
+    unsigned char reference[4];
     std::uint32_t timeReference = 0;
-    ReadField(file, offset + 346, timeReference);
+    TakeField(reference, file.ReadAt(offset + 346, reference, 4), 0, timeReference);
     return timeReference;
 }
 
-bool CWaveFile::RewriteHeader(const HeaderChangeRequest& request, WaveFormat* before)
+bool CWaveFile::OpenForWriting()
 {
-    // The answer is not consulted: a file still marked read-only fails to open below.
-    ConfirmWritable(fileName, prompt);
+    readOnlyMarked = false;
     if (!Open(OpenMode::OpenReadWrite))
+        return false;
+    readOnlyMarked = file.ReadOnlyMarked();
+    if (dryRun || ConfirmWritable(file, fileName, prompt))
+        return true;
+    // Left marked: refused as the system refuses a read-only file.
+    lastOpenError = OpenFailureCause::AccessDenied;
+    prompt.ShowMessage(OpenFailureMessage(fileName, lastOpenError));
+    Close();
+    return false;
+}
+
+bool CWaveFile::RewriteHeader(const HeaderChangeRequest& request, std::optional<WaveFormat>* before)
+{
+    if (!OpenForWriting())
         return false;
     file.CacheHead(kHeadBytes);
 
     // Values are taken from this file now, never from an earlier load, and
-    // only a chunk whose fields lie wholly inside the file is written: a
-    // rewrite must never make a file longer.
-    const std::uint64_t offset = ChunkLocator(file, 12, "fmt ");
-    unsigned char chunk[kFmtFieldsEnd];
-    const bool complete = offset != 0 && offset + kFmtFieldsEnd <= file.Length()
-        && file.ReadAt(offset, chunk, sizeof chunk) == sizeof chunk && std::memcmp(chunk, "fmt ", 4) == 0;
-    if (!complete) {
-        ReportIoFailure();
-        Close();
-        return false;
+    // only inside the chunk the walk reached, within its declared size and
+    // the file: a rewrite must never make a file longer.
+    const std::uint64_t offset = LocateChunks(file, true).fmt;
+    unsigned char chunk[kExtensibleEnd];
+    const std::size_t got = offset != 0 ? file.ReadAt(offset, chunk, sizeof chunk) : 0;
+    if (got < 8 || std::memcmp(chunk, "fmt ", 4) != 0)
+        return Fail();
+    if (const std::uint32_t declared = ReadLE32(chunk + 4); declared < kFieldsSize) {
+        prompt.ShowMessage(ShortFmtChunkText(fileName, declared));
+        return Fail();
     }
-
-    const WaveFormat found = DecodeFmt(chunk);
+    WaveFormat found;
+    if (!DecodeFmt(chunk, got, found))
+        return Fail();
     if (before != nullptr)
         *before = found;
-    const WaveFormat updated = ApplyChangeRequest(found, request);
+    const std::optional<WaveFormat> updated = ApplyChangeRequest(found, request);
+    if (!updated) {
+        const unsigned channels = request.changeChannels ? request.channels : found.channels;
+        prompt.ShowMessage(AlignmentTooLargeText(fileName, request.blockAlign, channels));
+        return Fail();
+    }
 
-    unsigned char fields[14];
-    WriteLE16(fields, updated.channels);
-    WriteLE32(fields + 2, updated.sampleRate);
-    WriteLE32(fields + 6, updated.avgBytesPerSec);
-    WriteLE16(fields + 10, updated.blockAlign);
-    WriteLE16(fields + 12, updated.bitsPerSample);
-    const bool written = file.WriteAt(offset + 10, fields, sizeof fields);
-    if (written)
-        format = updated;
-    else
+    unsigned char written[kExtensibleEnd];
+    std::memcpy(written, chunk, got);
+    EncodeFmt(*updated, written);
+    const bool extensionChanged = updated->validBitsPerSample != found.validBitsPerSample
+        || updated->channelMask != found.channelMask;
+    const std::size_t end = extensionChanged ? kExtensionWrittenEnd : kFmtFieldsEnd;
+    HeaderPatch patch{{file.Device(), file.Inode(), file.Length()}, offset + kFirstWritten,
+                      {chunk + kFirstWritten, chunk + end}, {written + kFirstWritten, written + end}};
+    if (dryRun) {
+        format = *updated;
+        Close();
+        return true;
+    }
+    if (!WritePatch(patch))
+        return false;
+    format = *updated;
+    return true;
+}
+
+bool CWaveFile::RestorePatch(const HeaderPatch& patch)
+{
+    if (!OpenForWriting())
+        return false;
+    if (patch.identity != FileIdentity{file.Device(), file.Inode(), file.Length()}) {
+        prompt.ShowMessage(fileName + " is no longer the file that was changed (it was replaced, or its length "
+                                      "differs); it was left unchanged.");
+        return Fail();
+    }
+    const std::size_t count = patch.after.size();
+    std::vector<unsigned char> now(count);
+    if (count == 0 || patch.before.size() != count || patch.offset > file.Length()
+        || count > file.Length() - patch.offset || file.ReadAt(patch.offset, now.data(), count) != count
+        || now != patch.after) {
+        prompt.ShowMessage("The bytes that were changed in " + fileName
+                           + " have been changed again since; the file was left unchanged.");
+        return Fail();
+    }
+    if (dryRun) {
+        Close();
+        return true;
+    }
+    return WritePatch({patch.identity, patch.offset, patch.after, patch.before});
+}
+
+bool CWaveFile::WritePatch(const HeaderPatch& patch)
+{
+    // Write-ahead: the journal holds the patch before the file changes.
+    if (patchJournal != nullptr && !patchJournal->RecordPatch(fileName, patch))
+        return Fail();
+    if (!file.ReplaceAt(patch.offset, patch.after.data(), patch.before.data(), patch.after.size()))
+        return Fail();
+    if (keepTimes && !file.RestoreTimes())
         ReportIoFailure();
+    // A network file system may report a failed write only here.
+    if (!file.Close()) {
+        ReportIoFailure();
+        return false;
+    }
+    return true;
+}
+
+bool CWaveFile::Fail()
+{
+    ReportIoFailure();
     Close();
-    return written;
+    return false;
 }
 
 void CWaveFile::ReportIoFailure()

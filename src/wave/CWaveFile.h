@@ -2,8 +2,10 @@
 
 #include "CAudioFile.h"
 #include "HeaderChangeRequest.h"
+#include "HeaderPatch.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // A WAV file: the format fields of its "fmt " chunk, its Broadcast Wave time
@@ -18,16 +20,42 @@ public:
 
     // Reads the header fields from the file. Fields of a chunk that is absent
     // keep their values, except the time reference and the "regn" position,
-    // which become 0.
+    // which become 0. A "fmt " chunk declared shorter than its 16 bytes of
+    // fields is not read.
     void LoadHeader(bool closeAfter);
 
     // Writes channels, sample rate, average byte rate, block alignment and
-    // bits per sample (bytes 10-23 of "fmt ") in place. Fields whose flag is
-    // off are written back as the file holds them now. Returns false, having
-    // written nothing, when the file cannot be opened for writing or has no
-    // complete "fmt " chunk. When before is given it receives the file's
-    // format as found.
-    bool RewriteHeader(const HeaderChangeRequest& request, WaveFormat* before = nullptr);
+    // bits per sample (bytes 10-23 of "fmt ") in place; for an extensible
+    // header also valid bits and channel mask (bytes 26-31) when the change
+    // would contradict them. Fields whose flag is off are written back as the
+    // file holds them now. Every decision is made on the one open file: the
+    // read-only question is asked and the mark cleared there. Returns false,
+    // having written nothing, when the file cannot be opened for writing, has
+    // no complete "fmt " chunk (the reason is shown), the journal refuses the
+    // patch or the write fails (the bytes already written are put back).
+    // When before is given it receives the file's format as found, on
+    // failure too once the chunk was read.
+    bool RewriteHeader(const HeaderChangeRequest& request, std::optional<WaveFormat>* before = nullptr);
+
+    // Writes the bytes the patch changed back to what they were
+    // (patch.before), with the safety of a rewrite: one open, the read-only
+    // question, and only when the file is the one the patch was made to
+    // (same device, inode and size) and still holds patch.after there.
+    // Otherwise nothing is written, the reason is shown and false returned.
+    // The journal, when set, is told the reverse patch first.
+    bool RestorePatch(const HeaderPatch& patch);
+
+    // Every patch is offered to the journal before the file changes; a
+    // refusal stops the write. Not owned; nullptr for none.
+    void SetJournal(CPatchJournal* journal) { patchJournal = journal; }
+    // Puts the access and modification times back after each write.
+    void SetKeepTimes(bool keep) { keepTimes = keep; }
+    // Rewrites go as far as the write, which is left out: the file is
+    // opened for writing but the read-only question is not asked and the
+    // mark not cleared (ReadOnlyMarked() tells), nothing is written, and
+    // Format() holds what would have been written.
+    void SetDryRun(bool dry) { dryRun = dry; }
+    bool ReadOnlyMarked() const { return readOnlyMarked; }
 
     // True when the last load opened the file and read a whole "fmt " chunk.
     bool HeaderLoaded() const { return headerLoaded; }
@@ -37,9 +65,22 @@ public:
 private:
     bool ReadFmtChunk(std::uint64_t offset);
     std::uint32_t ReadBextChunk(std::uint64_t offset);
+    bool OpenForWriting();
+    bool WritePatch(const HeaderPatch& patch);
+    bool Fail();
     void ReportIoFailure();
 
     std::uint32_t bextTimeReference = 0;
     std::uint64_t regnOffset = 0;
     bool headerLoaded = false;
+    CPatchJournal* patchJournal = nullptr;
+    bool keepTimes = false;
+    bool dryRun = false;
+    bool readOnlyMarked = false;
 };
+
+// "The "fmt " chunk of take.wav is too short to hold a format (4 bytes); the file was left unchanged."
+std::string ShortFmtChunkText(const std::string& path, std::uint32_t declaredSize);
+
+// The per-channel alignment that does not fit the 16-bit field.
+std::string AlignmentTooLargeText(const std::string& path, unsigned bytesPerSample, unsigned channels);

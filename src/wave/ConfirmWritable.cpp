@@ -1,16 +1,16 @@
 #include "ConfirmWritable.h"
 
+#include "platform/CFile.h"
 #include "platform/CUserPrompt.h"
 #include "platform/OpenFailureCause.h"
-#include "platform/ReadOnlyMark.h"
 
-bool ConfirmWritable(const std::string& path, CUserPrompt& prompt)
+bool ConfirmWritable(CFile& file, const std::string& path, CUserPrompt& prompt)
 {
-    if (QueryReadOnly(path) != ReadOnlyState::ReadOnly)
+    if (!file.ReadOnlyMarked())
         return true;
     if (!prompt.AskClearReadOnly(path))
         return false;
-    if (const OpenFailureCause cause = ClearReadOnly(path); cause != OpenFailureCause::None) {
+    if (const OpenFailureCause cause = file.ClearReadOnlyMark(); cause != OpenFailureCause::None) {
         prompt.ShowMessage(CauseText(cause, path));
         return false;
     }

@@ -4,12 +4,14 @@
 #include <string>
 #include <string_view>
 
+class CFile;
 class CUserPrompt;
 
-// Asks about a file that carries the read-only mark and clears the mark on
-// Yes. True when the file may be opened for writing as far as the mark goes
-// (no file, no mark, or the mark just cleared); false on Cancel.
-bool ConfirmWritable(const std::string& path, CUserPrompt& prompt);
+// Asks about an open file that carries the read-only mark and clears the
+// mark on Yes, on the open file itself. True when the file may be written as
+// far as the mark goes (no mark, or the mark just cleared); false on Cancel
+// or when clearing failed (its cause is shown).
+bool ConfirmWritable(CFile& file, const std::string& path, CUserPrompt& prompt);
 
 // The write-protect question for path, with the path shortened to 26 characters.
 std::string WriteProtectQuestion(std::string_view path);

@@ -7,10 +7,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
-constexpr std::uint64_t kRecordSize = 88;
+constexpr std::size_t kRecordSize = 88;
+constexpr std::size_t kRecordsPerRead = 745;  // about 64 KiB
 
 RegionRecord DecodeRecord(const unsigned char* record)
 {
@@ -44,7 +46,7 @@ RegionPreview ReadRegionPreview(const CWaveFile& wave)
     const std::uint64_t regn = wave.RegnOffset();
 
     CFile file;
-    if (file.Open(wave.FileName(), FileMode::Read) != OpenStatus::Opened)
+    if (wave.OpenAgain(file) != OpenStatus::Opened)
         return preview;
     if (regn == 0) {
         preview.timeStampValid = true;
@@ -52,23 +54,30 @@ RegionPreview ReadRegionPreview(const CWaveFile& wave)
     }
 
     unsigned char header[12];
-    if (file.ReadAt(regn, header, 4) != 4 || std::memcmp(header, "regn", 4) != 0)
+    const std::size_t got = file.ReadAt(regn, header, sizeof header);
+    if (got < 4 || std::memcmp(header, "regn", 4) != 0)
         return preview;
     preview.timeStampValid = true;
     // A file that ends before the count holds no regions.
-    if (file.ReadAt(regn + 8, header + 8, 4) != 4)
+    if (got < sizeof header)
         return preview;
 
-    // Only records that start inside the file become rows, whatever the count claims.
+    // Only records that start inside both the chunk's declared content and
+    // the file become rows, whatever the count claims.
     const std::uint64_t first = regn + 12;
-    const std::uint64_t length = file.Length();
-    const std::uint64_t inside = first < length ? (length - first + kRecordSize - 1) / kRecordSize : 0;
+    const std::uint64_t end = std::min(file.Length(), regn + 8 + ReadLE32(header + 4));
+    const std::uint64_t inside = first < end ? (end - first + kRecordSize - 1) / kRecordSize : 0;
     const auto rows = static_cast<std::size_t>(std::min<std::uint64_t>(ReadLE32(header + 8), inside));
     preview.regions.reserve(rows);
-    for (std::size_t i = 0; i < rows; ++i) {
-        unsigned char record[kRecordSize + 4] = {};
-        file.ReadAt(first + kRecordSize * i, record, kRecordSize);
-        preview.regions.push_back(DecodeRecord(record));
+    // Read many records at a time; a record cut off by the end of the file reads as zeros from there on.
+    std::vector<unsigned char> block(kRecordSize * kRecordsPerRead + 4);
+    for (std::size_t done = 0; done < rows;) {
+        const std::size_t count = std::min(rows - done, kRecordsPerRead);
+        const std::size_t bytes = file.ReadAt(first + kRecordSize * done, block.data(), kRecordSize * count);
+        std::fill(block.begin() + static_cast<std::ptrdiff_t>(bytes), block.end(), 0);
+        for (std::size_t i = 0; i < count; ++i)
+            preview.regions.push_back(DecodeRecord(block.data() + kRecordSize * i));
+        done += count;
     }
     return preview;
 }

@@ -27,8 +27,9 @@ struct RegionPreview {
 };
 
 // Reads the header and the "regn" records of the file at path. Rows are
-// produced only for records that start inside the file; a record cut off by
-// the end of the file reads as zeros from there on.
+// produced only for records that start inside both the chunk's declared size
+// and the file; a record cut off by the end of the file reads as zeros from
+// there on.
 RegionPreview ReadRegionPreview(const std::string& path, CUserPrompt& prompt);
 
 // The same for a file whose header has just been loaded into wave.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -132,6 +133,23 @@ TEST_F(CliTool, DryRunChangesNothing)
     EXPECT_EQ(RunTool({"set", "--dry-run", "--channels", "1", dir / "a.wav"}).status, 0);
     EXPECT_EQ(ReadFile(dir / "a.wav"), original);
     EXPECT_EQ(fs::last_write_time(dir / "a.wav"), modified);
+
+    // Another user may read the file but not write it: the dry run fails as the real run does.
+    if (geteuid() != 0 || access("/usr/bin/setpriv", X_OK) != 0)
+        GTEST_SKIP() << "cannot run as another user here";
+    ASSERT_EQ(chmod(dir.Path().c_str(), 0711), 0);
+    const std::vector<std::string> asNobody = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
+    for (const bool dry : {true, false}) {
+        std::vector<std::string> args = {"set", "--json", "--rate", "48000", dir / "a.wav"};
+        if (dry)
+            args.insert(args.begin() + 1, "--dry-run");
+        const auto other = RunTool(args, asNobody);
+        EXPECT_EQ(other.status, 1) << other.err;
+        const auto report = other.Json()[0];
+        EXPECT_EQ(report["status"], "failed") << dry;
+        EXPECT_TRUE(Has(report["message"], "could not be opened - code: 5")) << report["message"];
+    }
+    EXPECT_EQ(ReadFile(dir / "a.wav"), original);
 }
 
 TEST_F(CliTool, ReadOnlyFilesAreLeftAloneUnlessClearingIsAllowed)
@@ -321,7 +339,7 @@ TEST_F(CliTool, AnUnwritableReportFailsTheRunAndStopsIt)
     for (const auto sink : {clitest::Sink::Full, clitest::Sink::ClosedPipe}) {
         for (std::size_t i = 5; i < args.size(); ++i)
             WriteFile(args[i], SimpleWave());
-        const auto run = RunTool(args, sink);
+        const auto run = RunTool(args, {}, sink);
         EXPECT_EQ(run.status, 1);
         // A reader that went away wants no more: it ends quietly.
         EXPECT_EQ(run.err, sink == clitest::Sink::Full
@@ -361,7 +379,7 @@ TEST_F(CliTool, FilesFromTakesAnyNameAndEscapesItInTheReport)
                                                dir / "esc\x1B[31m.wav", dir / "sub/x.wav"}));
 
     // From standard input, after a path given as an argument; the report shows names without their controls.
-    run = RunTool({"set", "--rate", "48000", "-r", "--null", "--files-from", "-", dir / "sub/x.wav"}, clitest::Sink::File,
+    run = RunTool({"set", "--rate", "48000", "-r", "--null", "--files-from", "-", dir / "sub/x.wav"}, {}, clitest::Sink::File,
                   dir / "list");
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(ReadFile(dir / "new\nline.wav"), SimpleWave({1, 2, 48000, 192000, 4, 16}));

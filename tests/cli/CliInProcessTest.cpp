@@ -2,12 +2,17 @@
 // driven through the tool's entry point with terminal-like streams.
 #include "CliTestSupport.h"
 
+#include "FakePrompt.h"
+
+#include "cli/CPathWalker.h"
 #include "cli/RunCli.h"
+#include "wave/CWaveFile.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <sstream>
 
 using namespace testwav;
@@ -87,3 +92,38 @@ TEST(CliTerminal, ProgressLineOnlyOnATerminalAndWipedAtTheEnd)
 }
 
 }  // namespace
+
+TEST(CliWalk, NamesSwappedForLinksAfterTheListingAreNotFollowed)
+{
+    namespace fs = std::filesystem;
+    TempDir dir, outside;
+    const Bytes secret = clitest::SimpleWave({1, 1, 8000, 16000, 2, 16});
+    WriteFile(outside / "secret.wav", secret);
+    WriteFile(outside / "x.wav", secret);
+    const std::string shared = dir / "shared";
+    fs::create_directories(shared + "/sub");
+    WriteFile(shared + "/v0.wav", clitest::SimpleWave());
+    FakePrompt prompt;
+    std::vector<std::string> failures;
+    std::vector<bool> results;
+    CPathWalker walker(
+        true,
+        [&](const std::string& path, const FolderEntry* entry) {
+            // Between the listing and the open, as another user of the folder could.
+            fs::remove(path);
+            fs::create_symlink(outside / "secret.wav", path);
+            fs::remove(shared + "/sub");
+            fs::create_directory_symlink(outside.Path(), shared + "/sub");
+            CWaveFile wave(prompt);
+            wave.OpenWithin(entry);
+            wave.CAudioFile::SetFileName(path);
+            results.push_back(wave.RewriteHeader({48000, 0, 0, 0, true}));
+        },
+        [&](const std::string& path, const std::string&) { failures.push_back(path); });
+    walker.Walk({shared});
+    EXPECT_EQ(results, std::vector<bool>{false});
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{"File " + shared + "/v0.wav could not be opened - code: 3"});
+    EXPECT_EQ(failures, std::vector<std::string>{shared + "/sub"});
+    EXPECT_EQ(ReadFile(outside / "secret.wav"), secret);
+    EXPECT_EQ(ReadFile(outside / "x.wav"), secret);
+}

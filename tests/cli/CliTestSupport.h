@@ -31,8 +31,10 @@ enum class Sink { File, Full, ClosedPipe };
 
 // Runs the tool with standard input from inputPath (/dev/null: never a
 // terminal to ask on) and standard output to a file, /dev/full, or a pipe
-// whose reader has gone.
-inline ToolRun RunTool(std::vector<std::string> args, Sink sink = Sink::File, const std::string& inputPath = "/dev/null")
+// whose reader has gone; through the command as (for example one that drops
+// privileges) when given.
+inline ToolRun RunTool(std::vector<std::string> args, const std::vector<std::string>& as = {}, Sink sink = Sink::File,
+                       const std::string& inputPath = "/dev/null")
 {
     static testwav::TempDir io;
     const std::string outPath = io / "stdout";
@@ -51,6 +53,7 @@ inline ToolRun RunTool(std::vector<std::string> args, Sink sink = Sink::File, co
     }
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     args.insert(args.begin(), QUELBROOK_CLI_BINARY);
+    args.insert(args.begin(), as.begin(), as.end());
     std::vector<char*> argv;
     for (std::string& word : args)
         argv.push_back(word.data());
@@ -59,7 +62,7 @@ inline ToolRun RunTool(std::vector<std::string> args, Sink sink = Sink::File, co
     ToolRun run;
     pid_t pid = 0;
     int wstatus = 0;
-    if (posix_spawn(&pid, QUELBROOK_CLI_BINARY, &actions, nullptr, argv.data(), environ) == 0 &&
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0 &&
         waitpid(pid, &wstatus, 0) == pid && WIFEXITED(wstatus))
         run.status = WEXITSTATUS(wstatus);
     posix_spawn_file_actions_destroy(&actions);

@@ -1,7 +1,6 @@
 #include "platform/CFile.h"
 #include "platform/Cp1252.h"
 #include "platform/OpenFailureCause.h"
-#include "platform/ReadOnlyMark.h"
 
 #include "WavBuilder.h"
 
@@ -48,7 +47,7 @@ TEST(OpenFailureCause, ErrnoMapsToShownCodeAndTextsNameTheFile)
               "File /x/%2 y.wav could not be opened - code: 13");
 }
 
-TEST(ReadOnlyMark, ClearAddsOwnerWriteOnlyAndKeepsTimes)
+TEST(CFile, ClearingTheReadOnlyMarkAddsOwnerWriteOnlyAndKeepsTimes)
 {
     TempDir dir;
     const std::string path = dir / "ro.wav";
@@ -56,16 +55,21 @@ TEST(ReadOnlyMark, ClearAddsOwnerWriteOnlyAndKeepsTimes)
     ASSERT_EQ(chmod(path.c_str(), 0444), 0);
     struct timespec times[2] = {{1000000, 111}, {2000000, 222}};
     ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-    EXPECT_EQ(QueryReadOnly(path), ReadOnlyState::ReadOnly);
-    EXPECT_EQ(ClearReadOnly(path), OpenFailureCause::None);
+    CFile file;
+    ASSERT_EQ(file.Open(path, FileMode::ReadWrite), OpenStatus::Opened);
+    EXPECT_TRUE(file.ReadOnlyMarked());
+    EXPECT_FALSE(file.CanWrite());  // root included
+    EXPECT_FALSE(file.ReplaceAt(0, "\2", "\1", 1));
+    EXPECT_EQ(file.ClearReadOnlyMark(), OpenFailureCause::None);
+    EXPECT_TRUE(file.CanWrite());
+    ASSERT_TRUE(file.Close());
     struct stat st {};
     ASSERT_EQ(stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0644u);
     EXPECT_EQ(st.st_mtim.tv_sec, 2000000);
     EXPECT_EQ(st.st_mtim.tv_nsec, 222);
-    EXPECT_EQ(QueryReadOnly(path), ReadOnlyState::Writable);
-    EXPECT_EQ(QueryReadOnly(dir / "none.wav"), ReadOnlyState::Missing);
-    EXPECT_EQ(ClearReadOnly(dir / "none.wav"), OpenFailureCause::FileNotFound);
+    EXPECT_EQ(testwav::ReadFile(path), Bytes(10, 1));
+    EXPECT_EQ(file.Open(dir / "none.wav", FileMode::ReadWrite), OpenStatus::Missing);
 }
 
 TEST(Cp1252, DecodesToUtf8)
@@ -82,7 +86,7 @@ TEST(CFile, PositionalReadsStopAtEndAndWritesStayInPlace)
     CFile file;
     ASSERT_EQ(file.Open(path, FileMode::ReadWrite), OpenStatus::Opened);
     file.CacheHead(4);
-    ASSERT_TRUE(file.WriteAt(3, "\xAA\xBB", 2));
+    ASSERT_TRUE(file.ReplaceAt(3, "\xAA\xBB", "\x03\x04", 2));
     Bytes buf(8);
     EXPECT_EQ(file.ReadAt(2, buf.data(), 8), 6u);
     EXPECT_EQ(buf, (Bytes{2, 0xAA, 0xBB, 5, 6, 7, 0, 0}));  // the cached head sees the write

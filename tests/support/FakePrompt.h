@@ -3,6 +3,7 @@
 #include "platform/CUserPrompt.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,8 @@ public:
     bool AskClearReadOnly(const std::string& path) override
     {
         asked.push_back(path);
+        if (whileAsking)
+            whileAsking(path);
         if (answers.empty())
             return false;
         const bool yes = answers.front();
@@ -25,4 +28,6 @@ public:
     std::vector<std::string> messages;
     std::vector<std::string> asked;
     std::deque<bool> answers;
+    // Runs while the question is on screen, as another program could.
+    std::function<void(const std::string& path)> whileAsking;
 };

@@ -50,6 +50,18 @@ inline Bytes BextContent(std::uint64_t timeReference)
     return b;
 }
 
+// The 24 bytes after the fields of an extensible "fmt " chunk: cbSize 22,
+// valid bits, channel mask and the PCM sub-format.
+inline Bytes Extension(std::uint16_t validBits, std::uint32_t channelMask)
+{
+    Bytes b;
+    PutLe(b, 22, 2);
+    PutLe(b, validBits, 2);
+    PutLe(b, channelMask, 4);
+    PutText(b, std::string_view("\x01\0\0\0\0\0\x10\0\x80\0\0\xAA\0\x38\x9B\x71", 16));
+    return b;
+}
+
 struct Region {
     std::string name;     // stored from record offset 57, zero-padded
     int lengthByte = -1;  // -1: the name's length

@@ -38,7 +38,8 @@ std::vector<Sample> GeneratedSamples()
     auto add = [&](std::string name, const WavBuilder& b, bool fmtFound = true) {
         out.push_back({std::move(name), b.Build(), fmtFound ? b.OffsetOf("fmt ") : 0});
     };
-    add("extensible.wav", WavBuilder().Fmt({0xFFFE, 6, 48000, 864000, 18, 24}, Pattern(24, 11))
+    // Valid bits and mask already agree with the 20 bits and 3 channels written.
+    add("extensible.wav", WavBuilder().Fmt({0xFFFE, 6, 48000, 864000, 18, 24}, Extension(20, 0x700))
                               .Chunk("fact", Bytes(4, 7)).Chunk("data", Pattern(36, 2)));
     add("fmt18.wav", WavBuilder().Fmt({3, 1, 44100, 176400, 4, 32}, {0x55, 0xAA}).Chunk("data", Pattern(16, 3)));
     // Only "data" is followed by a pad byte when odd.
@@ -56,6 +57,10 @@ std::vector<Sample> GeneratedSamples()
     // Sizes that run past the end stop the walk; 0xFFFFFFFF counts as is in a RIFF file.
     add("junk-too-long.wav", WavBuilder().Chunk("JUNK", Bytes(4, 0), true, 0xFFFFFF00).Fmt(pcm), false);
     add("odd-max-data.wav", WavBuilder().Chunk("data", {}, false, 0xFFFFFFFF).Fmt(pcm), false);
+    // A "data" size of 2^64 - 1 must not wrap into the audio, which holds a "fmt " chunk.
+    const Bytes inAudio = WavBuilder().Fmt(pcm).Build();
+    add("rf64-size-wraps.wav", WavBuilder("RF64").Ds64(~0ull).Chunk("data", {inAudio.begin() + 12, inAudio.end()},
+                                                                     false, 0xFFFFFFFF), false);
     add("riff-with-ds64.wav", WavBuilder().Ds64(101).Chunk("data", Pattern(101), true, 0xFFFFFFFF).Fmt(pcm), false);
     // "fmt " chunks whose fields do not all lie inside the file (cut20: the id alone).
     const Bytes cut = WavBuilder().Chunk("JUNK", Bytes(4, 1)).Fmt(pcm).Build();

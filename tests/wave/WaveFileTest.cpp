@@ -2,13 +2,19 @@
 #include "wave/ConfirmWritable.h"
 #include "wave/RegionPreview.h"
 
+#include "platform/FileCalls.h"
+
 #include "FakePrompt.h"
 #include "RewriteExpect.h"
 #include "WavBuilder.h"
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include <tuple>
 
@@ -166,6 +172,8 @@ TEST_F(Load, RegionRowsOnlyForRecordsThatStartInsideTheFile)
     image.resize(image.size() - 88 + 18);  // the second record stops inside its start field
     EXPECT_EQ(Rows(image), (std::vector<Row>{{"cut", 0x01020304, 0x05060708, 7, 8}, {"", 0x0304, 0, 0, 0}}));
     EXPECT_EQ(Rows(Head().Chunk("regn", RegnContent({r}, 0xFFFFFFFF)).Build()).size(), 1u);
+    // The chunk's declared size bounds the rows too: what follows it is not a record.
+    EXPECT_EQ(Rows(Head().Chunk("regn", RegnContent({r}, 0xFFFFFFFF)).Chunk("data", Pattern(88 * 3)).Build()).size(), 1u);
     image = Head().Build();
     PutText(image, "regn");
     PutLe(image, 100, 6);  // a size and half a count
@@ -195,7 +203,7 @@ TEST_F(Rewrite, FlaggedValuesAreWrittenAsGivenAndTheByteRateRecomputed)
     for (const auto& [request, want] : cases) {
         const std::string p = Put(std::to_string(n++) + ".wav", image);
         wave.SetFileName(p);
-        WaveFormat found;
+        std::optional<WaveFormat> found;
         ASSERT_TRUE(wave.RewriteHeader(request, &found));
         EXPECT_EQ(found, (WaveFormat{1, 2, 4, 16, 44100, 12345}));
         EXPECT_TRUE(Rewritten(image, ReadFile(p), 12 + 8 + 3, want)) << "case " << n;
@@ -277,4 +285,253 @@ TEST_F(Rewrite, FilesOf4GiBAndMoreAreReadAndWrittenAtTheirTrueOffsets)
     EXPECT_EQ(std::filesystem::file_size(p), fmtAt + chunks.size());
     EXPECT_TRUE(Rewritten(chunks, ReadFile(p, fmtAt, chunks.size()), 0, kCorrected));
     EXPECT_EQ(ReadFile(p, 0, rf.Size()), rf.Build());
+}
+
+namespace {
+
+// Keeps each patch with the file as it was when the patch was offered.
+class RecordingJournal : public CPatchJournal {
+public:
+    bool RecordPatch(const std::string& path, const HeaderPatch& patch) override
+    {
+        patches.push_back(patch);
+        seen.push_back(ReadFile(path));
+        return accept;
+    }
+    bool accept = true;
+    std::vector<HeaderPatch> patches;
+    std::vector<Bytes> seen;
+};
+
+struct stat StatOf(const std::string& p)
+{
+    struct stat st {};
+    stat(p.c_str(), &st);
+    return st;
+}
+
+}  // namespace
+
+TEST_F(Rewrite, JournalGetsThePatchFirstAndRestoreUndoesItByteForByte)
+{
+    const Bytes image = WavBuilder().Chunk("JUNK", Bytes(3, 9), false).Fmt(kStereo16).Chunk("data", Pattern(33)).Build();
+    const std::string p = Put("j.wav", image);
+    RecordingJournal journal;
+    wave.SetJournal(&journal);
+    wave.SetKeepTimes(true);
+    wave.SetFileName(p);
+    const struct timespec times[2] = {{1000000, 111}, {2000000, 222}};
+    ASSERT_EQ(utimensat(AT_FDCWD, p.c_str(), times, 0), 0);
+    ASSERT_TRUE(wave.RewriteHeader({48000, 0, 0, 0, true}));
+    const struct stat st = StatOf(p);
+    const Bytes after = ReadFile(p);
+    EXPECT_TRUE(Rewritten(image, after, 23, {1, 2, 4, 16, 48000, 192000}));
+    ASSERT_EQ(journal.patches.size(), 1u);
+    EXPECT_EQ(journal.seen[0], image);  // offered before the bytes changed
+    const HeaderPatch patch = journal.patches[0];
+    EXPECT_EQ(patch.identity, (FileIdentity{st.st_dev, st.st_ino, image.size()}));
+    EXPECT_EQ(patch.offset, 33u);
+    EXPECT_EQ(patch.before, Bytes(image.begin() + 33, image.begin() + 47));
+    EXPECT_EQ(patch.after, Bytes(after.begin() + 33, after.begin() + 47));
+    EXPECT_EQ(std::tuple(st.st_atim.tv_sec, st.st_mtim.tv_sec, st.st_mtim.tv_nsec), std::tuple(1000000, 2000000, 222));
+
+    ASSERT_TRUE(wave.RestorePatch(patch));
+    EXPECT_EQ(ReadFile(p), image);
+    ASSERT_EQ(journal.patches.size(), 2u);
+    EXPECT_EQ(std::pair(journal.patches[1].before, journal.patches[1].after), std::pair(patch.after, patch.before));
+    EXPECT_EQ(StatOf(p).st_mtim.tv_sec, 2000000);
+    // Already undone: the bytes are no longer those the patch wrote.
+    EXPECT_FALSE(wave.RestorePatch(patch));
+    EXPECT_EQ(prompt.messages.back(),
+              "The bytes that were changed in " + p + " have been changed again since; the file was left unchanged.");
+    // Another file under the name, even with the same bytes, is not the one patched.
+    WriteFile(dir / "copy.wav", after);
+    std::filesystem::rename(dir / "copy.wav", p);
+    EXPECT_FALSE(wave.RestorePatch(patch));
+    EXPECT_EQ(prompt.messages.back(), p + " is no longer the file that was changed (it was replaced, or its length "
+                                          "differs); it was left unchanged.");
+    EXPECT_EQ(ReadFile(p), after);
+
+    // A refusing journal: nothing written.
+    journal.accept = false;
+    EXPECT_FALSE(wave.RewriteHeader({96000, 0, 0, 0, true}));
+    EXPECT_EQ(journal.patches.size(), 3u);
+    EXPECT_EQ(ReadFile(p), after);
+    EXPECT_EQ(prompt.messages.size(), 2u);  // the journal speaks for itself
+}
+
+TEST_F(Rewrite, ExtensibleValidBitsAndMaskFollowOnlyAContradictingChange)
+{
+    struct Case {
+        Fmt fmt;
+        std::uint16_t valid;
+        std::uint32_t mask;
+        HeaderChangeRequest request;
+        Fmt wantFmt;
+        std::uint16_t wantValid;
+        std::uint32_t wantMask;
+    };
+    const Case cases[] = {
+        // 5.1 to stereo: the two lowest speakers stay.
+        {{0xFFFE, 6, 48000, 864000, 18, 24}, 24, 0x3F, {0, 2, 0, 0, false, true}, {0xFFFE, 2, 48000, 864000, 18, 24}, 24, 0x3},
+        {{0xFFFE, 2, 48000, 288000, 6, 24}, 24, 0x3, {0, 0, 4, 16, false, false, true, true}, {0xFFFE, 2, 48000, 192000, 4, 16}, 16, 0x3},
+        // 24 valid bits in a 32-bit container, changed to 24: they fit.
+        {{0xFFFE, 2, 48000, 384000, 8, 32}, 24, 0x3, {0, 0, 6, 24, false, false, true, true}, {0xFFFE, 2, 48000, 288000, 6, 24}, 24, 0x3},
+        // Rate only: an already inconsistent extension is left alone.
+        {{0xFFFE, 2, 44100, 0, 6, 24}, 32, 0x3F, {48000, 0, 0, 0, true}, {0xFFFE, 2, 48000, 288000, 6, 24}, 32, 0x3F},
+        // More channels than the mask names: no speaker assignment.
+        {{0xFFFE, 2, 48000, 192000, 4, 16}, 16, 0x3, {0, 4, 8, 0, false, true, false, true}, {0xFFFE, 4, 48000, 384000, 8, 16}, 16, 0},
+    };
+    for (const Case& c : cases) {
+        const Bytes image = WavBuilder().Fmt(c.fmt, Extension(c.valid, c.mask)).Chunk("data", Pattern(24)).Build();
+        const std::string p = Put("x.wav", image);
+        wave.SetFileName(p);
+        EXPECT_EQ(std::tuple(wave.Format().extensible, wave.Format().validBitsPerSample, wave.Format().channelMask),
+                  std::tuple(true, c.valid, c.mask));
+        ASSERT_TRUE(wave.RewriteHeader(c.request));
+        EXPECT_EQ(ReadFile(p), WavBuilder().Fmt(c.wantFmt, Extension(c.wantValid, c.wantMask)).Chunk("data", Pattern(24)).Build())
+            << c.fmt.channels << " ch " << c.fmt.bitsPerSample << " bit";
+    }
+
+    // Not extensible as far as the rewrite goes: a shorter extension, or one cut by the end of the file.
+    Bytes cut = WavBuilder().Fmt({0xFFFE, 6, 48000, 864000, 18, 24}, Extension(24, 0x3F)).Build();
+    cut.resize(cut.size() - 1);
+    Bytes shortExtension = WavBuilder().Fmt({0xFFFE, 6, 48000, 864000, 18, 24}, {0, 0}).Build();
+    for (const Bytes& image : {cut, shortExtension}) {
+        const std::string p = Put("y.wav", image);
+        wave.SetFileName(p);
+        EXPECT_FALSE(wave.Format().extensible);
+        ASSERT_TRUE(wave.RewriteHeader({0, 2, 0, 0, false, true}));
+        EXPECT_TRUE(Rewritten(image, ReadFile(p), 12, {0xFFFE, 2, 18, 24, 48000, 864000}));
+    }
+}
+
+TEST_F(Rewrite, FmtDeclaredTooShortIsNeitherLoadedNorWritten)
+{
+    wave.SetFileName(Put("a.wav", Head().Build()));
+    const Bytes image = WavBuilder().Chunk("fmt ", Bytes(4, 1)).Chunk("data", Pattern(40)).Build();
+    const std::string p = Put("take.wav", image);
+    wave.SetFileName(p);
+    EXPECT_FALSE(wave.HeaderLoaded());
+    EXPECT_EQ(wave.Format(), (WaveFormat{3, 6, 24, 32, 96000, 2304000}));  // not taken from "data"
+    EXPECT_FALSE(wave.RewriteHeader({}));
+    EXPECT_EQ(ReadFile(p), image);
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{"The \"fmt \" chunk of " + p
+                                                        + " is too short to hold a format (4 bytes); the file was left unchanged."});
+}
+
+namespace {
+
+// Replaces the system calls CFile makes for one test.
+class CallsOverride {
+public:
+    explicit CallsOverride(FileCalls calls) : saved(CurrentFileCalls()) { CurrentFileCalls() = calls; }
+    ~CallsOverride() { CurrentFileCalls() = saved; }
+    CallsOverride(const CallsOverride&) = delete;
+    CallsOverride& operator=(const CallsOverride&) = delete;
+
+private:
+    FileCalls saved;
+};
+
+int preads = 0;
+ssize_t CountedPread(int fd, void* buffer, std::size_t count, off_t offset)
+{
+    ++preads;
+    return pread(fd, buffer, count, offset);
+}
+
+// Writes half of what it is given, then finds the disk full; later writes
+// (putting the half back) succeed.
+int writes = 0;
+ssize_t HalfThenFull(int fd, const void* buffer, std::size_t count, off_t offset)
+{
+    switch (writes++) {
+    case 0:
+        return pwrite(fd, buffer, count / 2, offset);
+    case 1:
+        errno = ENOSPC;
+        return -1;
+    default:
+        return pwrite(fd, buffer, count, offset);
+    }
+}
+
+int CloseWithDelayedError(int fd)
+{
+    close(fd);
+    errno = EIO;
+    return -1;
+}
+
+}  // namespace
+
+TEST_F(Load, ZeroFilledAudioIsWalkedInFewReads)
+{
+    // A recorder stopped before finishing its header: "data" of size 0, then zeros, and chunks after them.
+    for (const std::uint64_t zeros : {std::uint64_t{4} << 20, std::uint64_t{1} << 30}) {
+        WavBuilder b;
+        b.Fmt(kStereo16).Chunk("data", {});
+        const std::string p = dir / "zeros.wav";
+        const bool sparse = zeros > (16 << 20);
+        if (sparse) {
+            if (!WriteSparse(p, b.Build(), b.Size() + zeros, WavBuilder().Chunk("bext", BextContent(5)).Chunk("regn", {})))
+                GTEST_SKIP() << "no sparse files here";
+        } else {
+            Bytes image = b.Build();
+            image.resize(image.size() + zeros, 0);
+            const Bytes tail = WavBuilder().Chunk("bext", BextContent(5)).Chunk("regn", {}).Build();
+            image.insert(image.end(), tail.begin() + 12, tail.end());
+            WriteFile(p, image);
+        }
+        preads = 0;
+        {
+            CallsOverride counted({CountedPread, CurrentFileCalls().pwrite, CurrentFileCalls().close});
+            wave.SetFileName(p);
+        }
+        EXPECT_TRUE(wave.HeaderLoaded());
+        EXPECT_EQ(wave.BextTimeReference(), 5u);
+        EXPECT_EQ(wave.RegnOffset(), b.Size() + zeros + 8 + 602);
+        EXPECT_LE(preads, sparse ? 6 : 3 + static_cast<int>(zeros >> 18)) << zeros << " zero bytes";
+    }
+}
+
+TEST_F(Rewrite, FailedWritesAndClosesLeaveTheFileAsItWas)
+{
+    const Bytes image = WavBuilder().Fmt(kStereo16).Chunk("data", Pattern(33)).Build();
+    const std::string p = Put("full.wav", image);
+    const std::pair<FileCalls, std::string> faults[] = {
+        {{pread, HalfThenFull, close}, "Disk full while accessing " + p + "."},
+        {{pread, pwrite, CloseWithDelayedError}, "A hardware I/O error was reported while accessing " + p + "."},
+    };
+    for (const auto& [calls, message] : faults) {
+        writes = 0;
+        wave.SetFileName(p);
+        {
+            CallsOverride injected(calls);
+            EXPECT_FALSE(wave.RewriteHeader({48000, 0, 0, 0, true}));
+        }
+        EXPECT_EQ(prompt.messages.back(), message);
+        if (writes > 0)
+            EXPECT_EQ(ReadFile(p), image);  // the half written was put back
+        else
+            WriteFile(p, image);
+    }
+}
+
+TEST_F(Rewrite, ANameSwappedForALinkDuringTheQuestionDoesNotRedirectTheWrite)
+{
+    const Bytes image = WavBuilder().Fmt(kStereo16).Chunk("data", Pattern(33)).Build();
+    const Bytes secret = WavBuilder().Fmt(kFmtA).Build();
+    const std::string p = Put("v0.wav", image, 0444), target = Put("secret.wav", secret, 0600);
+    prompt.answers = {true};
+    prompt.whileAsking = [&](const std::string& path) {
+        std::filesystem::rename(path, dir / "moved.wav");
+        std::filesystem::create_symlink(target, path);
+    };
+    wave.CAudioFile::SetFileName(p);
+    wave.RewriteHeader({48000, 0, 0, 0, true});
+    EXPECT_EQ(ReadFile(target), secret);
+    EXPECT_EQ(Mode(target), 0600u);
+    EXPECT_EQ(prompt.asked, std::vector<std::string>{p});
 }

@@ -1,0 +1,72 @@
+#include "CFolder.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+CFolder::~CFolder()
+{
+    if (fd >= 0)
+        ::close(fd);
+}
+
+int CFolder::Open(const std::string& path)
+{
+    return OpenAt(AT_FDCWD, path, 0);
+}
+
+int CFolder::OpenIn(const CFolder& parent, const std::string& name)
+{
+    return OpenAt(parent.fd, name, O_NOFOLLOW);
+}
+
+int CFolder::OpenAt(int parent, const std::string& name, int extraFlags)
+{
+    if (fd >= 0)
+        ::close(fd);
+    // O_DIRECTORY refuses a FIFO before it could block; O_NONBLOCK is a second guard.
+    fd = ::openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | extraFlags);
+    return fd >= 0 ? 0 : errno;
+}
+
+int CFolder::List(std::vector<Entry>& entries) const
+{
+    // The stream takes its own descriptor: closing it must leave ours open.
+    const int listed = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (listed < 0)
+        return errno;
+    DIR* dir = ::fdopendir(listed);
+    if (dir == nullptr) {
+        const int error = errno;
+        ::close(listed);
+        return error;
+    }
+    ::rewinddir(dir);
+    int error = 0;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir);
+        if (entry == nullptr) {
+            error = errno;
+            break;
+        }
+        if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0)
+            continue;
+        unsigned char type = entry->d_type;
+        if (type == DT_UNKNOWN) {
+            // Some file systems leave the type out of the listing.
+            struct stat info {};
+            if (::fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0)
+                type = S_ISREG(info.st_mode) ? DT_REG : S_ISDIR(info.st_mode) ? DT_DIR : DT_LNK;
+        }
+        entries.push_back({entry->d_name, type == DT_REG ? EntryType::File
+                                              : type == DT_DIR ? EntryType::Folder
+                                                               : EntryType::Other});
+    }
+    ::closedir(dir);
+    return error;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstddef>
+
+#include <sys/types.h>
+
+// The system calls through which CFile reads and changes a file. Tests swap
+// entries to count reads or to inject the failures a full disk or a network
+// file system produces.
+struct FileCalls {
+    ssize_t (*pread)(int fd, void* buffer, std::size_t count, off_t offset);
+    ssize_t (*pwrite)(int fd, const void* buffer, std::size_t count, off_t offset);
+    int (*close)(int fd);
+};
+
+// The calls in use; the real ones unless a test replaced them.
+FileCalls& CurrentFileCalls();
