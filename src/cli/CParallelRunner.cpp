@@ -1,13 +1,16 @@
 #include "CParallelRunner.h"
 
+#include <algorithm>
 #include <chrono>
 #include <exception>
 #include <utility>
 
 namespace {
 
-// How far the handing out may run ahead of the report, per job.
-constexpr std::size_t WindowPerJob = 4;
+// How far the handing out may run ahead of the report, per job. The calling
+// thread sleeps until half the window is done, so that it wakes once per many
+// files rather than once per file.
+constexpr std::size_t WindowPerJob = 16;
 // A stop request (Ctrl-C) cannot wake a thread, so waits look again this often.
 constexpr auto StopPollInterval = std::chrono::milliseconds(50);
 
@@ -89,14 +92,18 @@ void CParallelRunner::Finish()
 void CParallelRunner::ReportReady(std::unique_lock<std::mutex>& lock, bool wait)
 {
     if (wait) {
-        while (!window.empty() && !window.front().done) {
+        wanted = std::min(capacity / 2, window.size());
+        while (doneAtFront < wanted) {
             slotDone.wait_for(lock, StopPollInterval);
             CheckStop(lock);
+            wanted = std::min(wanted, window.size());
         }
+        wanted = 0;
     }
-    while (!window.empty() && window.front().done) {
+    while (doneAtFront > 0) {
         const Report report = std::move(window.front().report);
         window.pop_front();
+        --doneAtFront;
         ++firstIndex;
         lock.unlock();
         report();
@@ -143,8 +150,10 @@ void CParallelRunner::RunWorker()
         Slot& slot = window[index - firstIndex];
         slot.report = std::move(report);
         slot.done = true;
-        // The calling thread waits for the front file only; later ones are reported with it.
-        if (index == firstIndex) {
+        while (doneAtFront < window.size() && window[doneAtFront].done) {
+            ++doneAtFront;
+        }
+        if (wanted != 0 && doneAtFront >= wanted) {
             slotDone.notify_one();
         }
     }

