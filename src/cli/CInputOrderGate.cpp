@@ -10,7 +10,9 @@ void CInputOrderGate::Pass(std::size_t index)
 {
     {
         const std::lock_guard lock(mutex);
-        if (index < firstOpen || !ahead.insert(index).second) {
+        if (index == firstOpen) {
+            ++firstOpen;  // the usual case, and with one job the only one
+        } else if (index < firstOpen || !ahead.insert(index).second) {
             return;
         }
         while (!ahead.empty() && *ahead.begin() == firstOpen) {
