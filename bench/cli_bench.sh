@@ -72,6 +72,8 @@ calls() {
 }
 cli_all=$(calls "$cli" set --rate 48000 -j 1 "${files[@]}")
 cli_one=$(calls "$cli" set --rate 48000 -j 1 "${files[0]}")
+info_all=$(calls "$cli" info -j 1 "${files[@]}")
+info_one=$(calls "$cli" info -j 1 "${files[0]}")
 floor_all=$(calls "$floor" "${files[@]}")
 floor_one=$(calls "$floor" "${files[0]}")
 
@@ -90,9 +92,11 @@ printf '  wall time       median: floor %.4f s   cli -j 1 %.4f s   ratio %.2f (g
   "$floor_s" "$cli_s" "$(calc "$cli_s / $floor_s")" "$jobs" "$default_s" "$(calc "$default_s / $floor_s")"
 printf '                  best:   floor %.4f s   cli -j 1 %.4f s   ratio %.2f   cli -j %d %.4f s   ratio %.2f\n' \
   "$floor_best" "$cli_best" "$(calc "$cli_best / $floor_best")" "$jobs" "$default_best" "$(calc "$default_best / $floor_best")"
-printf '  system calls    floor %d (%s per further file)   cli %d (%s per further file, goal <= 8)\n' \
+printf '  system calls    floor %d (%s per further file)   cli %d (%s per further file, goal <= 5)\n' \
   "$floor_all" "$(calc "($floor_all - $floor_one) / ($count - 1)")" \
   "$cli_all" "$(calc "($cli_all - $cli_one) / ($count - 1)")"
+printf '                  info: %d (%s per further file, goal <= 4)\n' \
+  "$info_all" "$(calc "($info_all - $info_one) / ($count - 1)")"
 printf '  peak memory     1 file %s KiB   %d files named %s KiB (-r on their folder %s KiB)   5 GiB RF64 %s KiB (info %s KiB)\n' \
   "$mem_one" "$count" "$mem_all" "$mem_walk" "$mem_big" "$mem_info"
 printf '  network (%d us per call)  floor %.2f s   cli -j 1 %.2f s   cli -j 32 %.2f s   speed-up %.1fx (goal >= 10)\n' \

@@ -6,6 +6,10 @@ stereo, 16 bit) and a "data" chunk filling the rest. The audio is left as a
 hole (a sparse file) unless --dense is given, so making thousands of files is
 quick; the tools under test read only the first 4 KiB either way.
 With --rf64 one RF64 file is written instead, its "data" size in "ds64".
+With --walk one file "walk.wav" is written whose chunk walk is long: after
+the "fmt " chunk a "data" chunk of size 0 (a recorder that stopped before
+finishing its header), then either zeros (a hole unless --dense) or empty
+8-byte "JUNK" chunks up to --size.
 """
 import argparse
 import os
@@ -40,6 +44,21 @@ def write_file(path, header, size, dense):
             out.truncate(size)
 
 
+def write_walk(path, kind, size, dense):
+    riff_size = min(size - 8, 0xFFFFFFFF)
+    header = b"RIFF" + struct.pack("<I", riff_size) + b"WAVE" + fmt_chunk() + b"data" + struct.pack("<I", 0)
+    with open(path, "wb") as out:
+        out.write(header)
+        if kind == "zeros" and not dense:
+            out.truncate(size)
+            return
+        block = (b"\0" * 8 if kind == "zeros" else b"JUNK" + struct.pack("<I", 0)) * (1 << 17)
+        left = size - len(header)
+        while left > 0:
+            out.write(block[:left])
+            left -= min(left, len(block))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("folder")
@@ -47,9 +66,13 @@ def main():
     parser.add_argument("--size", type=int, default=1 << 20, help="bytes per file (default 1 MiB)")
     parser.add_argument("--dense", action="store_true", help="write the audio bytes instead of a hole")
     parser.add_argument("--rf64", action="store_true", help="write one RF64 file of --size bytes")
+    parser.add_argument("--walk", choices=["zeros", "chunks"], help="write one walk.wav of --size bytes")
     args = parser.parse_args()
 
     os.makedirs(args.folder, exist_ok=True)
+    if args.walk:
+        write_walk(os.path.join(args.folder, "walk.wav"), args.walk, args.size, args.dense)
+        return
     if args.rf64:
         path = os.path.join(args.folder, "big.wav")
         write_file(path, rf64_header(args.size), args.size, args.dense)

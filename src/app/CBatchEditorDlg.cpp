@@ -394,8 +394,9 @@ void CBatchEditorDlg::HandleChange()
         HandleFileSelected();
         // Let the list and selectors show the file being rewritten.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        // Without a freshly read header there are no values of this file to keep.
-        if (wave.HeaderLoaded())
+        // Without a freshly read header there are no values of this file to keep;
+        // a chunk too short for them goes on so that the rewrite says why it is left alone.
+        if (wave.HeaderLoaded() || wave.FmtChunkTooShort())
             wave.RewriteHeader(request);
     }
     if (fileList->Count() > 0) {

@@ -100,6 +100,7 @@ void CWaveFile::SetFileName(const std::string& name)
 void CWaveFile::LoadHeader(bool closeAfter)
 {
     headerLoaded = false;
+    fmtTooShort = false;
     if (!Open(OpenMode::OpenRead))
         return;
     file.CacheHead(kHeadBytes);
@@ -126,7 +127,8 @@ bool CWaveFile::ReadFmtChunk(std::uint64_t offset)
     if (got < 4 || std::memcmp(chunk, "fmt ", 4) != 0)
         return false;
     // A chunk declared too short for the fields ends before them: they belong to the next chunk.
-    if (got >= 8 && ReadLE32(chunk + 4) < kFieldsSize)
+    fmtTooShort = got >= 8 && ReadLE32(chunk + 4) < kFieldsSize;
+    if (fmtTooShort)
         return false;
     return DecodeFmt(chunk, got, format);
 }
@@ -144,11 +146,8 @@ std::uint32_t CWaveFile::ReadBextChunk(std::uint64_t offset)
     return timeReference;
 }
 
-bool CWaveFile::OpenForWriting()
+bool CWaveFile::ConfirmWriting()
 {
-    readOnlyMarked = false;
-    if (!Open(OpenMode::OpenReadWrite))
-        return false;
     readOnlyMarked = file.ReadOnlyMarked();
     if (dryRun || ConfirmWritable(file, fileName, prompt))
         return true;
@@ -161,7 +160,8 @@ bool CWaveFile::OpenForWriting()
 
 bool CWaveFile::RewriteHeader(const HeaderChangeRequest& request, std::optional<WaveFormat>* before)
 {
-    if (!OpenForWriting())
+    readOnlyMarked = false;
+    if (!Open(OpenMode::OpenReadWrite))
         return false;
     file.CacheHead(kHeadBytes);
 
@@ -197,6 +197,9 @@ bool CWaveFile::RewriteHeader(const HeaderChangeRequest& request, std::optional<
     const std::size_t end = extensionChanged ? kExtensionWrittenEnd : kFmtFieldsEnd;
     HeaderPatch patch{{file.Device(), file.Inode(), file.Length()}, offset + kFirstWritten,
                       {chunk + kFirstWritten, chunk + end}, {written + kFirstWritten, written + end}};
+    // Asked only about a file that would be written.
+    if (!ConfirmWriting())
+        return false;
     if (dryRun) {
         format = *updated;
         Close();
@@ -210,7 +213,8 @@ bool CWaveFile::RewriteHeader(const HeaderChangeRequest& request, std::optional<
 
 bool CWaveFile::RestorePatch(const HeaderPatch& patch)
 {
-    if (!OpenForWriting())
+    readOnlyMarked = false;
+    if (!Open(OpenMode::OpenReadWrite))
         return false;
     if (patch.identity != FileIdentity{file.Device(), file.Inode(), file.Length()}) {
         prompt.ShowMessage(fileName + " is no longer the file that was changed (it was replaced, or its length "
@@ -218,6 +222,18 @@ bool CWaveFile::RestorePatch(const HeaderPatch& patch)
         return Fail();
     }
     const std::size_t count = patch.after.size();
+    // Only ever inside the fields of the "fmt " chunk that the walk reaches, as a rewrite writes.
+    file.CacheHead(kHeadBytes);
+    const std::uint64_t fmt = LocateChunks(file, true).fmt;
+    unsigned char header[8];
+    const std::uint64_t fieldsEnd = fmt != 0 && file.ReadAt(fmt, header, sizeof header) == sizeof header
+        ? std::min(fmt + 8 + ReadLE32(header + 4), fmt + kExtensionWrittenEnd)
+        : 0;
+    if (patch.offset < fmt + kFirstWritten || patch.offset >= fieldsEnd || count > fieldsEnd - patch.offset) {
+        prompt.ShowMessage("The recorded change of " + fileName
+                           + " lies outside its format fields; the file was left unchanged.");
+        return Fail();
+    }
     std::vector<unsigned char> now(count);
     if (count == 0 || patch.before.size() != count || patch.offset > file.Length()
         || count > file.Length() - patch.offset || file.ReadAt(patch.offset, now.data(), count) != count
@@ -226,6 +242,8 @@ bool CWaveFile::RestorePatch(const HeaderPatch& patch)
                            + " have been changed again since; the file was left unchanged.");
         return Fail();
     }
+    if (!ConfirmWriting())
+        return false;
     if (dryRun) {
         Close();
         return true;

@@ -29,7 +29,8 @@ public:
     // header also valid bits and channel mask (bytes 26-31) when the change
     // would contradict them. Fields whose flag is off are written back as the
     // file holds them now. Every decision is made on the one open file: the
-    // read-only question is asked and the mark cleared there. Returns false,
+    // read-only question is asked (only once the file is found writable in
+    // every other respect) and the mark cleared there. Returns false,
     // having written nothing, when the file cannot be opened for writing, has
     // no complete "fmt " chunk (the reason is shown), the journal refuses the
     // patch or the write fails (the bytes already written are put back).
@@ -40,7 +41,8 @@ public:
     // Writes the bytes the patch changed back to what they were
     // (patch.before), with the safety of a rewrite: one open, the read-only
     // question, and only when the file is the one the patch was made to
-    // (same device, inode and size) and still holds patch.after there.
+    // (same device, inode and size), the range lies inside the fields of the
+    // "fmt " chunk the walk reaches, and the file still holds patch.after there.
     // Otherwise nothing is written, the reason is shown and false returned.
     // The journal, when set, is told the reverse patch first.
     bool RestorePatch(const HeaderPatch& patch);
@@ -59,13 +61,16 @@ public:
 
     // True when the last load opened the file and read a whole "fmt " chunk.
     bool HeaderLoaded() const { return headerLoaded; }
+    // The last load found a "fmt " chunk declared too short for its fields.
+    bool FmtChunkTooShort() const { return fmtTooShort; }
     std::uint32_t BextTimeReference() const { return bextTimeReference; }
     std::uint64_t RegnOffset() const { return regnOffset; }
 
 private:
     bool ReadFmtChunk(std::uint64_t offset);
     std::uint32_t ReadBextChunk(std::uint64_t offset);
-    bool OpenForWriting();
+    // The read-only question on the open file; false (with the open failure message) on Cancel.
+    bool ConfirmWriting();
     bool WritePatch(const HeaderPatch& patch);
     bool Fail();
     void ReportIoFailure();
@@ -73,6 +78,7 @@ private:
     std::uint32_t bextTimeReference = 0;
     std::uint64_t regnOffset = 0;
     bool headerLoaded = false;
+    bool fmtTooShort = false;
     CPatchJournal* patchJournal = nullptr;
     bool keepTimes = false;
     bool dryRun = false;

@@ -17,10 +17,20 @@ namespace {
 // small reads per chunk.
 constexpr std::size_t kBlockBytes = 256 * 1024;
 
-bool SameId(const unsigned char* bytes, const char* id)
+// Chunk ids as the little-endian words they read as.
+constexpr std::uint32_t IdWord(const char (&id)[5])
 {
-    return std::memcmp(bytes, id, 4) == 0;
+    return static_cast<std::uint32_t>(static_cast<unsigned char>(id[0]))
+        | static_cast<std::uint32_t>(static_cast<unsigned char>(id[1])) << 8
+        | static_cast<std::uint32_t>(static_cast<unsigned char>(id[2])) << 16
+        | static_cast<std::uint32_t>(static_cast<unsigned char>(id[3])) << 24;
 }
+
+constexpr std::uint32_t kFmt = IdWord("fmt ");
+constexpr std::uint32_t kBext = IdWord("bext");
+constexpr std::uint32_t kRegn = IdWord("regn");
+constexpr std::uint32_t kDs64 = IdWord("ds64");
+constexpr std::uint32_t kData = IdWord("data");
 
 // The file's bytes as the walk sees them: the cached head, or one block.
 class BlockReader {
@@ -106,29 +116,40 @@ ChunkPositions LocateChunks(CFile& file, bool fmtOnly)
     BlockReader reader(file);
 
     unsigned char form[4];
-    const bool sizesIn64 = reader.Read(0, form, 4) && (SameId(form, "RF64") || SameId(form, "BW64"));
+    const bool sizesIn64 = reader.Read(0, form, 4) && (ReadLE32(form) == IdWord("RF64") || ReadLE32(form) == IdWord("BW64"));
     std::optional<std::uint64_t> dataSize64;
 
+    // The bytes in memory from windowStart on; headers are read straight from them.
+    std::span<const unsigned char> window;
+    std::uint64_t windowStart = 0;
     std::uint64_t position = 12;
     while (position <= length && length - position >= 4) {
-        unsigned char header[8];
-        if (!reader.Read(position, header, 4))
+        if (position < windowStart || position - windowStart > window.size()
+            || window.size() - (position - windowStart) < 8) {
+            window = reader.From(position, 8);
+            windowStart = position;
+        }
+        const unsigned char* header = window.data() + (position - windowStart);
+        const std::size_t held = window.size() - static_cast<std::size_t>(position - windowStart);
+        if (held < 4)
             break;
-        for (auto [id, at] : {std::pair{"fmt ", &found.fmt}, {"bext", &found.bext}, {"regn", &found.regn}})
-            if (*at == 0 && SameId(header, id))
+        const std::uint32_t id = ReadLE32(header);
+        for (auto [wanted, at] : {std::pair{kFmt, &found.fmt}, {kBext, &found.bext}, {kRegn, &found.regn}})
+            if (id == wanted && *at == 0)
                 *at = position;
         if (found.fmt != 0 && (fmtOnly || (found.bext != 0 && found.regn != 0)))
             break;
-        if (!reader.Read(position + 4, header + 4, 4))
+        if (held < 8)
             break;
         std::uint64_t size = ReadLE32(header + 4);
 
-        if (sizesIn64 && SameId(header, "ds64")) {
+        if (sizesIn64 && id == kDs64) {
             unsigned char value[8];
             if (reader.Read(position + 16, value, 8))
                 dataSize64 = ReadLE64(value);
+            window = {};  // the read may have replaced the block
         }
-        if (SameId(header, "data")) {
+        if (id == kData) {
             if (size == 0xFFFFFFFFu && dataSize64)
                 size = *dataSize64;
             // Saturates: a size of 2^64 - 1 must not wrap to 0 and land in the audio.
@@ -142,8 +163,10 @@ ChunkPositions LocateChunks(CFile& file, bool fmtOnly)
         if (size > length - contentStart)
             break;
         position = contentStart + size;
-        if (size == 0 && ReadLE32(header) == 0)
+        if (size == 0 && id == 0) {
             position = reader.SkipZeroHeaders(position);
+            window = {};
+        }
     }
     return found;
 }

@@ -4,6 +4,7 @@
 #include "app/CInvListBox.h"
 #include "app/CMessageBoxPrompt.h"
 #include "app/CPathLabel.h"
+#include "wave/CWaveFile.h"
 #include "platform/CProfileFile.h"
 
 #include <QCheckBox>
@@ -286,10 +287,13 @@ TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneAndTheRestGoOn)
     QFile::setPermissions(paths[1], QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     testwav::Bytes cut = MakeWav(Mono22);
     cut.resize(40);  // ends inside the "fmt " fields
-    const QString cutPath = dir.filePath("d.wav"), gone = dir.filePath("e.wav");
+    const QString cutPath = dir.filePath("d.wav"), gone = dir.filePath("e.wav"), shortPath = dir.filePath("f.wav");
     testwav::WriteFile(Local(cutPath), cut);
     testwav::WriteFile(Local(gone), cut);
-    Open(paths + QStringList{cutPath, gone});
+    // A "fmt " chunk declared too short: its reason is shown.
+    const testwav::Bytes tooShort = testwav::WavBuilder().Chunk("fmt ", {1, 0, 2, 0}).Chunk("data", testwav::Pattern(30)).Build();
+    testwav::WriteFile(Local(shortPath), tooShort);
+    Open(paths + QStringList{cutPath, gone, shortPath});
     QFile::remove(gone);
     OnlyFlag("resolutionCheck");
     Choose("resolutionSelector", 1);  // 16 bit
@@ -301,6 +305,8 @@ TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneAndTheRestGoOn)
     ExpectFiles();
     EXPECT_EQ(testwav::ReadFile(Local(cutPath)), cut);
     EXPECT_FALSE(QFileInfo::exists(gone));
+    EXPECT_EQ(testwav::ReadFile(Local(shortPath)), tooShort);
+    EXPECT_EQ(prompt.asked.last(), QString::fromStdString(ShortFmtChunkText(Local(shortPath), 4)));
 
     // Yes clears the mark for good and the file is rewritten.
     PressChange({true, true});

@@ -115,6 +115,17 @@ TEST_F(CliTool, SetRewritesOnlyTheFormatFields)
     EXPECT_EQ(ReadFile(dir / "b.wav"), SimpleWave({1, 2, 44100, 264600, 6, 16}));
     RunTool({"set", "--bytes-per-sample", "3", "--channels", "1", dir / "b.wav"});
     EXPECT_EQ(ReadFile(dir / "b.wav"), SimpleWave({1, 1, 44100, 132300, 3, 16}));
+
+    // 5.1 to stereo: the report carries the extension's fields, and the mask follows.
+    const auto surround = [](std::uint16_t channels, std::uint32_t mask) {
+        return WavBuilder().Fmt({0xFFFE, channels, 48000, 288000, 6, 24}, Extension(24, mask)).Chunk("data", {}).Build();
+    };
+    WriteFile(dir / "s.wav", surround(6, 0x3F));
+    const auto ext = RunTool({"set", "--json", "--channels", "2", dir / "s.wav"}).Json()[0];
+    EXPECT_EQ(std::tuple(ext["before"]["validBitsPerSample"], ext["before"]["channelMask"], ext["after"]["channelMask"]),
+              std::tuple(json(24), json(0x3F), json(3)));
+    EXPECT_EQ(ReadFile(dir / "s.wav"), surround(2, 0x3));
+    EXPECT_TRUE(Has(RunTool({"info", dir / "s.wav"}).out, "24 bit, align 6, 288000 B/s, valid 24 bit, channel mask 0x3"));
 }
 
 TEST_F(CliTool, DryRunChangesNothing)

@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using testwav::Bytes;
 using testwav::TempDir;
@@ -94,4 +96,40 @@ TEST(CFile, PositionalReadsStopAtEndAndWritesStayInPlace)
     EXPECT_EQ(file.ReadAt(1ull << 40, buf.data(), 4), 0u);
     ASSERT_TRUE(file.Close());
     EXPECT_EQ(testwav::ReadFile(path), (Bytes{0, 1, 2, 0xAA, 0xBB, 5, 6, 7}));
+}
+
+TEST(CFile, WithoutPrivilegeTheSecondOpenForWritingMustFindTheSameFile)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as another user";
+    constexpr uid_t kNobody = 65534;
+    TempDir dir;
+    ASSERT_EQ(chmod(dir.Path().c_str(), 0711), 0);
+    const std::string sub = dir / "own";
+    ASSERT_EQ(mkdir(sub.c_str(), 0755), 0);
+    ASSERT_EQ(chown(sub.c_str(), kNobody, kNobody), 0);
+    const std::string path = sub + "/ro.wav", other = sub + "/other.wav";
+    for (const bool swapped : {false, true}) {
+        for (const auto& [name, byte, mode] : {std::tuple{path, 1, 0444}, {other, 2, 0644}}) {
+            testwav::WriteFile(name, Bytes(10, static_cast<unsigned char>(byte)));
+            ASSERT_EQ(chown(name.c_str(), kNobody, kNobody), 0);
+            ASSERT_EQ(chmod(name.c_str(), static_cast<mode_t>(mode)), 0);
+        }
+        // The owner cannot open a marked file for writing: the mark is cleared on a read-only open, then reopened.
+        const pid_t child = fork();
+        if (child == 0) {
+            CFile file;
+            if (setgid(kNobody) != 0 || setuid(kNobody) != 0 || file.Open(path, FileMode::ReadWrite) != OpenStatus::Opened
+                || !file.ReadOnlyMarked() || (swapped && rename(other.c_str(), path.c_str()) != 0))
+                _exit(2);
+            const OpenFailureCause cleared = file.ClearReadOnlyMark();
+            if (cleared != (swapped ? OpenFailureCause::AccessDenied : OpenFailureCause::None))
+                _exit(3);
+            _exit(swapped || file.ReplaceAt(0, "\3", "\1", 1) ? 0 : 4);
+        }
+        int status = -1;
+        waitpid(child, &status, 0);
+        EXPECT_EQ(status, 0) << "swapped " << swapped;
+        EXPECT_EQ(testwav::ReadFile(path), swapped ? Bytes(10, 2) : (Bytes{3, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+    }
 }

@@ -340,6 +340,11 @@ TEST_F(Rewrite, JournalGetsThePatchFirstAndRestoreUndoesItByteForByte)
     ASSERT_EQ(journal.patches.size(), 2u);
     EXPECT_EQ(std::pair(journal.patches[1].before, journal.patches[1].after), std::pair(patch.after, patch.before));
     EXPECT_EQ(StatOf(p).st_mtim.tv_sec, 2000000);
+    // A record pointing outside the format fields is refused, even where the bytes match.
+    const Bytes now = ReadFile(p);
+    EXPECT_FALSE(wave.RestorePatch({patch.identity, 4, {now.begin() + 4, now.begin() + 8}, {0, 0, 0, 0}}));
+    EXPECT_EQ(prompt.messages.back(),
+              "The recorded change of " + p + " lies outside its format fields; the file was left unchanged.");
     // Already undone: the bytes are no longer those the patch wrote.
     EXPECT_FALSE(wave.RestorePatch(patch));
     EXPECT_EQ(prompt.messages.back(),
@@ -357,7 +362,7 @@ TEST_F(Rewrite, JournalGetsThePatchFirstAndRestoreUndoesItByteForByte)
     EXPECT_FALSE(wave.RewriteHeader({96000, 0, 0, 0, true}));
     EXPECT_EQ(journal.patches.size(), 3u);
     EXPECT_EQ(ReadFile(p), after);
-    EXPECT_EQ(prompt.messages.size(), 2u);  // the journal speaks for itself
+    EXPECT_EQ(prompt.messages.size(), 3u);  // the journal speaks for itself
 }
 
 TEST_F(Rewrite, ExtensibleValidBitsAndMaskFollowOnlyAContradictingChange)
