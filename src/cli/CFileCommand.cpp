@@ -28,16 +28,21 @@ bool CFileCommand::Submit(CParallelRunner& runner, const std::string& path, cons
     if (entry != nullptr) {
         at = *entry;
     }
-    return runner.Submit([this, &runner, path, at = std::move(at)](std::size_t index) -> CParallelRunner::Report {
-        CFilePrompt prompt(terminal, runner.Gate(), index);
-        return [this, path, result = Process(path, at ? &*at : nullptr, prompt)] { Emit(path, result); };
+    return SubmitWork(runner, path, [this, path, at = std::move(at)](CFilePrompt& prompt, std::size_t) {
+        return Process(path, at ? &*at : nullptr, prompt);
     });
 }
 
 bool CFileCommand::SubmitFailure(CParallelRunner& runner, const std::string& path, const std::string& message)
 {
-    return runner.Submit([this, path, message](std::size_t) -> CParallelRunner::Report {
-        return [this, path, result = Failure(path, message)] { Emit(path, result); };
+    return SubmitWork(runner, path, [this, path, message](CFilePrompt&, std::size_t) { return Failure(path, message); });
+}
+
+bool CFileCommand::SubmitWork(CParallelRunner& runner, const std::string& path, Work work)
+{
+    return runner.Submit([this, &runner, path, work = std::move(work)](std::size_t index) -> CParallelRunner::Report {
+        CFilePrompt prompt(terminal, runner.Gate(), index);
+        return [this, path, result = work(prompt, index)] { Emit(path, result); };
     });
 }
 

@@ -5,6 +5,7 @@
 #include "platform/CFile.h"
 
 #include <cstddef>
+#include <functional>
 #include <iosfwd>
 #include <string>
 
@@ -48,6 +49,13 @@ protected:
         bool failed;         // counts for the exit status
     };
 
+    // Work on one item, run on a worker thread beside other items with the
+    // item's own prompt and its place in the input (with the runner's Gate(),
+    // for steps in input order such as a COrderedJournal). Its result is
+    // reported under path in input order.
+    using Work = std::function<Result(CFilePrompt& prompt, std::size_t index)>;
+    bool SubmitWork(CParallelRunner& runner, const std::string& path, Work work);
+
     // Works on one file. Runs on a worker thread beside other files: it may
     // use only the command's settings and the file's own prompt.
     virtual Result Process(const std::string& path, const FolderEntry* entry, CFilePrompt& prompt) const = 0;
@@ -58,7 +66,6 @@ protected:
     std::size_t Tally(std::size_t which) const { return tallies[which]; }
 
 private:
-    bool SubmitResult(CParallelRunner& runner, const std::string& path, Result result);
     void Emit(const std::string& path, const Result& result);
 
     std::ostream& out;
