@@ -83,7 +83,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
                  ToolName};
     app.set_version_flag("--version", std::string(ToolName) + " " + QUELBROOK_VERSION);
     app.require_subcommand(1);
-    app.footer("Exit status: 0 when every file succeeded, 1 when a file failed or was skipped, 2 for a usage error.\n");
+    app.footer("Exit status: 0 when every file succeeded, 1 when a file failed or was skipped or the report could not "
+               "be written, 2 for a usage error, 130 when interrupted.\n");
 
     CLI::App* info = app.add_subcommand("info", "Show the format, Broadcast Wave time reference and Pro Tools regions");
     AddCommonOptions(*info, invocation);
@@ -99,7 +100,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
     set->get_option("--block-align")->excludes("--bytes-per-sample");
     set->add_flag("--recompute-byte-rate", invocation.recomputeByteRate,
                   "Correct the average byte rate (block alignment times sample rate) and nothing else");
-    set->add_flag("--dry-run", invocation.dryRun, "Report what would be written; open nothing for writing");
+    set->add_flag("--dry-run", invocation.dryRun, "Report what would be written; write nothing");
     set->add_flag("--clear-readonly", invocation.clearReadOnly,
                   "Clear the read-only mark of write-protected files without asking");
     set->add_flag("--no-preserve-root", invocation.noPreserveRoot, "Allow -r to search the root folder /");
