@@ -106,21 +106,27 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& environme
 
     bool listFailed = false;
     try {
-        for (const std::string& path : invocation.paths) {
-            take(path);
-        }
-        if (list != nullptr) {
-            CPathListReader reader(*list, invocation.nullSeparated);
-            std::string path;
-            while (reader.Next(path)) {
+        try {
+            for (const std::string& path : invocation.paths) {
                 take(path);
             }
-            listFailed = reader.Failed();
+            if (list != nullptr) {
+                CPathListReader reader(*list, invocation.nullSeparated);
+                std::string path;
+                while (reader.Next(path)) {
+                    take(path);
+                }
+                listFailed = reader.Failed();
+            }
+        } catch (const StopWalk&) {
+            // Nothing further starts; what is in flight is finished below.
         }
-    } catch (const StopWalk&) {
-        // Nothing further starts; what is in flight is finished below.
+        runner.Finish();
+    } catch (...) {
+        // Even a run that breaks off leaves one whole JSON document.
+        command->Finish();
+        throw;
     }
-    runner.Finish();
     int status = command->Finish();
     if (listFailed) {
         environment.err << ToolName << ": the list " << EscapeControls(*invocation.filesFrom)
