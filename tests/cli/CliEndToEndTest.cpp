@@ -115,6 +115,11 @@ TEST_F(CliTool, SetRewritesOnlyTheFormatFields)
     EXPECT_EQ(ReadFile(dir / "b.wav"), SimpleWave({1, 2, 44100, 264600, 6, 16}));
     RunTool({"set", "--bytes-per-sample", "3", "--channels", "1", dir / "b.wav"});
     EXPECT_EQ(ReadFile(dir / "b.wav"), SimpleWave({1, 1, 44100, 132300, 3, 16}));
+    WriteFile(dir / "many.wav", SimpleWave({1, 30000, 44100, 0, 4, 16}));
+    const auto tooWide = RunTool({"set", "--json", "--bytes-per-sample", "3", dir / "many.wav"}).Json()[0];
+    EXPECT_EQ(tooWide["status"], "failed");
+    EXPECT_TRUE(Has(tooWide["message"], "3 bytes per sample times 30000 channels is above the largest block alignment"));
+    EXPECT_EQ(ReadFile(dir / "many.wav"), SimpleWave({1, 30000, 44100, 0, 4, 16}));
 
     // 5.1 to stereo: the report carries the extension's fields, and the mask follows.
     const auto surround = [](std::uint16_t channels, std::uint32_t mask) {
@@ -178,6 +183,10 @@ TEST_F(CliTool, ReadOnlyFilesAreLeftAloneUnlessClearingIsAllowed)
     EXPECT_EQ(report[1]["status"], "changed");
     EXPECT_EQ(RunTool({"set", "--dry-run", "--json", "--rate", "48000", dir / "ro.wav"}).Json()[0]["status"],
               "skipped");
+    const auto wouldClear =
+        RunTool({"set", "--dry-run", "--clear-readonly", "--json", "--rate", "48000", dir / "ro.wav"}).Json()[0];
+    EXPECT_EQ(wouldClear["status"], "would change");
+    EXPECT_TRUE(Has(wouldClear["message"], "the read-only mark would be cleared"));
     EXPECT_EQ(ReadFile(dir / "ro.wav"), original);
     EXPECT_EQ(fs::status(dir / "ro.wav").permissions(), fs::perms(0444));
 
