@@ -1,20 +1,28 @@
 #!/usr/bin/env bash
 # quelbrook-cli against the floor program: wall time of `set --rate 48000` on
-# the same files in the same run, system calls per file, and peak memory as
-# the batch and the files grow. Not a test: figures only.
+# the same files in the same run (one job and the default jobs), system calls
+# per file, peak memory as the batch and the files grow, and the same batch on
+# simulated network storage (every file system call delayed by LATENCY_US
+# through the preloaded bench library) with one job and with 32, and the
+# price of the journal (on, the default, against --no-journal).
+# Not a test: figures only.
 #
 # Usage: bench/cli_bench.sh [BUILD_DIR]    (default: build)
-# Environment: COUNT (2000 files), SIZE (1 MiB each), ROUNDS (11), TMPDIR.
+# Environment: COUNT (2000 files), SIZE (1 MiB each), ROUNDS (11),
+#              LATENCY_US (200), TMPDIR.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../build}" && pwd)
 cli="$build/src/cli/quelbrook-cli"
 floor="$build/bench/quelbrook_floor_set"
+latency="$build/bench/libquelbrook_latency.so"
 count=${COUNT:-2000}
 size=${SIZE:-1048576}
 rounds=${ROUNDS:-11}
-for tool in "$cli" "$floor" strace /usr/bin/time python3 awk; do
+latency_us=${LATENCY_US:-200}
+jobs=$(nproc)
+for tool in "$cli" "$floor" "$latency" strace /usr/bin/time python3 awk; do
   command -v "$tool" >/dev/null || { echo "cli_bench: $tool is missing" >&2; exit 1; }
 done
 
@@ -35,29 +43,39 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 best() { sort -n | head -n 1; }
 calc() { awk "BEGIN { printf \"%.2f\", $1 }"; }
 
-# Warm the page cache for both, then alternate so that neither gets the better slot.
+# Warm the page cache, then alternate so that no program gets the better slot.
 "$floor" "${files[@]}" >/dev/null
 "$cli" set --rate 48000 "${files[@]}" >/dev/null
 : >"$work/floor.times"
 : >"$work/cli.times"
+: >"$work/cli-default.times"
 for ((i = 0; i < rounds; i++)); do
   seconds "$floor" "${files[@]}" >>"$work/floor.times"
-  seconds "$cli" set --rate 48000 "${files[@]}" >>"$work/cli.times"
+  seconds "$cli" set --rate 48000 -j 1 "${files[@]}" >>"$work/cli.times"
+  seconds "$cli" set --rate 48000 "${files[@]}" >>"$work/cli-default.times"
 done
 floor_s=$(median <"$work/floor.times")
 cli_s=$(median <"$work/cli.times")
+default_s=$(median <"$work/cli-default.times")
 floor_best=$(best <"$work/floor.times")
 cli_best=$(best <"$work/cli.times")
+default_best=$(best <"$work/cli-default.times")
+
+# Simulated network storage: one run each, the delay dwarfs the noise.
+slow() { seconds env QUELBROOK_LATENCY_US="$latency_us" LD_PRELOAD="$latency" "$@"; }
+net_floor=$(slow "$floor" "${files[@]}")
+net_one=$(slow "$cli" set --rate 48000 -j 1 "${files[@]}")
+net_32=$(slow "$cli" set --rate 48000 -j 32 "${files[@]}")
 
 # System calls: all of them over the batch, and the cost of each further file.
 calls() {
   strace -f -c -o "$work/strace.txt" "$@" >/dev/null
   awk '$NF == "total" { print $4 }' "$work/strace.txt"
 }
-cli_all=$(calls "$cli" set --rate 48000 "${files[@]}")
-cli_one=$(calls "$cli" set --rate 48000 "${files[0]}")
-info_all=$(calls "$cli" info "${files[@]}")
-info_one=$(calls "$cli" info "${files[0]}")
+cli_all=$(calls "$cli" set --rate 48000 -j 1 "${files[@]}")
+cli_one=$(calls "$cli" set --rate 48000 -j 1 "${files[0]}")
+info_all=$(calls "$cli" info -j 1 "${files[@]}")
+info_one=$(calls "$cli" info -j 1 "${files[0]}")
 floor_all=$(calls "$floor" "${files[@]}")
 floor_one=$(calls "$floor" "${files[0]}")
 
@@ -69,12 +87,13 @@ mem_all=$(peak "$cli" set --rate 48000 "${files[@]}")
 mem_walk=$(peak "$cli" set --rate 48000 -r "$work/files")
 mem_big=$(peak "$cli" set --rate 48000 "$work/big/big.wav")
 mem_info=$(peak "$cli" info --json "$work/big/big.wav")
+mem_32=$(peak "$cli" set --rate 48000 -j 32 "${files[@]}")
 
 echo "quelbrook-cli set --rate 48000 on $count files of $size bytes ($(nproc) cores, $rounds rounds, load $(cut -d' ' -f1 /proc/loadavg))"
-printf '  wall time       median: floor %.4f s   cli %.4f s   ratio %.2f (goal <= 1.5)\n' \
-  "$floor_s" "$cli_s" "$(calc "$cli_s / $floor_s")"
-printf '                  best:   floor %.4f s   cli %.4f s   ratio %.2f\n' \
-  "$floor_best" "$cli_best" "$(calc "$cli_best / $floor_best")"
+printf '  wall time       median: floor %.4f s   cli -j 1 %.4f s   ratio %.2f (goal <= 1.2)   cli -j %d (default) %.4f s   ratio %.2f (goal < 1)\n' \
+  "$floor_s" "$cli_s" "$(calc "$cli_s / $floor_s")" "$jobs" "$default_s" "$(calc "$default_s / $floor_s")"
+printf '                  best:   floor %.4f s   cli -j 1 %.4f s   ratio %.2f   cli -j %d %.4f s   ratio %.2f\n' \
+  "$floor_best" "$cli_best" "$(calc "$cli_best / $floor_best")" "$jobs" "$default_best" "$(calc "$default_best / $floor_best")"
 printf '  system calls    floor %d (%s per further file)   cli %d (%s per further file, goal <= 5)\n' \
   "$floor_all" "$(calc "($floor_all - $floor_one) / ($count - 1)")" \
   "$cli_all" "$(calc "($cli_all - $cli_one) / ($count - 1)")"
@@ -82,16 +101,19 @@ printf '                  info: %d (%s per further file, goal <= 4)\n' \
   "$info_all" "$(calc "($info_all - $info_one) / ($count - 1)")"
 printf '  peak memory     1 file %s KiB   %d files named %s KiB (-r on their folder %s KiB)   5 GiB RF64 %s KiB (info %s KiB)\n' \
   "$mem_one" "$count" "$mem_all" "$mem_walk" "$mem_big" "$mem_info"
+printf '  network (%d us per call)  floor %.2f s   cli -j 1 %.2f s   cli -j 32 %.2f s   speed-up %.1fx (goal >= 10)\n' \
+  "$latency_us" "$net_floor" "$net_one" "$net_32" "$(calc "$net_one / $net_32")"
+printf '  peak memory at -j 32    %s KiB (goal < 16384)\n' "$mem_32"
 
-# The journal's price: the same batch with the journal on (the default, a new
+# The journal's price: the same batch on one job with the journal on (the default, a new
 # batch in the journal folder each run) and off, alternated with the floor.
 : >"$work/floor2.times"
 : >"$work/on.times"
 : >"$work/off.times"
 for ((i = 0; i < rounds; i++)); do
   seconds "$floor" "${files[@]}" >>"$work/floor2.times"
-  seconds "$cli" set --rate 48000 "${files[@]}" >>"$work/on.times"
-  seconds "$cli" set --rate 48000 --no-journal "${files[@]}" >>"$work/off.times"
+  seconds "$cli" set --rate 48000 -j 1 "${files[@]}" >>"$work/on.times"
+  seconds "$cli" set --rate 48000 -j 1 --no-journal "${files[@]}" >>"$work/off.times"
 done
 floor2_s=$(median <"$work/floor2.times")
 on_s=$(median <"$work/on.times")

@@ -1,57 +1,66 @@
 #include "CFileCommand.h"
 
+#include "CFilePrompt.h"
+#include "CParallelRunner.h"
 #include "CProgressLine.h"
 #include "CommandLine.h"
 
+#include <mutex>
 #include <ostream>
+#include <utility>
 
-CFileCommand::CFileCommand(const Output& output, bool asJson, CTerminalPrompt& userPrompt,
+CFileCommand::CFileCommand(const Output& output, bool asJson, CTerminalPrompt& terminalPrompt,
                            CProgressLine& progressLine)
     : out(output.stream),
       outIsTerminal(output.isTerminal),
       json(asJson),
       jsonWriter(output.stream),
-      prompt(userPrompt),
+      terminal(terminalPrompt),
       progress(progressLine)
 {
 }
 
-void CFileCommand::Count(const std::string& path, bool fileFailed)
+bool CFileCommand::SubmitFailure(CParallelRunner& runner, const std::string& path, const std::string& message)
 {
+    return SubmitWork(runner, path, [this, path, message](CFilePrompt&, std::size_t) { return Failure(path, message); });
+}
+
+bool CFileCommand::SubmitWork(CParallelRunner& runner, const std::string& path, Work work)
+{
+    return runner.Submit([this, &runner, path, work = std::move(work)](std::size_t index) -> CParallelRunner::Report {
+        CFilePrompt prompt(terminal, runner.Gate(), index);
+        return [this, path, result = work(prompt, index)] { Emit(path, result); };
+    });
+}
+
+void CFileCommand::Emit(const std::string& path, const Result& result)
+{
+    {
+        // On a shared terminal a report line must not cut into a question or the progress line.
+        std::unique_lock<std::mutex> terminalHold;
+        if (outIsTerminal) {
+            terminalHold = progress.Hold();
+        }
+        if (json) {
+            jsonWriter.Add(result.text);
+        } else {
+            out << result.text;
+        }
+        if (outIsTerminal && progress.Enabled()) {
+            out.flush();
+        }
+    }
+    ++tallies[result.tally];
     ++done;
-    if (fileFailed) {
+    if (result.failed) {
         ++failed;
     }
     progress.Update(done, failed, path);
 }
 
-void CFileCommand::WriteLine(const std::string& line)
+bool CFileCommand::OutputFailed() const
 {
-    BeforeOutput();
-    out << line << '\n';
-    AfterOutput();
-}
-
-void CFileCommand::WriteJson(const nlohmann::ordered_json& element)
-{
-    BeforeOutput();
-    jsonWriter.Add(element);
-    AfterOutput();
-}
-
-void CFileCommand::BeforeOutput()
-{
-    if (outIsTerminal) {
-        progress.Clear();
-    }
-}
-
-void CFileCommand::AfterOutput()
-{
-    // Keep the order of the two streams when they share a terminal.
-    if (outIsTerminal && progress.Enabled()) {
-        out.flush();
-    }
+    return !out;
 }
 
 int CFileCommand::Finish()
@@ -63,5 +72,5 @@ int CFileCommand::Finish()
         out << Summary() << '\n';
     }
     out.flush();
-    return failed == 0 ? ExitSuccess : ExitFileProblem;
+    return failed == 0 && out ? ExitSuccess : ExitFileProblem;
 }

@@ -2,17 +2,18 @@
 
 #include "CJsonArrayWriter.h"
 
-#include "platform/CFile.h"
-
 #include <cstddef>
+#include <functional>
 #include <iosfwd>
 #include <string>
 
+class CFilePrompt;
+class CParallelRunner;
 class CProgressLine;
 class CTerminalPrompt;
 
-// What info and set share: a report on standard output, one line or JSON
-// object per file, a closing summary and the exit status.
+// What info, set and undo share: a report on standard output, one line or JSON
+// object per file in input order, a closing summary and the exit status.
 class CFileCommand {
 public:
     struct Output {
@@ -20,41 +21,54 @@ public:
         bool isTerminal;  // the progress line must be wiped before each report line
     };
 
-    CFileCommand(const Output& out, bool json, CTerminalPrompt& prompt, CProgressLine& progress);
+    CFileCommand(const Output& out, bool json, CTerminalPrompt& terminal, CProgressLine& progress);
     CFileCommand(const CFileCommand&) = delete;
     CFileCommand& operator=(const CFileCommand&) = delete;
     virtual ~CFileCommand() = default;
 
-    // Works on one file and reports it; entry says where a file found by a
-    // folder search is to be opened (nullptr: by its path).
-    virtual void Process(const std::string& path, const FolderEntry* entry) = 0;
-    // Reports a folder that could not be searched.
-    virtual void ReportFolderFailure(const std::string& path, const std::string& message) = 0;
+    // Hands in the report of a path that could not be searched or taken.
+    bool SubmitFailure(CParallelRunner& runner, const std::string& path, const std::string& message);
+
+    // The report could not be written (a full disk, a closed pipe).
+    bool OutputFailed() const;
 
     // Ends the report; returns the exit status.
     int Finish();
 
 protected:
-    // A finished file; failed counts for the exit status.
-    void Count(const std::string& path, bool failed);
-    // One line of the human report, or one element of the JSON one.
-    void WriteLine(const std::string& line);
-    void WriteJson(const nlohmann::ordered_json& element);
+    // The most counts a command's summary has (undo's five statuses).
+    static constexpr std::size_t MaxTallies = 5;
+
+    // One file's report, made where the file was worked on.
+    struct Result {
+        std::string text;    // the report lines (each ending in a newline) or the JSON element
+        std::size_t tally;   // which count of the summary it adds to (below MaxTallies)
+        bool failed;         // counts for the exit status
+    };
+
+    // Work on one item, run on a worker thread beside other items with the
+    // item's own prompt and its place in the input (with the runner's Gate(),
+    // for steps in input order such as a COrderedJournal). Its result is
+    // reported under path in input order.
+    using Work = std::function<Result(CFilePrompt& prompt, std::size_t index)>;
+    bool SubmitWork(CParallelRunner& runner, const std::string& path, Work work);
+
+    virtual Result Failure(const std::string& path, const std::string& message) const = 0;
     virtual std::string Summary() const = 0;
 
     bool Json() const { return json; }
-    CTerminalPrompt& Prompt() { return prompt; }
+    std::size_t Tally(std::size_t which) const { return tallies[which]; }
 
 private:
-    void BeforeOutput();
-    void AfterOutput();
+    void Emit(const std::string& path, const Result& result);
 
     std::ostream& out;
     bool outIsTerminal;
     bool json;
     CJsonArrayWriter jsonWriter;
-    CTerminalPrompt& prompt;
+    CTerminalPrompt& terminal;
     CProgressLine& progress;
     std::size_t done = 0;
     std::size_t failed = 0;
+    std::size_t tallies[MaxTallies] = {};
 };

@@ -1,6 +1,6 @@
 #include "CInfoCommand.h"
 
-#include "CTerminalPrompt.h"
+#include "CFilePrompt.h"
 #include "FileReport.h"
 
 #include "platform/Cp1252.h"
@@ -22,23 +22,71 @@ std::string Position(std::uint32_t samples, std::uint32_t sampleRate)
     return std::to_string(samples) + " (" + PreviewTimecode(samples, sampleRate) + ")";
 }
 
+// The keys that follow the format fields in every object that read a header.
+void AddTimeReferenceAndRegions(nlohmann::ordered_json& object, const RegionPreview& preview)
+{
+    const std::uint32_t rate = preview.sampleRate;
+    object["bextTimeReference"] = preview.bextTimeReference;
+    object["bextTimecode"] = TimecodeOrNone(preview.bextTimeReference, rate);
+    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+    for (const RegionRecord& region : preview.regions) {
+        rows.push_back({
+            {"name", Cp1252ToUtf8(region.name)},
+            {"start", region.start},
+            {"end", region.end},
+            {"origTs", region.origTs},
+            {"userTs", region.userTs},
+            {"startTimecode", PreviewTimecode(region.start, rate)},
+            {"endTimecode", PreviewTimecode(region.end, rate)},
+            {"origTsTimecode", PreviewTimecode(region.origTs, rate)},
+            {"userTsTimecode", PreviewTimecode(region.userTs, rate)},
+        });
+    }
+    object["regions"] = std::move(rows);
+}
+
+// "BWF time reference ..., N regions" and a line per region after the first line.
+void AppendTimeReferenceAndRegions(std::string& text, const RegionPreview& preview)
+{
+    const std::uint32_t rate = preview.sampleRate;
+    const std::uint32_t bext = preview.bextTimeReference;
+    const std::size_t count = preview.regions.size();
+    text += "BWF time reference " + std::to_string(bext) + " " +
+            (bext == 0 ? std::string(NoTimeStamp) : "(" + PreviewTimecode(bext, rate) + ")") + ", " +
+            std::to_string(count) + (count == 1 ? " region" : " regions") + "\n";
+    for (std::size_t i = 0; i < count; ++i) {
+        const RegionRecord& region = preview.regions[i];
+        text += EscapeControls("  region " + std::to_string(i + 1) + " \"" + Cp1252ToUtf8(region.name) +
+                               "\": start " + Position(region.start, rate) + ", end " + Position(region.end, rate) +
+                               ", orig TS " + Position(region.origTs, rate) + ", user TS " +
+                               Position(region.userTs, rate)) +
+                "\n";
+    }
+}
+
 }  // namespace
 
-void CInfoCommand::Process(const std::string& path, const FolderEntry* entry)
+CFileCommand::Result CInfoCommand::Process(const std::string& path, const FolderEntry* entry,
+                                           CFilePrompt& prompt) const
 {
-    Prompt().BeginFile();
-    CWaveFile wave(Prompt());
+    CWaveFile wave(prompt);
     wave.OpenWithin(entry);
     wave.SetFileName(path);
     if (!wave.HeaderLoaded()) {
-        ReportFailure(path, DescribeFailure(path, Prompt().Messages(), wave.LastOpenError(), NoFormatChunkText(path)));
-        return;
+        const std::string message =
+            DescribeFailure(path, prompt.Messages(), wave.LastOpenError(), NoFormatChunkText(path));
+        // Whatever the header holds besides the format is shown as the preview shows it.
+        const RegionPreview preview = ReadRegionPreview(wave);
+        return preview.timeStampValid ? PartialRead(path, message, preview) : Failure(path, message);
     }
     const WaveFormat& format = wave.Format();
-    const std::uint32_t rate = format.sampleRate;
-    std::vector<RegionRecord> regions;
+    RegionPreview preview;
     if (wave.RegnOffset() != 0) {
-        regions = ReadRegionPreview(wave).regions;
+        preview = ReadRegionPreview(wave);
+    } else {
+        // No regions: nothing more to read.
+        preview.sampleRate = format.sampleRate;
+        preview.bextTimeReference = wave.BextTimeReference();
     }
 
     if (Json()) {
@@ -51,62 +99,45 @@ void CInfoCommand::Process(const std::string& path, const FolderEntry* entry)
             {"avgBytesPerSec", format.avgBytesPerSec},
             {"blockAlign", format.blockAlign},
             {"bitsPerSample", format.bitsPerSample},
-            {"bextTimeReference", wave.BextTimeReference()},
-            {"bextTimecode", TimecodeOrNone(wave.BextTimeReference(), rate)},
         };
-        nlohmann::ordered_json rows = nlohmann::ordered_json::array();
-        for (const RegionRecord& region : regions) {
-            rows.push_back({
-                {"name", Cp1252ToUtf8(region.name)},
-                {"start", region.start},
-                {"end", region.end},
-                {"origTs", region.origTs},
-                {"userTs", region.userTs},
-                {"startTimecode", PreviewTimecode(region.start, rate)},
-                {"endTimecode", PreviewTimecode(region.end, rate)},
-                {"origTsTimecode", PreviewTimecode(region.origTs, rate)},
-                {"userTsTimecode", PreviewTimecode(region.userTs, rate)},
-            });
-        }
-        object["regions"] = std::move(rows);
-        WriteJson(object);
-    } else {
-        const std::uint32_t bext = wave.BextTimeReference();
-        std::string line = path + ": format " + std::to_string(format.formatTag) + ", ";
-        AppendFormatText(line, format);
-        line += ", BWF time reference " + std::to_string(bext) + " " +
-                (bext == 0 ? std::string(NoTimeStamp) : "(" + PreviewTimecode(bext, rate) + ")") + ", " +
-                std::to_string(regions.size()) + (regions.size() == 1 ? " region" : " regions");
-        WriteLine(line);
-        for (std::size_t i = 0; i < regions.size(); ++i) {
-            const RegionRecord& region = regions[i];
-            WriteLine("  region " + std::to_string(i + 1) + " \"" + Cp1252ToUtf8(region.name) +
-                      "\": start " + Position(region.start, rate) + ", end " + Position(region.end, rate) +
-                      ", orig TS " + Position(region.origTs, rate) + ", user TS " + Position(region.userTs, rate));
-        }
+        AddTimeReferenceAndRegions(object, preview);
+        return {CJsonArrayWriter::Encode(object), Read, false};
     }
-    ++readCount;
-    Count(path, false);
+    std::string text = EscapeControls(path) + ": format " + std::to_string(format.formatTag) + ", ";
+    AppendFormatText(text, format);
+    text += ", ";
+    AppendTimeReferenceAndRegions(text, preview);
+    return {std::move(text), Read, false};
 }
 
-void CInfoCommand::ReportFolderFailure(const std::string& path, const std::string& message)
-{
-    ReportFailure(path, message);
-}
-
-void CInfoCommand::ReportFailure(const std::string& path, const std::string& message)
+CFileCommand::Result CInfoCommand::PartialRead(const std::string& path, const std::string& message,
+                                               const RegionPreview& preview) const
 {
     if (Json()) {
-        WriteJson({{"path", path}, {"ok", false}, {"error", message}});
-    } else {
-        WriteLine(path + ": failed: " + message);
+        nlohmann::ordered_json object = {{"path", path}, {"ok", false}, {"error", message}};
+        for (const char* field :
+             {"formatTag", "channels", "sampleRate", "avgBytesPerSec", "blockAlign", "bitsPerSample"}) {
+            object[field] = nullptr;
+        }
+        AddTimeReferenceAndRegions(object, preview);
+        return {CJsonArrayWriter::Encode(object), Failed, true};
     }
-    ++failedCount;
-    Count(path, true);
+    std::string text = EscapeControls(path + ": failed: " + message) + "; ";
+    AppendTimeReferenceAndRegions(text, preview);
+    return {std::move(text), Failed, true};
+}
+
+CFileCommand::Result CInfoCommand::Failure(const std::string& path, const std::string& message) const
+{
+    if (Json()) {
+        return {CJsonArrayWriter::Encode({{"path", path}, {"ok", false}, {"error", message}}), Failed, true};
+    }
+    return {EscapeControls(path + ": failed: " + message) + "\n", Failed, true};
 }
 
 std::string CInfoCommand::Summary() const
 {
-    return std::to_string(readCount) + (readCount == 1 ? " file" : " files") + " read, " +
-           std::to_string(failedCount) + " failed";
+    const std::size_t read = Tally(Read);
+    return std::to_string(read) + (read == 1 ? " file" : " files") + " read, " + std::to_string(Tally(Failed)) +
+           " failed";
 }

@@ -1,22 +1,22 @@
 #pragma once
 
-#include "CFileCommand.h"
+#include "CPathCommand.h"
 
-#include <cstddef>
+struct RegionPreview;
 
 // quelbrook-cli info: the format fields, the Broadcast Wave time reference
 // and the Pro Tools regions of each file, positions also as timecode.
-class CInfoCommand : public CFileCommand {
+class CInfoCommand : public CPathCommand {
 public:
-    using CFileCommand::CFileCommand;
-
-    void Process(const std::string& path, const FolderEntry* entry) override;
-    void ReportFolderFailure(const std::string& path, const std::string& message) override;
+    using CPathCommand::CPathCommand;
 
 private:
-    void ReportFailure(const std::string& path, const std::string& message);
-    std::string Summary() const override;
+    enum Count : std::size_t { Read, Failed };
 
-    std::size_t readCount = 0;
-    std::size_t failedCount = 0;
+    Result Process(const std::string& path, const FolderEntry* entry, CFilePrompt& prompt) const override;
+    Result Failure(const std::string& path, const std::string& message) const override;
+    // A file without a usable format: the failure, and the time reference
+    // and regions as far as they could be read.
+    Result PartialRead(const std::string& path, const std::string& message, const RegionPreview& preview) const;
+    std::string Summary() const override;
 };

@@ -4,12 +4,16 @@
 
 CJsonArrayWriter::CJsonArrayWriter(std::ostream& output) : out(output) {}
 
-void CJsonArrayWriter::Add(const nlohmann::ordered_json& element)
+std::string CJsonArrayWriter::Encode(const nlohmann::ordered_json& element)
 {
-    out << (empty ? "[\n" : ",\n");
-    empty = false;
     // File names need not be UTF-8: stray bytes become U+FFFD rather than an exception.
-    out << element.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    return element.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+void CJsonArrayWriter::Add(std::string_view encoded)
+{
+    out << (empty ? "[\n" : ",\n") << encoded;
+    empty = false;
 }
 
 void CJsonArrayWriter::Close()

@@ -82,7 +82,7 @@ void CPathWalker::WalkFolder(const std::string& top)
                   [](const CFolder::Entry& a, const CFolder::Entry& b) { return a.name < b.name; });
         for (const CFolder::Entry& entry : entries) {
             if (entry.type == CFolder::EntryType::File && HasWaveExtension(entry.name)) {
-                const FolderEntry at{folder->Fd(), entry.name};
+                const FolderEntry at{folder->Fd(), entry.name, folder};
                 onFile(Join(next.path, entry.name), &at);
             }
         }

@@ -16,8 +16,8 @@
 // tree it was given, even when names are swapped for links meanwhile.
 class CPathWalker {
 public:
-    // entry: where a file found by the search is to be opened (valid during
-    // the call only); nullptr for a file named on the command line.
+    // entry: where a file found by the search is to be opened (a copy keeps
+    // its folder open); nullptr for a file named on the command line.
     using FileHandler = std::function<void(const std::string& path, const FolderEntry* entry)>;
     using FailureHandler = std::function<void(const std::string& path, const std::string& message)>;
 

@@ -1,5 +1,7 @@
 #include "CProgressLine.h"
 
+#include "FileReport.h"
+
 #include "wave/ConfirmWritable.h"
 
 #include <ostream>
@@ -26,6 +28,7 @@ void CProgressLine::Update(std::size_t done, std::size_t failed, const std::stri
     if (now < nextDraw) {
         return;
     }
+    const std::lock_guard lock(terminal);
     nextDraw = now + RedrawInterval;
     // One write per redraw: standard error is unbuffered.
     std::string line = WipeLine;
@@ -33,12 +36,25 @@ void CProgressLine::Update(std::size_t done, std::size_t failed, const std::stri
     if (failed > 0) {
         line += ", " + std::to_string(failed) + " not changed";
     }
-    line += " ... " + ShortenMiddle(lastPath, PathWidth);
+    line += " ... " + EscapeControls(ShortenMiddle(lastPath, PathWidth));
     err << line << std::flush;
     visible = true;
 }
 
 void CProgressLine::Clear()
+{
+    const std::lock_guard lock(terminal);
+    ClearLocked();
+}
+
+std::unique_lock<std::mutex> CProgressLine::Hold()
+{
+    std::unique_lock lock(terminal);
+    ClearLocked();
+    return lock;
+}
+
+void CProgressLine::ClearLocked()
 {
     if (visible) {
         err << WipeLine << std::flush;

@@ -1,6 +1,6 @@
 #include "CSetCommand.h"
 
-#include "CTerminalPrompt.h"
+#include "CFilePrompt.h"
 #include "FileReport.h"
 
 #include "journal/CJournalWriter.h"
@@ -13,9 +13,9 @@ const char* const StatusNames[] = {"changed", "would change", "skipped", "failed
 
 }  // namespace
 
-CSetCommand::CSetCommand(const CliInvocation& invocation, const Output& output, CTerminalPrompt& userPrompt,
+CSetCommand::CSetCommand(const CliInvocation& invocation, const Output& output, CTerminalPrompt& terminalPrompt,
                          CProgressLine& progressLine)
-    : CFileCommand(output, invocation.json, userPrompt, progressLine),
+    : CPathCommand(output, invocation.json, terminalPrompt, progressLine),
       dryRun(invocation.dryRun),
       clearReadOnly(invocation.clearReadOnly),
       keepTimes(invocation.keepTimes)
@@ -44,15 +44,15 @@ CSetCommand::CSetCommand(const CliInvocation& invocation, const Output& output, 
     }
 }
 
-void CSetCommand::Process(const std::string& path, const FolderEntry* entry)
+CFileCommand::Result CSetCommand::Process(const std::string& path, const FolderEntry* entry,
+                                          CFilePrompt& prompt) const
 {
-    Prompt().BeginFile();
-    Report(path, Rewrite(path, entry));
+    return Report(path, Rewrite(path, entry, prompt));
 }
 
-CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, const FolderEntry* entry)
+CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, const FolderEntry* entry, CFilePrompt& prompt) const
 {
-    CWaveFile wave(Prompt());
+    CWaveFile wave(prompt);
     wave.OpenWithin(entry);
     // Named without loading: the rewrite reads what it keeps from the file itself.
     wave.CAudioFile::SetFileName(path);
@@ -63,7 +63,7 @@ CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, const FolderE
     wave.SetKeepTimes(keepTimes);
     std::optional<WaveFormat> before;
     if (!wave.RewriteHeader(request, &before)) {
-        if (Prompt().DeclinedReadOnly()) {
+        if (prompt.DeclinedReadOnly()) {
             return {Status::Skipped, ReadOnlySkippedText(path), {}, {}};
         }
         // No file is written without its record.
@@ -71,7 +71,7 @@ CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, const FolderE
             return {Status::Failed, journal->Failure() + "; the file was left unchanged", before, {}};
         }
         return {Status::Failed,
-                DescribeFailure(path, Prompt().Messages(), wave.LastOpenError(), NoFormatChunkText(path)), before, {}};
+                DescribeFailure(path, prompt.Messages(), wave.LastOpenError(), NoFormatChunkText(path)), before, {}};
     }
     if (!dryRun) {
         return {Status::Changed, {}, before, wave.Format()};
@@ -86,13 +86,14 @@ CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, const FolderE
             wave.Format()};
 }
 
-void CSetCommand::ReportFolderFailure(const std::string& path, const std::string& message)
+CFileCommand::Result CSetCommand::Failure(const std::string& path, const std::string& message) const
 {
-    Report(path, {Status::Failed, message, {}, {}});
+    return Report(path, {Status::Failed, message, {}, {}});
 }
 
-void CSetCommand::Report(const std::string& path, const Outcome& outcome)
+CFileCommand::Result CSetCommand::Report(const std::string& path, const Outcome& outcome) const
 {
+    const bool fileFailed = outcome.status == Status::Skipped || outcome.status == Status::Failed;
     const auto status = static_cast<std::size_t>(outcome.status);
     if (Json()) {
         nlohmann::ordered_json object = {{"path", path}, {"status", StatusNames[status]}};
@@ -105,34 +106,33 @@ void CSetCommand::Report(const std::string& path, const Outcome& outcome)
         if (outcome.after) {
             object["after"] = FormatToJson(*outcome.after);
         }
-        WriteJson(object);
-    } else {
-        std::string line;
-        line.reserve(path.size() + 160);
-        line += path;
-        line += ": ";
-        line += StatusNames[status];
-        line += ": ";
-        if (outcome.before && outcome.after) {
-            AppendFormatText(line, *outcome.before);
-            line += " -> ";
-            AppendFormatText(line, *outcome.after);
-            if (outcome.status != Status::Changed) {
-                line += " (" + outcome.message + ")";
-            }
-        } else {
-            line += outcome.message;
-        }
-        WriteLine(line);
+        return {CJsonArrayWriter::Encode(object), status, fileFailed};
     }
-    ++counts[status];
-    Count(path, outcome.status == Status::Skipped || outcome.status == Status::Failed);
+    std::string line;
+    line.reserve(path.size() + 160);
+    line += path;
+    line += ": ";
+    line += StatusNames[status];
+    line += ": ";
+    if (outcome.before && outcome.after) {
+        AppendFormatText(line, *outcome.before);
+        line += " -> ";
+        AppendFormatText(line, *outcome.after);
+        if (outcome.status != Status::Changed) {
+            line += " (" + outcome.message + ")";
+        }
+    } else {
+        line += outcome.message;
+    }
+    std::string text = EscapeControls(std::move(line));
+    text += '\n';
+    return {std::move(text), status, fileFailed};
 }
 
 std::string CSetCommand::Summary() const
 {
-    const auto changed = counts[static_cast<std::size_t>(dryRun ? Status::WouldChange : Status::Changed)];
+    const auto changed = Tally(static_cast<std::size_t>(dryRun ? Status::WouldChange : Status::Changed));
     return std::to_string(changed) + (dryRun ? " would change, " : " changed, ") +
-           std::to_string(counts[static_cast<std::size_t>(Status::Failed)]) + " failed, " +
-           std::to_string(counts[static_cast<std::size_t>(Status::Skipped)]) + " skipped";
+           std::to_string(Tally(static_cast<std::size_t>(Status::Failed))) + " failed, " +
+           std::to_string(Tally(static_cast<std::size_t>(Status::Skipped))) + " skipped";
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CFileCommand.h"
+#include "CPathCommand.h"
 #include "CliInvocation.h"
 
 #include "wave/HeaderChangeRequest.h"
@@ -9,20 +9,18 @@
 #include <cstddef>
 #include <optional>
 
+class CFilePrompt;
 class CJournalWriter;
 
 // quelbrook-cli set: rewrites the format fields of each file in place, as the
 // desktop program's Change command does.
-class CSetCommand : public CFileCommand {
+class CSetCommand : public CPathCommand {
 public:
-    CSetCommand(const CliInvocation& invocation, const Output& out, CTerminalPrompt& prompt,
+    CSetCommand(const CliInvocation& invocation, const Output& out, CTerminalPrompt& terminalPrompt,
                 CProgressLine& progress);
 
     // Every rewrite is recorded here first. Not owned; nullptr for none.
     void SetJournal(CJournalWriter* batchJournal) { journal = batchJournal; }
-
-    void Process(const std::string& path, const FolderEntry* entry) override;
-    void ReportFolderFailure(const std::string& path, const std::string& message) override;
 
 private:
     enum class Status { Changed, WouldChange, Skipped, Failed };
@@ -34,9 +32,11 @@ private:
         std::optional<WaveFormat> after;
     };
 
+    Result Process(const std::string& path, const FolderEntry* entry, CFilePrompt& prompt) const override;
+    Result Failure(const std::string& path, const std::string& message) const override;
     // The rewrite, or with --dry-run everything up to the write.
-    Outcome Rewrite(const std::string& path, const FolderEntry* entry);
-    void Report(const std::string& path, const Outcome& outcome);
+    Outcome Rewrite(const std::string& path, const FolderEntry* entry, CFilePrompt& prompt) const;
+    Result Report(const std::string& path, const Outcome& outcome) const;
     std::string Summary() const override;
 
     HeaderChangeRequest request;
@@ -44,5 +44,4 @@ private:
     bool clearReadOnly;
     bool keepTimes;
     CJournalWriter* journal = nullptr;
-    std::size_t counts[4] = {};
 };

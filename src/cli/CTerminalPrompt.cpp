@@ -1,6 +1,7 @@
 #include "CTerminalPrompt.h"
 
 #include "CProgressLine.h"
+#include "FileReport.h"
 
 #include <istream>
 #include <ostream>
@@ -11,36 +12,15 @@ CTerminalPrompt::CTerminalPrompt(ReadOnlyPolicy readOnlyPolicy, std::istream& in
 {
 }
 
-void CTerminalPrompt::ShowMessage(const std::string& text)
+bool CTerminalPrompt::Ask(const std::string& path)
 {
-    messages.push_back(text);
-}
-
-bool CTerminalPrompt::AskClearReadOnly(const std::string& path)
-{
-    switch (policy) {
-    case ReadOnlyPolicy::ClearAll:
-        return true;
-    case ReadOnlyPolicy::LeaveAlone:
-        declinedReadOnly = true;
-        return false;
-    case ReadOnlyPolicy::Ask:
-        break;
-    }
-    progress.Clear();
-    err << "The file " << path << " is write protected. Clear its read-only mark and allow the change? [y/N] "
-        << std::flush;
+    const std::lock_guard question(asking);
+    const auto terminal = progress.Hold();
+    err << "The file " << EscapeControls(path)
+        << " is write protected. Clear its read-only mark and allow the change? [y/N] " << std::flush;
     std::string answer;
     if (!std::getline(in, answer)) {
         err << '\n';
     }
-    const bool yes = answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes" || answer == "YES";
-    declinedReadOnly = !yes;
-    return yes;
-}
-
-void CTerminalPrompt::BeginFile()
-{
-    messages.clear();
-    declinedReadOnly = false;
+    return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes" || answer == "YES";
 }

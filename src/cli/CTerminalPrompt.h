@@ -1,10 +1,8 @@
 #pragma once
 
-#include "platform/CUserPrompt.h"
-
 #include <iosfwd>
+#include <mutex>
 #include <string>
-#include <vector>
 
 class CProgressLine;
 
@@ -14,27 +12,22 @@ enum class ReadOnlyPolicy {
     LeaveAlone,  // no terminal to ask on: never touch a read-only file
 };
 
-// The engine's voice on the command line. Messages are kept for the file in
-// hand, so that they end up on that file's report line (or JSON object)
-// instead of being printed on their own.
-class CTerminalPrompt : public CUserPrompt {
+// The write-protect question on the terminal, shared by every file of the
+// batch. Files running side by side get their answers one at a time.
+class CTerminalPrompt {
 public:
     CTerminalPrompt(ReadOnlyPolicy policy, std::istream& in, std::ostream& err, CProgressLine& progress);
 
-    void ShowMessage(const std::string& text) override;
-    bool AskClearReadOnly(const std::string& path) override;
+    ReadOnlyPolicy Policy() const { return policy; }
 
-    // Forgets the messages and the answer of the previous file.
-    void BeginFile();
-    const std::vector<std::string>& Messages() const { return messages; }
-    // The write-protect question for this file was answered No (or could not be asked).
-    bool DeclinedReadOnly() const { return declinedReadOnly; }
+    // Asks whether to clear the read-only mark of path; true for yes. No
+    // answer at all (end of input) is no.
+    bool Ask(const std::string& path);
 
 private:
     ReadOnlyPolicy policy;
     std::istream& in;
     std::ostream& err;
     CProgressLine& progress;
-    std::vector<std::string> messages;
-    bool declinedReadOnly = false;
+    std::mutex asking;
 };

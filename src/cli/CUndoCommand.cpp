@@ -1,7 +1,8 @@
 #include "CUndoCommand.h"
 
 #include "BatchJournal.h"
-#include "CTerminalPrompt.h"
+#include "CFilePrompt.h"
+#include "CParallelRunner.h"
 #include "CommandLine.h"
 #include "FileReport.h"
 
@@ -10,26 +11,30 @@
 #include "journal/CJournalWriter.h"
 
 #include <filesystem>
+#include <memory>
 #include <ostream>
+#include <utility>
 
-CUndoCommand::CUndoCommand(const CliInvocation& invocation, const Output& output, CTerminalPrompt& userPrompt,
+CUndoCommand::CUndoCommand(const CliInvocation& invocation, const Output& output, CTerminalPrompt& terminalPrompt,
                            CProgressLine& progressLine)
-    : CFileCommand(output, invocation.json, userPrompt, progressLine),
+    : CFileCommand(output, invocation.json, terminalPrompt, progressLine),
       journalPath(invocation.undoJournal),
+      jobs(invocation.jobs),
       dryRun(invocation.dryRun),
       keepTimes(invocation.keepTimes),
       clearReadOnly(invocation.clearReadOnly)
 {
 }
 
-int CUndoCommand::Run(const std::vector<std::string>& args, std::ostream& err)
+int CUndoCommand::Run(const std::vector<std::string>& args, const std::function<bool()>& shouldStop,
+                      std::ostream& err)
 {
     if (journalPath.empty()) {
         const CJournalFolder folder;
         const auto newest = folder.NewestBatch();
         if (!newest) {
             err << CliProgramName << ": there is no batch to undo in "
-                << (folder.Path().empty() ? std::string("the journal folder") : folder.Path()) << '\n';
+                << (folder.Path().empty() ? std::string("the journal folder") : EscapeControls(folder.Path())) << '\n';
             return ExitFileProblem;
         }
         journalPath = *newest;
@@ -44,68 +49,83 @@ int CUndoCommand::Run(const std::vector<std::string>& args, std::ostream& err)
             return ExitFileProblem;
         ownJournal = journal.get();
     }
-    Process(journalPath, nullptr);
+    CParallelRunner runner(jobs, [&] { return shouldStop() || OutputFailed(); });
+    try {
+        CJournalReader batch;
+        if (!batch.Open(journalPath)) {
+            SubmitWork(runner, journalPath, [this, message = batch.Failure()](CFilePrompt&, std::size_t) {
+                return Failure(journalPath, message);
+            });
+        } else {
+            for (std::size_t i = batch.RecordCount(); i-- > 0;) {
+                auto record = batch.ReadRecord(i);
+                const bool submitted =
+                    record ? SubmitWork(runner, record->path,
+                                        [this, record = std::move(*record)](CFilePrompt& prompt, std::size_t) {
+                                            return Restore(record, prompt);
+                                        })
+                           : SubmitWork(runner, journalPath, [this, message = batch.Failure()](CFilePrompt&, std::size_t) {
+                                 return Failure(journalPath, message);
+                             });
+                if (!submitted)
+                    break;
+            }
+        }
+        runner.Finish();
+    } catch (...) {
+        // Even a run that breaks off leaves one whole JSON document.
+        Finish();
+        throw;
+    }
     const int status = Finish();
     if (journal && !CloseBatchJournal(*journal, err))
         return ExitFileProblem;
     return status;
 }
 
-void CUndoCommand::Process(const std::string& path, const FolderEntry* /*entry*/)
+CFileCommand::Result CUndoCommand::Restore(const JournalRecord& record, CFilePrompt& prompt) const
 {
-    CJournalReader batch;
-    if (!batch.Open(path)) {
-        ReportFolderFailure(path, batch.Failure());
-        return;
-    }
-    CBatchUndo undo(Prompt());
+    CBatchUndo undo(prompt);
     undo.SetJournal(ownJournal);
     undo.SetKeepTimes(keepTimes);
     undo.SetDryRun(dryRun);
-    for (std::size_t i = batch.RecordCount(); i-- > 0;) {
-        Prompt().BeginFile();
-        const auto record = batch.ReadRecord(i);
-        if (!record) {
-            ReportFolderFailure(path, batch.Failure());
-            continue;
-        }
-        UndoOutcome outcome = undo.Restore(*record);
-        if (outcome.readOnly && outcome.status == UndoStatus::WouldRestore) {
-            outcome = clearReadOnly ? UndoOutcome{UndoStatus::WouldRestore,
-                                                  "dry run: nothing written; the read-only mark would be cleared"}
-                                    : UndoOutcome{UndoStatus::Skipped, ReadOnlySkippedText(record->path)};
-        } else if (outcome.status == UndoStatus::Skipped && outcome.readOnly) {
-            outcome.message = ReadOnlySkippedText(record->path);
-        }
-        Report(record->path, outcome);
+    UndoOutcome outcome = undo.Restore(record);
+    if (outcome.readOnly && outcome.status == UndoStatus::WouldRestore) {
+        outcome = clearReadOnly ? UndoOutcome{UndoStatus::WouldRestore,
+                                              "dry run: nothing written; the read-only mark would be cleared"}
+                                : UndoOutcome{UndoStatus::Skipped, ReadOnlySkippedText(record.path)};
+    } else if (outcome.status == UndoStatus::Skipped && outcome.readOnly) {
+        outcome.message = ReadOnlySkippedText(record.path);
     }
+    return Report(record.path, outcome);
 }
 
-void CUndoCommand::ReportFolderFailure(const std::string& path, const std::string& message)
+CFileCommand::Result CUndoCommand::Failure(const std::string& path, const std::string& message) const
 {
-    Report(path, {UndoStatus::Failed, message});
+    return Report(path, {UndoStatus::Failed, message});
 }
 
-void CUndoCommand::Report(const std::string& path, const UndoOutcome& outcome)
+CFileCommand::Result CUndoCommand::Report(const std::string& path, const UndoOutcome& outcome) const
 {
+    const auto tally = static_cast<std::size_t>(outcome.status);
+    const bool fileFailed = outcome.status != UndoStatus::Restored && outcome.status != UndoStatus::WouldRestore;
     if (Json()) {
         nlohmann::ordered_json object = {{"path", path}, {"status", UndoStatusName(outcome.status)}};
         if (outcome.status != UndoStatus::Restored)
             object["message"] = outcome.message;
-        WriteJson(object);
-    } else {
-        std::string line = path + ": " + UndoStatusName(outcome.status);
-        if (outcome.status != UndoStatus::Restored)
-            line += ": " + outcome.message;
-        WriteLine(line);
+        return {CJsonArrayWriter::Encode(object), tally, fileFailed};
     }
-    ++counts[static_cast<std::size_t>(outcome.status)];
-    Count(path, outcome.status != UndoStatus::Restored && outcome.status != UndoStatus::WouldRestore);
+    std::string line = path + ": " + UndoStatusName(outcome.status);
+    if (outcome.status != UndoStatus::Restored)
+        line += ": " + outcome.message;
+    std::string text = EscapeControls(std::move(line));
+    text += '\n';
+    return {std::move(text), tally, fileFailed};
 }
 
 std::string CUndoCommand::Summary() const
 {
-    const auto count = [this](UndoStatus status) { return std::to_string(counts[static_cast<std::size_t>(status)]); };
+    const auto count = [this](UndoStatus status) { return std::to_string(Tally(static_cast<std::size_t>(status))); };
     return (dryRun ? count(UndoStatus::WouldRestore) + " would restore, " : count(UndoStatus::Restored) + " restored, ") +
            count(UndoStatus::Conflict) + " conflicts, " + count(UndoStatus::Failed) + " failed, " +
            count(UndoStatus::Skipped) + " skipped";

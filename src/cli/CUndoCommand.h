@@ -5,34 +5,35 @@
 
 #include "journal/CBatchUndo.h"
 
-#include <cstddef>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
+
+class CPatchJournal;
 
 // quelbrook-cli undo: writes back the bytes of one batch, newest record
 // first, where each file still holds what the batch wrote.
 class CUndoCommand : public CFileCommand {
 public:
-    CUndoCommand(const CliInvocation& invocation, const Output& out, CTerminalPrompt& prompt, CProgressLine& progress);
+    CUndoCommand(const CliInvocation& invocation, const Output& out, CTerminalPrompt& terminal, CProgressLine& progress);
 
     // Undoes the batch named on the command line, or the newest one in the
-    // journal folder; returns the exit status. args go into its own journal.
-    int Run(const std::vector<std::string>& args, std::ostream& err);
-
-    // Undoes the batch whose journal is at path (never one found by a folder search).
-    void Process(const std::string& path, const FolderEntry* entry) override;
-    // A journal or record that could not be read.
-    void ReportFolderFailure(const std::string& path, const std::string& message) override;
+    // journal folder; returns the exit status. args go into its own journal;
+    // once shouldStop answers true no further record is started.
+    int Run(const std::vector<std::string>& args, const std::function<bool()>& shouldStop, std::ostream& err);
 
 private:
-    void Report(const std::string& path, const UndoOutcome& outcome);
+    // Restores one record; runs on a worker thread beside other records.
+    Result Restore(const JournalRecord& record, CFilePrompt& prompt) const;
+    Result Failure(const std::string& path, const std::string& message) const override;
+    Result Report(const std::string& path, const UndoOutcome& outcome) const;
     std::string Summary() const override;
 
     std::string journalPath;
+    unsigned jobs;
     bool dryRun;
     bool keepTimes;
     bool clearReadOnly;
     CPatchJournal* ownJournal = nullptr;
-    std::size_t counts[5] = {};
 };

@@ -1,6 +1,9 @@
 #include "CommandLine.h"
 
+#include "CParallelRunner.h"
 #include "Version.h"
+
+#include "journal/JournalFormat.h"
 
 #include <CLI/CLI.hpp>
 
@@ -11,8 +14,6 @@
 #include <ostream>
 
 namespace {
-
-constexpr const char* ToolName = "quelbrook-cli";
 
 // Accepts plain decimal numbers from 1 to max only. CLI11 alone would read
 // "010" as octal and "0x10" as hex, which is no way to give a sample rate.
@@ -50,12 +51,32 @@ void AddNumberOption(CLI::App& command, const std::string& name, const std::stri
         ->transform(WholeNumber(max));
 }
 
+// More files in flight than this gains nothing even on the slowest share.
+constexpr std::uint64_t MaxJobs = 1024;
+
+void AddJobsOption(CLI::App& command, CliInvocation& invocation)
+{
+    command
+        .add_option_function<unsigned>("-j,--jobs", [&invocation](const unsigned& value) { invocation.jobs = value; },
+                                       "Files in flight at once (1 to " + std::to_string(MaxJobs) +
+                                           "; default: the number of processors, " +
+                                           std::to_string(DefaultJobs()) + " here)")
+        ->type_name("N")
+        ->transform(WholeNumber(MaxJobs));
+}
+
 void AddCommonOptions(CLI::App& command, CliInvocation& invocation)
 {
     command.add_flag("--json", invocation.json, "Write one JSON array, one object per file, to standard output");
     command.add_flag("-r,--recursive", invocation.recursive,
                      "Search folders (without following symbolic links) for files ending in .wav in any case");
-    command.add_option("PATH", invocation.paths, "WAV files, or folders with -r")->required();
+    command.add_option("--files-from", invocation.filesFrom,
+                       "Also take the paths listed in FILE, one per line (- reads standard input)")
+        ->type_name("FILE");
+    command.add_flag("-0,--null", invocation.nullSeparated, "The --files-from list is separated by NUL bytes")
+        ->needs("--files-from");
+    AddJobsOption(command, invocation);
+    command.add_option("PATH", invocation.paths, "WAV files, or folders with -r");
 }
 
 }  // namespace
@@ -63,11 +84,13 @@ void AddCommonOptions(CLI::App& command, CliInvocation& invocation)
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     CliInvocation invocation;
+    invocation.jobs = DefaultJobs();
     CLI::App app{"Shows and rewrites the format header of WAV files in place, without touching the audio.",
-                 ToolName};
-    app.set_version_flag("--version", std::string(ToolName) + " " + QuelbrookVersion);
+                 CliProgramName};
+    app.set_version_flag("--version", std::string(CliProgramName) + " " + QuelbrookVersion);
     app.require_subcommand(1);
-    app.footer("Exit status: 0 when every file succeeded, 1 when a file failed or was skipped, 2 for a usage error.\n");
+    app.footer("Exit status: 0 when every file succeeded, 1 when a file failed or was skipped or the report could not "
+               "be written, 2 for a usage error, 130 when interrupted.\n");
 
     CLI::App* info = app.add_subcommand("info", "Show the format, Broadcast Wave time reference and Pro Tools regions");
     AddCommonOptions(*info, invocation);
@@ -81,7 +104,9 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
     AddNumberOption(*set, "--bytes-per-sample", "N", invocation.bytesPerSample,
                     "Block alignment as N times the channel count after the change");
     set->get_option("--block-align")->excludes("--bytes-per-sample");
-    set->add_flag("--dry-run", invocation.dryRun, "Report what would be written; open nothing for writing");
+    set->add_flag("--recompute-byte-rate", invocation.recomputeByteRate,
+                  "Correct the average byte rate (block alignment times sample rate) and nothing else");
+    set->add_flag("--dry-run", invocation.dryRun, "Report what would be written; write nothing");
     set->add_flag("--clear-readonly", invocation.clearReadOnly,
                   "Clear the read-only mark of write-protected files without asking");
     set->add_option("--journal", invocation.journalFile, "Write the journal of this batch to FILE (replaced)")
@@ -89,6 +114,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
     set->add_flag("--no-journal", invocation.noJournal, "Write no journal: the batch cannot be undone")
         ->excludes("--journal");
     set->add_flag("--keep-times", invocation.keepTimes, "Put back each file's access and modification times");
+    set->add_flag("--no-preserve-root", invocation.noPreserveRoot, "Allow -r to search the root folder /");
     AddCommonOptions(*set, invocation);
 
     CLI::App* undo = app.add_subcommand(
@@ -98,13 +124,14 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
     undo->add_flag("--keep-times", invocation.keepTimes, "Put back each file's access and modification times");
     undo->add_flag("--clear-readonly", invocation.clearReadOnly,
                    "Clear the read-only mark of write-protected files without asking");
+    AddJobsOption(*undo, invocation);
     undo->add_option("JOURNAL", invocation.undoJournal, "The batch's journal (default: the newest batch)")
         ->type_name("FILE");
 
     // CLI11 would only say that a command is required.
     if (!args.empty() && !args.front().empty() && args.front().front() != '-' && args.front() != "info" &&
         args.front() != "set" && args.front() != "undo") {
-        err << ToolName << ": unknown command \"" << args.front() << "\" (the commands are info, set and undo)\n"
+        err << CliProgramName << ": unknown command \"" << args.front() << "\" (the commands are info, set and undo)\n"
             << "Run with --help for more information.\n";
         return {std::nullopt, ExitUsage};
     }
@@ -117,13 +144,24 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
         return {std::nullopt, status == 0 ? ExitSuccess : ExitUsage};
     }
 
-    invocation.command = set->parsed()    ? CliInvocation::Command::Set
+        invocation.command = set->parsed()    ? CliInvocation::Command::Set
                          : undo->parsed() ? CliInvocation::Command::Undo
                                           : CliInvocation::Command::Info;
+    if (!undo->parsed() && invocation.paths.empty() && !invocation.filesFrom) {
+        err << CliProgramName << ": no file given (name files or folders, or --files-from a list)\n";
+        return {std::nullopt, ExitUsage};
+    }
+    // Without a field a stray "set -r /" would still rewrite every file it found.
+    if (set->parsed() && !invocation.sampleRate && !invocation.channels && !invocation.bitsPerSample &&
+        !invocation.blockAlign && !invocation.bytesPerSample && !invocation.recomputeByteRate) {
+        err << CliProgramName << ": set needs a field to write: --rate, --channels, --bits, --block-align, "
+            << "--bytes-per-sample, or --recompute-byte-rate for the average byte rate alone\n";
+        return {std::nullopt, ExitUsage};
+    }
     if (invocation.bytesPerSample && invocation.channels) {
         const unsigned align = unsigned{*invocation.bytesPerSample} * unsigned{*invocation.channels};
         if (align > std::numeric_limits<std::uint16_t>::max()) {
-            err << ToolName << ": --bytes-per-sample " << *invocation.bytesPerSample << " times --channels "
+            err << CliProgramName << ": --bytes-per-sample " << *invocation.bytesPerSample << " times --channels "
                 << *invocation.channels << " is " << align << ", above the largest block alignment (65535)\n";
             return {std::nullopt, ExitUsage};
         }

@@ -1,5 +1,6 @@
 #include "FileReport.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <system_error>
@@ -56,6 +57,40 @@ void AppendFormatText(std::string& text, const WaveFormat& format)
 std::string ReadOnlySkippedText(const std::string& path)
 {
     return path + " is write protected and was left untouched (--clear-readonly clears the read-only mark)";
+}
+
+std::string EscapeControls(std::string text)
+{
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    const auto control = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F || byte == 0xC2;
+    };
+    // Nearly every line has none: hand it back as it is.
+    if (std::none_of(text.begin(), text.end(), control)) {
+        return text;
+    }
+    const auto escape = [](std::string& out, unsigned char byte) {
+        out += "\\x";
+        out += Hex[byte >> 4];
+        out += Hex[byte & 0xF];
+    };
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const unsigned char next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0u;
+        if (byte < 0x20 || byte == 0x7F) {
+            escape(out, byte);
+        } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {
+            escape(out, byte);
+            escape(out, next);
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
 }
 
 std::string NoFormatChunkText(const std::string& path)

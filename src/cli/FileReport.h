@@ -25,5 +25,10 @@ std::string DescribeFailure(const std::string& path, const std::vector<std::stri
 // The text for a write-protected file that was not touched.
 std::string ReadOnlySkippedText(const std::string& path);
 
+// text with its control characters (C0, DEL and the C1 range in UTF-8)
+// written as \xHH, so that a file name can neither drive the terminal nor
+// start a report line of its own.
+std::string EscapeControls(std::string text);
+
 // The text for a file in which no whole "fmt " chunk was found.
 std::string NoFormatChunkText(const std::string& path);

@@ -3,16 +3,42 @@
 #include "BatchJournal.h"
 
 #include "CInfoCommand.h"
+#include "CParallelRunner.h"
+#include "CPathListReader.h"
 #include "CPathWalker.h"
 #include "CProgressLine.h"
 #include "CSetCommand.h"
 #include "CTerminalPrompt.h"
 #include "CUndoCommand.h"
 #include "CommandLine.h"
+#include "FileReport.h"
 
 #include "journal/CJournalWriter.h"
 
+#include <sys/stat.h>
+
+#include <fstream>
 #include <memory>
+#include <optional>
+#include <ostream>
+
+namespace {
+
+// The shells' status for a run ended by Ctrl-C.
+constexpr int ExitInterrupted = 130;
+
+// Thrown out of the walk once the run stops starting files.
+struct StopWalk {};
+
+bool IsRootFolder(const std::string& path)
+{
+    struct stat root {};
+    struct stat folder {};
+    return ::stat("/", &root) == 0 && ::stat(path.c_str(), &folder) == 0 && root.st_dev == folder.st_dev &&
+           root.st_ino == folder.st_ino;
+}
+
+}  // namespace
 
 int RunCli(const std::vector<std::string>& args, const CliEnvironment& environment)
 {
@@ -22,21 +48,47 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& environme
     }
     const CliInvocation& invocation = *parsed.invocation;
 
+    std::ifstream listFile;
+    std::istream* list = nullptr;
+    const bool listOnInput = invocation.filesFrom == "-";
+    if (listOnInput) {
+        list = &environment.in;
+    } else if (invocation.filesFrom) {
+        listFile.open(*invocation.filesFrom, std::ios::binary);
+        if (!listFile) {
+            environment.err << CliProgramName << ": the list " << EscapeControls(*invocation.filesFrom)
+                            << " could not be opened\n";
+            return ExitUsage;
+        }
+        list = &listFile;
+    }
+
     CProgressLine progress(environment.err, environment.errorIsTerminal, environment.progressDelay);
-    const ReadOnlyPolicy policy = invocation.clearReadOnly     ? ReadOnlyPolicy::ClearAll
-                                  : environment.inputIsTerminal ? ReadOnlyPolicy::Ask
-                                                                : ReadOnlyPolicy::LeaveAlone;
-    CTerminalPrompt prompt(policy, environment.in, environment.err, progress);
+    // A list on standard input leaves nothing there to answer with.
+    const ReadOnlyPolicy policy = invocation.clearReadOnly                        ? ReadOnlyPolicy::ClearAll
+                                  : environment.inputIsTerminal && !listOnInput ? ReadOnlyPolicy::Ask
+                                                                                 : ReadOnlyPolicy::LeaveAlone;
+    CTerminalPrompt terminal(policy, environment.in, environment.err, progress);
 
     const CFileCommand::Output output{environment.out, environment.outputIsTerminal};
+    const auto interrupted = [&environment] {
+        return environment.interrupted != nullptr && environment.interrupted->load();
+    };
+    const auto reportInterrupt = [&](int status) {
+        if (!interrupted()) {
+            return status;
+        }
+        environment.err << CliProgramName << ": interrupted; the files in flight were finished, no further file was touched\n";
+        return ExitInterrupted;
+    };
     if (invocation.command == CliInvocation::Command::Undo) {
-        CUndoCommand undo(invocation, output, prompt, progress);
-        return undo.Run(args, environment.err);
+        CUndoCommand undo(invocation, output, terminal, progress);
+        return reportInterrupt(undo.Run(args, interrupted, environment.err));
     }
-    std::unique_ptr<CFileCommand> command;
+    std::unique_ptr<CPathCommand> command;
     std::unique_ptr<CJournalWriter> journal;
     if (invocation.command == CliInvocation::Command::Set) {
-        auto set = std::make_unique<CSetCommand>(invocation, output, prompt, progress);
+        auto set = std::make_unique<CSetCommand>(invocation, output, terminal, progress);
         if (!invocation.dryRun && !invocation.noJournal) {
             journal = OpenBatchJournal(args, invocation.journalFile, {}, environment.err);
             if (!journal) {
@@ -46,14 +98,67 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& environme
         }
         command = std::move(set);
     } else {
-        command = std::make_unique<CInfoCommand>(output, invocation.json, prompt, progress);
+        command = std::make_unique<CInfoCommand>(output, invocation.json, terminal, progress);
     }
+
+    CParallelRunner runner(invocation.jobs, [&] { return interrupted() || command->OutputFailed(); });
     CPathWalker walker(
-        invocation.recursive, [&command](const std::string& path, const FolderEntry* entry) { command->Process(path, entry); },
-        [&command](const std::string& path, const std::string& message) {
-            command->ReportFolderFailure(path, message);
+        invocation.recursive,
+        [&](const std::string& path, const FolderEntry* entry) {
+            if (!command->Submit(runner, path, entry)) {
+                throw StopWalk{};
+            }
+        },
+        [&](const std::string& path, const std::string& message) {
+            if (!command->SubmitFailure(runner, path, message)) {
+                throw StopWalk{};
+            }
         });
-    walker.Walk(invocation.paths);
-    const int status = command->Finish();
-    return journal && !CloseBatchJournal(*journal, environment.err) ? ExitFileProblem : status;
+    const bool guardRoot = invocation.command == CliInvocation::Command::Set && invocation.recursive &&
+                           !invocation.noPreserveRoot;
+    const auto take = [&](const std::string& argument) {
+        if (guardRoot && IsRootFolder(argument)) {
+            if (!command->SubmitFailure(runner, argument,
+                                        "searching the root folder for files to rewrite is refused "
+                                        "(--no-preserve-root allows it)")) {
+                throw StopWalk{};
+            }
+            return;
+        }
+        walker.Walk({argument});
+    };
+
+    bool listFailed = false;
+    try {
+        try {
+            for (const std::string& path : invocation.paths) {
+                take(path);
+            }
+            if (list != nullptr) {
+                CPathListReader reader(*list, invocation.nullSeparated);
+                std::string path;
+                while (reader.Next(path)) {
+                    take(path);
+                }
+                listFailed = reader.Failed();
+            }
+        } catch (const StopWalk&) {
+            // Nothing further starts; what is in flight is finished below.
+        }
+        runner.Finish();
+    } catch (...) {
+        // Even a run that breaks off leaves one whole JSON document.
+        command->Finish();
+        throw;
+    }
+    int status = command->Finish();
+    if (listFailed) {
+        environment.err << CliProgramName << ": the list " << EscapeControls(*invocation.filesFrom)
+                        << " could not be read to its end\n";
+        status = ExitFileProblem;
+    }
+    if (journal && !CloseBatchJournal(*journal, environment.err)) {
+        status = ExitFileProblem;
+    }
+    return reportInterrupt(status);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <iosfwd>
 #include <string>
@@ -15,6 +16,8 @@ struct CliEnvironment {
     bool outputIsTerminal = false;  // the report shares the screen with that line
     // How long a batch runs before the progress line appears.
     std::chrono::milliseconds progressDelay{500};
+    // Set (from a signal handler) when the run should start no further file.
+    const std::atomic<bool>* interrupted = nullptr;
 };
 
 // Runs quelbrook-cli with the arguments that follow the program name and

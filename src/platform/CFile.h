@@ -16,6 +16,9 @@ enum class FileMode { Read, ReadWrite };
 struct FolderEntry {
     int folderFd = -1;
     std::string name;
+    // Keeps folderFd open for as long as a copy of the entry lives, so that
+    // the file can be opened after the search has left its folder.
+    std::shared_ptr<const void> folder;
 };
 
 enum class OpenStatus {

@@ -58,6 +58,31 @@ TEST_F(CliTool, InfoJsonShowsFormatTimeReferenceAndRegions)
     EXPECT_TRUE(report[1]["regions"].empty());
 }
 
+TEST_F(CliTool, InfoWithoutAFormatShowsWhatItCouldRead)
+{
+    WriteFile(dir / "nofmt.wav", WavBuilder()
+                                     .Chunk("bext", BextContent(96000))
+                                     .Chunk("data", Pattern(16))
+                                     .Chunk("regn", RegnContent({{"Take", -1, 10, 20, 30, 40}}))
+                                     .Build());
+    const auto run = RunTool({"info", "--json", dir / "nofmt.wav"});
+    EXPECT_EQ(run.status, 1);
+    const auto entry = run.Json()[0];
+    EXPECT_EQ(entry["ok"], false);
+    EXPECT_EQ(entry["error"], "no complete \"fmt \" chunk in " + dir / "nofmt.wav");
+    for (const char* field : {"formatTag", "channels", "sampleRate", "avgBytesPerSec", "blockAlign", "bitsPerSample"})
+        EXPECT_TRUE(entry.contains(field) && entry[field].is_null()) << field;
+    EXPECT_EQ(entry["bextTimeReference"], 96000);
+    ASSERT_EQ(entry["regions"].size(), 1u);
+    EXPECT_EQ(entry["regions"][0]["name"], "Take");
+    EXPECT_EQ(entry["regions"][0]["userTs"], 30);
+
+    const auto human = RunTool({"info", dir / "nofmt.wav"});
+    EXPECT_TRUE(Has(human.out, "failed: no complete \"fmt \" chunk in " + dir / "nofmt.wav" +
+                                   "; BWF time reference 96000 (00:00:00:00::00), 1 region\n  region 1 \"Take\": start 10"))
+        << human.out;
+}
+
 TEST_F(CliTool, SetRewritesOnlyTheFormatFields)
 {
     // An extended "fmt " between other chunks, an odd "data" with its pad byte and a "regn" after it.
@@ -183,7 +208,9 @@ TEST_F(CliTool, UsageErrorsNameTheProblemAndTouchNoFile)
         {{"set", "--block-align", "4", "--bytes-per-sample", "2"}, "--bytes-per-sample"},
         {{"set", "--bytes-per-sample", "40000", "--channels", "2"}, "--bytes-per-sample"},
         {{"set", "--frobnicate"}, "--frobnicate"}, {{"info", "--rate", "48000"}, "--rate"},
-        {{"convert"}, "convert"},
+        {{"convert"}, "convert"}, {{"set", "--dry-run"}, "--recompute-byte-rate"},
+        {{"info", "-j", "0"}, "--jobs"}, {{"set", "--jobs", "two", "--rate", "1"}, "--jobs"},
+        {{"info", "-0"}, "--files-from"}, {{"info", "--files-from", dir / "no-list"}, "no-list"},
     };
     for (auto [args, named] : cases) {
         args.push_back(dir / "a.wav");
@@ -192,7 +219,7 @@ TEST_F(CliTool, UsageErrorsNameTheProblemAndTouchNoFile)
         EXPECT_TRUE(Has(run.err, named)) << run.err;
         EXPECT_TRUE(run.out.empty()) << run.out;
     }
-    EXPECT_EQ(RunTool({"set", "--rate", "48000"}).status, 2);  // no path
+    EXPECT_EQ(RunTool({"set", "--rate", "48000"}).status, 2);  // no path, no list
     EXPECT_EQ(RunTool({}).status, 2);
     EXPECT_EQ(ReadFile(dir / "a.wav"), original);
 
@@ -213,12 +240,12 @@ TEST_F(CliTool, UnusableFilesFailTheRunUnchangedAndWithoutHanging)
     WriteFile(dir / "cut.wav", cut);
     ASSERT_EQ(mkfifo((dir / "pipe.wav").c_str(), 0644), 0);
     fs::create_directory(dir / "folder.wav");
-    // No field option: set only puts the average byte rate right.
+    // The byte-rate-only correction is asked for by name.
     const std::string format = "44100 Hz, 2 ch, 16 bit, align 4, ";
     for (const auto& [command, summary, line] :
          {std::tuple{"info", "1 file read, 5 failed", "format 1, " + format + "12345 B/s, BWF time reference 0 (None)"},
           std::tuple{"set", "1 changed, 5 failed, 0 skipped", "changed: " + format + "12345 B/s -> " + format}}) {
-        const auto run = RunTool({command, dir / "good.wav", dir / "missing.wav", dir / "nofmt.wav", dir / "cut.wav",
+        const auto run = RunTool({command, std::string(command) == "set" ? "--recompute-byte-rate" : "-j1", dir / "good.wav", dir / "missing.wav", dir / "nofmt.wav", dir / "cut.wav",
                                   dir / "pipe.wav", dir / "folder.wav"});
         EXPECT_EQ(run.status, 1);
         for (const std::string& part : {dir / "good.wav: " + line, dir / "missing.wav" + " was not found.",
@@ -257,6 +284,135 @@ TEST_F(CliTool, RecursiveSearchFindsWaveFilesInNestedFolders)
     EXPECT_TRUE(Has(run.out, "4 changed, 0 failed, 0 skipped")) << run.out;
     EXPECT_EQ(ReadFile(outside / "elsewhere.wav"), SimpleWave());
     EXPECT_EQ(ReadFile(r + "/sub/e.wave"), SimpleWave());
+}
+
+// Every kind of file a batch meets, in an order that mixes them: with
+// several jobs their outcomes finish out of order.
+std::vector<std::string> MakeCorpus(const std::string& folder)
+{
+    fs::create_directories(folder + "/sub");
+    std::vector<std::string> paths;
+    for (int i = 0; i < 48; ++i) {
+        const std::string path = folder + (i % 7 == 3 ? "/sub/" : "/") + "take " + std::to_string(i) + ".wav";
+        paths.push_back(path);
+        switch (i % 8) {
+        case 0: WriteFile(path, SimpleWave()); break;
+        case 1: WriteFile(path, SimpleWave({1, 1, 22050, 1, 3, 24})); break;
+        case 2:
+            WriteFile(path, WavBuilder().Fmt({}).Chunk("bext", BextContent(std::uint64_t(i) * 1000))
+                                .Chunk("data", Pattern(40)).Chunk("regn", RegnContent({{"r", -1, 1, 2, 3, 4}})).Build());
+            break;
+        case 3: WriteFile(path, WavBuilder().Chunk("data", Pattern(16)).Build()); break;
+        case 4:
+            WriteFile(path, SimpleWave({1, 6, 96000, 0, 12, 16}));
+            chmod(path.c_str(), 0444);
+            break;
+        case 5: break;  // missing
+        case 6: fs::create_directory(path); break;
+        default: WriteFile(path, Pattern(std::size_t(i) * 9)); break;
+        }
+    }
+    paths.push_back(folder + "/sub");  // with -r: searched, otherwise a folder given as a file
+    return paths;
+}
+
+std::string Replace(std::string text, const std::string& from, const std::string& to)
+{
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+TEST_F(CliTool, ManyJobsReportExactlyAsOneJob)
+{
+    const auto serial = MakeCorpus(dir / "serial");
+    const auto parallel = MakeCorpus(dir / "paralel");
+    const std::vector<std::vector<std::string>> commands = {
+        {"info"}, {"info", "--json", "-r"}, {"set", "--dry-run", "--bits", "24"},
+        {"set", "--json", "--channels", "1", "--bytes-per-sample", "2"}, {"set", "--rate", "48000", "-r"}};
+    for (const auto& command : commands) {
+        auto args = command;
+        args.insert(args.end(), {"-j", "1"});
+        args.insert(args.end(), serial.begin(), serial.end());
+        const auto one = RunTool(args);
+        args = command;
+        args.insert(args.end(), {"--jobs", "8"});
+        args.insert(args.end(), parallel.begin(), parallel.end());
+        const auto many = RunTool(args);
+        EXPECT_EQ(many.status, one.status) << command[0];
+        EXPECT_EQ(Replace(many.out, dir / "paralel", dir / "serial"), one.out) << command[0];
+        EXPECT_EQ(many.err, one.err);
+    }
+    for (std::size_t i = 0; i < serial.size(); ++i) {
+        if (!fs::is_regular_file(serial[i]))
+            continue;
+        EXPECT_EQ(ReadFile(parallel[i]), ReadFile(serial[i])) << serial[i];
+    }
+}
+
+TEST_F(CliTool, AnUnwritableReportFailsTheRunAndStopsIt)
+{
+    // Enough files that the report outgrows the output buffer well before the end.
+    std::vector<std::string> args = {"set", "--rate", "48000", "-j", "1"};
+    for (int i = 0; i < 600; ++i)
+        args.push_back(dir / ("take" + std::to_string(i) + ".wav"));
+    const Bytes changedFile = SimpleWave({1, 2, 48000, 192000, 4, 16});
+    for (const auto sink : {clitest::Sink::Full, clitest::Sink::ClosedPipe}) {
+        for (std::size_t i = 5; i < args.size(); ++i)
+            WriteFile(args[i], SimpleWave());
+        const auto run = RunTool(args, {}, sink);
+        EXPECT_EQ(run.status, 1);
+        // A reader that went away wants no more: it ends quietly.
+        EXPECT_EQ(run.err, sink == clitest::Sink::Full
+                               ? "quelbrook-cli: the report could not be written to standard output: No space left on device\n"
+                               : "");
+        // Stopped between files: the changed ones come first, whole.
+        std::size_t changed = 0;
+        for (std::size_t i = 5; i < args.size(); ++i) {
+            const Bytes now = ReadFile(args[i]);
+            EXPECT_TRUE(now == SimpleWave() || (now == changedFile && changed == i - 5)) << args[i];
+            changed += now == changedFile;
+        }
+        EXPECT_GT(changed, 0u);
+        EXPECT_LT(changed, 600u);
+    }
+}
+
+TEST_F(CliTool, FilesFromTakesAnyNameAndEscapesItInTheReport)
+{
+    const std::vector<std::string> names = {"with space.wav", "new\nline.wav", "bad\xFF.wav", "esc\x1B[31m.wav"};
+    std::string list;
+    for (const std::string& name : names) {
+        WriteFile(dir / name, SimpleWave());
+        list += dir / name + '\0';
+    }
+    fs::create_directory(dir / "sub");
+    WriteFile(dir / "sub/x.wav", SimpleWave());
+    list += dir / "sub" + '\0';
+    WriteFile(dir / "list", Bytes(list.begin(), list.end()));
+
+    auto run = RunTool({"info", "--json", "-r", "-0", "--files-from", dir / "list"});
+    EXPECT_EQ(run.status, 0) << run.out;
+    std::vector<std::string> paths;
+    for (const auto& entry : run.Json())
+        paths.push_back(entry["path"]);
+    EXPECT_EQ(paths, (std::vector<std::string>{dir / "with space.wav", dir / "new\nline.wav", dir / "bad\xEF\xBF\xBD.wav",
+                                               dir / "esc\x1B[31m.wav", dir / "sub/x.wav"}));
+
+    // From standard input, after a path given as an argument; the report shows names without their controls.
+    run = RunTool({"set", "--rate", "48000", "-r", "--null", "--files-from", "-", dir / "sub/x.wav"}, {}, clitest::Sink::File,
+                  dir / "list");
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(ReadFile(dir / "new\nline.wav"), SimpleWave({1, 2, 48000, 192000, 4, 16}));
+    EXPECT_TRUE(Has(run.out, dir / "new\\x0Aline.wav: changed")) << run.out;
+    EXPECT_TRUE(Has(run.out, dir / "esc\\x1B[31m.wav: changed")) << run.out;
+    EXPECT_FALSE(Has(run.out, "\x1B")) << run.out;
+    EXPECT_TRUE(Has(run.out, "6 changed")) << run.out;
+
+    // One path per line; empty lines are skipped.
+    const std::string lines = dir / "with space.wav" + "\n\n" + dir / "bad\xFF.wav" + "\n";
+    WriteFile(dir / "lines", Bytes(lines.begin(), lines.end()));
+    EXPECT_TRUE(Has(RunTool({"info", "--files-from", dir / "lines"}).out, "2 files read, 0 failed"));
 }
 
 }  // namespace

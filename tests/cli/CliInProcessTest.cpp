@@ -30,29 +30,47 @@ struct Session {
     }
 };
 
-TEST(CliTerminal, WriteProtectQuestionIsAskedForEachReadOnlyFile)
+TEST(CliTerminal, WriteProtectQuestionIsAskedForEachReadOnlyFileInInputOrder)
 {
     TempDir dir;
     const Bytes original = clitest::SimpleWave();
-    for (const char* name : {"one.wav", "two.wav"}) {
-        WriteFile(dir / name, original);
-        ASSERT_EQ(chmod((dir / name).c_str(), 0444), 0);
+    const Bytes changed = clitest::SimpleWave({1, 2, 48000, 192000, 4, 16});
+    std::vector<std::string> args = {"set", "--json", "--rate", "48000", "-j", "4"};
+    for (const char* name : {"one.wav", "plain.wav", "two.wav", "three.wav", "four.wav"}) {
+        args.push_back(dir / name);
+        WriteFile(args.back(), original);
+        ASSERT_EQ(chmod(args.back().c_str(), args.back() == dir / "plain.wav" ? 0644 : 0444), 0);
     }
 
+    // Several files in flight, yet one question at a time and in the order given.
     Session session;
-    session.in.str("y\nn\n");
-    EXPECT_EQ(session.Run({"set", "--json", "--rate", "48000", dir / "one.wav", dir / "two.wav"}, true, false), 1);
-    for (const char* name : {"one.wav", "two.wav"})
-        EXPECT_NE(session.err.str().find(dir / name + " is write protected"), std::string::npos) << session.err.str();
+    session.in.str("y\nn\nyes\n");
+    EXPECT_EQ(session.Run(args, true, false), 1);
+    std::string expected;
+    for (const char* name : {"one.wav", "two.wav", "three.wav", "four.wav"})
+        expected += "The file " + dir / name +
+                    " is write protected. Clear its read-only mark and allow the change? [y/N] ";
+    EXPECT_EQ(session.err.str(), expected + "\n");  // no answer at all (end of input) is no
     const auto report = nlohmann::json::parse(session.out.str());
-    EXPECT_EQ(report[0]["status"], "changed");
-    EXPECT_EQ(report[1]["status"], "skipped");
-    EXPECT_EQ(ReadFile(dir / "one.wav"), clitest::SimpleWave({1, 2, 48000, 192000, 4, 16}));
-    EXPECT_EQ(ReadFile(dir / "two.wav"), original);
+    const std::vector<std::string> statuses = {"changed", "changed", "skipped", "changed", "skipped"};
+    for (std::size_t i = 0; i < statuses.size(); ++i) {
+        EXPECT_EQ(report[i]["status"], statuses[i]) << i;
+        EXPECT_EQ(ReadFile(args[6 + i]), statuses[i] == "changed" ? changed : original) << i;
+    }
+}
 
-    // No answer at all (end of input) is No.
-    EXPECT_EQ(Session().Run({"set", "--rate", "48000", dir / "two.wav"}, true, false), 1);
-    EXPECT_EQ(ReadFile(dir / "two.wav"), original);
+TEST(CliTerminal, InterruptStartsNoFurtherFile)
+{
+    TempDir dir;
+    WriteFile(dir / "a.wav", clitest::SimpleWave());
+    const std::atomic<bool> interrupted{true};
+    Session session;
+    CliEnvironment environment{session.in, session.out, session.err, false, false, false};
+    environment.interrupted = &interrupted;
+    EXPECT_EQ(RunCli({"set", "--json", "--rate", "48000", dir / "a.wav"}, environment), 130);
+    EXPECT_EQ(session.out.str(), "[]\n");
+    EXPECT_NE(session.err.str().find("interrupted"), std::string::npos);
+    EXPECT_EQ(ReadFile(dir / "a.wav"), clitest::SimpleWave());
 }
 
 TEST(CliTerminal, ProgressLineOnlyOnATerminalAndWipedAtTheEnd)

@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -26,17 +27,31 @@ struct ToolRun {
     nlohmann::json Json() const { return nlohmann::json::parse(out); }
 };
 
-// Runs the tool with standard input from /dev/null, so it never has a terminal to ask on;
-// through the command as (for example one that drops privileges) when given.
-inline ToolRun RunTool(std::vector<std::string> args, const std::vector<std::string>& as = {})
+// Where the tool's standard output goes.
+enum class Sink { File, Full, ClosedPipe };
+
+// Runs the tool with standard input from inputPath (/dev/null: never a
+// terminal to ask on) and standard output to a file, /dev/full, or a pipe
+// whose reader has gone; through the command as (for example one that drops
+// privileges) when given.
+inline ToolRun RunTool(std::vector<std::string> args, const std::vector<std::string>& as = {}, Sink sink = Sink::File,
+                       const std::string& inputPath = "/dev/null")
 {
     static testwav::TempDir io;
     const std::string outPath = io / "stdout";
     const std::string errPath = io / "stderr";
+    testwav::WriteFile(outPath, {});
+    int pipeEnds[2] = {-1, -1};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 0, inputPath.c_str(), O_RDONLY, 0);
+    if (sink == Sink::ClosedPipe && pipe2(pipeEnds, O_CLOEXEC) == 0) {
+        close(pipeEnds[0]);
+        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, 1, sink == Sink::Full ? "/dev/full" : outPath.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    }
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     args.insert(args.begin(), QUELBROOK_CLI_BINARY);
     args.insert(args.begin(), as.begin(), as.end());
@@ -52,6 +67,8 @@ inline ToolRun RunTool(std::vector<std::string> args, const std::vector<std::str
         waitpid(pid, &wstatus, 0) == pid && WIFEXITED(wstatus))
         run.status = WEXITSTATUS(wstatus);
     posix_spawn_file_actions_destroy(&actions);
+    if (pipeEnds[1] >= 0)
+        close(pipeEnds[1]);
     for (auto [path, text] : {std::pair{&outPath, &run.out}, {&errPath, &run.err}}) {
         const testwav::Bytes bytes = testwav::ReadFile(*path);
         text->assign(bytes.begin(), bytes.end());

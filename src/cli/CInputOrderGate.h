@@ -1,0 +1,24 @@
+#pragma once
+
+#include <condition_variable>
+#include <cstddef>
+#include <mutex>
+#include <set>
+
+// Lets files that run side by side take their ordered steps (the journal
+// record, the write-protect question) in input order: file i goes ahead only
+// once every earlier file has passed, by taking its step or by finishing.
+// Files are numbered from 0 in the order they were handed out.
+class CInputOrderGate {
+public:
+    // Returns once every file before index has passed.
+    void WaitTurn(std::size_t index);
+    // Marks the file as past its ordered steps; passing again does nothing.
+    void Pass(std::size_t index);
+
+private:
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::size_t firstOpen = 0;    // every file before it has passed
+    std::set<std::size_t> ahead;  // passed files after firstOpen
+};

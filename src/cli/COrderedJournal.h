@@ -1,0 +1,22 @@
+#pragma once
+
+#include "wave/HeaderPatch.h"
+
+#include <cstddef>
+
+class CInputOrderGate;
+
+// One file's view of the batch journal when files run side by side: its
+// record goes in only after the records of every earlier file (or their
+// end), so the journal reads in input order whatever the timing.
+class COrderedJournal : public CPatchJournal {
+public:
+    COrderedJournal(CPatchJournal& journal, CInputOrderGate& gate, std::size_t index);
+
+    bool RecordPatch(const std::string& path, const HeaderPatch& patch) override;
+
+private:
+    CPatchJournal& journal;
+    CInputOrderGate& gate;
+    std::size_t index;
+};

@@ -1,0 +1,16 @@
+#include "CPathCommand.h"
+
+#include <optional>
+#include <utility>
+
+bool CPathCommand::Submit(CParallelRunner& runner, const std::string& path, const FolderEntry* entry)
+{
+    // The work may run after the search has moved on: it holds its own copy of the entry.
+    std::optional<FolderEntry> at;
+    if (entry != nullptr) {
+        at = *entry;
+    }
+    return SubmitWork(runner, path, [this, path, at = std::move(at)](CFilePrompt& prompt, std::size_t) {
+        return Process(path, at ? &*at : nullptr, prompt);
+    });
+}

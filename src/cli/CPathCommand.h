@@ -1,0 +1,23 @@
+#pragma once
+
+#include "CFileCommand.h"
+
+#include "platform/CFile.h"
+
+#include <string>
+
+// info and set: commands that work on the files named or found by a search.
+class CPathCommand : public CFileCommand {
+public:
+    using CFileCommand::CFileCommand;
+
+    // Hands one file to the runner; false once the run is stopping. entry
+    // says where a file found by a folder search is to be opened (nullptr:
+    // by its path); the work keeps its folder open.
+    bool Submit(CParallelRunner& runner, const std::string& path, const FolderEntry* entry);
+
+protected:
+    // Works on one file. Runs on a worker thread beside other files: it may
+    // use only the command's settings and the file's own prompt.
+    virtual Result Process(const std::string& path, const FolderEntry* entry, CFilePrompt& prompt) const = 0;
+};
