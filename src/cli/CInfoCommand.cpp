@@ -67,7 +67,8 @@ void AppendTimeReferenceAndRegions(std::string& text, const RegionPreview& previ
 }  // namespace
 
 CFileCommand::Result CInfoCommand::Process(const std::string& path, const FolderEntry* entry,
-                                           CFilePrompt& prompt) const
+                                           CFilePrompt& prompt, CInputOrderGate& /*gate*/,
+                                           std::size_t /*index*/) const
 {
     CWaveFile wave(prompt);
     wave.OpenWithin(entry);

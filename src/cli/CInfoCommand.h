@@ -13,7 +13,8 @@ public:
 private:
     enum Count : std::size_t { Read, Failed };
 
-    Result Process(const std::string& path, const FolderEntry* entry, CFilePrompt& prompt) const override;
+    Result Process(const std::string& path, const FolderEntry* entry, CFilePrompt& prompt, CInputOrderGate& gate,
+                   std::size_t index) const override;
     Result Failure(const std::string& path, const std::string& message) const override;
     // A file without a usable format: the failure, and the time reference
     // and regions as far as they could be read.

@@ -12,5 +12,6 @@ bool COrderedJournal::RecordPatch(const std::string& path, const HeaderPatch& pa
     gate.WaitTurn(index);
     const bool recorded = journal.RecordPatch(path, patch);
     gate.Pass(index);
+    refused = !recorded;
     return recorded;
 }

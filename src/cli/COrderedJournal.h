@@ -15,8 +15,12 @@ public:
 
     bool RecordPatch(const std::string& path, const HeaderPatch& patch) override;
 
+    // The batch journal turned this file's record down, so it was not written.
+    bool Refused() const { return refused; }
+
 private:
     CPatchJournal& journal;
     CInputOrderGate& gate;
     std::size_t index;
+    bool refused = false;
 };

@@ -1,5 +1,7 @@
 #include "CPathCommand.h"
 
+#include "CParallelRunner.h"
+
 #include <optional>
 #include <utility>
 
@@ -10,7 +12,8 @@ bool CPathCommand::Submit(CParallelRunner& runner, const std::string& path, cons
     if (entry != nullptr) {
         at = *entry;
     }
-    return SubmitWork(runner, path, [this, path, at = std::move(at)](CFilePrompt& prompt, std::size_t) {
-        return Process(path, at ? &*at : nullptr, prompt);
-    });
+    return SubmitWork(runner, path,
+                      [this, &runner, path, at = std::move(at)](CFilePrompt& prompt, std::size_t index) {
+                          return Process(path, at ? &*at : nullptr, prompt, runner.Gate(), index);
+                      });
 }

@@ -4,7 +4,10 @@
 
 #include "platform/CFile.h"
 
+#include <cstddef>
 #include <string>
+
+class CInputOrderGate;
 
 // info and set: commands that work on the files named or found by a search.
 class CPathCommand : public CFileCommand {
@@ -18,6 +21,8 @@ public:
 
 protected:
     // Works on one file. Runs on a worker thread beside other files: it may
-    // use only the command's settings and the file's own prompt.
-    virtual Result Process(const std::string& path, const FolderEntry* entry, CFilePrompt& prompt) const = 0;
+    // use only the command's settings and the file's own prompt, and takes
+    // its steps in input order (a journal record) through gate at index.
+    virtual Result Process(const std::string& path, const FolderEntry* entry, CFilePrompt& prompt,
+                           CInputOrderGate& gate, std::size_t index) const = 0;
 };

@@ -1,6 +1,7 @@
 #include "CSetCommand.h"
 
 #include "CFilePrompt.h"
+#include "COrderedJournal.h"
 #include "FileReport.h"
 
 #include "journal/CJournalWriter.h"
@@ -45,12 +46,13 @@ CSetCommand::CSetCommand(const CliInvocation& invocation, const Output& output, 
 }
 
 CFileCommand::Result CSetCommand::Process(const std::string& path, const FolderEntry* entry,
-                                          CFilePrompt& prompt) const
+                                          CFilePrompt& prompt, CInputOrderGate& gate, std::size_t index) const
 {
-    return Report(path, Rewrite(path, entry, prompt));
+    return Report(path, Rewrite(path, entry, prompt, gate, index));
 }
 
-CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, const FolderEntry* entry, CFilePrompt& prompt) const
+CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, const FolderEntry* entry, CFilePrompt& prompt,
+                                          CInputOrderGate& gate, std::size_t index) const
 {
     CWaveFile wave(prompt);
     wave.OpenWithin(entry);
@@ -59,7 +61,11 @@ CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, const FolderE
     // A dry run opens the file for writing as the real run would, so it
     // fails where the real run would fail.
     wave.SetDryRun(dryRun);
-    wave.SetJournal(journal);
+    // The records keep the input order however the files run side by side.
+    std::optional<COrderedJournal> ordered;
+    if (journal != nullptr) {
+        wave.SetJournal(&ordered.emplace(*journal, gate, index));
+    }
     wave.SetKeepTimes(keepTimes);
     std::optional<WaveFormat> before;
     if (!wave.RewriteHeader(request, &before)) {
@@ -67,7 +73,7 @@ CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, const FolderE
             return {Status::Skipped, ReadOnlySkippedText(path), {}, {}};
         }
         // No file is written without its record.
-        if (journal != nullptr && !journal->Failure().empty()) {
+        if (ordered && ordered->Refused()) {
             return {Status::Failed, journal->Failure() + "; the file was left unchanged", before, {}};
         }
         return {Status::Failed,

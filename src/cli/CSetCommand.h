@@ -32,10 +32,12 @@ private:
         std::optional<WaveFormat> after;
     };
 
-    Result Process(const std::string& path, const FolderEntry* entry, CFilePrompt& prompt) const override;
+    Result Process(const std::string& path, const FolderEntry* entry, CFilePrompt& prompt, CInputOrderGate& gate,
+                   std::size_t index) const override;
     Result Failure(const std::string& path, const std::string& message) const override;
     // The rewrite, or with --dry-run everything up to the write.
-    Outcome Rewrite(const std::string& path, const FolderEntry* entry, CFilePrompt& prompt) const;
+    Outcome Rewrite(const std::string& path, const FolderEntry* entry, CFilePrompt& prompt, CInputOrderGate& gate,
+                    std::size_t index) const;
     Result Report(const std::string& path, const Outcome& outcome) const;
     std::string Summary() const override;
 

@@ -2,6 +2,8 @@
 
 #include "BatchJournal.h"
 #include "CFilePrompt.h"
+#include "CInputOrderGate.h"
+#include "COrderedJournal.h"
 #include "CParallelRunner.h"
 #include "CommandLine.h"
 #include "FileReport.h"
@@ -10,10 +12,24 @@
 #include "journal/CJournalReader.h"
 #include "journal/CJournalWriter.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <ostream>
+#include <set>
 #include <utility>
+
+namespace {
+
+// Marks a record done however its work ends.
+struct PassWhenDone {
+    CInputOrderGate& gate;
+    std::size_t index;
+    ~PassWhenDone() { gate.Pass(index); }
+};
+
+}  // namespace
 
 CUndoCommand::CUndoCommand(const CliInvocation& invocation, const Output& output, CTerminalPrompt& terminalPrompt,
                            CProgressLine& progressLine)
@@ -50,24 +66,36 @@ int CUndoCommand::Run(const std::vector<std::string>& args, const std::function<
         ownJournal = journal.get();
     }
     CParallelRunner runner(jobs, [&] { return shouldStop() || OutputFailed(); });
+    // A file the batch changed more than once must be put back newest record
+    // first, each restore seeing what the one before left: a record of a file
+    // already met waits until every earlier record is done.
+    CInputOrderGate finished;
+    std::set<std::pair<std::uint64_t, std::uint64_t>> files;
+    const auto restore = [&](JournalRecord record) {
+        const bool again = !files.emplace(record.patch.identity.device, record.patch.identity.inode).second;
+        return SubmitWork(runner, record.path,
+                          [this, &runner, &finished, again, record = std::move(record)](CFilePrompt& prompt,
+                                                                                     std::size_t index) {
+                              const PassWhenDone pass{finished, index};
+                              if (again)
+                                  finished.WaitTurn(index);
+                              return Restore(record, prompt, runner.Gate(), index);
+                          });
+    };
+    const auto fail = [&](const std::string& message) {
+        return SubmitWork(runner, journalPath, [this, &finished, message](CFilePrompt&, std::size_t index) {
+            finished.Pass(index);
+            return Failure(journalPath, message);
+        });
+    };
     try {
         CJournalReader batch;
         if (!batch.Open(journalPath)) {
-            SubmitWork(runner, journalPath, [this, message = batch.Failure()](CFilePrompt&, std::size_t) {
-                return Failure(journalPath, message);
-            });
+            fail(batch.Failure());
         } else {
             for (std::size_t i = batch.RecordCount(); i-- > 0;) {
                 auto record = batch.ReadRecord(i);
-                const bool submitted =
-                    record ? SubmitWork(runner, record->path,
-                                        [this, record = std::move(*record)](CFilePrompt& prompt, std::size_t) {
-                                            return Restore(record, prompt);
-                                        })
-                           : SubmitWork(runner, journalPath, [this, message = batch.Failure()](CFilePrompt&, std::size_t) {
-                                 return Failure(journalPath, message);
-                             });
-                if (!submitted)
+                if (!(record ? restore(std::move(*record)) : fail(batch.Failure())))
                     break;
             }
         }
@@ -83,10 +111,13 @@ int CUndoCommand::Run(const std::vector<std::string>& args, const std::function<
     return status;
 }
 
-CFileCommand::Result CUndoCommand::Restore(const JournalRecord& record, CFilePrompt& prompt) const
+CFileCommand::Result CUndoCommand::Restore(const JournalRecord& record, CFilePrompt& prompt, CInputOrderGate& gate,
+                                           std::size_t index) const
 {
     CBatchUndo undo(prompt);
-    undo.SetJournal(ownJournal);
+    std::optional<COrderedJournal> ordered;
+    if (ownJournal != nullptr)
+        undo.SetJournal(&ordered.emplace(*ownJournal, gate, index));
     undo.SetKeepTimes(keepTimes);
     undo.SetDryRun(dryRun);
     UndoOutcome outcome = undo.Restore(record);

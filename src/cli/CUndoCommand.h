@@ -5,12 +5,14 @@
 
 #include "journal/CBatchUndo.h"
 
+#include <cstddef>
 #include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
 
-class CPatchJournal;
+class CInputOrderGate;
+class CJournalWriter;
 
 // quelbrook-cli undo: writes back the bytes of one batch, newest record
 // first, where each file still holds what the batch wrote.
@@ -24,8 +26,9 @@ public:
     int Run(const std::vector<std::string>& args, const std::function<bool()>& shouldStop, std::ostream& err);
 
 private:
-    // Restores one record; runs on a worker thread beside other records.
-    Result Restore(const JournalRecord& record, CFilePrompt& prompt) const;
+    // Restores one record; runs on a worker thread beside other records,
+    // its own journal record taken in input order through gate at index.
+    Result Restore(const JournalRecord& record, CFilePrompt& prompt, CInputOrderGate& gate, std::size_t index) const;
     Result Failure(const std::string& path, const std::string& message) const override;
     Result Report(const std::string& path, const UndoOutcome& outcome) const;
     std::string Summary() const override;
@@ -35,5 +38,5 @@ private:
     bool dryRun;
     bool keepTimes;
     bool clearReadOnly;
-    CPatchJournal* ownJournal = nullptr;
+    CJournalWriter* ownJournal = nullptr;
 };
