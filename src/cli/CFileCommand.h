@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CInputOrderGate.h"
 #include "CJsonArrayWriter.h"
 
 #include <cstddef>
@@ -50,8 +51,11 @@ protected:
     // item's own prompt and its place in the input (with the runner's Gate(),
     // for steps in input order such as a COrderedJournal). Its result is
     // reported under path in input order.
+    // afterEarlier: the item touches a file an earlier item touches too, so
+    // it starts only once every earlier item is done (it must see what they
+    // wrote, and its record must follow theirs).
     using Work = std::function<Result(CFilePrompt& prompt, std::size_t index)>;
-    bool SubmitWork(CParallelRunner& runner, const std::string& path, Work work);
+    bool SubmitWork(CParallelRunner& runner, const std::string& path, Work work, bool afterEarlier = false);
 
     virtual Result Failure(const std::string& path, const std::string& message) const = 0;
     virtual std::string Summary() const = 0;
@@ -62,6 +66,7 @@ protected:
 private:
     void Emit(const std::string& path, const Result& result);
 
+    CInputOrderGate finished;  // passed by each item once its work is done
     std::ostream& out;
     bool outIsTerminal;
     bool json;

@@ -16,8 +16,9 @@ public:
 
     // Hands one file to the runner; false once the run is stopping. entry
     // says where a file found by a folder search is to be opened (nullptr:
-    // by its path); the work keeps its folder open.
-    bool Submit(CParallelRunner& runner, const std::string& path, const FolderEntry* entry);
+    // by its path); the work keeps its folder open. afterEarlier: the file
+    // was handed in before, and this turn must see what that one did.
+    bool Submit(CParallelRunner& runner, const std::string& path, const FolderEntry* entry, bool afterEarlier);
 
 protected:
     // Works on one file. Runs on a worker thread beside other files: it may

@@ -2,7 +2,6 @@
 
 #include "BatchJournal.h"
 #include "CFilePrompt.h"
-#include "CInputOrderGate.h"
 #include "COrderedJournal.h"
 #include "CParallelRunner.h"
 #include "CommandLine.h"
@@ -19,17 +18,6 @@
 #include <ostream>
 #include <set>
 #include <utility>
-
-namespace {
-
-// Marks a record done however its work ends.
-struct PassWhenDone {
-    CInputOrderGate& gate;
-    std::size_t index;
-    ~PassWhenDone() { gate.Pass(index); }
-};
-
-}  // namespace
 
 CUndoCommand::CUndoCommand(const CliInvocation& invocation, const Output& output, CTerminalPrompt& terminalPrompt,
                            CProgressLine& progressLine)
@@ -66,27 +54,21 @@ int CUndoCommand::Run(const std::vector<std::string>& args, const std::function<
         ownJournal = journal.get();
     }
     CParallelRunner runner(jobs, [&] { return shouldStop() || OutputFailed(); });
-    // A file the batch changed more than once must be put back newest record
-    // first, each restore seeing what the one before left: a record of a file
-    // already met waits until every earlier record is done.
-    CInputOrderGate finished;
+    // A file the batch changed more than once is put back newest record
+    // first, each restore seeing what the one before left.
     std::set<std::pair<std::uint64_t, std::uint64_t>> files;
     const auto restore = [&](JournalRecord record) {
         const bool again = !files.emplace(record.patch.identity.device, record.patch.identity.inode).second;
-        return SubmitWork(runner, record.path,
-                          [this, &runner, &finished, again, record = std::move(record)](CFilePrompt& prompt,
-                                                                                     std::size_t index) {
-                              const PassWhenDone pass{finished, index};
-                              if (again)
-                                  finished.WaitTurn(index);
-                              return Restore(record, prompt, runner.Gate(), index);
-                          });
+        return SubmitWork(
+            runner, record.path,
+            [this, &runner, record = std::move(record)](CFilePrompt& prompt, std::size_t index) {
+                return Restore(record, prompt, runner.Gate(), index);
+            },
+            again);
     };
     const auto fail = [&](const std::string& message) {
-        return SubmitWork(runner, journalPath, [this, &finished, message](CFilePrompt&, std::size_t index) {
-            finished.Pass(index);
-            return Failure(journalPath, message);
-        });
+        return SubmitWork(runner, journalPath,
+                          [this, message](CFilePrompt&, std::size_t) { return Failure(journalPath, message); });
     };
     try {
         CJournalReader batch;
