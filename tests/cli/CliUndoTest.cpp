@@ -56,44 +56,77 @@ Bytes Extensible()
     return WavBuilder().Fmt({0xFFFE, 2, 48000, 288000, 6, 24}, extension).Chunk("data", Pattern(60)).Build();
 }
 
+// The file a journal record names, byte for byte.
+std::string RecordedPath(const std::string& line)
+{
+    const auto record = nlohmann::json::parse(line);
+    if (!record.contains("pathBytes"))
+        return record["path"];
+    const std::string hex = record["pathBytes"];
+    std::string path;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+        path += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+    return path;
+}
+
 TEST_F(CliUndo, SetThenUndoRestoresEveryFileByteForByteAndUndoAgainReapplies)
 {
-    Make("plain.wav", SimpleWave());
-    Make("junk first.wav", WavBuilder().Chunk("JUNK", Pattern(10)).Fmt({1, 1, 8000, 8000, 1, 8}).Chunk("data", Pattern(9)).Build());
-    Make("extensible.wav", Extensible());
-    Make("bext.wav", WavBuilder().Chunk("bext", BextContent(48000)).Fmt({}).Chunk("data", Pattern(32)).Build());
-    Make("rf64.wav", WavBuilder("RF64").Ds64(16).Fmt({3, 2, 96000, 768000, 8, 32}).Chunk("data", Pattern(16)).Build());
-    Make("caf\xe9 latin-1.wav", SimpleWave({1, 6, 44100, 529200, 12, 16}));
-    Make("line\nbreak.wav", SimpleWave());
-    std::vector<std::string> args = {"set", "--rate", "22050", "--channels", "1", "--bits", "16"};
-    for (const auto& [path, bytes] : original)
-        args.push_back(path);
-    args.push_back(dir / "plain.wav");  // twice: the second rewrite changes nothing further
+    std::size_t batches = 0;
+    // set's jobs and undo's jobs. One file is named twice: side by side, its
+    // two rewrites and their undos must still go one after the other.
+    const std::pair<std::string, std::string> rows[] = {{"1", "8"}, {"8", "8"}};
+    for (const auto& [jobs, undoJobs] : rows) {
+        SCOPED_TRACE("set -j " + jobs + ", undo -j " + undoJobs);
+        original.clear();
+        const std::string tag = jobs + " ";
+        Make(tag + "plain.wav", SimpleWave());
+        Make(tag + "junk first.wav", WavBuilder().Chunk("JUNK", Pattern(10)).Fmt({1, 1, 8000, 8000, 1, 8}).Chunk("data", Pattern(9)).Build());
+        Make(tag + "extensible.wav", Extensible());
+        Make(tag + "bext.wav", WavBuilder().Chunk("bext", BextContent(48000)).Fmt({}).Chunk("data", Pattern(32)).Build());
+        Make(tag + "rf64.wav", WavBuilder("RF64").Ds64(16).Fmt({3, 2, 96000, 768000, 8, 32}).Chunk("data", Pattern(16)).Build());
+        Make(tag + "caf\xe9 latin-1.wav", SimpleWave({1, 6, 44100, 529200, 12, 16}));
+        Make(tag + "line\nbreak.wav", SimpleWave());
+        // Enough files that many run side by side.
+        for (std::uint16_t i = 1; i <= 40; ++i)
+            Make(tag + std::to_string(i) + ".wav", SimpleWave({1, i, 8000u * i, 16000u * i * i, std::uint16_t(2 * i), 16}));
+        std::vector<std::string> args = {"set", "-j", jobs, "--rate", "22050", "--channels", "1", "--bits", "16"};
+        for (const auto& [path, bytes] : original)
+            args.push_back(path);
+        args.push_back(dir / (tag + "plain.wav"));  // twice: the second rewrite changes nothing further
 
-    const auto set = RunTool(args);
-    ASSERT_EQ(set.status, 0) << set.out << set.err;
-    const auto changed = Contents();
-    for (const auto& [path, bytes] : changed)
-        EXPECT_NE(bytes, original[path]) << path;
-    ASSERT_EQ(home.Batches().size(), 1u);
-    const Bytes journal = ReadFile(home.Batches()[0]);
-    EXPECT_TRUE(Has(std::string(journal.begin(), journal.end()), "\"pathBytes\""));
+        const auto set = RunTool(args);
+        ASSERT_EQ(set.status, 0) << set.out << set.err;
+        const auto changed = Contents();
+        for (const auto& [path, bytes] : changed)
+            EXPECT_NE(bytes, original[path]) << path;
+        ASSERT_EQ(home.Batches().size(), ++batches);
+        const Bytes journalBytes = ReadFile(home.Batches().back());
+        std::istringstream journal(std::string(journalBytes.begin(), journalBytes.end()));
+        std::string line;
+        std::getline(journal, line);  // the header
+        std::vector<std::string> recorded;
+        while (std::getline(journal, line))
+            recorded.push_back(RecordedPath(line));
+        EXPECT_EQ(recorded, std::vector<std::string>(args.begin() + 9, args.end()));  // in input order
 
-    auto undo = RunTool({"undo", "--json"});
-    ASSERT_EQ(undo.status, 0) << undo.out << undo.err;
-    const auto report = undo.Json();
-    ASSERT_EQ(report.size(), original.size() + 1);
-    EXPECT_EQ(report[0]["path"], dir / "plain.wav");  // newest record first
-    for (const auto& entry : report)
-        EXPECT_EQ(entry["status"], "restored") << entry;
-    EXPECT_EQ(Contents(), original);
+        auto undo = RunTool({"undo", "--json", "-j", undoJobs});
+        ASSERT_EQ(undo.status, 0) << undo.out << undo.err;
+        const auto report = undo.Json();
+        ASSERT_EQ(report.size(), recorded.size());
+        EXPECT_EQ(report[0]["path"], recorded.back());  // newest record first
+        for (const auto& entry : report)
+            EXPECT_EQ(entry["status"], "restored") << entry;
+        EXPECT_EQ(Contents(), original);
 
-    // The undo is a batch of its own: undoing it puts the change back.
-    undo = RunTool({"undo"});
-    EXPECT_EQ(undo.status, 0) << undo.out << undo.err;
-    EXPECT_TRUE(Has(undo.out, "8 restored, 0 conflicts, 0 failed, 0 skipped")) << undo.out;
-    EXPECT_EQ(Contents(), changed);
-    EXPECT_EQ(home.Batches().size(), 3u);
+        // The undo is a batch of its own: undoing it puts the change back.
+        undo = RunTool({"undo", "-j", undoJobs});
+        EXPECT_EQ(undo.status, 0) << undo.out << undo.err;
+        EXPECT_TRUE(Has(undo.out, std::to_string(recorded.size()) + " restored, 0 conflicts, 0 failed, 0 skipped"))
+            << undo.out;
+        EXPECT_EQ(Contents(), changed);
+        batches += 2;
+        EXPECT_EQ(home.Batches().size(), batches);
+    }
 }
 
 TEST_F(CliUndo, FilesChangedReplacedOrGoneSinceAreLeftAloneAndReported)
@@ -188,7 +221,7 @@ TEST_F(CliUndo, ABatchWhoseJournalCannotBeWrittenTouchesNoFile)
 // every file written has its record, and no file is written without one.
 TEST_F(CliUndo, FilesAfterAJournalFailureAreLeftUnchanged)
 {
-    std::vector<std::string> args = {"set", "--rate", "48000"};
+    std::vector<std::string> args = {"set", "-j", "8", "--rate", "48000"};
     for (int i = 0; i < 420; ++i) {
         Make("f" + std::to_string(1000 + i) + ".wav", SimpleWave());
         args.push_back(dir / ("f" + std::to_string(1000 + i) + ".wav"));
@@ -222,7 +255,7 @@ TEST_F(CliUndo, FilesAfterAJournalFailureAreLeftUnchanged)
     EXPECT_GT(changed, 100u);
     EXPECT_LT(changed, 420u);
     ASSERT_EQ(home.Batches().size(), 1u);
-    EXPECT_EQ(RunTool({"undo"}).status, 0);
+    EXPECT_EQ(RunTool({"undo", "-j", "8"}).status, 0);
     EXPECT_EQ(Contents(), original);
 }
 
@@ -236,8 +269,8 @@ TEST_F(CliUndo, KeepTimesPutsBackAccessAndModificationTimes)
         return std::pair{info.st_atim.tv_sec, info.st_mtim.tv_sec};
     };
     ASSERT_EQ(utimensat(AT_FDCWD, (dir / "a.wav").c_str(), old, 0), 0);
-    for (const auto& args : {std::vector<std::string>{"set", "--keep-times", "--rate", "48000", dir / "a.wav"},
-                             std::vector<std::string>{"undo", "--keep-times"}}) {
+    for (const auto& args : {std::vector<std::string>{"set", "-j", "8", "--keep-times", "--rate", "48000", dir / "a.wav"},
+                             std::vector<std::string>{"undo", "-j", "8", "--keep-times"}}) {
         ASSERT_EQ(RunTool(args).status, 0) << args[0];
         EXPECT_EQ(times(), std::pair(old[0].tv_sec, old[1].tv_sec)) << args[0];
     }
