@@ -6,7 +6,7 @@
 #include "app/CInvListBox.h"
 #include "app/CMessageBoxPrompt.h"
 #include "app/CPathLabel.h"
-#include "cli/CPathWalker.h"
+#include "platform/CPathWalker.h"
 #include "controls/CHoverBitmapButton.h"
 #include "journal/CBatchUndo.h"
 #include "journal/CJournalFolder.h"

@@ -5,7 +5,7 @@
 #include "CInfoCommand.h"
 #include "CParallelRunner.h"
 #include "CPathListReader.h"
-#include "CPathWalker.h"
+#include "platform/CPathWalker.h"
 #include "CProgressLine.h"
 #include "CSetCommand.h"
 #include "CTerminalPrompt.h"

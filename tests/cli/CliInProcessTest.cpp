@@ -4,7 +4,7 @@
 
 #include "FakePrompt.h"
 
-#include "cli/CPathWalker.h"
+#include "platform/CPathWalker.h"
 #include "cli/RunCli.h"
 #include "wave/CWaveFile.h"
 

@@ -1,4 +1,4 @@
-#include "CPathWalker.h"
+#include "platform/CPathWalker.h"
 
 #include "platform/CFolder.h"
 #include "platform/OpenFailureCause.h"
