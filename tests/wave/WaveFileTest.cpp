@@ -37,11 +37,13 @@ protected:
         return p;
     }
 
-    static unsigned Mode(const std::string& p)
+    static struct stat StatOf(const std::string& p)
     {
         struct stat st {};
-        return stat(p.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+        stat(p.c_str(), &st);
+        return st;
     }
+    static unsigned Mode(const std::string& p) { return StatOf(p).st_mode & 07777; }
 
     // The high word of the time reference must be ignored.
     static WavBuilder Head()
@@ -79,6 +81,62 @@ bool WriteSparse(const std::string& path, const Bytes& image, std::uint64_t tail
     struct stat st {};
     return stat(path.c_str(), &st) == 0 && st.st_blocks * 512 < (1 << 24)
         && static_cast<std::uint64_t>(st.st_size) == tailAt + chunks.size() - 12;
+}
+
+// Keeps each patch with the file as it was when the patch was offered.
+class RecordingJournal : public CPatchJournal {
+public:
+    bool RecordPatch(const std::string& path, const HeaderPatch& patch) override
+    {
+        patches.push_back(patch);
+        seen.push_back(ReadFile(path));
+        return accept;
+    }
+    bool accept = true;
+    std::vector<HeaderPatch> patches;
+    std::vector<Bytes> seen;
+};
+
+// Replaces the system calls CFile makes for one test.
+class CallsOverride {
+public:
+    explicit CallsOverride(FileCalls calls) : saved(CurrentFileCalls()) { CurrentFileCalls() = calls; }
+    ~CallsOverride() { CurrentFileCalls() = saved; }
+    CallsOverride(const CallsOverride&) = delete;
+    CallsOverride& operator=(const CallsOverride&) = delete;
+
+private:
+    FileCalls saved;
+};
+
+int preads = 0;
+ssize_t CountedPread(int fd, void* buffer, std::size_t count, off_t offset)
+{
+    ++preads;
+    return pread(fd, buffer, count, offset);
+}
+
+// Writes half of what it is given, then finds the disk full; later writes
+// (putting the half back) succeed.
+int writes = 0;
+ssize_t HalfThenFull(int fd, const void* buffer, std::size_t count, off_t offset)
+{
+    switch (writes++) {
+    case 0:
+        return pwrite(fd, buffer, count / 2, offset);
+    case 1:
+        errno = ENOSPC;
+        return -1;
+    default:
+        return pwrite(fd, buffer, count, offset);
+    }
+}
+
+int CloseWithDelayedError(int fd)
+{
+    close(fd);
+    errno = EIO;
+    return -1;
 }
 
 }  // namespace
@@ -287,31 +345,6 @@ TEST_F(Rewrite, FilesOf4GiBAndMoreAreReadAndWrittenAtTheirTrueOffsets)
     EXPECT_EQ(ReadFile(p, 0, rf.Size()), rf.Build());
 }
 
-namespace {
-
-// Keeps each patch with the file as it was when the patch was offered.
-class RecordingJournal : public CPatchJournal {
-public:
-    bool RecordPatch(const std::string& path, const HeaderPatch& patch) override
-    {
-        patches.push_back(patch);
-        seen.push_back(ReadFile(path));
-        return accept;
-    }
-    bool accept = true;
-    std::vector<HeaderPatch> patches;
-    std::vector<Bytes> seen;
-};
-
-struct stat StatOf(const std::string& p)
-{
-    struct stat st {};
-    stat(p.c_str(), &st);
-    return st;
-}
-
-}  // namespace
-
 TEST_F(Rewrite, JournalGetsThePatchFirstAndRestoreUndoesItByteForByte)
 {
     const Bytes image = WavBuilder().Chunk("JUNK", Bytes(3, 9), false).Fmt(kStereo16).Chunk("data", Pattern(33)).Build();
@@ -424,52 +457,6 @@ TEST_F(Rewrite, FmtDeclaredTooShortIsNeitherLoadedNorWritten)
     EXPECT_EQ(prompt.messages, std::vector<std::string>{"The \"fmt \" chunk of " + p
                                                         + " is too short to hold a format (4 bytes); the file was left unchanged."});
 }
-
-namespace {
-
-// Replaces the system calls CFile makes for one test.
-class CallsOverride {
-public:
-    explicit CallsOverride(FileCalls calls) : saved(CurrentFileCalls()) { CurrentFileCalls() = calls; }
-    ~CallsOverride() { CurrentFileCalls() = saved; }
-    CallsOverride(const CallsOverride&) = delete;
-    CallsOverride& operator=(const CallsOverride&) = delete;
-
-private:
-    FileCalls saved;
-};
-
-int preads = 0;
-ssize_t CountedPread(int fd, void* buffer, std::size_t count, off_t offset)
-{
-    ++preads;
-    return pread(fd, buffer, count, offset);
-}
-
-// Writes half of what it is given, then finds the disk full; later writes
-// (putting the half back) succeed.
-int writes = 0;
-ssize_t HalfThenFull(int fd, const void* buffer, std::size_t count, off_t offset)
-{
-    switch (writes++) {
-    case 0:
-        return pwrite(fd, buffer, count / 2, offset);
-    case 1:
-        errno = ENOSPC;
-        return -1;
-    default:
-        return pwrite(fd, buffer, count, offset);
-    }
-}
-
-int CloseWithDelayedError(int fd)
-{
-    close(fd);
-    errno = EIO;
-    return -1;
-}
-
-}  // namespace
 
 TEST_F(Load, ZeroFilledAudioIsWalkedInFewReads)
 {
