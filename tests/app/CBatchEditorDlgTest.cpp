@@ -180,10 +180,12 @@ protected:
         ASSERT_EQ(selector->currentIndex(), index);
     }
 
-    void OnlyFlag(const char* checkName)
+    // Flags only this field ("rate", "channel", "resolution", "byte") and picks its item.
+    void ChangeOnly(const std::string& field, int index)
     {
         Click("clearAllButton");
-        Click(checkName);
+        Click((field + "Check").c_str());
+        Choose((field + "Selector").c_str(), index);
     }
 
     void PressChange(std::deque<bool> answers)
@@ -225,6 +227,7 @@ TEST_F(BatchEditorTest, OpenListsEachPathOnceShowsTheFirstDeleteKeepsItAndOnlyQu
     testwav::WriteFile(Local(paths[0]), MakeWav({32000, 2, 24, 6}));
     Open(std::nullopt);
     // Delete takes entries off the list but keeps the file shown.
+    ClickEntry(0);
     for (const int left : {2, 1, 0}) {
         EXPECT_EQ(List()->Count(), left);
         EXPECT_EQ(PathShown(), paths[0]);
@@ -282,8 +285,7 @@ TEST_F(BatchEditorTest, ChangeRewritesTheFlaggedFieldsOfEveryFileAfterYes)
     MakeFiles({Stereo48, Mono22, Mono24});
     Open(QStringList{paths[2], paths[0], paths[1]});
     ClickEntry(1);
-    OnlyFlag("rateCheck");
-    Choose("rateSelector", 0);  // 8,000
+    ChangeOnly("rate", 0);  // 8,000
     PressChange({false});
     ExpectFiles();
     EXPECT_EQ(List()->CurrentSelection(), 1);
@@ -302,8 +304,7 @@ TEST_F(BatchEditorTest, ChangeRewritesTheFlaggedFieldsOfEveryFileAfterYes)
     EXPECT_FALSE(prompt.report);
 
     // The block alignment follows the channels shown (or chosen), not each file's own.
-    OnlyFlag("byteCheck");
-    Choose("byteSelector", 2);
+    ChangeOnly("byte", 2);
     PressChange({true});
     for (WavSpec& s : specs)
         s.blockAlign = 6;
@@ -331,8 +332,7 @@ TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneReportedAndCanBeKept
     testwav::WriteFile(Local(shortPath), tooShort);
     Open(paths + QStringList{cutPath, gone, shortPath});
     QFile::remove(gone);
-    OnlyFlag("resolutionCheck");
-    Choose("resolutionSelector", 1);  // 16 bit
+    ChangeOnly("resolution", 1);  // 16 bit
 
     PressChange({true, false, false});
     EXPECT_EQ(prompt.asked.mid(0, 2), (QStringList{CBatchEditorDlg::ChangeConfirmation, paths[1]}));
@@ -383,17 +383,12 @@ TEST_F(BatchEditorTest, NothingStartsOrChangesWhileABatchRunsAndInputGivenMeanwh
     MakeFiles({Stereo48, Mono22, Mono24});
     QFile::setPermissions(paths[2], QFileDevice::ReadOwner);  // the question comes with the last file
     Open(paths);
-    OnlyFlag("rateCheck");
-    Choose("rateSelector", 0);  // 8,000
+    ChangeOnly("rate", 0);  // 8,000
     prompt.duringReadOnlyQuestion = [this] {
         for (const char* name : {"changeButton", "openButton", "quitButton", "rateSelector", "rateCheck",
-                                 "byteCheck", "clearAllButton", "setAllButton"}) {
-            QAccessibleInterface* control = QAccessible::queryAccessibleInterface(Get(name));
-            EXPECT_TRUE(control->state().disabled) << name;
-        }
-        QAccessible::queryAccessibleInterface(Get("changeButton"))
-            ->actionInterface()
-            ->doAction(QAccessibleActionInterface::pressAction());
+                                 "byteCheck", "clearAllButton", "setAllButton"})
+            EXPECT_TRUE(testa11y::Of(Get(name))->state().disabled) << name;
+        testa11y::Of(Get("changeButton"))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         Get<QPushButton>("changeButton")->click();
         Get<QPushButton>("quitButton")->click();
         window.close();
@@ -435,8 +430,7 @@ TEST_F(BatchEditorTest, CancelFinishesTheFileInHandAndLeavesTheRestAsTheyWere)
     MakeFiles({Stereo48, Mono22, Mono24, Stereo48, Mono22});
     QFile::setPermissions(paths[1], QFileDevice::ReadOwner);
     Open(paths);
-    OnlyFlag("rateCheck");
-    Choose("rateSelector", 0);  // 8,000
+    ChangeOnly("rate", 0);  // 8,000
     prompt.duringReadOnlyQuestion = [this] {
         auto* progress = window.findChild<QProgressDialog*>();
         ASSERT_NE(progress, nullptr);
@@ -560,8 +554,7 @@ TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
     ASSERT_NE(undo, nullptr);
     MakeFiles({Stereo48, Mono22, Mono24});
     Open(paths);
-    OnlyFlag("rateCheck");
-    Choose("rateSelector", 0);  // 8,000
+    ChangeOnly("rate", 0);  // 8,000
 
     // Without a journal there is no Change.
     testwav::WriteFile(Local(dir.filePath("blocker")), {1});
