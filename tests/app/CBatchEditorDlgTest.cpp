@@ -139,13 +139,7 @@ protected:
     CInvListBox* List() { return Get<CInvListBox>("fileList"); }
     bool ChangeEnabled() { return Get("changeButton")->isEnabled(); }
     QString PathShown() { return Get<CPathLabel>("pathStatic")->text(); }
-    QStringList Listed()
-    {
-        QStringList texts;
-        for (int i = 0; i < List()->Count(); ++i)
-            texts << List()->Text(i);
-        return texts;
-    }
+    QStringList Listed() { return Texts(List()->Count(), [this](int i) { return List()->Text(i); }); }
 
     // The files the last report names as left unchanged: "skipped|failed path: reason".
     QStringList NotChanged()
@@ -157,13 +151,7 @@ protected:
     }
 
     // The four selectors' texts: rate, channels, resolution, bytes per sample.
-    QStringList Shown()
-    {
-        QStringList texts;
-        for (const char* name : SelectorNames)
-            texts << Get<QComboBox>(name)->currentText();
-        return texts;
-    }
+    QStringList Shown() { return Texts(4, [this](int i) { return Get<QComboBox>(SelectorNames[i])->currentText(); }); }
 
     void ClickEntry(int row)
     {
