@@ -214,6 +214,9 @@ TEST_F(BatchEditorTest, OpenListsEachPathOnceShowsTheFirstDeleteKeepsItAndOnlyQu
     EXPECT_EQ(PathShown(), paths[1]);
     testwav::WriteFile(Local(paths[0]), MakeWav({32000, 2, 24, 6}));
     Open(std::nullopt);
+    EXPECT_EQ(PathShown(), paths[0]);
+    EXPECT_EQ(Shown(), (QStringList{"32,000", "2", "24", "3"}));
+
     // Delete takes entries off the list but keeps the file shown.
     ClickEntry(0);
     for (const int left : {2, 1, 0}) {
