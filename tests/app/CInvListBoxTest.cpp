@@ -9,13 +9,7 @@
 
 namespace {
 
-QStringList Entries(const CInvListBox& list)
-{
-    QStringList texts;
-    for (int i = 0; i < list.Count(); ++i)
-        texts << list.Text(i);
-    return texts;
-}
+QStringList Entries(const CInvListBox& list) { return Texts(list.Count(), [&](int i) { return list.Text(i); }); }
 
 TEST(InvListBox, DeleteRemovesTheSelectedEntryAndSelectsTheNextOne)
 {

@@ -34,14 +34,12 @@ void WhenModal(std::function<void(QWidget*)> action)
     QTimer::singleShot(0, [action] { action(QApplication::activeModalWidget()); });
 }
 
-TEST(WriteProtectDlg, NamesTheFileShortenedInTheMiddleAndAnswersYesOnlyForYes)
+TEST(WriteProtectDlg, NamesTheFileAndAnswersYesOnlyForYes)
 {
     CWriteProtectDlg whole(QStringLiteral("/audio/take/26-chars-a.wav"));
     EXPECT_EQ(whole.Message(), "The file /audio/take/26-chars-a.wav" + QuestionTail);
     EXPECT_EQ(whole.windowTitle(), "File is write protected!");
     EXPECT_EQ(testa11y::UnnamedControls(whole), QStringList());
-    const CWriteProtectDlg shortened(QStringLiteral("/audio/take/27-chars-ab.wav"));
-    EXPECT_EQ(shortened.Message(), "The file /audio/take...hars-ab.wav" + QuestionTail);
 
     // Yes has the focus, so Enter answers Yes; every other way out is Cancel.
     for (const int key : {int{Qt::Key_Return}, int{Qt::Key_Escape}, 0}) {

@@ -87,7 +87,7 @@ TEST_F(Profile, WritesKeepEveryOtherLineAsItWas)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 1);
 }
 
-TEST_F(Profile, CreatesTheFileAndItsFolder)
+TEST_F(Profile, CreatesTheFileAndItsFolderAndWritesThroughLinks)
 {
     CProfileFile fresh(dir.Path() / "config" / "Quelbrook.INI");
     ASSERT_TRUE(fresh.WriteString("Folders", "OpenDefault", "/audio/"));
@@ -98,6 +98,13 @@ TEST_F(Profile, CreatesTheFileAndItsFolder)
     WriteText(ini, "[S]\nA=1");
     ASSERT_TRUE(profile.WriteString("S", "B", "2"));
     EXPECT_EQ(ReadText(ini), "[S]\nA=1\nB=2\n");
+
+    // Through a link, the file it names is written and the link stays.
+    const fs::path link = dir.Path() / "link.INI";
+    fs::create_symlink(ini, link);
+    ASSERT_TRUE(CProfileFile(link).WriteString("Folders", "OpenDefault", "/a/"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(profile.GetString("Folders", "OpenDefault"), "/a/");
 }
 
 TEST_F(Profile, RefusedTextsAndFailedWritesLeaveTheFileAsItWas)
@@ -116,15 +123,6 @@ TEST_F(Profile, RefusedTextsAndFailedWritesLeaveTheFileAsItWas)
     WriteText(longName, kWindowsIni);
     EXPECT_FALSE(CProfileFile(longName).WriteString("Folders", "OpenDefault", "/x/"));
     EXPECT_EQ(ReadText(longName), kWindowsIni);
-}
-
-TEST_F(Profile, WritesThroughALinkToTheFileItNames)
-{
-    const fs::path link = dir.Path() / "link.INI";
-    fs::create_symlink(ini, link);
-    ASSERT_TRUE(CProfileFile(link).WriteString("Folders", "OpenDefault", "/a/"));
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(profile.GetString("Folders", "OpenDefault"), "/a/");
 }
 
 TEST_F(Profile, ReadsTheFileOnceUntilItChangesAndKeepsWhatOthersWrote)

@@ -5,8 +5,7 @@
 TEST(Timecode, PreviewConversionAt30FpsAnd80Subframes)
 {
     struct Case {
-        std::uint32_t samples;
-        std::uint32_t rate;
+        std::uint32_t samples, rate;
         const char* text;
     };
     const Case cases[] = {

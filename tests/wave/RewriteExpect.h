@@ -8,12 +8,6 @@
 
 #include <bit>
 
-inline void WriteLe16At(testwav::Bytes& bytes, std::size_t at, int value)
-{
-    bytes[at] = static_cast<unsigned char>(value & 0xFF);
-    bytes[at + 1] = static_cast<unsigned char>(value >> 8);
-}
-
 // after is before with bytes 10-23 of the chunk at fmtAt holding want's
 // channels, rate, byte rate, alignment and bits; nothing else differs but,
 // in an extensible header, valid bits that exceeded the new bits (now equal
@@ -42,7 +36,7 @@ inline ::testing::AssertionResult Rewritten(const testwav::Bytes& before, const 
             return ::testing::AssertionFailure() << "mask " << mask(now) << " for " << want.channels << " channels";
         std::copy(now + 26, now + 32, expected.begin() + static_cast<std::ptrdiff_t>(fmtAt + 26));
         if (valid(chunk) <= want.bitsPerSample)
-            WriteLe16At(expected, fmtAt + 26, valid(chunk));
+            std::copy(chunk + 26, chunk + 28, expected.begin() + static_cast<std::ptrdiff_t>(fmtAt + 26));
         if (std::popcount(mask(chunk)) == want.channels)
             std::copy(chunk + 28, chunk + 32, expected.begin() + static_cast<std::ptrdiff_t>(fmtAt + 28));
     }
