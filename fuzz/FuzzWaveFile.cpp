@@ -5,6 +5,7 @@
 // journal's patch must describe exactly the change, and putting it back must
 // restore the input. Anything else aborts.
 
+#include "FuzzInputFile.h"
 #include "PlainWalk.h"
 
 #include "wave/CWaveFile.h"
@@ -30,13 +31,9 @@ public:
     bool AskClearReadOnly(const std::string&) override { return true; }
 };
 
-std::string tempPath;
-
-void RemoveTemp() { std::remove(tempPath.c_str()); }
-
 std::vector<unsigned char> Slurp()
 {
-    std::ifstream in(tempPath, std::ios::binary);
+    std::ifstream in(FuzzInputPath(), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
@@ -71,33 +68,22 @@ bool InsideFields(const std::vector<unsigned char>& input, const std::vector<uns
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    // Memory-backed when available: every input is written to disk.
-    const char* dir = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    std::string templ = std::string(dir) + "/quelbrook-fuzz-XXXXXX";
-    const int fd = mkstemp(templ.data());
-    if (fd < 0)
-        std::abort();
-    close(fd);
-    tempPath = templ;
-    std::atexit(RemoveTemp);
+    CreateFuzzInputFile("quelbrook-fuzz");
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    {
-        std::ofstream out(tempPath, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    WriteFuzzInput(data, size);
     AgreeingPrompt prompt;
-    const RegionPreview preview = ReadRegionPreview(tempPath, prompt);
+    const RegionPreview preview = ReadRegionPreview(FuzzInputPath(), prompt);
     if (preview.regions.size() > size / 12 + 1)
         std::abort();  // every row needs a record that starts inside the file
 
     CWaveFile wave(prompt);
     KeptJournal journal;
     wave.SetJournal(&journal);
-    wave.SetFileName(tempPath);
+    wave.SetFileName(FuzzInputPath());
     HeaderChangeRequest request{size > 0 ? data[0] * 1000u : 1u, 3, 9, 20, true, true, size % 2 == 0, true};
     const bool written = wave.RewriteHeader(request);
 
