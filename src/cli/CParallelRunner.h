@@ -47,6 +47,12 @@ public:
     void Finish();
 
     bool Stopped() const { return stopping; }
+    // One job: each file is reported before Submit returns.
+    bool Serial() const { return workers.empty(); }
+    // The place in the input the next file gets, and how many are reported
+    // (every file before that one). Calling thread only.
+    std::size_t NextIndex() const { return firstIndex + window.size(); }
+    std::size_t Reported() const { return firstIndex; }
     CInputOrderGate& Gate() { return gate; }
 
 private:
