@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -110,6 +111,16 @@ void AppendQuoted(std::string& line, const std::string& text, bool utf8)
     line += '"';
 }
 
+// Appends text as a JSON string, byte for byte as the JSON library writes it.
+void AppendText(std::string& line, const std::string& text)
+{
+    const bool plain = std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    if (plain && IsUtf8(text))
+        AppendQuoted(line, text, true);
+    else
+        line += Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
 void AppendNumber(std::string& text, const char* key, std::uint64_t value)
 {
     text += ",\"";
@@ -184,14 +195,33 @@ std::string JournalTimeNow()
 
 std::string EncodeHeader(const JournalHeader& header)
 {
-    Json object = {{"journal", header.journal},
-                   {"time", header.time},
-                   {"program", header.program},
-                   {"version", header.version},
-                   {"arguments", header.arguments}};
-    if (!header.undoes.empty())
-        object["undoes"] = header.undoes;
-    return object.dump(-1, ' ', false, Json::error_handler_t::replace) + '\n';
+    // Built by hand: the arguments name every file of the batch.
+    std::size_t size = 128 + header.time.size() + header.program.size() + header.version.size() + header.undoes.size();
+    for (const std::string& argument : header.arguments)
+        size += argument.size() + 3;
+    std::string line;
+    line.reserve(size);
+    line += "{\"journal\":";
+    line += std::to_string(header.journal);
+    line += ",\"time\":";
+    AppendText(line, header.time);
+    line += ",\"program\":";
+    AppendText(line, header.program);
+    line += ",\"version\":";
+    AppendText(line, header.version);
+    line += ",\"arguments\":[";
+    for (std::size_t i = 0; i < header.arguments.size(); ++i) {
+        if (i != 0)
+            line += ',';
+        AppendText(line, header.arguments[i]);
+    }
+    line += ']';
+    if (!header.undoes.empty()) {
+        line += ",\"undoes\":";
+        AppendText(line, header.undoes);
+    }
+    line += "}\n";
+    return line;
 }
 
 std::string EncodeRecord(const std::string& path, const HeaderPatch& patch)
