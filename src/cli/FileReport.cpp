@@ -64,10 +64,15 @@ std::string EscapeControls(std::string text)
     static constexpr char Hex[] = "0123456789ABCDEF";
     const auto control = [](char c) {
         const auto byte = static_cast<unsigned char>(c);
-        return byte < 0x20 || byte == 0x7F || byte == 0xC2;
+        return (byte < 0x20) | (byte == 0x7F) | (byte == 0xC2);
     };
-    // Nearly every line has none: hand it back as it is.
-    if (std::none_of(text.begin(), text.end(), control)) {
+    // Nearly every line has none: hand it back as it is. The look covers
+    // every byte without stopping early, which lets the compiler vectorise it.
+    bool any = false;
+    for (const char c : text) {
+        any |= control(c);
+    }
+    if (!any) {
         return text;
     }
     const auto escape = [](std::string& out, unsigned char byte) {

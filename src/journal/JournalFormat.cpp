@@ -16,9 +16,12 @@ constexpr char HexDigits[] = "0123456789abcdef";
 
 void AppendHex(std::string& text, const unsigned char* bytes, std::size_t count)
 {
+    const std::size_t at = text.size();
+    text.resize(at + 2 * count);
+    char* out = text.data() + at;
     for (std::size_t i = 0; i < count; ++i) {
-        text += HexDigits[bytes[i] >> 4];
-        text += HexDigits[bytes[i] & 0x0F];
+        *out++ = HexDigits[bytes[i] >> 4];
+        *out++ = HexDigits[bytes[i] & 0x0F];
     }
 }
 
@@ -56,6 +59,8 @@ bool IsUtf8(std::string_view text)
         char32_t value = 0;
         if (lead < 0x80) {
             ++i;
+            while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80)
+                ++i;
             continue;
         }
         if (lead >= 0xC2 && lead <= 0xDF) {
@@ -95,19 +100,25 @@ void AppendQuoted(std::string& line, const std::string& text, bool utf8)
         return;
     }
     line += '"';
-    for (const char c : text) {
+    // Runs of bytes that need no escape go in at once.
+    std::size_t plain = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
+        if (c != '"' && c != '\\' && byte >= 0x20)
+            continue;
+        line.append(text, plain, i - plain);
+        plain = i + 1;
+        if (byte >= 0x20) {
             line += '\\';
             line += c;
-        } else if (byte < 0x20) {
+        } else {
             line += "\\u00";
             line += HexDigits[byte >> 4];
             line += HexDigits[byte & 0x0F];
-        } else {
-            line += c;
         }
     }
+    line.append(text, plain);
     line += '"';
 }
 
