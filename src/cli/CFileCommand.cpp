@@ -9,17 +9,6 @@
 #include <ostream>
 #include <utility>
 
-namespace {
-
-// Marks an item done however its work ends.
-struct PassWhenDone {
-    CInputOrderGate& gate;
-    std::size_t index;
-    ~PassWhenDone() { gate.Pass(index); }
-};
-
-}  // namespace
-
 CFileCommand::CFileCommand(const Output& output, bool asJson, CTerminalPrompt& terminalPrompt,
                            CProgressLine& progressLine)
     : out(output.stream),
@@ -36,7 +25,7 @@ bool CFileCommand::SubmitFailure(CParallelRunner& runner, const std::string& pat
     return SubmitWork(runner, path, [this, path, message](CFilePrompt&, std::size_t) { return Failure(path, message); });
 }
 
-bool CFileCommand::SubmitWork(CParallelRunner& runner, const std::string& path, Work work, bool afterEarlier)
+bool CFileCommand::SubmitToWorkers(CParallelRunner& runner, const std::string& path, Work work, bool afterEarlier)
 {
     return runner.Submit([this, &runner, path, work = std::move(work),
                           afterEarlier](std::size_t index) -> CParallelRunner::Report {

@@ -44,7 +44,7 @@ CParallelRunner::~CParallelRunner()
     // The jthreads join here; a started file always finishes.
 }
 
-bool CParallelRunner::Submit(Work work)
+bool CParallelRunner::MayStart()
 {
     if (stopping) {
         return false;
@@ -55,15 +55,24 @@ bool CParallelRunner::Submit(Work work)
         window.resize(nextToStart - firstIndex);
         return false;
     }
-    const std::size_t index = firstIndex + window.size();
+    return true;
+}
+
+void CParallelRunner::EndHere(std::size_t index)
+{
+    gate.Pass(index);
+    ++firstIndex;
+    ++nextToStart;
+}
+
+bool CParallelRunner::Submit(Work work)
+{
     if (workers.empty()) {
         // One job: no threads, no window.
-        const Report report = work(index);
-        gate.Pass(index);
-        ++firstIndex;
-        ++nextToStart;
-        report();
-        return true;
+        return SubmitHere(work);
+    }
+    if (!MayStart()) {
+        return false;
     }
 
     std::unique_lock lock(mutex);

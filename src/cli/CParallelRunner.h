@@ -8,6 +8,7 @@
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 // Runs the work for many files on up to N threads at once and their report
@@ -43,6 +44,20 @@ public:
     // Hands in the next file, reporting finished ones meanwhile. False, with
     // the work dropped, once the run is stopping.
     bool Submit(Work work);
+    // Submit for a serial runner, without wrapping the work or its report:
+    // work(index) runs at once and returns the report to run.
+    template <typename WorkHere>
+    bool SubmitHere(WorkHere&& work)
+    {
+        if (!MayStart()) {
+            return false;
+        }
+        const std::size_t index = firstIndex;
+        auto report = std::forward<WorkHere>(work)(index);
+        EndHere(index);
+        report();
+        return true;
+    }
     // Waits for every started file and reports it.
     void Finish();
 
@@ -62,6 +77,10 @@ private:
         bool done = false;
     };
 
+    // False, dropping the files not yet started, once the run is stopping.
+    bool MayStart();
+    // The file at index, run on the calling thread, is done.
+    void EndHere(std::size_t index);
     void RunWorker();
     // Reports the finished files at the front of the window; with wait, first
     // waits until half the window (or all of it, when less) is done. Called
