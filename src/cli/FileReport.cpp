@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -22,6 +24,31 @@ nlohmann::ordered_json FormatToJson(const WaveFormat& format)
 }
 
 namespace {
+
+// Whether text holds a byte below 0x20, 0x7F or 0xC2 (which may start a C1
+// control). Eight bytes at a time: this looks at every report line.
+bool HasControlBytes(const std::string& text)
+{
+    constexpr std::uint64_t Ones = 0x0101010101010101;
+    constexpr std::uint64_t Highs = 0x8080808080808080;
+    const auto hasBelow = [](std::uint64_t v, std::uint64_t n) { return (v - Ones * n) & ~v & Highs; };
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    for (; end - at >= 8; at += 8) {
+        std::uint64_t v;
+        std::memcpy(&v, at, sizeof v);
+        if (hasBelow(v, 0x20) | hasBelow(v ^ (Ones * 0x7F), 1) | hasBelow(v ^ (Ones * 0xC2), 1)) {
+            return true;
+        }
+    }
+    for (; at != end; ++at) {
+        const auto byte = static_cast<unsigned char>(*at);
+        if (byte < 0x20 || byte == 0x7F || byte == 0xC2) {
+            return true;
+        }
+    }
+    return false;
+}
 
 void AppendNumber(std::string& text, std::uint32_t value)
 {
@@ -62,17 +89,8 @@ std::string ReadOnlySkippedText(const std::string& path)
 std::string EscapeControls(std::string text)
 {
     static constexpr char Hex[] = "0123456789ABCDEF";
-    const auto control = [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return (byte < 0x20) | (byte == 0x7F) | (byte == 0xC2);
-    };
-    // Nearly every line has none: hand it back as it is. The look covers
-    // every byte without stopping early, which lets the compiler vectorise it.
-    bool any = false;
-    for (const char c : text) {
-        any |= control(c);
-    }
-    if (!any) {
+    // Nearly every line has none: hand it back as it is.
+    if (!HasControlBytes(text)) {
         return text;
     }
     const auto escape = [](std::string& out, unsigned char byte) {
