@@ -3,8 +3,11 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <limits>
 
@@ -13,6 +16,47 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr char HexDigits[] = "0123456789abcdef";
+
+constexpr std::uint64_t Ones = 0x0101010101010101;
+constexpr std::uint64_t Highs = 0x8080808080808080;
+
+std::uint64_t Load8(const char* at)
+{
+    std::uint64_t v;
+    std::memcpy(&v, at, sizeof v);
+    return v;
+}
+
+// Nonzero when one of the eight bytes in v is below n (n at most 0x80).
+constexpr std::uint64_t HasBelow(std::uint64_t v, std::uint64_t n)
+{
+    return (v - Ones * n) & ~v & Highs;
+}
+
+// How many bytes from at on are plain ASCII, eight at a time: paths nearly always are.
+std::size_t AsciiRun(const char* at, const char* end)
+{
+    const char* const start = at;
+    while (end - at >= 8 && (Load8(at) & Highs) == 0)
+        at += 8;
+    while (at != end && static_cast<unsigned char>(*at) < 0x80)
+        ++at;
+    return static_cast<std::size_t>(at - start);
+}
+
+// How many bytes from at on go into a JSON string as they are.
+std::size_t UnescapedRun(const char* at, const char* end)
+{
+    const char* const start = at;
+    for (; end - at >= 8; at += 8) {
+        const std::uint64_t v = Load8(at);
+        if (HasBelow(v, 0x20) | HasBelow(v ^ (Ones * '"'), 1) | HasBelow(v ^ (Ones * '\\'), 1))
+            break;
+    }
+    while (at != end && *at != '"' && *at != '\\' && static_cast<unsigned char>(*at) >= 0x20)
+        ++at;
+    return static_cast<std::size_t>(at - start);
+}
 
 void AppendHex(std::string& text, const unsigned char* bytes, std::size_t count)
 {
@@ -58,9 +102,7 @@ bool IsUtf8(std::string_view text)
         std::size_t length = 0;
         char32_t value = 0;
         if (lead < 0x80) {
-            ++i;
-            while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80)
-                ++i;
+            i += AsciiRun(text.data() + i, text.data() + text.size());
             continue;
         }
         if (lead >= 0xC2 && lead <= 0xDF) {
@@ -101,14 +143,15 @@ void AppendQuoted(std::string& line, const std::string& text, bool utf8)
     }
     line += '"';
     // Runs of bytes that need no escape go in at once.
-    std::size_t plain = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
+    const char* const end = text.data() + text.size();
+    for (std::size_t i = 0;;) {
+        const std::size_t plain = UnescapedRun(text.data() + i, end);
+        line.append(text, i, plain);
+        i += plain;
+        if (i == text.size())
+            break;
+        const char c = text[i++];
         const auto byte = static_cast<unsigned char>(c);
-        if (c != '"' && c != '\\' && byte >= 0x20)
-            continue;
-        line.append(text, plain, i - plain);
-        plain = i + 1;
         if (byte >= 0x20) {
             line += '\\';
             line += c;
@@ -118,7 +161,6 @@ void AppendQuoted(std::string& line, const std::string& text, bool utf8)
             line += HexDigits[byte & 0x0F];
         }
     }
-    line.append(text, plain);
     line += '"';
 }
 
@@ -137,7 +179,8 @@ void AppendNumber(std::string& text, const char* key, std::uint64_t value)
     text += ",\"";
     text += key;
     text += "\":";
-    text += std::to_string(value);
+    char digits[20];
+    text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
 template <typename T>
