@@ -174,11 +174,10 @@ void AppendText(std::string& line, const std::string& text)
         line += Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-void AppendNumber(std::string& text, const char* key, std::uint64_t value)
+// field: the separator and key before the value, such as ,"size":
+void AppendNumber(std::string& text, std::string_view field, std::uint64_t value)
 {
-    text += ",\"";
-    text += key;
-    text += "\":";
+    text += field;
     char digits[20];
     text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
@@ -291,10 +290,10 @@ std::string EncodeRecord(const std::string& path, const HeaderPatch& patch)
         AppendHex(line, reinterpret_cast<const unsigned char*>(path.data()), path.size());
         line += '"';
     }
-    AppendNumber(line, "device", patch.identity.device);
-    AppendNumber(line, "inode", patch.identity.inode);
-    AppendNumber(line, "size", patch.identity.size);
-    AppendNumber(line, "offset", patch.offset);
+    AppendNumber(line, ",\"device\":", patch.identity.device);
+    AppendNumber(line, ",\"inode\":", patch.identity.inode);
+    AppendNumber(line, ",\"size\":", patch.identity.size);
+    AppendNumber(line, ",\"offset\":", patch.offset);
     line += ",\"before\":\"";
     AppendHex(line, patch.before.data(), patch.before.size());
     line += "\",\"after\":\"";
