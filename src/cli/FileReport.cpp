@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 nlohmann::ordered_json FormatToJson(const WaveFormat& format)
@@ -50,35 +51,35 @@ bool HasControlBytes(const std::string& text)
     return false;
 }
 
-void AppendNumber(std::string& text, std::uint32_t value)
-{
-    char digits[10];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    text.append(digits, end);
-}
-
 }  // namespace
 
 void AppendFormatText(std::string& text, const WaveFormat& format)
 {
-    AppendNumber(text, format.sampleRate);
-    text += " Hz, ";
-    AppendNumber(text, format.channels);
-    text += " ch, ";
-    AppendNumber(text, format.bitsPerSample);
-    text += " bit, align ";
-    AppendNumber(text, format.blockAlign);
-    text += ", ";
-    AppendNumber(text, format.avgBytesPerSec);
-    text += " B/s";
+    // Built on the stack and appended once: the report formats two of these per file.
+    char line[160];  // the longest, every number at its widest, is under 110
+    char* at = line;
+    const auto add = [&](std::string_view part) {
+        std::memcpy(at, part.data(), part.size());
+        at += part.size();
+    };
+    const auto number = [&](std::uint32_t value, int base = 10) { at = std::to_chars(at, line + sizeof line, value, base).ptr; };
+    number(format.sampleRate);
+    add(" Hz, ");
+    number(format.channels);
+    add(" ch, ");
+    number(format.bitsPerSample);
+    add(" bit, align ");
+    number(format.blockAlign);
+    add(", ");
+    number(format.avgBytesPerSec);
+    add(" B/s");
     if (format.extensible) {
-        text += ", valid ";
-        AppendNumber(text, format.validBitsPerSample);
-        text += " bit, channel mask 0x";
-        char digits[8];
-        const auto end = std::to_chars(digits, digits + sizeof digits, format.channelMask, 16).ptr;
-        text.append(digits, end);
+        add(", valid ");
+        number(format.validBitsPerSample);
+        add(" bit, channel mask 0x");
+        number(format.channelMask, 16);
     }
+    text.append(line, at);
 }
 
 std::string ReadOnlySkippedText(const std::string& path)
