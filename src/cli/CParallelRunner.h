@@ -15,7 +15,9 @@
 // steps on the calling thread, strictly in the order the files were handed
 // in, so that the output is the same as one file at a time. At most a small
 // window of files is handed out ahead of the report, which keeps memory flat
-// however long the batch. With one job everything runs on the calling thread.
+// however long the batch. The calling thread is one of the N: while the
+// window is full it works on files too. With one job everything runs on the
+// calling thread.
 //
 //   CParallelRunner runner(jobs, [&] { return interrupted; });
 //   for (each file)
@@ -82,6 +84,9 @@ private:
     // The file at index, run on the calling thread, is done.
     void EndHere(std::size_t index);
     void RunWorker();
+    // Runs the next file not yet started on this thread; false when there is
+    // none. Called with the lock held, which it releases while the work runs.
+    bool RunNext(std::unique_lock<std::mutex>& lock);
     // Reports the finished files at the front of the window; with wait, first
     // waits until half the window (or all of it, when less) is done. Called
     // with the lock held, which it releases while a report runs.
