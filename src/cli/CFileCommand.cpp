@@ -27,14 +27,16 @@ bool CFileCommand::SubmitFailure(CParallelRunner& runner, const std::string& pat
 
 bool CFileCommand::SubmitToWorkers(CParallelRunner& runner, const std::string& path, Work work, bool afterEarlier)
 {
+    // The work runs once: its report takes over the path rather than copy it.
     return runner.Submit([this, &runner, path, work = std::move(work),
-                          afterEarlier](std::size_t index) -> CParallelRunner::Report {
+                          afterEarlier](std::size_t index) mutable -> CParallelRunner::Report {
         const PassWhenDone pass{finished, index};
         if (afterEarlier) {
             finished.WaitTurn(index);
         }
         CFilePrompt prompt(terminal, runner.Gate(), index);
-        return [this, path, result = work(prompt, index)] { Emit(path, result); };
+        Result result = work(prompt, index);
+        return [this, path = std::move(path), result = std::move(result)] { Emit(path, result); };
     });
 }
 
