@@ -9,17 +9,6 @@
 #include <ostream>
 #include <utility>
 
-namespace {
-
-// Marks an item done however its work ends.
-struct PassWhenDone {
-    CInputOrderGate& gate;
-    std::size_t index;
-    ~PassWhenDone() { gate.Pass(index); }
-};
-
-}  // namespace
-
 CFileCommand::CFileCommand(const Output& output, bool asJson, CTerminalPrompt& terminalPrompt,
                            CProgressLine& progressLine)
     : out(output.stream),
@@ -36,16 +25,18 @@ bool CFileCommand::SubmitFailure(CParallelRunner& runner, const std::string& pat
     return SubmitWork(runner, path, [this, path, message](CFilePrompt&, std::size_t) { return Failure(path, message); });
 }
 
-bool CFileCommand::SubmitWork(CParallelRunner& runner, const std::string& path, Work work, bool afterEarlier)
+bool CFileCommand::SubmitToWorkers(CParallelRunner& runner, const std::string& path, Work work, bool afterEarlier)
 {
+    // The work runs once: its report takes over the path rather than copy it.
     return runner.Submit([this, &runner, path, work = std::move(work),
-                          afterEarlier](std::size_t index) -> CParallelRunner::Report {
+                          afterEarlier](std::size_t index) mutable -> CParallelRunner::Report {
         const PassWhenDone pass{finished, index};
         if (afterEarlier) {
             finished.WaitTurn(index);
         }
         CFilePrompt prompt(terminal, runner.Gate(), index);
-        return [this, path, result = work(prompt, index)] { Emit(path, result); };
+        Result result = work(prompt, index);
+        return [this, path = std::move(path), result = std::move(result)] { Emit(path, result); };
     });
 }
 

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "CFilePrompt.h"
 #include "CInputOrderGate.h"
 #include "CJsonArrayWriter.h"
+#include "CParallelRunner.h"
 
 #include <cstddef>
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <utility>
 
-class CFilePrompt;
-class CParallelRunner;
 class CProgressLine;
 class CTerminalPrompt;
 
@@ -55,7 +56,22 @@ protected:
     // it starts only once every earlier item is done (it must see what they
     // wrote, and its record must follow theirs).
     using Work = std::function<Result(CFilePrompt& prompt, std::size_t index)>;
-    bool SubmitWork(CParallelRunner& runner, const std::string& path, Work work, bool afterEarlier = false);
+    template <typename ItemWork>
+    bool SubmitWork(CParallelRunner& runner, const std::string& path, ItemWork&& work, bool afterEarlier = false)
+    {
+        if (!runner.Serial()) {
+            return SubmitToWorkers(runner, path, Work(std::forward<ItemWork>(work)), afterEarlier);
+        }
+        // One job: the item runs right here, nothing is wrapped or copied.
+        return runner.SubmitHere([&](std::size_t index) {
+            const PassWhenDone pass{finished, index};
+            if (afterEarlier) {
+                finished.WaitTurn(index);
+            }
+            CFilePrompt prompt(terminal, runner.Gate(), index);
+            return [this, &path, result = work(prompt, index)] { Emit(path, result); };
+        });
+    }
 
     virtual Result Failure(const std::string& path, const std::string& message) const = 0;
     virtual std::string Summary() const = 0;
@@ -64,6 +80,14 @@ protected:
     std::size_t Tally(std::size_t which) const { return tallies[which]; }
 
 private:
+    // Marks an item done however its work ends.
+    struct PassWhenDone {
+        CInputOrderGate& gate;
+        std::size_t index;
+        ~PassWhenDone() { gate.Pass(index); }
+    };
+
+    bool SubmitToWorkers(CParallelRunner& runner, const std::string& path, Work work, bool afterEarlier);
     void Emit(const std::string& path, const Result& result);
 
     CInputOrderGate finished;  // passed by each item once its work is done

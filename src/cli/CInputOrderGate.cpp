@@ -1,24 +1,48 @@
 #include "CInputOrderGate.h"
 
+#include <thread>
+
+namespace {
+
+// The file ahead is usually a few microseconds from passing, on another
+// processor: looking again that long is cheaper than sleeping and being woken.
+constexpr int SpinTries = 64;
+
+}  // namespace
+
 void CInputOrderGate::WaitTurn(std::size_t index)
 {
+    for (int i = 0; i < SpinTries; ++i) {
+        if (firstOpen.load(std::memory_order_acquire) >= index) {
+            return;
+        }
+        std::this_thread::yield();
+    }
     std::unique_lock lock(mutex);
-    changed.wait(lock, [&] { return firstOpen >= index; });
+    ++sleepers;
+    changed.wait(lock, [&] { return firstOpen.load(std::memory_order_relaxed) >= index; });
+    --sleepers;
 }
 
 void CInputOrderGate::Pass(std::size_t index)
 {
+    bool wake = false;
     {
         const std::lock_guard lock(mutex);
-        if (index == firstOpen) {
-            ++firstOpen;  // the usual case, and with one job the only one
-        } else if (index < firstOpen || !ahead.insert(index).second) {
+        std::size_t open = firstOpen.load(std::memory_order_relaxed);
+        if (index == open) {
+            ++open;  // the usual case, and with one job the only one
+        } else if (index < open || !ahead.insert(index).second) {
             return;
         }
-        while (!ahead.empty() && *ahead.begin() == firstOpen) {
+        while (!ahead.empty() && *ahead.begin() == open) {
             ahead.erase(ahead.begin());
-            ++firstOpen;
+            ++open;
         }
+        firstOpen.store(open, std::memory_order_release);
+        wake = sleepers != 0;
     }
-    changed.notify_all();
+    if (wake) {
+        changed.notify_all();
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <mutex>
@@ -19,6 +20,7 @@ public:
 private:
     std::mutex mutex;
     std::condition_variable changed;
-    std::size_t firstOpen = 0;    // every file before it has passed
-    std::set<std::size_t> ahead;  // passed files after firstOpen
+    std::atomic<std::size_t> firstOpen{0};  // every file before it has passed; written under the lock
+    std::size_t sleepers = 0;               // threads waiting on changed
+    std::set<std::size_t> ahead;            // passed files after firstOpen
 };

@@ -26,8 +26,8 @@ CParallelRunner::CParallelRunner(unsigned jobs, std::function<bool()> stopPredic
     : shouldStop(std::move(stopPredicate)), capacity(std::size_t{jobs < 1 ? 1 : jobs} * WindowPerJob)
 {
     if (jobs > 1) {
-        workers.reserve(jobs);
-        for (unsigned i = 0; i < jobs; ++i) {
+        workers.reserve(jobs - 1);
+        for (unsigned i = 1; i < jobs; ++i) {
             workers.emplace_back([this] { RunWorker(); });
         }
     }
@@ -44,7 +44,7 @@ CParallelRunner::~CParallelRunner()
     // The jthreads join here; a started file always finishes.
 }
 
-bool CParallelRunner::Submit(Work work)
+bool CParallelRunner::MayStart()
 {
     if (stopping) {
         return false;
@@ -55,23 +55,39 @@ bool CParallelRunner::Submit(Work work)
         window.resize(nextToStart - firstIndex);
         return false;
     }
-    const std::size_t index = firstIndex + window.size();
+    return true;
+}
+
+void CParallelRunner::EndHere(std::size_t index)
+{
+    gate.Pass(index);
+    ++firstIndex;
+    ++nextToStart;
+}
+
+bool CParallelRunner::Submit(Work work)
+{
     if (workers.empty()) {
         // One job: no threads, no window.
-        const Report report = work(index);
-        gate.Pass(index);
-        ++firstIndex;
-        ++nextToStart;
-        report();
-        return true;
+        return SubmitHere(work);
+    }
+    if (!MayStart()) {
+        return false;
     }
 
     std::unique_lock lock(mutex);
-    while (window.size() >= capacity && !stopping) {
-        ReportReady(lock, true);
-    }
-    if (stopping) {
-        return false;
+    for (;;) {
+        ReportReady(lock, false);
+        if (stopping) {
+            return false;
+        }
+        if (window.size() < capacity) {
+            break;
+        }
+        // Full: work on a file here rather than wait for the workers.
+        if (!RunNext(lock)) {
+            ReportReady(lock, true);
+        }
     }
     window.push_back({std::move(work), {}, false});
     lock.unlock();
@@ -85,7 +101,7 @@ void CParallelRunner::Finish()
 {
     std::unique_lock lock(mutex);
     while (!window.empty()) {
-        ReportReady(lock, true);
+        ReportReady(lock, !RunNext(lock));
     }
 }
 
@@ -135,26 +151,35 @@ void CParallelRunner::RunWorker()
         if (closing) {
             return;
         }
-        const std::size_t index = nextToStart++;
-        Work work = std::move(window[index - firstIndex].work);
-        lock.unlock();
-        Report report;
-        try {
-            report = work(index);
-        } catch (...) {
-            // Thrown again on the calling thread, in this file's turn.
-            report = [error = std::current_exception()] { std::rethrow_exception(error); };
-        }
-        gate.Pass(index);
-        lock.lock();
-        Slot& slot = window[index - firstIndex];
-        slot.report = std::move(report);
-        slot.done = true;
-        while (doneAtFront < window.size() && window[doneAtFront].done) {
-            ++doneAtFront;
-        }
-        if (wanted != 0 && doneAtFront >= wanted) {
-            slotDone.notify_one();
-        }
+        RunNext(lock);
     }
+}
+
+bool CParallelRunner::RunNext(std::unique_lock<std::mutex>& lock)
+{
+    if (stopping || nextToStart >= firstIndex + window.size()) {
+        return false;
+    }
+    const std::size_t index = nextToStart++;
+    Work work = std::move(window[index - firstIndex].work);
+    lock.unlock();
+    Report report;
+    try {
+        report = work(index);
+    } catch (...) {
+        // Thrown again on the calling thread, in this file's turn.
+        report = [error = std::current_exception()] { std::rethrow_exception(error); };
+    }
+    gate.Pass(index);
+    lock.lock();
+    Slot& slot = window[index - firstIndex];
+    slot.report = std::move(report);
+    slot.done = true;
+    while (doneAtFront < window.size() && window[doneAtFront].done) {
+        ++doneAtFront;
+    }
+    if (wanted != 0 && doneAtFront >= wanted) {
+        slotDone.notify_one();
+    }
+    return true;
 }

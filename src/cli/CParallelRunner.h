@@ -8,13 +8,16 @@
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 // Runs the work for many files on up to N threads at once and their report
 // steps on the calling thread, strictly in the order the files were handed
 // in, so that the output is the same as one file at a time. At most a small
 // window of files is handed out ahead of the report, which keeps memory flat
-// however long the batch. With one job everything runs on the calling thread.
+// however long the batch. The calling thread is one of the N: while the
+// window is full it works on files too. With one job everything runs on the
+// calling thread.
 //
 //   CParallelRunner runner(jobs, [&] { return interrupted; });
 //   for (each file)
@@ -43,10 +46,30 @@ public:
     // Hands in the next file, reporting finished ones meanwhile. False, with
     // the work dropped, once the run is stopping.
     bool Submit(Work work);
+    // Submit for a serial runner, without wrapping the work or its report:
+    // work(index) runs at once and returns the report to run.
+    template <typename WorkHere>
+    bool SubmitHere(WorkHere&& work)
+    {
+        if (!MayStart()) {
+            return false;
+        }
+        const std::size_t index = firstIndex;
+        auto report = std::forward<WorkHere>(work)(index);
+        EndHere(index);
+        report();
+        return true;
+    }
     // Waits for every started file and reports it.
     void Finish();
 
     bool Stopped() const { return stopping; }
+    // One job: each file is reported before Submit returns.
+    bool Serial() const { return workers.empty(); }
+    // The place in the input the next file gets, and how many are reported
+    // (every file before that one). Calling thread only.
+    std::size_t NextIndex() const { return firstIndex + window.size(); }
+    std::size_t Reported() const { return firstIndex; }
     CInputOrderGate& Gate() { return gate; }
 
 private:
@@ -56,7 +79,14 @@ private:
         bool done = false;
     };
 
+    // False, dropping the files not yet started, once the run is stopping.
+    bool MayStart();
+    // The file at index, run on the calling thread, is done.
+    void EndHere(std::size_t index);
     void RunWorker();
+    // Runs the next file not yet started on this thread; false when there is
+    // none. Called with the lock held, which it releases while the work runs.
+    bool RunNext(std::unique_lock<std::mutex>& lock);
     // Reports the finished files at the front of the window; with wait, first
     // waits until half the window (or all of it, when less) is done. Called
     // with the lock held, which it releases while a report runs.

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 nlohmann::ordered_json FormatToJson(const WaveFormat& format)
@@ -23,35 +26,60 @@ nlohmann::ordered_json FormatToJson(const WaveFormat& format)
 
 namespace {
 
-void AppendNumber(std::string& text, std::uint32_t value)
+// Whether text holds a byte below 0x20, 0x7F or 0xC2 (which may start a C1
+// control). Eight bytes at a time: this looks at every report line.
+bool HasControlBytes(const std::string& text)
 {
-    char digits[10];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    text.append(digits, end);
+    constexpr std::uint64_t Ones = 0x0101010101010101;
+    constexpr std::uint64_t Highs = 0x8080808080808080;
+    const auto hasBelow = [](std::uint64_t v, std::uint64_t n) { return (v - Ones * n) & ~v & Highs; };
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    for (; end - at >= 8; at += 8) {
+        std::uint64_t v;
+        std::memcpy(&v, at, sizeof v);
+        if (hasBelow(v, 0x20) | hasBelow(v ^ (Ones * 0x7F), 1) | hasBelow(v ^ (Ones * 0xC2), 1)) {
+            return true;
+        }
+    }
+    for (; at != end; ++at) {
+        const auto byte = static_cast<unsigned char>(*at);
+        if (byte < 0x20 || byte == 0x7F || byte == 0xC2) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
 
 void AppendFormatText(std::string& text, const WaveFormat& format)
 {
-    AppendNumber(text, format.sampleRate);
-    text += " Hz, ";
-    AppendNumber(text, format.channels);
-    text += " ch, ";
-    AppendNumber(text, format.bitsPerSample);
-    text += " bit, align ";
-    AppendNumber(text, format.blockAlign);
-    text += ", ";
-    AppendNumber(text, format.avgBytesPerSec);
-    text += " B/s";
+    // Built on the stack and appended once: the report formats two of these per file.
+    char line[160];  // the longest, every number at its widest, is under 110
+    char* at = line;
+    const auto add = [&](std::string_view part) {
+        std::memcpy(at, part.data(), part.size());
+        at += part.size();
+    };
+    const auto number = [&](std::uint32_t value, int base = 10) { at = std::to_chars(at, line + sizeof line, value, base).ptr; };
+    number(format.sampleRate);
+    add(" Hz, ");
+    number(format.channels);
+    add(" ch, ");
+    number(format.bitsPerSample);
+    add(" bit, align ");
+    number(format.blockAlign);
+    add(", ");
+    number(format.avgBytesPerSec);
+    add(" B/s");
     if (format.extensible) {
-        text += ", valid ";
-        AppendNumber(text, format.validBitsPerSample);
-        text += " bit, channel mask 0x";
-        char digits[8];
-        const auto end = std::to_chars(digits, digits + sizeof digits, format.channelMask, 16).ptr;
-        text.append(digits, end);
+        add(", valid ");
+        number(format.validBitsPerSample);
+        add(" bit, channel mask 0x");
+        number(format.channelMask, 16);
     }
+    text.append(line, at);
 }
 
 std::string ReadOnlySkippedText(const std::string& path)
@@ -62,12 +90,8 @@ std::string ReadOnlySkippedText(const std::string& path)
 std::string EscapeControls(std::string text)
 {
     static constexpr char Hex[] = "0123456789ABCDEF";
-    const auto control = [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte < 0x20 || byte == 0x7F || byte == 0xC2;
-    };
     // Nearly every line has none: hand it back as it is.
-    if (std::none_of(text.begin(), text.end(), control)) {
+    if (!HasControlBytes(text)) {
         return text;
     }
     const auto escape = [](std::string& out, unsigned char byte) {

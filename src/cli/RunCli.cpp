@@ -2,6 +2,7 @@
 
 #include "BatchJournal.h"
 
+#include "CInFlightPaths.h"
 #include "CInfoCommand.h"
 #include "CParallelRunner.h"
 #include "CPathListReader.h"
@@ -17,13 +18,10 @@
 
 #include <sys/stat.h>
 
-#include <filesystem>
 #include <fstream>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <ostream>
-#include <unordered_set>
 
 namespace {
 
@@ -107,15 +105,13 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& environme
     CParallelRunner runner(invocation.jobs, [&] { return interrupted() || command->OutputFailed(); });
     // A file named twice (or named and found by a search) is rewritten the
     // second time only after the first, so that it reads what the first wrote
-    // and its journal record follows. Hashes keep this small; a collision
-    // only costs a wait.
-    const bool writes = invocation.command == CliInvocation::Command::Set;
-    std::unordered_set<std::size_t> taken;
+    // and its journal record follows. With one job the first is always done.
+    const bool writes = invocation.command == CliInvocation::Command::Set && !runner.Serial();
+    CInFlightPaths inFlight;
     CPathWalker walker(
         invocation.recursive,
         [&](const std::string& path, const FolderEntry* entry) {
-            const bool again =
-                writes && !taken.insert(std::hash<std::string>{}(std::filesystem::path(path).lexically_normal())).second;
+            const bool again = writes && inFlight.Add(path, runner.NextIndex(), runner.Reported());
             if (!command->Submit(runner, path, entry, again)) {
                 throw StopWalk{};
             }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <unistd.h>
 
@@ -64,8 +65,10 @@ bool CJournalFolder::CreateBatch(CJournalWriter& writer, const JournalHeader& he
         return false;
     }
     // Two batches started in the same microsecond by one process differ in the next try.
-    JournalHeader named = header;
+    // The header names every file of the batch: it is copied only for a retry.
+    std::optional<JournalHeader> retry;
     for (int attempt = 0;; ++attempt) {
+        const JournalHeader& named = retry ? *retry : header;
         const std::string path = (fs::path(folder) / BatchName(named.time)).string();
         if (writer.Create(path, named, CJournalWriter::CreateMode::NewFile))
             break;
@@ -73,7 +76,9 @@ bool CJournalFolder::CreateBatch(CJournalWriter& writer, const JournalHeader& he
             failure = writer.Failure();
             return false;
         }
-        named.time = JournalTimeNow();
+        if (!retry)
+            retry = header;
+        retry->time = JournalTimeNow();
     }
     RemoveOldBatches(writer.Path());
     return true;

@@ -1,5 +1,6 @@
 #include "CJournalWriter.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -12,9 +13,12 @@
 
 namespace {
 
-// The journal file is mapped this much at a time, its blocks allocated
+// The journal file is mapped this much ahead at a time, its blocks allocated
 // first, so that running out of space is an error code and never a fault.
+// Each step ahead is as long as the journal so far, between these bounds:
+// few remappings for a long batch, little memory and spare space for any.
 constexpr std::uint64_t MapStep = 1 << 16;
+constexpr std::uint64_t MaxMapStep = 1 << 20;
 
 }  // namespace
 
@@ -93,7 +97,8 @@ bool CJournalWriter::MapFrom(std::uint64_t offset, std::size_t atLeast)
     Unmap(false);
     const auto page = static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
     const std::uint64_t start = offset / page * page;
-    const std::uint64_t length = (offset - start + atLeast + MapStep + page - 1) / page * page;
+    const std::uint64_t ahead = std::clamp(offset, MapStep, MaxMapStep);
+    const std::uint64_t length = (offset - start + atLeast + ahead + page - 1) / page * page;
     if (::ftruncate(fd, static_cast<off_t>(start + length)) != 0) {
         Fail("could not be written", errno);
         return false;

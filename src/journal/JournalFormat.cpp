@@ -2,8 +2,12 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <charconv>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <limits>
 
@@ -13,11 +17,55 @@ using Json = nlohmann::ordered_json;
 
 constexpr char HexDigits[] = "0123456789abcdef";
 
+constexpr std::uint64_t Ones = 0x0101010101010101;
+constexpr std::uint64_t Highs = 0x8080808080808080;
+
+std::uint64_t Load8(const char* at)
+{
+    std::uint64_t v;
+    std::memcpy(&v, at, sizeof v);
+    return v;
+}
+
+// Nonzero when one of the eight bytes in v is below n (n at most 0x80).
+constexpr std::uint64_t HasBelow(std::uint64_t v, std::uint64_t n)
+{
+    return (v - Ones * n) & ~v & Highs;
+}
+
+// How many bytes from at on are plain ASCII, eight at a time: paths nearly always are.
+std::size_t AsciiRun(const char* at, const char* end)
+{
+    const char* const start = at;
+    while (end - at >= 8 && (Load8(at) & Highs) == 0)
+        at += 8;
+    while (at != end && static_cast<unsigned char>(*at) < 0x80)
+        ++at;
+    return static_cast<std::size_t>(at - start);
+}
+
+// How many bytes from at on go into a JSON string as they are.
+std::size_t UnescapedRun(const char* at, const char* end)
+{
+    const char* const start = at;
+    for (; end - at >= 8; at += 8) {
+        const std::uint64_t v = Load8(at);
+        if (HasBelow(v, 0x20) | HasBelow(v ^ (Ones * '"'), 1) | HasBelow(v ^ (Ones * '\\'), 1))
+            break;
+    }
+    while (at != end && *at != '"' && *at != '\\' && static_cast<unsigned char>(*at) >= 0x20)
+        ++at;
+    return static_cast<std::size_t>(at - start);
+}
+
 void AppendHex(std::string& text, const unsigned char* bytes, std::size_t count)
 {
+    const std::size_t at = text.size();
+    text.resize(at + 2 * count);
+    char* out = text.data() + at;
     for (std::size_t i = 0; i < count; ++i) {
-        text += HexDigits[bytes[i] >> 4];
-        text += HexDigits[bytes[i] & 0x0F];
+        *out++ = HexDigits[bytes[i] >> 4];
+        *out++ = HexDigits[bytes[i] & 0x0F];
     }
 }
 
@@ -54,7 +102,7 @@ bool IsUtf8(std::string_view text)
         std::size_t length = 0;
         char32_t value = 0;
         if (lead < 0x80) {
-            ++i;
+            i += AsciiRun(text.data() + i, text.data() + text.size());
             continue;
         }
         if (lead >= 0xC2 && lead <= 0xDF) {
@@ -94,28 +142,44 @@ void AppendQuoted(std::string& line, const std::string& text, bool utf8)
         return;
     }
     line += '"';
-    for (const char c : text) {
+    // Runs of bytes that need no escape go in at once.
+    const char* const end = text.data() + text.size();
+    for (std::size_t i = 0;;) {
+        const std::size_t plain = UnescapedRun(text.data() + i, end);
+        line.append(text, i, plain);
+        i += plain;
+        if (i == text.size())
+            break;
+        const char c = text[i++];
         const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
+        if (byte >= 0x20) {
             line += '\\';
             line += c;
-        } else if (byte < 0x20) {
+        } else {
             line += "\\u00";
             line += HexDigits[byte >> 4];
             line += HexDigits[byte & 0x0F];
-        } else {
-            line += c;
         }
     }
     line += '"';
 }
 
-void AppendNumber(std::string& text, const char* key, std::uint64_t value)
+// Appends text as a JSON string, byte for byte as the JSON library writes it.
+void AppendText(std::string& line, const std::string& text)
 {
-    text += ",\"";
-    text += key;
-    text += "\":";
-    text += std::to_string(value);
+    const bool plain = std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    if (plain && IsUtf8(text))
+        AppendQuoted(line, text, true);
+    else
+        line += Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// field: the separator and key before the value, such as ,"size":
+void AppendNumber(std::string& text, std::string_view field, std::uint64_t value)
+{
+    text += field;
+    char digits[20];
+    text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
 template <typename T>
@@ -184,14 +248,33 @@ std::string JournalTimeNow()
 
 std::string EncodeHeader(const JournalHeader& header)
 {
-    Json object = {{"journal", header.journal},
-                   {"time", header.time},
-                   {"program", header.program},
-                   {"version", header.version},
-                   {"arguments", header.arguments}};
-    if (!header.undoes.empty())
-        object["undoes"] = header.undoes;
-    return object.dump(-1, ' ', false, Json::error_handler_t::replace) + '\n';
+    // Built by hand: the arguments name every file of the batch.
+    std::size_t size = 128 + header.time.size() + header.program.size() + header.version.size() + header.undoes.size();
+    for (const std::string& argument : header.arguments)
+        size += argument.size() + 3;
+    std::string line;
+    line.reserve(size);
+    line += "{\"journal\":";
+    line += std::to_string(header.journal);
+    line += ",\"time\":";
+    AppendText(line, header.time);
+    line += ",\"program\":";
+    AppendText(line, header.program);
+    line += ",\"version\":";
+    AppendText(line, header.version);
+    line += ",\"arguments\":[";
+    for (std::size_t i = 0; i < header.arguments.size(); ++i) {
+        if (i != 0)
+            line += ',';
+        AppendText(line, header.arguments[i]);
+    }
+    line += ']';
+    if (!header.undoes.empty()) {
+        line += ",\"undoes\":";
+        AppendText(line, header.undoes);
+    }
+    line += "}\n";
+    return line;
 }
 
 std::string EncodeRecord(const std::string& path, const HeaderPatch& patch)
@@ -207,10 +290,10 @@ std::string EncodeRecord(const std::string& path, const HeaderPatch& patch)
         AppendHex(line, reinterpret_cast<const unsigned char*>(path.data()), path.size());
         line += '"';
     }
-    AppendNumber(line, "device", patch.identity.device);
-    AppendNumber(line, "inode", patch.identity.inode);
-    AppendNumber(line, "size", patch.identity.size);
-    AppendNumber(line, "offset", patch.offset);
+    AppendNumber(line, ",\"device\":", patch.identity.device);
+    AppendNumber(line, ",\"inode\":", patch.identity.inode);
+    AppendNumber(line, ",\"size\":", patch.identity.size);
+    AppendNumber(line, ",\"offset\":", patch.offset);
     line += ",\"before\":\"";
     AppendHex(line, patch.before.data(), patch.before.size());
     line += "\",\"after\":\"";
