@@ -78,10 +78,27 @@ inline ToolRun RunTool(std::vector<std::string> args, const std::vector<std::str
 
 inline bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-// A small PCM file: format, then a data chunk.
+// A small PCM file: format, then a data chunk; At48k is it after --rate 48000.
 inline testwav::Bytes SimpleWave(const testwav::Fmt& fmt = {})
 {
     return testwav::WavBuilder().Fmt(fmt).Chunk("data", testwav::Pattern(64)).Build();
+}
+inline testwav::Bytes At48k() { return SimpleWave({1, 2, 48000, 192000, 4, 16}); }
+
+// The paths of a --json report, in its order.
+inline std::vector<std::string> Paths(const nlohmann::json& report)
+{
+    std::vector<std::string> paths;
+    for (const auto& entry : report)
+        paths.push_back(entry["path"]);
+    return paths;
+}
+
+// args followed by paths.
+inline std::vector<std::string> Join(std::vector<std::string> args, const std::vector<std::string>& paths)
+{
+    args.insert(args.end(), paths.begin(), paths.end());
+    return args;
 }
 
 }  // namespace clitest

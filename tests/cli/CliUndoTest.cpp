@@ -3,6 +3,8 @@
 // file times.
 #include "CliTestSupport.h"
 
+#include "journal/CJournalReader.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
@@ -14,9 +16,7 @@
 #include <map>
 #include <sstream>
 
-using clitest::Has;
-using clitest::RunTool;
-using clitest::SimpleWave;
+using namespace clitest;
 using namespace testwav;
 namespace fs = std::filesystem;
 
@@ -44,31 +44,6 @@ protected:
     std::map<std::string, Bytes> original;
 };
 
-// A "fmt " chunk with the extensible fields: valid bits, channel mask, sub-format.
-Bytes Extensible()
-{
-    Bytes extension;
-    PutLe(extension, 22, 2);
-    PutLe(extension, 20, 2);
-    PutLe(extension, 0x3, 4);
-    const Bytes guid = Pattern(16, 5);
-    extension.insert(extension.end(), guid.begin(), guid.end());
-    return WavBuilder().Fmt({0xFFFE, 2, 48000, 288000, 6, 24}, extension).Chunk("data", Pattern(60)).Build();
-}
-
-// The file a journal record names, byte for byte.
-std::string RecordedPath(const std::string& line)
-{
-    const auto record = nlohmann::json::parse(line);
-    if (!record.contains("pathBytes"))
-        return record["path"];
-    const std::string hex = record["pathBytes"];
-    std::string path;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
-        path += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-    return path;
-}
-
 TEST_F(CliUndo, SetThenUndoRestoresEveryFileByteForByteAndUndoAgainReapplies)
 {
     std::size_t batches = 0;
@@ -81,7 +56,7 @@ TEST_F(CliUndo, SetThenUndoRestoresEveryFileByteForByteAndUndoAgainReapplies)
         const std::string tag = jobs + " ";
         Make(tag + "plain.wav", SimpleWave());
         Make(tag + "junk first.wav", WavBuilder().Chunk("JUNK", Pattern(10)).Fmt({1, 1, 8000, 8000, 1, 8}).Chunk("data", Pattern(9)).Build());
-        Make(tag + "extensible.wav", Extensible());
+        Make(tag + "extensible.wav", WavBuilder().Fmt({0xFFFE, 2, 48000, 288000, 6, 24}, Extension(20, 3)).Chunk("data", Pattern(60)).Build());
         Make(tag + "bext.wav", WavBuilder().Chunk("bext", BextContent(48000)).Fmt({}).Chunk("data", Pattern(32)).Build());
         Make(tag + "rf64.wav", WavBuilder("RF64").Ds64(16).Fmt({3, 2, 96000, 768000, 8, 32}).Chunk("data", Pattern(16)).Build());
         Make(tag + "caf\xe9 latin-1.wav", SimpleWave({1, 6, 44100, 529200, 12, 16}));
@@ -100,13 +75,11 @@ TEST_F(CliUndo, SetThenUndoRestoresEveryFileByteForByteAndUndoAgainReapplies)
         for (const auto& [path, bytes] : changed)
             EXPECT_NE(bytes, original[path]) << path;
         ASSERT_EQ(home.Batches().size(), ++batches);
-        const Bytes journalBytes = ReadFile(home.Batches().back());
-        std::istringstream journal(std::string(journalBytes.begin(), journalBytes.end()));
-        std::string line;
-        std::getline(journal, line);  // the header
+        CJournalReader journal;
+        ASSERT_TRUE(journal.Open(home.Batches().back()));
         std::vector<std::string> recorded;
-        while (std::getline(journal, line))
-            recorded.push_back(RecordedPath(line));
+        for (std::size_t i = 0; i < journal.RecordCount(); ++i)
+            recorded.push_back(journal.ReadRecord(i)->path);
         EXPECT_EQ(recorded, std::vector<std::string>(args.begin() + 9, args.end()));  // in input order
 
         auto undo = RunTool({"undo", "--json", "-j", undoJobs});
@@ -149,8 +122,7 @@ TEST_F(CliUndo, FilesChangedReplacedOrGoneSinceAreLeftAloneAndReported)
     ASSERT_EQ(chmod((dir / "locked.wav").c_str(), 0444), 0);
 
     for (const bool dryRun : {true, false}) {
-        const auto run = RunTool(dryRun ? std::vector<std::string>{"undo", "--dry-run", "--json", journal}
-                                        : std::vector<std::string>{"undo", "--json", journal});
+        const auto run = RunTool(Join({"undo", "--json", journal}, std::vector<std::string>(dryRun, "--dry-run")));
         EXPECT_EQ(run.status, 1);
         std::map<std::string, std::pair<std::string, std::string>> outcome;
         for (const auto& entry : run.Json())
@@ -183,29 +155,18 @@ TEST_F(CliUndo, ABatchWhoseJournalCannotBeWrittenTouchesNoFile)
 {
     Make("a.wav", SimpleWave());
     WriteFile(dir / "regular", {1});
-    for (const auto& [args, reason] :
-         {std::pair{std::vector<std::string>{"--journal", "/dev/full"}, std::string("No space left on device")},
-          std::pair{std::vector<std::string>{"--journal", dir / "regular/j.jsonl"}, std::string("Not a directory")}}) {
-        std::vector<std::string> command = {"set", "--rate", "48000"};
-        command.insert(command.end(), args.begin(), args.end());
-        command.push_back(dir / "a.wav");
-        const auto run = RunTool(command);
-        EXPECT_EQ(run.status, 1);
-        EXPECT_TRUE(Has(run.err, reason)) << run.err;
-        EXPECT_TRUE(Has(run.err, "No file was changed")) << run.err;
-        EXPECT_TRUE(run.out.empty()) << run.out;
-    }
-    {
-        // The journal folder itself cannot be made.
-        const char* previous = std::getenv("XDG_STATE_HOME");
-        const std::string saved = previous;
+    for (const auto& [journal, reason] : {std::pair{std::string("/dev/full"), "No space left on device"},
+                                          std::pair{dir / "regular/j.jsonl", "Not a directory"},
+                                          std::pair{std::string(), "could not be created"}}) {
+        // No journal named: the journal folder itself cannot be made.
+        const std::string stateHome = std::getenv("XDG_STATE_HOME");
         setenv("XDG_STATE_HOME", (dir / "regular").c_str(), 1);
-        const auto run = RunTool({"set", "--rate", "48000", dir / "a.wav"});
+        const auto run = RunTool(Join({"set", "--rate", "48000", dir / "a.wav"},
+                                      journal.empty() ? std::vector<std::string>{} : std::vector<std::string>{"--journal", journal}));
         const auto undo = RunTool({"undo"});
-        setenv("XDG_STATE_HOME", saved.c_str(), 1);
-        EXPECT_EQ(run.status, 1);
-        EXPECT_TRUE(Has(run.err, "could not be created")) << run.err;
-        EXPECT_EQ(undo.status, 1);
+        setenv("XDG_STATE_HOME", stateHome.c_str(), 1);
+        EXPECT_EQ(std::tuple(run.status, run.out, undo.status), std::tuple(1, "", 1));
+        EXPECT_TRUE(Has(run.err, reason) && Has(run.err, "No file was changed")) << run.err;
     }
     EXPECT_EQ(Contents(), original);
 
