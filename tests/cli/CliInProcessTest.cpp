@@ -16,6 +16,7 @@
 #include <sstream>
 
 using namespace testwav;
+using clitest::Has;
 
 namespace {
 
@@ -34,7 +35,7 @@ TEST(CliTerminal, WriteProtectQuestionIsAskedForEachReadOnlyFileInInputOrder)
 {
     TempDir dir;
     const Bytes original = clitest::SimpleWave();
-    const Bytes changed = clitest::SimpleWave({1, 2, 48000, 192000, 4, 16});
+    const Bytes changed = clitest::At48k();
     std::vector<std::string> args = {"set", "--json", "--rate", "48000", "-j", "4"};
     for (const char* name : {"one.wav", "plain.wav", "two.wav", "three.wav", "four.wav"}) {
         args.push_back(dir / name);
@@ -69,7 +70,7 @@ TEST(CliTerminal, InterruptStartsNoFurtherFile)
     environment.interrupted = &interrupted;
     EXPECT_EQ(RunCli({"set", "--json", "--rate", "48000", dir / "a.wav"}, environment), 130);
     EXPECT_EQ(session.out.str(), "[]\n");
-    EXPECT_NE(session.err.str().find("interrupted"), std::string::npos);
+    EXPECT_TRUE(Has(session.err.str(), "interrupted"));
     EXPECT_EQ(ReadFile(dir / "a.wav"), clitest::SimpleWave());
 }
 
@@ -82,7 +83,7 @@ TEST(CliTerminal, ProgressLineOnlyOnATerminalAndWipedAtTheEnd)
     Session terminal;
     EXPECT_EQ(terminal.Run({"info", "--json", dir / "a.wav", dir / "b.wav"}, false, true), 0);
     const std::string shown = terminal.err.str();
-    EXPECT_NE(shown.find("1 file"), std::string::npos) << shown;
+    EXPECT_TRUE(Has(shown, "1 file")) << shown;
     EXPECT_EQ(shown.substr(shown.size() - 4), "\r\033[K");
     EXPECT_EQ(nlohmann::json::parse(terminal.out.str()).size(), 2u);
 

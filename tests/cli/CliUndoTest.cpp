@@ -25,10 +25,11 @@ namespace {
 class CliUndo : public ::testing::Test {
 protected:
     // Writes each file and remembers what it held.
-    void Make(const std::string& name, const Bytes& bytes)
+    std::string Make(const std::string& name, const Bytes& bytes)
     {
         WriteFile(dir / name, bytes);
         original[dir / name] = bytes;
+        return dir / name;
     }
 
     std::map<std::string, Bytes> Contents() const
@@ -124,19 +125,17 @@ TEST_F(CliUndo, FilesChangedReplacedOrGoneSinceAreLeftAloneAndReported)
     for (const bool dryRun : {true, false}) {
         const auto run = RunTool(Join({"undo", "--json", journal}, std::vector<std::string>(dryRun, "--dry-run")));
         EXPECT_EQ(run.status, 1);
-        std::map<std::string, std::pair<std::string, std::string>> outcome;
-        for (const auto& entry : run.Json())
-            outcome[entry["path"]] = {entry["status"], entry.value("message", "")};
-        const std::map<std::string, std::pair<std::string, std::string>> expected = {
+        std::map<std::string, std::pair<std::string, std::string>> expected = {
             {dir / "kept.wav", {dryRun ? "would restore" : "restored", dryRun ? "dry run" : ""}},
             {dir / "later.wav", {"conflict", "changed since"}},
             {dir / "replaced.wav", {"conflict", "was replaced"}},
             {dir / "gone.wav", {"conflict", "is missing"}},
             {dir / "locked.wav", {"skipped", "write protected"}}};
-        ASSERT_EQ(outcome.size(), expected.size()) << run.out;
-        for (const auto& [path, want] : expected) {
-            EXPECT_EQ(outcome[path].first, want.first) << path;
-            EXPECT_TRUE(Has(outcome[path].second, want.second)) << path << ": " << outcome[path].second;
+        ASSERT_EQ(Paths(run.Json()).size(), expected.size()) << run.out;
+        for (const auto& entry : run.Json()) {
+            const auto& [status, message] = expected[entry["path"]];
+            EXPECT_EQ(entry["status"], status) << entry;
+            EXPECT_TRUE(Has(entry.value("message", ""), message)) << entry;
         }
     }
     EXPECT_EQ(ReadFile(dir / "kept.wav"), original[dir / "kept.wav"]);
@@ -183,10 +182,8 @@ TEST_F(CliUndo, ABatchWhoseJournalCannotBeWrittenTouchesNoFile)
 TEST_F(CliUndo, FilesAfterAJournalFailureAreLeftUnchanged)
 {
     std::vector<std::string> args = {"set", "-j", "8", "--rate", "48000"};
-    for (int i = 0; i < 420; ++i) {
-        Make("f" + std::to_string(1000 + i) + ".wav", SimpleWave());
-        args.push_back(dir / ("f" + std::to_string(1000 + i) + ".wav"));
-    }
+    for (int i = 0; i < 420; ++i)
+        args.push_back(Make("f" + std::to_string(1000 + i) + ".wav", SimpleWave()));
     // Room for the report and the journal's first 64 KiB, not its next.
     rlimit saved {};
     getrlimit(RLIMIT_FSIZE, &saved);
