@@ -217,30 +217,6 @@ TEST_F(CliTool, UnusableFilesFailTheRunUnchangedAndWithoutHanging)
     EXPECT_EQ(ReadFile(dir / "good.wav"), SimpleWave());
 }
 
-TEST_F(CliTool, RecursiveSearchFindsWaveFilesInNestedFolders)
-{
-    TempDir outside;
-    WriteFile(outside / "elsewhere.wav", SimpleWave());
-    const std::string r = dir / "root";
-    fs::create_directories(r + "/sub/deeper");
-    for (const char* name : {"a.wav", "B.WAV", "sub/c.Wav", "sub/deeper/d.wav", "notes.txt", "sub/e.wave"})
-        WriteFile(r + "/" + name, SimpleWave());
-    fs::create_directory_symlink(outside.Path(), r + "/link");
-    fs::create_symlink(outside / "elsewhere.wav", r + "/linked.wav");
-    ASSERT_EQ(mkfifo((r + "/sub/pipe.wav").c_str(), 0644), 0);
-
-    auto run = RunTool({"info", "--json", "-r", r, r + "/notes.txt"});
-    EXPECT_EQ(run.status, 0) << run.out;
-    EXPECT_EQ(Paths(run.Json()), (std::vector<std::string>{r + "/B.WAV", r + "/a.wav", r + "/sub/c.Wav", r + "/sub/deeper/d.wav",
-                                               r + "/notes.txt"}));
-
-    run = RunTool({"set", "--rate", "48000", "--recursive", r});
-    EXPECT_EQ(run.status, 0) << run.out;
-    EXPECT_TRUE(Has(run.out, "4 changed, 0 failed, 0 skipped")) << run.out;
-    EXPECT_EQ(ReadFile(outside / "elsewhere.wav"), SimpleWave());
-    EXPECT_EQ(ReadFile(r + "/sub/e.wave"), SimpleWave());
-}
-
 // Every kind of file a batch meets, in an order that mixes them: with
 // several jobs their outcomes finish out of order.
 std::vector<std::string> MakeCorpus(const std::string& folder)
@@ -324,7 +300,7 @@ TEST_F(CliTool, AnUnwritableReportFailsTheRunAndStopsIt)
     }
 }
 
-TEST_F(CliTool, FilesFromTakesAnyNameAndEscapesItInTheReport)
+TEST_F(CliTool, FilesFromTakesAnyNameAndRecursionFindsOnlyWaveFilesWithin)
 {
     const std::vector<std::string> names = {"with space.wav", "new\nline.wav", "bad\xFF.wav", "esc\x1B[31m.wav"};
     std::string list;
@@ -332,25 +308,36 @@ TEST_F(CliTool, FilesFromTakesAnyNameAndEscapesItInTheReport)
         WriteFile(dir / name, SimpleWave());
         list += dir / name + '\0';
     }
-    fs::create_directory(dir / "sub");
-    WriteFile(dir / "sub/x.wav", SimpleWave());
-    list += dir / "sub" + '\0';
+    // The folder searched: links lead outside it, and a FIFO would hang a reader.
+    TempDir outside;
+    WriteFile(outside / "elsewhere.wav", SimpleWave());
+    const std::string r = dir / "root";
+    fs::create_directories(r + "/sub/deeper");
+    for (const char* name : {"a.wav", "B.WAV", "sub/c.Wav", "sub/deeper/d.wav", "notes.txt", "sub/e.wave"})
+        WriteFile(r + "/" + name, SimpleWave());
+    fs::create_directory_symlink(outside.Path(), r + "/link");
+    fs::create_symlink(outside / "elsewhere.wav", r + "/linked.wav");
+    ASSERT_EQ(mkfifo((r + "/sub/pipe.wav").c_str(), 0644), 0);
+    list += r + '\0';
     WriteFile(dir / "list", Bytes(list.begin(), list.end()));
 
-    auto run = RunTool({"info", "--json", "-r", "-0", "--files-from", dir / "list"});
+    // A path given as an argument comes first and is read whatever its name.
+    auto run = RunTool({"info", "--json", "-r", "-0", "--files-from", dir / "list", r + "/notes.txt"});
     EXPECT_EQ(run.status, 0) << run.out;
-    EXPECT_EQ(Paths(run.Json()), (std::vector<std::string>{dir / "with space.wav", dir / "new\nline.wav", dir / "bad\xEF\xBF\xBD.wav",
-                                               dir / "esc\x1B[31m.wav", dir / "sub/x.wav"}));
+    EXPECT_EQ(Paths(run.Json()), (std::vector<std::string>{r + "/notes.txt", dir / "with space.wav", dir / "new\nline.wav",
+                                                            dir / "bad\xEF\xBF\xBD.wav", dir / "esc\x1B[31m.wav",
+                                                            r + "/B.WAV", r + "/a.wav", r + "/sub/c.Wav", r + "/sub/deeper/d.wav"}));
 
-    // From standard input, after a path given as an argument; the report shows names without their controls.
-    run = RunTool({"set", "--rate", "48000", "-r", "--null", "--files-from", "-", dir / "sub/x.wav"}, {}, clitest::Sink::File,
-                  dir / "list");
+    // From standard input; the report shows names without their controls.
+    run = RunTool({"set", "--rate", "48000", "-r", "--null", "--files-from", "-", r + "/a.wav"}, {}, Sink::File, dir / "list");
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(ReadFile(dir / "new\nline.wav"), At48k());
     EXPECT_TRUE(Has(run.out, dir / "new\\x0Aline.wav: changed")) << run.out;
     EXPECT_TRUE(Has(run.out, dir / "esc\\x1B[31m.wav: changed")) << run.out;
     EXPECT_FALSE(Has(run.out, "\x1B")) << run.out;
-    EXPECT_TRUE(Has(run.out, "6 changed")) << run.out;
+    EXPECT_TRUE(Has(run.out, "9 changed, 0 failed, 0 skipped")) << run.out;
+    EXPECT_EQ(ReadFile(outside / "elsewhere.wav"), SimpleWave());
+    EXPECT_EQ(ReadFile(r + "/sub/e.wave"), SimpleWave());
 
     // One path per line; empty lines are skipped.
     const std::string lines = dir / "with space.wav" + "\n\n" + dir / "bad\xFF.wav" + "\n";
