@@ -68,16 +68,8 @@ TEST_F(CliTool, SetRewritesOnlyTheFormatFields)
 {
     // An extended "fmt " between other chunks, an odd "data" with its pad byte and a "regn" after it.
     const auto file = [](const Fmt& fmt) {
-        Bytes extension{22, 0};
-        const Bytes tail = Pattern(22, 5);
-        extension.insert(extension.end(), tail.begin(), tail.end());
-        return WavBuilder()
-            .Chunk("JUNK", Pattern(14, 7))
-            .Fmt(fmt, extension)
-            .Chunk("bext", BextContent(5))
-            .Chunk("data", Pattern(101, 3))
-            .Chunk("regn", RegnContent({{"r", -1, 1, 2, 3, 4}}))
-            .Build();
+        return WavBuilder().Chunk("JUNK", Pattern(14, 7)).Fmt(fmt, Extension(7, 9)).Chunk("bext", BextContent(5))
+            .Chunk("data", Pattern(101, 3)).Chunk("regn", RegnContent({{"r", -1, 1, 2, 3, 4}})).Build();
     };
     WriteFile(dir / "a.wav", file({}));
     const auto run = RunTool({"set", "--json", "--rate", "48000", "--bits", "24", "--block-align", "6", dir / "a.wav"});

@@ -60,21 +60,7 @@ TEST(CliTerminal, WriteProtectQuestionIsAskedForEachReadOnlyFileInInputOrder)
     }
 }
 
-TEST(CliTerminal, InterruptStartsNoFurtherFile)
-{
-    TempDir dir;
-    WriteFile(dir / "a.wav", clitest::SimpleWave());
-    const std::atomic<bool> interrupted{true};
-    Session session;
-    CliEnvironment environment{session.in, session.out, session.err, false, false, false};
-    environment.interrupted = &interrupted;
-    EXPECT_EQ(RunCli({"set", "--json", "--rate", "48000", dir / "a.wav"}, environment), 130);
-    EXPECT_EQ(session.out.str(), "[]\n");
-    EXPECT_TRUE(Has(session.err.str(), "interrupted"));
-    EXPECT_EQ(ReadFile(dir / "a.wav"), clitest::SimpleWave());
-}
-
-TEST(CliTerminal, ProgressLineOnlyOnATerminalAndWipedAtTheEnd)
+TEST(CliTerminal, ProgressLineOnlyOnATerminalAndAnInterruptStartsNoFile)
 {
     TempDir dir;
     WriteFile(dir / "a.wav", clitest::SimpleWave());
@@ -90,6 +76,15 @@ TEST(CliTerminal, ProgressLineOnlyOnATerminalAndWipedAtTheEnd)
     Session redirected;
     EXPECT_EQ(redirected.Run({"info", dir / "a.wav", dir / "b.wav"}, false, false), 0);
     EXPECT_TRUE(redirected.err.str().empty());
+
+    const std::atomic<bool> interrupted{true};
+    Session stopped;
+    CliEnvironment environment{stopped.in, stopped.out, stopped.err, false, false, false};
+    environment.interrupted = &interrupted;
+    EXPECT_EQ(RunCli({"set", "--json", "--rate", "48000", dir / "a.wav"}, environment), 130);
+    EXPECT_EQ(stopped.out.str(), "[]\n");
+    EXPECT_TRUE(Has(stopped.err.str(), "interrupted"));
+    EXPECT_EQ(ReadFile(dir / "a.wav"), clitest::SimpleWave());
 }
 
 }  // namespace
