@@ -14,7 +14,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QPushButton>
-#include <QStandardPaths>
 
 #include <fstream>
 #include <string>
@@ -89,15 +88,3 @@ void BM_ChangeTenThousandFiles(benchmark::State& state)
 BENCHMARK(BM_ChangeTenThousandFiles)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

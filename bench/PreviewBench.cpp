@@ -10,7 +10,6 @@
 #include "WavBuilder.h"
 
 #include <QApplication>
-#include <QStandardPaths>
 
 #include <benchmark/benchmark.h>
 
@@ -73,15 +72,3 @@ BENCHMARK(BM_PreviewTenThousandRegions)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PreviewTenThousandRegionsPainted)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
