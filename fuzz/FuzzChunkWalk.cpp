@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ChunkPositions want{PlainWalk(bytes, "fmt "), PlainWalk(bytes, "bext"), PlainWalk(bytes, "regn")};
 
     // The cached head's size varies with the input, so chunks straddle its end and the blocks' in every way.
-    const std::size_t headSizes[] = {0, 12, 100, 4096};
+    const std::size_t headSizes[] = {0, 12, 100, CFile::HeadBytes};
     CFile file;
     if (file.Open(FuzzInputPath(), FileMode::Read) != OpenStatus::Opened)
         std::abort();

@@ -3,6 +3,7 @@
 #include "FileCalls.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <limits>
@@ -25,6 +26,23 @@ bool Refused(int error)
 }
 
 constexpr auto kMaxOffset = static_cast<std::uint64_t>(std::numeric_limits<off_t>::max());
+
+// Reading a header to rewrite it is no access to the audio, and leaving the
+// access time alone spares a journalled inode update per file. The kernel
+// grants it only to the file's owner (or a privileged user): after the first
+// refusal the rest of the run opens without it.
+std::atomic<bool> noAccessTimeRefused{false};
+
+int OpenKeepingAccessTime(int folderFd, const char* name, int flags)
+{
+    if (!noAccessTimeRefused.load(std::memory_order_relaxed)) {
+        const int opened = ::openat(folderFd, name, flags | O_NOATIME);
+        if (opened >= 0 || errno != EPERM)
+            return opened;
+        noAccessTimeRefused.store(true, std::memory_order_relaxed);
+    }
+    return ::openat(folderFd, name, flags);
+}
 
 } // namespace
 
@@ -56,7 +74,7 @@ OpenStatus CFile::OpenAt(int folderFd, const std::string& entry, FileMode mode, 
 
     // O_NONBLOCK: a FIFO opens at once and is then refused below, unread.
     const int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK | (follow ? 0 : O_NOFOLLOW);
-    int opened = ::openat(folderFd, entry.c_str(), flags | (mode == FileMode::ReadWrite ? O_RDWR : O_RDONLY));
+    int opened = OpenKeepingAccessTime(folderFd, entry.c_str(), flags | (mode == FileMode::ReadWrite ? O_RDWR : O_RDONLY));
     int error = errno;
     bool forWriting = mode == FileMode::ReadWrite && opened >= 0;
     struct stat info {};
@@ -64,7 +82,7 @@ OpenStatus CFile::OpenAt(int folderFd, const std::string& entry, FileMode mode, 
     if (opened < 0 && mode == FileMode::ReadWrite && Refused(error)) {
         // Refused for writing: only a read-only mark, which the user may
         // clear, gives a reason to keep it open.
-        opened = ::openat(folderFd, entry.c_str(), flags | O_RDONLY);
+        opened = OpenKeepingAccessTime(folderFd, entry.c_str(), flags | O_RDONLY);
         known = opened >= 0 && ::fstat(opened, &info) == 0;
         if (opened >= 0 && (!known || !S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) != 0)) {
             ::close(opened);
@@ -116,7 +134,7 @@ OpenFailureCause CFile::ClearReadOnlyMark()
         return OpenFailureCause::None;
 
     const int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_RDWR | (followLinks ? 0 : O_NOFOLLOW);
-    const int again = ::openat(folder, name.c_str(), flags);
+    const int again = OpenKeepingAccessTime(folder, name.c_str(), flags);
     if (again < 0)
         return lastCause = CauseFromErrno(errno);
     struct stat info {};
@@ -138,7 +156,6 @@ void CFile::Forget()
     writable = false;
     readOnlyMarked = false;
     length = 0;
-    head.reset();
     headSize = 0;
 }
 
@@ -157,12 +174,9 @@ void CFile::CacheHead(std::size_t bytes)
 {
     if (fd < 0)
         return;
-    const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(bytes, length));
-    // Left uninitialised: the read fills what is used.
-    auto bytesRead = std::make_unique_for_overwrite<unsigned char[]>(wanted);
+    const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(std::min(bytes, HeadBytes), length));
     headSize = 0;  // so that the read below goes to the file
-    headSize = ReadAt(0, bytesRead.get(), wanted);
-    head = std::move(bytesRead);
+    headSize = ReadAt(0, head.data(), wanted);
 }
 
 std::size_t CFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t count)
@@ -170,7 +184,7 @@ std::size_t CFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t count)
     if (fd < 0 || count == 0)
         return 0;
     if (offset < headSize && count <= headSize - offset) {
-        std::memcpy(buffer, head.get() + offset, count);
+        std::memcpy(buffer, head.data() + offset, count);
         return count;
     }
     auto* out = static_cast<unsigned char*>(buffer);

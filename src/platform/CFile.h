@@ -2,6 +2,7 @@
 
 #include "OpenFailureCause.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
@@ -68,10 +69,15 @@ public:
     // Open for writing, and without the read-only mark.
     bool CanWrite() const { return writable && !readOnlyMarked; }
 
-    // Reads the first bytes of the file once, so that later small reads
-    // inside them cost no system call.
-    void CacheHead(std::size_t bytes);
-    std::span<const unsigned char> CachedHead() const { return {head.get(), headSize}; }
+    // Chunk headers of ordinary files lie well inside this (a broadcast
+    // extension with its coding history included), and a read no longer than
+    // needed copies less out of the page cache.
+    static constexpr std::size_t HeadBytes = 2048;
+
+    // Reads the first bytes of the file once (at most HeadBytes), so that
+    // later small reads inside them cost no system call.
+    void CacheHead(std::size_t bytes = HeadBytes);
+    std::span<const unsigned char> CachedHead() const { return {head.data(), headSize}; }
 
     // The first offset from offset on that is not inside a hole of a sparse
     // file (holes read as zeros); Length() when only a hole follows, offset
@@ -109,7 +115,7 @@ private:
     std::uint64_t inode = 0;
     timespec accessed {};
     timespec modified {};
-    std::unique_ptr<unsigned char[]> head;
+    std::array<unsigned char, HeadBytes> head;  // left uninitialised: the read fills what is used
     std::size_t headSize = 0;
     OpenFailureCause lastCause = OpenFailureCause::None;
 };

@@ -12,9 +12,6 @@
 
 namespace {
 
-// Chunk headers of ordinary files lie well inside this; one read serves the walk.
-constexpr std::size_t kHeadBytes = 4096;
-
 // Bytes of a "fmt " chunk: id, size, the 16 bytes of fields, and for an
 // extensible header cbSize, valid bits, channel mask and the sub-format.
 constexpr std::size_t kFmtFieldsEnd = 24;
@@ -103,7 +100,7 @@ void CWaveFile::LoadHeader(bool closeAfter)
     fmtTooShort = false;
     if (!Open(OpenMode::OpenRead))
         return;
-    file.CacheHead(kHeadBytes);
+    file.CacheHead();
 
     const ChunkPositions at = LocateChunks(file);
     headerLoaded = ReadFmtChunk(at.fmt);
@@ -163,7 +160,7 @@ bool CWaveFile::RewriteHeader(const HeaderChangeRequest& request, std::optional<
     readOnlyMarked = false;
     if (!Open(OpenMode::OpenReadWrite))
         return false;
-    file.CacheHead(kHeadBytes);
+    file.CacheHead();
 
     // Values are taken from this file now, never from an earlier load, and
     // only inside the chunk the walk reached, within its declared size and
@@ -223,7 +220,7 @@ bool CWaveFile::RestorePatch(const HeaderPatch& patch)
     }
     const std::size_t count = patch.after.size();
     // Only ever inside the fields of the "fmt " chunk that the walk reaches, as a rewrite writes.
-    file.CacheHead(kHeadBytes);
+    file.CacheHead();
     const std::uint64_t fmt = LocateChunks(file, true).fmt;
     unsigned char header[8];
     const std::uint64_t fieldsEnd = fmt != 0 && file.ReadAt(fmt, header, sizeof header) == sizeof header

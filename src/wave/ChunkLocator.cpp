@@ -13,8 +13,12 @@
 
 namespace {
 
-// Beyond the cached head the walk reads this much at a time, instead of two
-// small reads per chunk.
+// Beyond the cached head the walk reads blocks, instead of two small reads
+// per chunk. The first is small, as the chunks of an ordinary file go on
+// close behind the head (a recorder's XML, say) and the rest is audio not
+// worth fetching from a share; each next one is larger, up to the last
+// size, for the long walks through damaged files.
+constexpr std::size_t kFirstBlockBytes = 16 * 1024;
 constexpr std::size_t kBlockBytes = 256 * 1024;
 
 // Chunk ids as the little-endian words they read as.
@@ -92,13 +96,12 @@ private:
 
     void Load(std::uint64_t offset)
     {
-        if (block.empty())
-            block.resize(kBlockBytes);
+        block.resize(block.empty() ? kFirstBlockBytes : std::min(block.size() * 4, kBlockBytes));
         start = offset;
         filled = 0;
         if (offset < file.Length())
             filled = file.ReadAt(offset, block.data(), static_cast<std::size_t>(
-                                                           std::min<std::uint64_t>(kBlockBytes, file.Length() - offset)));
+                                                           std::min<std::uint64_t>(block.size(), file.Length() - offset)));
     }
 
     CFile& file;

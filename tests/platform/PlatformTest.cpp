@@ -98,6 +98,45 @@ TEST(CFile, PositionalReadsStopAtEndAndWritesStayInPlace)
     EXPECT_EQ(testwav::ReadFile(path), (Bytes{0, 1, 2, 0xAA, 0xBB, 5, 6, 7}));
 }
 
+TEST(CFile, ReadingTheHeadLeavesTheAccessTimeAlone)
+{
+    TempDir dir;
+    const std::string path = dir / "a.wav";
+    testwav::WriteFile(path, Bytes(100, 1));
+    // Older than the modification time: a relatime mount would update it on any read.
+    const timespec times[2] = {{1000, 0}, {0, UTIME_OMIT}};
+    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    CFile file;
+    ASSERT_EQ(file.Open(path, FileMode::ReadWrite), OpenStatus::Opened);
+    file.CacheHead();
+    EXPECT_EQ(file.CachedHead().size(), 100u);
+    ASSERT_TRUE(file.Close());
+    struct stat info {};
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_atim.tv_sec, 1000);
+
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as another user";
+    // Keeping the access time is the owner's right only: another user's
+    // writable file still opens, and so do the files after it.
+    ASSERT_EQ(chmod(dir.Path().c_str(), 0755), 0);
+    ASSERT_EQ(chmod(path.c_str(), 0666), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        CFile other;
+        constexpr uid_t kNobody = 65534;
+        if (setgid(kNobody) != 0 || setuid(kNobody) != 0)
+            _exit(2);
+        for (int i = 0; i < 2; ++i)
+            if (other.Open(path, FileMode::ReadWrite) != OpenStatus::Opened || !other.CanWrite())
+                _exit(3);
+        _exit(0);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    EXPECT_EQ(status, 0);
+}
+
 TEST(CFile, WithoutPrivilegeTheSecondOpenForWritingMustFindTheSameFile)
 {
     if (geteuid() != 0)
