@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # quelbrook-cli against the floor program: wall time of `set --rate 48000` on
-# the same files in the same run (one job and the default jobs), system calls
-# per file, peak memory as the batch and the files grow, and the same batch on
-# simulated network storage (every file system call delayed by LATENCY_US
-# through the preloaded bench library) with one job and with 32, and the
-# price of the journal (on, the default, against --no-journal).
+# the same files in the same run (one job and the default jobs), once with
+# the files' contents dropped from the page cache before each run (read from
+# the disk, as on a first pass over an archive) and once with them in memory
+# (the processors' work alone); system calls per file, peak memory as the
+# batch and the files grow, and the same batch on simulated network storage
+# (every file system call delayed by LATENCY_US through the preloaded bench
+# library) with one job and with 32, and the price of the journal (on, the
+# default, against --no-journal).
 # Not a test: figures only.
 #
 # Usage: bench/cli_bench.sh [BUILD_DIR]    (default: build)
@@ -32,18 +35,33 @@ export XDG_STATE_HOME="$work/state"  # the journals of these runs stay in the wo
 python3 "$here/make_wavs.py" "$work/files" "$count" --size "$size"
 files=("$work"/files/*.wav)
 
-seconds() {  # wall time of one run, in seconds
+seconds() {  # wall time of one run, in seconds (the shell's clock: no process of its own in the interval)
   local start end
-  start=$(date +%s%N)
+  start=$EPOCHREALTIME
   "$@" >/dev/null
-  end=$(date +%s%N)
-  awk -v ns=$((end - start)) 'BEGIN { printf "%.4f\n", ns / 1e9 }'
+  end=$EPOCHREALTIME
+  awk -v s="$start" -v e="$end" 'BEGIN { printf "%.5f\n", e - s }'
 }
+cold() { python3 "$here/drop_cached.py" "$work/files"; seconds "$@"; }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 best() { sort -n | head -n 1; }
 calc() { awk "BEGIN { printf \"%.2f\", $1 }"; }
 
-# Warm the page cache, then alternate so that no program gets the better slot.
+# Contents read from the disk: each run after the files were dropped from the
+# page cache, the programs alternating so that none gets the better slot.
+: >"$work/floor-cold.times"
+: >"$work/cli-cold.times"
+: >"$work/cli-default-cold.times"
+for ((i = 0; i < rounds; i++)); do
+  cold "$floor" "${files[@]}" >>"$work/floor-cold.times"
+  cold "$cli" set --rate 48000 -j 1 "${files[@]}" >>"$work/cli-cold.times"
+  cold "$cli" set --rate 48000 "${files[@]}" >>"$work/cli-default-cold.times"
+done
+floor_cold=$(median <"$work/floor-cold.times")
+cli_cold=$(median <"$work/cli-cold.times")
+default_cold=$(median <"$work/cli-default-cold.times")
+
+# Contents in memory: warm the page cache, then alternate as above.
 "$floor" "${files[@]}" >/dev/null
 "$cli" set --rate 48000 "${files[@]}" >/dev/null
 : >"$work/floor.times"
@@ -90,7 +108,9 @@ mem_info=$(peak "$cli" info --json "$work/big/big.wav")
 mem_32=$(peak "$cli" set --rate 48000 -j 32 "${files[@]}")
 
 echo "quelbrook-cli set --rate 48000 on $count files of $size bytes ($(nproc) cores, $rounds rounds, load $(cut -d' ' -f1 /proc/loadavg))"
-printf '  wall time       median: floor %.4f s   cli -j 1 %.4f s   ratio %.2f (goal <= 1.2)   cli -j %d (default) %.4f s   ratio %.2f (goal < 1)\n' \
+printf '  from the disk   median: floor %.4f s   cli -j 1 %.4f s   ratio %.2f (goal <= 1.2)   cli -j %d (default) %.4f s   ratio %.2f (goal < 1)\n' \
+  "$floor_cold" "$cli_cold" "$(calc "$cli_cold / $floor_cold")" "$jobs" "$default_cold" "$(calc "$default_cold / $floor_cold")"
+printf '  in memory       median: floor %.4f s   cli -j 1 %.4f s   ratio %.2f   cli -j %d (default) %.4f s   ratio %.2f\n' \
   "$floor_s" "$cli_s" "$(calc "$cli_s / $floor_s")" "$jobs" "$default_s" "$(calc "$default_s / $floor_s")"
 printf '                  best:   floor %.4f s   cli -j 1 %.4f s   ratio %.2f   cli -j %d %.4f s   ratio %.2f\n' \
   "$floor_best" "$cli_best" "$(calc "$cli_best / $floor_best")" "$jobs" "$default_best" "$(calc "$default_best / $floor_best")"

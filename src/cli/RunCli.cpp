@@ -132,7 +132,7 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& environme
             }
             return;
         }
-        walker.Walk({argument});
+        walker.Walk(argument);
     };
 
     bool listFailed = false;

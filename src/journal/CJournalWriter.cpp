@@ -58,8 +58,14 @@ bool CJournalWriter::Create(const std::string& path, const JournalHeader& header
 
 bool CJournalWriter::RecordPatch(const std::string& path, const HeaderPatch& patch)
 {
-    const std::string line = EncodeRecord(
-        path.empty() || path.front() == '/' || workingFolder.empty() ? path : workingFolder + '/' + path, patch);
+    // Kept from one record to the next on each thread: no allocation per file.
+    thread_local std::string absolute;
+    thread_local std::string line;
+    const bool relative = !path.empty() && path.front() != '/' && !workingFolder.empty();
+    if (relative) {
+        absolute.assign(workingFolder).append(1, '/').append(path);
+    }
+    EncodeRecordInto(line, relative ? absolute : path, patch);
     const std::lock_guard lock(mutex);
     if (fd < 0 || !failure.empty() || !Append(line))
         return false;

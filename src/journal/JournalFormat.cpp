@@ -279,8 +279,15 @@ std::string EncodeHeader(const JournalHeader& header)
 
 std::string EncodeRecord(const std::string& path, const HeaderPatch& patch)
 {
-    // Built by hand: this runs once per file of a batch, ahead of its write.
     std::string line;
+    EncodeRecordInto(line, path, patch);
+    return line;
+}
+
+void EncodeRecordInto(std::string& line, const std::string& path, const HeaderPatch& patch)
+{
+    // Built by hand: this runs once per file of a batch, ahead of its write.
+    line.clear();
     line.reserve(160 + path.size() * 3 + 2 * (patch.before.size() + patch.after.size()));
     const bool utf8 = IsUtf8(path);
     line += "{\"path\":";
@@ -299,7 +306,6 @@ std::string EncodeRecord(const std::string& path, const HeaderPatch& patch)
     line += "\",\"after\":\"";
     AppendHex(line, patch.after.data(), patch.after.size());
     line += "\"}\n";
-    return line;
 }
 
 std::optional<JournalHeader> DecodeHeader(std::string_view line, std::string& failure)

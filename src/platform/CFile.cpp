@@ -108,7 +108,9 @@ OpenStatus CFile::OpenAt(int folderFd, const std::string& entry, FileMode mode, 
 
     fd = opened;
     folder = folderFd;
-    name = entry;
+    // Only a file opened for reading is opened again (for writing) by name.
+    if (!forWriting)
+        name = entry;
     followLinks = follow;
     writable = forWriting;
     readOnlyMarked = (info.st_mode & S_IWUSR) == 0;

@@ -51,13 +51,18 @@ CPathWalker::CPathWalker(bool recurse, FileHandler fileHandler, FailureHandler f
 void CPathWalker::Walk(const std::vector<std::string>& arguments)
 {
     for (const std::string& argument : arguments) {
-        struct stat info {};
-        // A folder named on the command line is searched even through a link.
-        if (recursive && ::stat(argument.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
-            WalkFolder(argument);
-        } else {
-            onFile(argument, nullptr);
-        }
+        Walk(argument);
+    }
+}
+
+void CPathWalker::Walk(const std::string& argument)
+{
+    struct stat info {};
+    // A folder named on the command line is searched even through a link.
+    if (recursive && ::stat(argument.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+        WalkFolder(argument);
+    } else {
+        onFile(argument, nullptr);
     }
 }
 

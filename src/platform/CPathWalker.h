@@ -24,6 +24,7 @@ public:
     CPathWalker(bool recursive, FileHandler onFile, FailureHandler onFailure);
 
     void Walk(const std::vector<std::string>& arguments);
+    void Walk(const std::string& argument);
 
 private:
     void WalkFolder(const std::string& folder);
