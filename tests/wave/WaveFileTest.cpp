@@ -15,8 +15,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-
 #include <tuple>
+#include <utility>
 
 using namespace testwav;
 
@@ -96,15 +96,10 @@ public:
     std::vector<Bytes> seen;
 };
 
-// Replaces the system calls CFile makes for one test.
-class CallsOverride {
-public:
-    explicit CallsOverride(FileCalls calls) : saved(CurrentFileCalls()) { CurrentFileCalls() = calls; }
+// Replaces the system calls CFile makes while it lives.
+struct CallsOverride {
+    explicit CallsOverride(FileCalls calls) : saved(std::exchange(CurrentFileCalls(), calls)) {}
     ~CallsOverride() { CurrentFileCalls() = saved; }
-    CallsOverride(const CallsOverride&) = delete;
-    CallsOverride& operator=(const CallsOverride&) = delete;
-
-private:
     FileCalls saved;
 };
 
@@ -230,13 +225,9 @@ TEST_F(Load, RegionRowsInChunkOrderForRecordsThatStartInsideTheFile)
 
 TEST_F(Rewrite, FlaggedValuesAreWrittenAsGivenTheOthersKeptAsTheFileHasThem)
 {
-    HeaderChangeRequest rate48k;
-    rate48k.sampleRate = 48000;
-    rate48k.changeSampleRate = true;
-    rate48k.channels = 9;  // unflagged values are ignored
     const std::pair<HeaderChangeRequest, WaveFormat> cases[] = {
         {{}, kCorrected},
-        {rate48k, {1, 2, 4, 16, 48000, 192000}},
+        {{48000, 9, 0, 0, true}, {1, 2, 4, 16, 48000, 192000}},  // unflagged values are ignored
         {{4294967295u, 0, 65535, 0, true, false, false, true}, {1, 2, 65535, 16, 4294967295u, 4294901761u}},
         {{0, 0, 0, 0, true, true, true, true}, {1, 0, 0, 0, 0, 0}},
         {{96000, 6, 18, 24, false, true, true, false}, {1, 6, 4, 24, 44100, 176400}},
