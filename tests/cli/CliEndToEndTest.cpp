@@ -16,8 +16,7 @@ using json = nlohmann::json;
 
 namespace {
 
-class CliTool : public ::testing::Test {
-protected:
+struct CliTool : ::testing::Test {
     TempDir dir;
 };
 
@@ -174,8 +173,7 @@ TEST_F(CliTool, UsageErrorsNameTheProblemAndTouchNoFile)
     EXPECT_EQ(ReadFile(dir / "a.wav"), original);
 
     const auto version = RunTool({"--version"});
-    EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, std::string("quelbrook-cli ") + QuelbrookVersion + "\n");
+    EXPECT_EQ(std::pair(version.status, version.out), std::pair(0, std::string("quelbrook-cli ") + QuelbrookVersion + "\n"));
 }
 
 // Has a hard ctest time-out: a FIFO opened for reading would wait for a writer forever.

@@ -32,14 +32,12 @@ public:
     ScopedStateHome(const ScopedStateHome&) = delete;
     ScopedStateHome& operator=(const ScopedStateHome&) = delete;
 
-    std::string JournalFolder() const { return dir / "quelbrook/journal"; }
-
     // The batch journals, oldest first.
     std::vector<std::string> Batches() const
     {
         std::vector<std::string> batches;
         std::error_code error;
-        for (std::filesystem::directory_iterator it(JournalFolder(), error), end; !error && it != end;
+        for (std::filesystem::directory_iterator it(dir / "quelbrook/journal", error), end; !error && it != end;
              it.increment(error))
             batches.push_back(it->path().string());
         std::sort(batches.begin(), batches.end());
