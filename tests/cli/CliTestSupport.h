@@ -69,10 +69,8 @@ inline ToolRun RunTool(std::vector<std::string> args, const std::vector<std::str
     posix_spawn_file_actions_destroy(&actions);
     if (pipeEnds[1] >= 0)
         close(pipeEnds[1]);
-    for (auto [path, text] : {std::pair{&outPath, &run.out}, {&errPath, &run.err}}) {
-        const testwav::Bytes bytes = testwav::ReadFile(*path);
-        text->assign(bytes.begin(), bytes.end());
-    }
+    run.out = testwav::ReadText(outPath);
+    run.err = testwav::ReadText(errPath);
     return run;
 }
 

@@ -216,8 +216,7 @@ TEST_F(CliUndo, KeepTimesPutsBackAccessAndModificationTimes)
     Make("a.wav", SimpleWave());
     const timespec old[2] = {{1000000000, 5}, {1000000000, 0}};
     const auto times = [this] {
-        struct stat info {};
-        stat((dir / "a.wav").c_str(), &info);
+        const struct stat info = StatOf(dir / "a.wav");
         return std::pair{info.st_atim.tv_sec, info.st_mtim.tv_sec};
     };
     ASSERT_EQ(utimensat(AT_FDCWD, (dir / "a.wav").c_str(), old, 0), 0);

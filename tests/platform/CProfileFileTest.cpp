@@ -20,11 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadText(const fs::path& path)
-{
-    const auto bytes = testwav::ReadFile(path.string());
-    return std::string(bytes.begin(), bytes.end());
-}
+using testwav::ReadText;
 
 void WriteText(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
@@ -132,15 +128,10 @@ TEST_F(Profile, ReadsTheFileOnceUntilItChangesAndKeepsWhatOthersWrote)
     EXPECT_EQ(profile.ContentReads(), 1u);
 
     // A value already in place is neither read again nor written.
-    const auto inode = [&] {
-        struct stat info {};
-        ::stat(ini.c_str(), &info);
-        return info.st_ino;
-    };
-    const auto before = inode();
+    const auto before = testwav::StatOf(ini).st_ino;
     EXPECT_TRUE(profile.WriteInt("Import Recent Folder List", "ShowTimeStamps", 1));
     EXPECT_EQ(profile.ContentReads(), 1u);
-    EXPECT_EQ(inode(), before);
+    EXPECT_EQ(testwav::StatOf(ini).st_ino, before);
 
     // Another instance's entry is seen and survives the next write.
     ASSERT_TRUE(CProfileFile(ini).WriteString("Other", "Added", "by another"));

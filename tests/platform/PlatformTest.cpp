@@ -65,8 +65,7 @@ TEST(CFile, ClearingTheReadOnlyMarkAddsOwnerWriteOnlyAndKeepsTimes)
     EXPECT_EQ(file.ClearReadOnlyMark(), OpenFailureCause::None);
     EXPECT_TRUE(file.CanWrite());
     ASSERT_TRUE(file.Close());
-    struct stat st {};
-    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    const struct stat st = testwav::StatOf(path);
     EXPECT_EQ(st.st_mode & 07777, 0644u);
     EXPECT_EQ(st.st_mtim.tv_sec, 2000000);
     EXPECT_EQ(st.st_mtim.tv_nsec, 222);
@@ -111,9 +110,7 @@ TEST(CFile, ReadingTheHeadLeavesTheAccessTimeAlone)
     file.CacheHead();
     EXPECT_EQ(file.CachedHead().size(), 100u);
     ASSERT_TRUE(file.Close());
-    struct stat info {};
-    ASSERT_EQ(stat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_atim.tv_sec, 1000);
+    EXPECT_EQ(testwav::StatOf(path).st_atim.tv_sec, 1000);
 
     if (geteuid() != 0)
         GTEST_SKIP() << "needs root to act as another user";

@@ -3,6 +3,8 @@
 // Builds RIFF/RF64 file images chunk by chunk for tests (little-endian
 // whatever the machine), plus temp directories and whole-file helpers.
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -189,6 +191,20 @@ inline Bytes ReadFile(const std::string& path, std::uint64_t offset = 0, std::si
     in.read(reinterpret_cast<char*>(b.data()), static_cast<std::streamsize>(count));
     b.resize(static_cast<std::size_t>(in.gcount()));
     return b;
+}
+
+inline std::string ReadText(const std::string& path)
+{
+    const Bytes bytes = ReadFile(path);
+    return {bytes.begin(), bytes.end()};
+}
+
+// The file's status (all zero when there is none).
+inline struct stat StatOf(const std::string& path)
+{
+    struct stat info {};
+    stat(path.c_str(), &info);
+    return info;
 }
 
 }  // namespace testwav

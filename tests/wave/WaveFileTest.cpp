@@ -37,12 +37,6 @@ protected:
         return p;
     }
 
-    static struct stat StatOf(const std::string& p)
-    {
-        struct stat st {};
-        stat(p.c_str(), &st);
-        return st;
-    }
     static unsigned Mode(const std::string& p) { return StatOf(p).st_mode & 07777; }
 
     // The high word of the time reference must be ignored.
@@ -77,9 +71,8 @@ bool WriteSparse(const std::string& path, const Bytes& image, std::uint64_t tail
         .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()))
         .seekp(static_cast<std::streamoff>(tailAt))
         .write(reinterpret_cast<const char*>(chunks.data()) + 12, static_cast<std::streamsize>(chunks.size() - 12));
-    struct stat st {};
-    return stat(path.c_str(), &st) == 0 && st.st_blocks * 512 < (1 << 24)
-        && static_cast<std::uint64_t>(st.st_size) == tailAt + chunks.size() - 12;
+    const struct stat st = StatOf(path);
+    return st.st_blocks * 512 < (1 << 24) && static_cast<std::uint64_t>(st.st_size) == tailAt + chunks.size() - 12;
 }
 
 // Keeps each patch with the file as it was when the patch was offered.
