@@ -27,12 +27,11 @@ TEST_F(CliTool, InfoShowsFormatTimeReferenceAndRegionsAndWhatItCouldReadWithoutA
                                     .Chunk("data", Pattern(33))
                                     .Chunk("regn", RegnContent({{"Caf\xE9 1", -1, 24000, 48000, 12, 0},
                                                          {"Second", -1, 0, 4'294'967'295u, 0, 48000}})).Build());
-    // A name that is not UTF-8 must not break the JSON.
-    WriteFile(dir / "odd\xFF.wav", SimpleWave());
+    WriteFile(dir / "plain.wav", SimpleWave());
     WriteFile(dir / "nofmt.wav", WavBuilder().Chunk("bext", BextContent(96000)).Chunk("data", Pattern(16))
                                      .Chunk("regn", RegnContent({{"Take", -1, 10, 20, 30, 40}})).Build());
 
-    const auto run = RunTool({"info", "--json", dir / "full.wav", dir / "odd\xFF.wav", dir / "nofmt.wav"});
+    const auto run = RunTool({"info", "--json", dir / "full.wav", dir / "plain.wav", dir / "nofmt.wav"});
     EXPECT_EQ(run.status, 1) << run.err;
     auto report = run.Json();
     ASSERT_EQ(report.size(), 3u);
@@ -49,7 +48,6 @@ TEST_F(CliTool, InfoShowsFormatTimeReferenceAndRegionsAndWhatItCouldReadWithoutA
                                 {"userTsTimecode", "00:00:00:00::01"}}));
     EXPECT_EQ(std::tuple(regions[1]["endTimecode"], regions[1]["origTsTimecode"], report[1]["bextTimecode"]),
               std::tuple(json("00:51:18:14::45"), json("00:00:01:00::00"), json("(None)")));
-    EXPECT_EQ(report[1]["path"], dir / "odd\xEF\xBF\xBD.wav");
     EXPECT_TRUE(report[1]["regions"].empty());
 
     const auto entry = report[2];
@@ -310,12 +308,16 @@ TEST_F(CliTool, FilesFromTakesAnyNameAndRecursionFindsOnlyWaveFilesWithin)
     list += r + '\0';
     WriteFile(dir / "list", Bytes(list.begin(), list.end()));
 
-    // A path given as an argument comes first and is read whatever its name.
+    // A path given as an argument comes first and is read whatever its name; a name
+    // that is not UTF-8 does not break the JSON.
     auto run = RunTool({"info", "--json", "-r", "-0", "--files-from", dir / "list", r + "/notes.txt"});
     EXPECT_EQ(run.status, 0) << run.out;
-    EXPECT_EQ(Paths(run.Json()), (std::vector<std::string>{r + "/notes.txt", dir / "with space.wav", dir / "new\nline.wav",
-                                                            dir / "bad\xEF\xBF\xBD.wav", dir / "esc\x1B[31m.wav",
-                                                            r + "/B.WAV", r + "/a.wav", r + "/sub/c.Wav", r + "/sub/deeper/d.wav"}));
+    std::vector<std::string> paths;
+    for (const auto& entry : run.Json())
+        paths.push_back(entry["path"]);
+    EXPECT_EQ(paths, (std::vector<std::string>{r + "/notes.txt", dir / "with space.wav", dir / "new\nline.wav",
+                                                dir / "bad\xEF\xBF\xBD.wav", dir / "esc\x1B[31m.wav", r + "/B.WAV",
+                                                r + "/a.wav", r + "/sub/c.Wav", r + "/sub/deeper/d.wav"}));
 
     // From standard input; the report shows names without their controls.
     run = RunTool({"set", "--rate", "48000", "-r", "--null", "--files-from", "-", r + "/a.wav"}, {}, Sink::File, dir / "list");

@@ -83,15 +83,6 @@ inline testwav::Bytes SimpleWave(const testwav::Fmt& fmt = {})
 }
 inline testwav::Bytes At48k() { return SimpleWave({1, 2, 48000, 192000, 4, 16}); }
 
-// The paths of a --json report, in its order.
-inline std::vector<std::string> Paths(const nlohmann::json& report)
-{
-    std::vector<std::string> paths;
-    for (const auto& entry : report)
-        paths.push_back(entry["path"]);
-    return paths;
-}
-
 // args followed by paths.
 inline std::vector<std::string> Join(std::vector<std::string> args, const std::vector<std::string>& paths)
 {
