@@ -174,13 +174,38 @@ void AppendText(std::string& line, const std::string& text)
         line += Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-// field: the separator and key before the value, such as ,"size":
-void AppendNumber(std::string& text, std::string_view field, std::uint64_t value)
-{
-    text += field;
-    char digits[20];
-    text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-}
+// Writes into room reserved ahead, so that the numbers and bytes of a record
+// cost no check of the string's capacity each.
+class CRecordTail {
+public:
+    explicit CRecordTail(char* start)
+        : at(start)
+    {
+    }
+
+    // field: the separator and key before the value, such as ,"size":
+    void AddNumber(std::string_view field, std::uint64_t value)
+    {
+        Add(field);
+        at = std::to_chars(at, at + 20, value).ptr;
+    }
+    void Add(std::string_view text)
+    {
+        std::memcpy(at, text.data(), text.size());
+        at += text.size();
+    }
+    void AddHex(const std::vector<unsigned char>& bytes)
+    {
+        for (const unsigned char byte : bytes) {
+            *at++ = HexDigits[byte >> 4];
+            *at++ = HexDigits[byte & 0x0F];
+        }
+    }
+    char* End() const { return at; }
+
+private:
+    char* at;
+};
 
 template <typename T>
 bool ReadUnsigned(const Json& object, const char* key, T& target, std::string& failure)
@@ -297,15 +322,20 @@ void EncodeRecordInto(std::string& line, const std::string& path, const HeaderPa
         AppendHex(line, reinterpret_cast<const unsigned char*>(path.data()), path.size());
         line += '"';
     }
-    AppendNumber(line, ",\"device\":", patch.identity.device);
-    AppendNumber(line, ",\"inode\":", patch.identity.inode);
-    AppendNumber(line, ",\"size\":", patch.identity.size);
-    AppendNumber(line, ",\"offset\":", patch.offset);
-    line += ",\"before\":\"";
-    AppendHex(line, patch.before.data(), patch.before.size());
-    line += "\",\"after\":\"";
-    AppendHex(line, patch.after.data(), patch.after.size());
-    line += "\"}\n";
+    // The rest has a known longest length: four numbers of up to 20 digits, their keys, the bytes.
+    const std::size_t start = line.size();
+    line.resize(start + 160 + 2 * (patch.before.size() + patch.after.size()));
+    CRecordTail tail(line.data() + start);
+    tail.AddNumber(",\"device\":", patch.identity.device);
+    tail.AddNumber(",\"inode\":", patch.identity.inode);
+    tail.AddNumber(",\"size\":", patch.identity.size);
+    tail.AddNumber(",\"offset\":", patch.offset);
+    tail.Add(",\"before\":\"");
+    tail.AddHex(patch.before);
+    tail.Add("\",\"after\":\"");
+    tail.AddHex(patch.after);
+    tail.Add("\"}\n");
+    line.resize(static_cast<std::size_t>(tail.End() - line.data()));
 }
 
 std::optional<JournalHeader> DecodeHeader(std::string_view line, std::string& failure)
