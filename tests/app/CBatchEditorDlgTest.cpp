@@ -24,9 +24,11 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <optional>
+#include <thread>
 
 namespace {
 
@@ -398,7 +400,11 @@ TEST_F(BatchEditorTest, NothingStartsWhileABatchRunsInputMeanwhileIsDroppedAndCa
         auto* progress = window.findChild<QProgressDialog*>();
         ASSERT_NE(progress, nullptr);
         EXPECT_EQ(progress->labelText(), "Changing headers: 4 of 5 files");  // the file asked about
-        progress->findChild<QPushButton*>()->click();
+        // Cancel reaches the window only when the next file's slice lets events in: that file is
+        // then in hand but not started, and must stay so. The wait outlasts a slice without
+        // letting events in.
+        QMetaObject::invokeMethod(progress->findChild<QPushButton*>(), "click", Qt::QueuedConnection);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
     };
     PressChange({true, true, true, false});
 
