@@ -65,7 +65,7 @@ bool CJournalWriter::RecordPatch(const std::string& path, const HeaderPatch& pat
     if (relative) {
         absolute.assign(workingFolder).append(1, '/').append(path);
     }
-    EncodeRecordInto(line, relative ? absolute : path, patch);
+    EncodeRecord(line, relative ? absolute : path, patch);
     const std::lock_guard lock(mutex);
     if (fd < 0 || !failure.empty() || !Append(line))
         return false;

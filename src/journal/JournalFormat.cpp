@@ -302,14 +302,7 @@ std::string EncodeHeader(const JournalHeader& header)
     return line;
 }
 
-std::string EncodeRecord(const std::string& path, const HeaderPatch& patch)
-{
-    std::string line;
-    EncodeRecordInto(line, path, patch);
-    return line;
-}
-
-void EncodeRecordInto(std::string& line, const std::string& path, const HeaderPatch& patch)
+void EncodeRecord(std::string& line, const std::string& path, const HeaderPatch& patch)
 {
     // Built by hand: this runs once per file of a batch, ahead of its write.
     line.clear();

@@ -35,9 +35,8 @@ std::string JournalTimeNow();
 
 // One line each, ending in '\n'.
 std::string EncodeHeader(const JournalHeader& header);
-std::string EncodeRecord(const std::string& path, const HeaderPatch& patch);
-// The same into line, whose room is kept from one record to the next.
-void EncodeRecordInto(std::string& line, const std::string& path, const HeaderPatch& patch);
+// A record is written over line, whose room is kept from one record to the next.
+void EncodeRecord(std::string& line, const std::string& path, const HeaderPatch& patch);
 
 // Empty with failure set when the line is not what the format describes.
 std::optional<JournalHeader> DecodeHeader(std::string_view line, std::string& failure);

@@ -74,7 +74,8 @@ TEST(Journal, AnExistingFileIsNeverTakenOver)
 TEST(Journal, TornLastLineIsLeftOutAndDamagedRecordsAreNamed)
 {
     TempDir dir;
-    const std::string good = EncodeRecord("/a.wav", Patch(1));
+    std::string good;
+    EncodeRecord(good, "/a.wav", Patch(1));
     for (const auto& [content, records, damaged] :
          {std::tuple{EncodeHeader(Header) + good + good.substr(0, 20), 1u, false},
           // Space allocated ahead of the records, left by a crash.
