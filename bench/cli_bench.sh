@@ -47,37 +47,39 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 best() { sort -n | head -n 1; }
 calc() { awk "BEGIN { printf \"%.2f\", $1 }"; }
 
-# Contents read from the disk: each run after the files were dropped from the
-# page cache, the programs alternating so that none gets the better slot.
-: >"$work/floor-cold.times"
-: >"$work/cli-cold.times"
-: >"$work/cli-default-cold.times"
-for ((i = 0; i < rounds; i++)); do
-  cold "$floor" "${files[@]}" >>"$work/floor-cold.times"
-  cold "$cli" set --rate 48000 -j 1 "${files[@]}" >>"$work/cli-cold.times"
-  cold "$cli" set --rate 48000 "${files[@]}" >>"$work/cli-default-cold.times"
-done
-floor_cold=$(median <"$work/floor-cold.times")
-cli_cold=$(median <"$work/cli-cold.times")
-default_cold=$(median <"$work/cli-default-cold.times")
+# Alternates the floor and two runs of quelbrook-cli set (their further options as
+# one word each, split here) round by round, so that no program gets the better
+# slot; TIMER times each run. The times go to NAME-floor, NAME-a and NAME-b.
+alternate() {  # TIMER NAME OPTIONS_A OPTIONS_B
+  local timer=$1 name=$2 a=$3 b=$4
+  : >"$work/$name-floor.times"
+  : >"$work/$name-a.times"
+  : >"$work/$name-b.times"
+  for ((i = 0; i < rounds; i++)); do
+    "$timer" "$floor" "${files[@]}" >>"$work/$name-floor.times"
+    # shellcheck disable=SC2086
+    "$timer" "$cli" set --rate 48000 $a "${files[@]}" >>"$work/$name-a.times"
+    # shellcheck disable=SC2086
+    "$timer" "$cli" set --rate 48000 $b "${files[@]}" >>"$work/$name-b.times"
+  done
+}
 
-# Contents in memory: warm the page cache, then alternate as above.
+# Contents read from the disk: each run after the files were dropped from the page cache.
+alternate cold disk "-j 1" ""
+floor_cold=$(median <"$work/disk-floor.times")
+cli_cold=$(median <"$work/disk-a.times")
+default_cold=$(median <"$work/disk-b.times")
+
+# Contents in memory: the page cache warmed first.
 "$floor" "${files[@]}" >/dev/null
 "$cli" set --rate 48000 "${files[@]}" >/dev/null
-: >"$work/floor.times"
-: >"$work/cli.times"
-: >"$work/cli-default.times"
-for ((i = 0; i < rounds; i++)); do
-  seconds "$floor" "${files[@]}" >>"$work/floor.times"
-  seconds "$cli" set --rate 48000 -j 1 "${files[@]}" >>"$work/cli.times"
-  seconds "$cli" set --rate 48000 "${files[@]}" >>"$work/cli-default.times"
-done
-floor_s=$(median <"$work/floor.times")
-cli_s=$(median <"$work/cli.times")
-default_s=$(median <"$work/cli-default.times")
-floor_best=$(best <"$work/floor.times")
-cli_best=$(best <"$work/cli.times")
-default_best=$(best <"$work/cli-default.times")
+alternate seconds memory "-j 1" ""
+floor_s=$(median <"$work/memory-floor.times")
+cli_s=$(median <"$work/memory-a.times")
+default_s=$(median <"$work/memory-b.times")
+floor_best=$(best <"$work/memory-floor.times")
+cli_best=$(best <"$work/memory-a.times")
+default_best=$(best <"$work/memory-b.times")
 
 # Simulated network storage: one run each, the delay dwarfs the noise.
 slow() { seconds env QUELBROOK_LATENCY_US="$latency_us" LD_PRELOAD="$latency" "$@"; }
@@ -126,17 +128,10 @@ printf '  network (%d us per call)  floor %.2f s   cli -j 1 %.2f s   cli -j 32 %
 printf '  peak memory at -j 32    %s KiB (goal < 16384)\n' "$mem_32"
 
 # The journal's price: the same batch on one job with the journal on (the default, a new
-# batch in the journal folder each run) and off, alternated with the floor.
-: >"$work/floor2.times"
-: >"$work/on.times"
-: >"$work/off.times"
-for ((i = 0; i < rounds; i++)); do
-  seconds "$floor" "${files[@]}" >>"$work/floor2.times"
-  seconds "$cli" set --rate 48000 -j 1 "${files[@]}" >>"$work/on.times"
-  seconds "$cli" set --rate 48000 -j 1 --no-journal "${files[@]}" >>"$work/off.times"
-done
-floor2_s=$(median <"$work/floor2.times")
-on_s=$(median <"$work/on.times")
-off_s=$(median <"$work/off.times")
+# batch in the journal folder each run) and off.
+alternate seconds journal "-j 1" "-j 1 --no-journal"
+floor2_s=$(median <"$work/journal-floor.times")
+on_s=$(median <"$work/journal-a.times")
+off_s=$(median <"$work/journal-b.times")
 printf '  journal         median: floor %.4f s   journal on %.4f s (ratio %.2f, goal <= 1.5)   --no-journal %.4f s (ratio %.2f)\n' \
   "$floor2_s" "$on_s" "$(calc "$on_s / $floor2_s")" "$off_s" "$(calc "$off_s / $floor2_s")"
