@@ -147,6 +147,9 @@ public:
         return out;
     }
 
+    // The chunks alone, without the 12-byte file head: a tail to put further on.
+    Bytes Chunks() const { return {bytes.begin() + 12, bytes.end()}; }
+
 private:
     Bytes bytes;
     std::vector<std::pair<std::string, std::size_t>> offsets;
@@ -197,6 +200,15 @@ inline std::string ReadText(const std::string& path)
 {
     const Bytes bytes = ReadFile(path);
     return {bytes.begin(), bytes.end()};
+}
+
+// Writes the file with this mode and gives its path.
+inline std::string PutFile(const TempDir& dir, std::string_view name, const Bytes& image, mode_t mode = 0644)
+{
+    const std::string path = dir / name;
+    WriteFile(path, image);
+    chmod(path.c_str(), mode);
+    return path;
 }
 
 // The file's status (all zero when there is none).

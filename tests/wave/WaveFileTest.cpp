@@ -24,16 +24,23 @@ namespace {
 
 const Fmt kFmtA{3, 6, 96000, 2304000, 24, 32};
 const Fmt kStereo16{1, 2, 44100, 12345, 4, 16};  // byte rate deliberately wrong
-const WaveFormat kCorrected{1, 2, 4, 16, 44100, 176400};
+const WaveFormat kCorrected{1, 2, 4, 16, 44100, 176400}, kLoadedA{3, 6, 24, 32, 96000, 2304000};
 const std::uint32_t kTimeRef = 2191709524u;
+const Bytes kPlain = WavBuilder().Fmt(kStereo16).Chunk("data", Pattern(33)).Build();
+// An odd JUNK written without pad, as the walk expects: "fmt " at 23.
+const Bytes kJunked = WavBuilder().Chunk("JUNK", Bytes(3, 9), false).Fmt(kStereo16).Chunk("data", Pattern(33)).Build();
 
 class WaveFileTest : public ::testing::Test {
 protected:
     std::string Put(const std::string& name, const Bytes& image, mode_t mode = 0644)
     {
-        const std::string p = dir / name;
-        WriteFile(p, image);
-        chmod(p.c_str(), mode);
+        return PutFile(dir, name, image, mode);
+    }
+
+    std::string SetFile(const std::string& name, const Bytes& image)
+    {
+        const std::string p = Put(name, image);
+        wave.SetFileName(p);
         return p;
     }
 
@@ -66,13 +73,13 @@ using Rewrite = WaveFileTest;
 // the file system will not hold such a file cheaply.
 bool WriteSparse(const std::string& path, const Bytes& image, std::uint64_t tailAt, const WavBuilder& tail)
 {
-    const Bytes chunks = tail.Build();
+    const Bytes chunks = tail.Chunks();
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()))
         .seekp(static_cast<std::streamoff>(tailAt))
-        .write(reinterpret_cast<const char*>(chunks.data()) + 12, static_cast<std::streamsize>(chunks.size() - 12));
+        .write(reinterpret_cast<const char*>(chunks.data()), static_cast<std::streamsize>(chunks.size()));
     const struct stat st = StatOf(path);
-    return st.st_blocks * 512 < (1 << 24) && static_cast<std::uint64_t>(st.st_size) == tailAt + chunks.size() - 12;
+    return st.st_blocks * 512 < (1 << 24) && static_cast<std::uint64_t>(st.st_size) == tailAt + chunks.size();
 }
 
 // Keeps each patch with the file as it was when the patch was offered.
@@ -125,8 +132,8 @@ TEST_F(Load, ReadsFmtBextAndRegnPositionAndKeepsWhatCannotBeRead)
 {
     Bytes image = Head().Build();
     PutText(image, "regn");  // an id in the last four bytes still counts
-    wave.SetFileName(Put("a.wav", image));
-    EXPECT_EQ(wave.Format(), (WaveFormat{3, 6, 24, 32, 96000, 2304000}));
+    SetFile("a.wav", image);
+    EXPECT_EQ(wave.Format(), kLoadedA);
     EXPECT_TRUE(wave.HeaderLoaded());
     EXPECT_FALSE(wave.IsOpen());
     EXPECT_EQ(wave.BextTimeReference(), kTimeRef);
@@ -135,26 +142,26 @@ TEST_F(Load, ReadsFmtBextAndRegnPositionAndKeepsWhatCannotBeRead)
     // Gone chunks keep the format of the last file but clear "bext" and "regn".
     image = WavBuilder().Chunk("data", Bytes(4, 0)).Build();
     PutText(image, "reg");
-    wave.SetFileName(Put("b.wav", image));
-    EXPECT_EQ(wave.Format(), (WaveFormat{3, 6, 24, 32, 96000, 2304000}));
+    SetFile("b.wav", image);
+    EXPECT_EQ(wave.Format(), kLoadedA);
     EXPECT_FALSE(wave.HeaderLoaded());
     EXPECT_EQ(wave.BextTimeReference(), 0u);
     EXPECT_EQ(wave.RegnOffset(), 0u);
 
     // Cut or missing files keep what cannot be read.
-    wave.SetFileName(Put("a.wav", Head().Build()));
+    SetFile("a.wav", Head().Build());
     Bytes cut = WavBuilder().Fmt({1, 2, 0x00BBAA00, 1, 2, 3}).Build();
     cut.resize(12 + 8 + 4 + 2);  // half of sampleRate: its other bytes stay
-    wave.SetFileName(Put("cut.wav", cut));
+    SetFile("cut.wav", cut);
     EXPECT_EQ(wave.Format(), (WaveFormat{1, 2, 24, 32, (96000u & 0xFFFF0000u) | 0xAA00u, 2304000}));
     EXPECT_FALSE(wave.HeaderLoaded());
     const Bytes whole = WavBuilder().Fmt({}).Build();
-    wave.SetFileName(Put("almost.wav", Bytes(whole.begin(), whole.end() - 1)));
+    SetFile("almost.wav", Bytes(whole.begin(), whole.end() - 1));
     EXPECT_FALSE(wave.HeaderLoaded());
-    wave.SetFileName(Put("whole.wav", whole));
+    SetFile("whole.wav", whole);
     EXPECT_TRUE(wave.HeaderLoaded());
 
-    wave.SetFileName(Put("a.wav", Head().Build()));
+    SetFile("a.wav", Head().Build());
     wave.SetFileName(dir / "gone.wav");
     EXPECT_FALSE(wave.HeaderLoaded());
     EXPECT_EQ(wave.BextTimeReference(), kTimeRef);
@@ -163,10 +170,9 @@ TEST_F(Load, ReadsFmtBextAndRegnPositionAndKeepsWhatCannotBeRead)
 
     // A "fmt " declared too short: the fields after it belong to "data"; neither loaded nor written.
     const Bytes tooShort = WavBuilder().Chunk("fmt ", Bytes(4, 1)).Chunk("data", Pattern(40)).Build();
-    const std::string p = Put("take.wav", tooShort);
-    wave.SetFileName(p);
+    const std::string p = SetFile("take.wav", tooShort);
     EXPECT_FALSE(wave.HeaderLoaded());
-    EXPECT_EQ(wave.Format(), (WaveFormat{3, 6, 24, 32, 96000, 2304000}));
+    EXPECT_EQ(wave.Format(), kLoadedA);
     EXPECT_FALSE(wave.RewriteHeader({}));
     EXPECT_EQ(ReadFile(p), tooShort);
     EXPECT_EQ(prompt.messages, std::vector<std::string>{"The \"fmt \" chunk of " + p
@@ -177,7 +183,7 @@ TEST_F(Load, OpenMessages)
 {
     EXPECT_FALSE(wave.Open(OpenMode::OpenRead));
     EXPECT_EQ(prompt.messages, std::vector<std::string>{"No file name."});
-    wave.SetFileName(Put("a.wav", Head().Build()));
+    SetFile("a.wav", Head().Build());
     ASSERT_TRUE(wave.Open(OpenMode::OpenRead));
     EXPECT_FALSE(wave.Open(OpenMode::OpenRead));
     EXPECT_EQ(prompt.messages.back(), "File already open.");
@@ -236,16 +242,13 @@ TEST_F(Rewrite, FlaggedValuesAreWrittenAsGivenTheOthersKeptAsTheFileHasThem)
         {{0, 0, 0, 0, true, true, true, true}, {1, 0, 0, 0, 0, 0}},
         {{96000, 6, 18, 24, false, true, true, false}, {1, 6, 4, 24, 44100, 176400}},
     };
-    // An odd JUNK written without pad, as the walk expects.
-    const Bytes image = WavBuilder().Chunk("JUNK", Bytes(3, 9), false).Fmt(kStereo16).Chunk("data", Pattern(33)).Build();
     int n = 0;
     for (const auto& [request, want] : cases) {
-        const std::string p = Put(std::to_string(n++) + ".wav", image);
-        wave.SetFileName(p);
+        const std::string p = SetFile(std::to_string(n++) + ".wav", kJunked);
         std::optional<WaveFormat> found;
         ASSERT_TRUE(wave.RewriteHeader(request, &found));
         EXPECT_EQ(found, (WaveFormat{1, 2, 4, 16, 44100, 12345}));
-        EXPECT_TRUE(Rewritten(image, ReadFile(p), 12 + 8 + 3, want)) << "case " << n;
+        EXPECT_TRUE(Rewritten(kJunked, ReadFile(p), 23, want)) << "case " << n;
         EXPECT_EQ(wave.Format(), want);
         EXPECT_FALSE(wave.IsOpen());
     }
@@ -254,8 +257,7 @@ TEST_F(Rewrite, FlaggedValuesAreWrittenAsGivenTheOthersKeptAsTheFileHasThem)
 
     // Unflagged fields come from the file as it is now: another program
     // changes the header between load and rewrite.
-    const std::string p = Put("b.wav", WavBuilder().Fmt(kStereo16).Chunk("data", Pattern(33)).Build());
-    wave.SetFileName(p);
+    const std::string p = SetFile("b.wav", kPlain);
     const Bytes changed = WavBuilder().Fmt({1, 6, 8000, 0, 18, 24}).Chunk("data", Pattern(33)).Build();
     WriteFile(p, changed);
     ASSERT_TRUE(wave.RewriteHeader({16000, 0, 0, 0, true, false, false, false}));
@@ -264,20 +266,19 @@ TEST_F(Rewrite, FlaggedValuesAreWrittenAsGivenTheOthersKeptAsTheFileHasThem)
 
 TEST_F(Rewrite, ReadOnlyFilesAreAskedAboutOneByOne)
 {
-    const Bytes image = WavBuilder().Fmt(kStereo16).Chunk("data", Pattern(33)).Build();
-    const std::string p1 = Put("1.wav", image, 0454), p2 = Put("2.wav", image, 0444), p3 = Put("3.wav", image, 0444);
+    const std::string p1 = Put("1.wav", kPlain, 0454), p2 = Put("2.wav", kPlain, 0444), p3 = Put("3.wav", kPlain, 0444);
     prompt.answers = {true, false, true};
     std::vector<bool> results;
-    for (const std::string& p : {p1, p2, p3, Put("w.wav", image), dir / "gone.wav"}) {
+    for (const std::string& p : {p1, p2, p3, Put("w.wav", kPlain), dir / "gone.wav"}) {
         wave.SetFileName(p);
         results.push_back(wave.RewriteHeader({}));
     }
     EXPECT_EQ(results, (std::vector<bool>{true, false, true, true, false}));
     EXPECT_EQ(prompt.asked, (std::vector<std::string>{p1, p2, p3}));
     EXPECT_EQ(prompt.messages, std::vector<std::string>{"File " + p2 + " could not be opened - code: 5"});
-    EXPECT_EQ(ReadFile(p2), image);
+    EXPECT_EQ(ReadFile(p2), kPlain);
     EXPECT_EQ(Mode(p2), 0444u);
-    EXPECT_TRUE(Rewritten(image, ReadFile(p1), 12, kCorrected));
+    EXPECT_TRUE(Rewritten(kPlain, ReadFile(p1), 12, kCorrected));
     EXPECT_EQ(Mode(p1), 0654u);  // the mark stays cleared, nothing else touched
     EXPECT_EQ(ReadFile(p3), ReadFile(p1));
 }
@@ -317,8 +318,7 @@ TEST_F(Rewrite, FilesOf4GiBAndMoreAreReadAndWrittenAtTheirTrueOffsets)
     EXPECT_TRUE(wave.HeaderLoaded());
     EXPECT_EQ(wave.BextTimeReference(), 9u);
     ASSERT_TRUE(wave.RewriteHeader({}));
-    Bytes chunks = tail.Build();
-    chunks.erase(chunks.begin(), chunks.begin() + 12);
+    const Bytes chunks = tail.Chunks();
     EXPECT_EQ(std::filesystem::file_size(p), fmtAt + chunks.size());
     EXPECT_TRUE(Rewritten(chunks, ReadFile(p, fmtAt, chunks.size()), 0, kCorrected));
     EXPECT_EQ(ReadFile(p, 0, rf.Size()), rf.Build());
@@ -326,7 +326,7 @@ TEST_F(Rewrite, FilesOf4GiBAndMoreAreReadAndWrittenAtTheirTrueOffsets)
 
 TEST_F(Rewrite, JournalGetsThePatchFirstAndRestoreUndoesItByteForByte)
 {
-    const Bytes image = WavBuilder().Chunk("JUNK", Bytes(3, 9), false).Fmt(kStereo16).Chunk("data", Pattern(33)).Build();
+    const Bytes& image = kJunked;
     const std::string p = Put("j.wav", image);
     RecordingJournal journal;
     wave.SetJournal(&journal);
@@ -343,8 +343,8 @@ TEST_F(Rewrite, JournalGetsThePatchFirstAndRestoreUndoesItByteForByte)
     const HeaderPatch patch = journal.patches[0];
     EXPECT_EQ(patch.identity, (FileIdentity{st.st_dev, st.st_ino, image.size()}));
     EXPECT_EQ(patch.offset, 33u);
-    EXPECT_EQ(patch.before, Bytes(image.begin() + 33, image.begin() + 47));
-    EXPECT_EQ(patch.after, Bytes(after.begin() + 33, after.begin() + 47));
+    EXPECT_EQ(std::pair(patch.before, patch.after),
+              std::pair(Bytes(image.begin() + 33, image.begin() + 47), Bytes(after.begin() + 33, after.begin() + 47)));
     EXPECT_EQ(std::tuple(st.st_atim.tv_sec, st.st_mtim.tv_sec, st.st_mtim.tv_nsec), std::tuple(1000000, 2000000, 222));
 
     ASSERT_TRUE(wave.RestorePatch(patch));
@@ -400,9 +400,7 @@ TEST_F(Rewrite, ExtensibleValidBitsAndMaskFollowOnlyAContradictingChange)
         {{0xFFFE, 2, 48000, 192000, 4, 16}, 16, 0x3, {0, 4, 8, 0, false, true, false, true}, {0xFFFE, 4, 48000, 384000, 8, 16}, 16, 0},
     };
     for (const Case& c : cases) {
-        const Bytes image = WavBuilder().Fmt(c.fmt, Extension(c.valid, c.mask)).Chunk("data", Pattern(24)).Build();
-        const std::string p = Put("x.wav", image);
-        wave.SetFileName(p);
+        const std::string p = SetFile("x.wav", WavBuilder().Fmt(c.fmt, Extension(c.valid, c.mask)).Chunk("data", Pattern(24)).Build());
         EXPECT_EQ(std::tuple(wave.Format().extensible, wave.Format().validBitsPerSample, wave.Format().channelMask),
                   std::tuple(true, c.valid, c.mask));
         ASSERT_TRUE(wave.RewriteHeader(c.request));
@@ -415,8 +413,7 @@ TEST_F(Rewrite, ExtensibleValidBitsAndMaskFollowOnlyAContradictingChange)
     cut.resize(cut.size() - 1);
     Bytes shortExtension = WavBuilder().Fmt({0xFFFE, 6, 48000, 864000, 18, 24}, {0, 0}).Build();
     for (const Bytes& image : {cut, shortExtension}) {
-        const std::string p = Put("y.wav", image);
-        wave.SetFileName(p);
+        const std::string p = SetFile("y.wav", image);
         EXPECT_FALSE(wave.Format().extensible);
         ASSERT_TRUE(wave.RewriteHeader({0, 2, 0, 0, false, true}));
         EXPECT_TRUE(Rewritten(image, ReadFile(p), 12, {0xFFFE, 2, 18, 24, 48000, 864000}));
@@ -430,15 +427,15 @@ TEST_F(Load, ZeroFilledAudioIsWalkedInFewReads)
         WavBuilder b;
         b.Fmt(kStereo16).Chunk("data", {});
         const std::string p = dir / "zeros.wav";
+        const WavBuilder tail = WavBuilder().Chunk("bext", BextContent(5)).Chunk("regn", {});
+        // The small one is written out: real zeros, not a hole the walk could skip.
         const bool sparse = zeros > (16 << 20);
-        if (sparse) {
-            if (!WriteSparse(p, b.Build(), b.Size() + zeros, WavBuilder().Chunk("bext", BextContent(5)).Chunk("regn", {})))
-                GTEST_SKIP() << "no sparse files here";
-        } else {
-            Bytes image = b.Build();
+        if (sparse && !WriteSparse(p, b.Build(), b.Size() + zeros, tail))
+            GTEST_SKIP() << "no sparse files here";
+        if (!sparse) {
+            Bytes image = b.Build(), chunks = tail.Chunks();
             image.resize(image.size() + zeros, 0);
-            const Bytes tail = WavBuilder().Chunk("bext", BextContent(5)).Chunk("regn", {}).Build();
-            image.insert(image.end(), tail.begin() + 12, tail.end());
+            image.insert(image.end(), chunks.begin(), chunks.end());
             WriteFile(p, image);
         }
         preads = 0;
@@ -456,7 +453,7 @@ TEST_F(Load, ZeroFilledAudioIsWalkedInFewReads)
 
 TEST_F(Rewrite, FailedWritesAndClosesLeaveTheFileAsItWas)
 {
-    const Bytes image = WavBuilder().Fmt(kStereo16).Chunk("data", Pattern(33)).Build();
+    const Bytes& image = kPlain;
     const std::string p = Put("full.wav", image);
     const std::pair<FileCalls, std::string> faults[] = {
         {{pread, HalfThenFull, close}, "Disk full while accessing " + p + "."},
@@ -481,9 +478,8 @@ TEST_F(Rewrite, FailedWritesAndClosesLeaveTheFileAsItWas)
 
 TEST_F(Rewrite, ANameSwappedForALinkDuringTheQuestionDoesNotRedirectTheWrite)
 {
-    const Bytes image = WavBuilder().Fmt(kStereo16).Chunk("data", Pattern(33)).Build();
     const Bytes secret = WavBuilder().Fmt(kFmtA).Build();
-    const std::string p = Put("v0.wav", image, 0444), target = Put("secret.wav", secret, 0600);
+    const std::string p = Put("v0.wav", kPlain, 0444), target = Put("secret.wav", secret, 0600);
     prompt.answers = {true};
     prompt.whileAsking = [&](const std::string& path) {
         std::filesystem::rename(path, dir / "moved.wav");
