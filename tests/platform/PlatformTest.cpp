@@ -12,8 +12,25 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-using testwav::Bytes;
-using testwav::TempDir;
+using namespace testwav;
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+
+// Runs body in a child acting as an unprivileged user; its exit status.
+template <class Body>
+int StatusAsNobody(Body body)
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(setgid(kNobody) != 0 || setuid(kNobody) != 0 ? 2 : body());
+    int status = -1;
+    waitpid(child, &status, 0);
+    return status;
+}
+
+}  // namespace
 
 TEST(OpenFailureCause, ErrnoMapsToShownCodeAndTextsNameTheFile)
 {
@@ -52,9 +69,7 @@ TEST(OpenFailureCause, ErrnoMapsToShownCodeAndTextsNameTheFile)
 TEST(CFile, ClearingTheReadOnlyMarkAddsOwnerWriteOnlyAndKeepsTimes)
 {
     TempDir dir;
-    const std::string path = dir / "ro.wav";
-    testwav::WriteFile(path, Bytes(10, 1));
-    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    const std::string path = PutFile(dir, "ro.wav", Bytes(10, 1), 0444);
     struct timespec times[2] = {{1000000, 111}, {2000000, 222}};
     ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
     CFile file;
@@ -65,11 +80,9 @@ TEST(CFile, ClearingTheReadOnlyMarkAddsOwnerWriteOnlyAndKeepsTimes)
     EXPECT_EQ(file.ClearReadOnlyMark(), OpenFailureCause::None);
     EXPECT_TRUE(file.CanWrite());
     ASSERT_TRUE(file.Close());
-    const struct stat st = testwav::StatOf(path);
-    EXPECT_EQ(st.st_mode & 07777, 0644u);
-    EXPECT_EQ(st.st_mtim.tv_sec, 2000000);
-    EXPECT_EQ(st.st_mtim.tv_nsec, 222);
-    EXPECT_EQ(testwav::ReadFile(path), Bytes(10, 1));
+    const struct stat st = StatOf(path);
+    EXPECT_EQ(std::tuple(st.st_mode & 07777, st.st_mtim.tv_sec, st.st_mtim.tv_nsec), std::tuple(0644u, 2000000, 222));
+    EXPECT_EQ(ReadFile(path), Bytes(10, 1));
     EXPECT_EQ(file.Open(dir / "none.wav", FileMode::ReadWrite), OpenStatus::Missing);
 }
 
@@ -82,8 +95,7 @@ TEST(Cp1252, DecodesToUtf8)
 TEST(CFile, PositionalReadsStopAtEndAndWritesStayInPlace)
 {
     TempDir dir;
-    const std::string path = dir / "f";
-    testwav::WriteFile(path, Bytes{0, 1, 2, 3, 4, 5, 6, 7});
+    const std::string path = PutFile(dir, "f", Bytes{0, 1, 2, 3, 4, 5, 6, 7});
     CFile file;
     ASSERT_EQ(file.Open(path, FileMode::ReadWrite), OpenStatus::Opened);
     file.CacheHead(4);
@@ -94,14 +106,13 @@ TEST(CFile, PositionalReadsStopAtEndAndWritesStayInPlace)
     EXPECT_EQ(file.ReadAt(8, buf.data(), 4), 0u);
     EXPECT_EQ(file.ReadAt(1ull << 40, buf.data(), 4), 0u);
     ASSERT_TRUE(file.Close());
-    EXPECT_EQ(testwav::ReadFile(path), (Bytes{0, 1, 2, 0xAA, 0xBB, 5, 6, 7}));
+    EXPECT_EQ(ReadFile(path), (Bytes{0, 1, 2, 0xAA, 0xBB, 5, 6, 7}));
 }
 
 TEST(CFile, ReadingTheHeadLeavesTheAccessTimeAlone)
 {
     TempDir dir;
-    const std::string path = dir / "a.wav";
-    testwav::WriteFile(path, Bytes(100, 1));
+    const std::string path = PutFile(dir, "a.wav", Bytes(100, 1), 0666);
     // Older than the modification time: a relatime mount would update it on any read.
     const timespec times[2] = {{1000, 0}, {0, UTIME_OMIT}};
     ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
@@ -110,35 +121,27 @@ TEST(CFile, ReadingTheHeadLeavesTheAccessTimeAlone)
     file.CacheHead();
     EXPECT_EQ(file.CachedHead().size(), 100u);
     ASSERT_TRUE(file.Close());
-    EXPECT_EQ(testwav::StatOf(path).st_atim.tv_sec, 1000);
+    EXPECT_EQ(StatOf(path).st_atim.tv_sec, 1000);
 
     if (geteuid() != 0)
         GTEST_SKIP() << "needs root to act as another user";
     // Keeping the access time is the owner's right only: another user's
     // writable file still opens, and so do the files after it.
     ASSERT_EQ(chmod(dir.Path().c_str(), 0755), 0);
-    ASSERT_EQ(chmod(path.c_str(), 0666), 0);
-    const pid_t child = fork();
-    if (child == 0) {
-        CFile other;
-        constexpr uid_t kNobody = 65534;
-        if (setgid(kNobody) != 0 || setuid(kNobody) != 0)
-            _exit(2);
-        for (int i = 0; i < 2; ++i)
-            if (other.Open(path, FileMode::ReadWrite) != OpenStatus::Opened || !other.CanWrite())
-                _exit(3);
-        _exit(0);
-    }
-    int status = -1;
-    waitpid(child, &status, 0);
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(StatusAsNobody([&] {
+                  CFile other;
+                  for (int i = 0; i < 2; ++i)
+                      if (other.Open(path, FileMode::ReadWrite) != OpenStatus::Opened || !other.CanWrite())
+                          return 3;
+                  return 0;
+              }),
+              0);
 }
 
 TEST(CFile, WithoutPrivilegeTheSecondOpenForWritingMustFindTheSameFile)
 {
     if (geteuid() != 0)
         GTEST_SKIP() << "needs root to act as another user";
-    constexpr uid_t kNobody = 65534;
     TempDir dir;
     ASSERT_EQ(chmod(dir.Path().c_str(), 0711), 0);
     const std::string sub = dir / "own";
@@ -147,25 +150,22 @@ TEST(CFile, WithoutPrivilegeTheSecondOpenForWritingMustFindTheSameFile)
     const std::string path = sub + "/ro.wav", other = sub + "/other.wav";
     for (const bool swapped : {false, true}) {
         for (const auto& [name, byte, mode] : {std::tuple{path, 1, 0444}, {other, 2, 0644}}) {
-            testwav::WriteFile(name, Bytes(10, static_cast<unsigned char>(byte)));
+            WriteFile(name, Bytes(10, static_cast<unsigned char>(byte)));
             ASSERT_EQ(chown(name.c_str(), kNobody, kNobody), 0);
             ASSERT_EQ(chmod(name.c_str(), static_cast<mode_t>(mode)), 0);
         }
         // The owner cannot open a marked file for writing: the mark is cleared on a read-only open, then reopened.
-        const pid_t child = fork();
-        if (child == 0) {
-            CFile file;
-            if (setgid(kNobody) != 0 || setuid(kNobody) != 0 || file.Open(path, FileMode::ReadWrite) != OpenStatus::Opened
-                || !file.ReadOnlyMarked() || (swapped && rename(other.c_str(), path.c_str()) != 0))
-                _exit(2);
-            const OpenFailureCause cleared = file.ClearReadOnlyMark();
-            if (cleared != (swapped ? OpenFailureCause::AccessDenied : OpenFailureCause::None))
-                _exit(3);
-            _exit(swapped || file.ReplaceAt(0, "\3", "\1", 1) ? 0 : 4);
-        }
-        int status = -1;
-        waitpid(child, &status, 0);
-        EXPECT_EQ(status, 0) << "swapped " << swapped;
-        EXPECT_EQ(testwav::ReadFile(path), swapped ? Bytes(10, 2) : (Bytes{3, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+        EXPECT_EQ(StatusAsNobody([&] {
+                      CFile file;
+                      if (file.Open(path, FileMode::ReadWrite) != OpenStatus::Opened || !file.ReadOnlyMarked()
+                          || (swapped && rename(other.c_str(), path.c_str()) != 0))
+                          return 2;
+                      if (file.ClearReadOnlyMark() != (swapped ? OpenFailureCause::AccessDenied : OpenFailureCause::None))
+                          return 3;
+                      return swapped || file.ReplaceAt(0, "\3", "\1", 1) ? 0 : 4;
+                  }),
+                  0)
+            << "swapped " << swapped;
+        EXPECT_EQ(ReadFile(path), swapped ? Bytes(10, 2) : (Bytes{3, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
     }
 }
