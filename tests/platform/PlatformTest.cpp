@@ -18,16 +18,16 @@ namespace {
 
 constexpr uid_t kNobody = 65534;
 
-// Runs body in a child acting as an unprivileged user; its exit status.
+// Runs body in a child acting as an unprivileged user; true when it returned true.
 template <class Body>
-int StatusAsNobody(Body body)
+bool AsNobody(Body body)
 {
     const pid_t child = fork();
     if (child == 0)
-        _exit(setgid(kNobody) != 0 || setuid(kNobody) != 0 ? 2 : body());
+        _exit(setgid(kNobody) == 0 && setuid(kNobody) == 0 && body() ? 0 : 1);
     int status = -1;
     waitpid(child, &status, 0);
-    return status;
+    return status == 0;
 }
 
 }  // namespace
@@ -128,14 +128,11 @@ TEST(CFile, ReadingTheHeadLeavesTheAccessTimeAlone)
     // Keeping the access time is the owner's right only: another user's
     // writable file still opens, and so do the files after it.
     ASSERT_EQ(chmod(dir.Path().c_str(), 0755), 0);
-    EXPECT_EQ(StatusAsNobody([&] {
-                  CFile other;
-                  for (int i = 0; i < 2; ++i)
-                      if (other.Open(path, FileMode::ReadWrite) != OpenStatus::Opened || !other.CanWrite())
-                          return 3;
-                  return 0;
-              }),
-              0);
+    EXPECT_TRUE(AsNobody([&] {
+        CFile other;
+        const auto opens = [&] { return other.Open(path, FileMode::ReadWrite) == OpenStatus::Opened && other.CanWrite(); };
+        return opens() && opens();
+    }));
 }
 
 TEST(CFile, WithoutPrivilegeTheSecondOpenForWritingMustFindTheSameFile)
@@ -155,17 +152,13 @@ TEST(CFile, WithoutPrivilegeTheSecondOpenForWritingMustFindTheSameFile)
             ASSERT_EQ(chmod(name.c_str(), static_cast<mode_t>(mode)), 0);
         }
         // The owner cannot open a marked file for writing: the mark is cleared on a read-only open, then reopened.
-        EXPECT_EQ(StatusAsNobody([&] {
-                      CFile file;
-                      if (file.Open(path, FileMode::ReadWrite) != OpenStatus::Opened || !file.ReadOnlyMarked()
-                          || (swapped && rename(other.c_str(), path.c_str()) != 0))
-                          return 2;
-                      if (file.ClearReadOnlyMark() != (swapped ? OpenFailureCause::AccessDenied : OpenFailureCause::None))
-                          return 3;
-                      return swapped || file.ReplaceAt(0, "\3", "\1", 1) ? 0 : 4;
-                  }),
-                  0)
-            << "swapped " << swapped;
+        EXPECT_TRUE(AsNobody([&] {
+            CFile file;
+            return file.Open(path, FileMode::ReadWrite) == OpenStatus::Opened && file.ReadOnlyMarked()
+                && (!swapped || rename(other.c_str(), path.c_str()) == 0)
+                && file.ClearReadOnlyMark() == (swapped ? OpenFailureCause::AccessDenied : OpenFailureCause::None)
+                && (swapped || file.ReplaceAt(0, "\3", "\1", 1));
+        })) << "swapped " << swapped;
         EXPECT_EQ(ReadFile(path), swapped ? Bytes(10, 2) : (Bytes{3, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
     }
 }
