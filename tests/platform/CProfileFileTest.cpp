@@ -106,11 +106,10 @@ TEST_F(Profile, CreatesTheFileAndItsFolderAndWritesThroughLinks)
 TEST_F(Profile, RefusedTextsAndFailedWritesLeaveTheFileAsItWas)
 {
     // A folder name may hold a line break; stored, it would forge other entries.
-    EXPECT_FALSE(profile.WriteString("Import Recent Folder List", "Folder1", "/tmp/a\nFolder2=/evil/"));
-    EXPECT_FALSE(profile.WriteString("Import Recent Folder List", "Folder1", "/tmp/a\r"));
-    EXPECT_FALSE(profile.WriteString("Import Recent Folder List", "Fol=der", "x"));
-    EXPECT_FALSE(profile.WriteString("Sec]tion", "Key", "x"));
-    EXPECT_FALSE(profile.WriteString("Section", "", "x"));
+    const std::tuple<const char*, const char*, const char*> refused[] = {{"Folders", "Folder1", "/tmp/a\nFolder2=/evil/"},
+        {"Folders", "Folder1", "/tmp/a\r"}, {"Folders", "Fol=der", "x"}, {"Sec]tion", "Key", "x"}, {"Section", "", "x"}};
+    for (const auto& [section, key, value] : refused)
+        EXPECT_FALSE(profile.WriteString(section, key, value)) << section << "/" << key << "=" << value;
     EXPECT_EQ(ReadText(ini), kWindowsIni);
 
     // A write that fails leaves the file as it was too: beside a name this long
@@ -158,11 +157,7 @@ TEST_F(Profile, WhatIsNoSmallRegularWritableFileIsNeverWrittenOver)
         {"a file a write would take over the limit",
          [&](const fs::path& p) { WriteText(p, big.substr(0, big.size() - 30)); }, "/big/"},
         // The missing owner write bit marks it read-only, also for a privileged user.
-        {"a read-only file",
-         [](const fs::path& p) {
-             WriteText(p, kWindowsIni);
-             fs::permissions(p, fs::perms::owner_read);
-         },
+        {"a read-only file", [](const fs::path& p) { WriteText(p, kWindowsIni); fs::permissions(p, fs::perms::owner_read); },
          "D:\\Takes\\"},
     };
     for (const Case& c : cases) {
@@ -180,11 +175,11 @@ TEST_F(Profile, WhatIsNoSmallRegularWritableFileIsNeverWrittenOver)
             ::close(::open(file.c_str(), O_WRONLY | O_NONBLOCK));  // releases a reader waiting on a FIFO
         }
         const auto [value, written] = used.get();
-        EXPECT_EQ(value, c.readsAs) << c.name;
-        EXPECT_FALSE(written) << c.name;
-        EXPECT_EQ(fs::symlink_status(file).type(), status.type()) << c.name;
-        EXPECT_EQ(fs::symlink_status(file).permissions(), status.permissions()) << c.name;
-        EXPECT_EQ(fs::is_regular_file(status) ? ReadText(file) : "", content) << c.name;
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(std::pair(value, written), std::pair(c.readsAs, false));
+        EXPECT_EQ(std::pair(fs::symlink_status(file).type(), fs::symlink_status(file).permissions()),
+                  std::pair(status.type(), status.permissions()));
+        EXPECT_EQ(fs::is_regular_file(status) ? ReadText(file) : "", content);
     }
     EXPECT_TRUE(fs::is_empty(dir.Path() / "a folder"));
 }
