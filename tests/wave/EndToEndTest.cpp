@@ -127,10 +127,8 @@ TEST(Corpus, ProToolsRegion)
     // The region as Pro Tools writes it; the length byte cuts off trailing bytes of the name.
     const RegionPreview pt = ReadRegionPreview((kCorpus / "wavinfo/PT A101_4.A1.wav").string(), prompt);
     ASSERT_EQ(pt.regions.size(), 1u);
-    EXPECT_EQ(pt.regions[0].name, "PT A101_4.A1.wav");
-    EXPECT_EQ(pt.regions[0].end, 144140u);
-    EXPECT_EQ(pt.regions[0].origTs, 2191709524u);
-    EXPECT_EQ(pt.bextTimeReference, 2191709524u);
+    EXPECT_EQ(std::tuple(pt.regions[0].name, pt.regions[0].end, pt.regions[0].origTs, pt.bextTimeReference),
+              std::tuple("PT A101_4.A1.wav", 144140u, 2191709524u, 2191709524u));
     EXPECT_TRUE(prompt.messages.empty());
 }
 

@@ -44,6 +44,12 @@ protected:
         return p;
     }
 
+    // What the last load found: a complete header, the "bext" time reference, where "regn" is.
+    std::tuple<bool, std::uint32_t, std::uint64_t> Found() const
+    {
+        return {wave.HeaderLoaded(), wave.BextTimeReference(), wave.RegnOffset()};
+    }
+
     static unsigned Mode(const std::string& p) { return StatOf(p).st_mode & 07777; }
 
     // The high word of the time reference must be ignored.
@@ -134,19 +140,15 @@ TEST_F(Load, ReadsFmtBextAndRegnPositionAndKeepsWhatCannotBeRead)
     PutText(image, "regn");  // an id in the last four bytes still counts
     SetFile("a.wav", image);
     EXPECT_EQ(wave.Format(), kLoadedA);
-    EXPECT_TRUE(wave.HeaderLoaded());
     EXPECT_FALSE(wave.IsOpen());
-    EXPECT_EQ(wave.BextTimeReference(), kTimeRef);
-    EXPECT_EQ(wave.RegnOffset(), image.size() - 4);
+    EXPECT_EQ(Found(), std::tuple(true, kTimeRef, image.size() - 4));
 
     // Gone chunks keep the format of the last file but clear "bext" and "regn".
     image = WavBuilder().Chunk("data", Bytes(4, 0)).Build();
     PutText(image, "reg");
     SetFile("b.wav", image);
     EXPECT_EQ(wave.Format(), kLoadedA);
-    EXPECT_FALSE(wave.HeaderLoaded());
-    EXPECT_EQ(wave.BextTimeReference(), 0u);
-    EXPECT_EQ(wave.RegnOffset(), 0u);
+    EXPECT_EQ(Found(), std::tuple(false, 0u, 0u));
 
     // Cut or missing files keep what cannot be read.
     SetFile("a.wav", Head().Build());
@@ -163,8 +165,7 @@ TEST_F(Load, ReadsFmtBextAndRegnPositionAndKeepsWhatCannotBeRead)
 
     SetFile("a.wav", Head().Build());
     wave.SetFileName(dir / "gone.wav");
-    EXPECT_FALSE(wave.HeaderLoaded());
-    EXPECT_EQ(wave.BextTimeReference(), kTimeRef);
+    EXPECT_EQ(Found(), std::tuple(false, kTimeRef, 0u));
     EXPECT_EQ(wave.FileName(), dir / "gone.wav");
     EXPECT_TRUE(prompt.messages.empty());
 
@@ -304,8 +305,7 @@ TEST_F(Rewrite, FilesOf4GiBAndMoreAreReadAndWrittenAtTheirTrueOffsets)
     if (!WriteSparse(dir / "big.wav", b.Build(), bextAt, WavBuilder().Chunk("bext", BextContent(7)).Chunk("regn", {})))
         GTEST_SKIP() << "no sparse files here";
     wave.SetFileName(dir / "big.wav");
-    EXPECT_EQ(wave.BextTimeReference(), 7u);
-    EXPECT_EQ(wave.RegnOffset(), bextAt + 8 + 602);
+    EXPECT_EQ(Found(), std::tuple(true, 7u, bextAt + 8 + 602));
 
     // RF64 with 5 GiB of audio and the "fmt " after it.
     WavBuilder rf("RF64");
@@ -315,8 +315,7 @@ TEST_F(Rewrite, FilesOf4GiBAndMoreAreReadAndWrittenAtTheirTrueOffsets)
     const std::string p = dir / "rf64.wav";
     ASSERT_TRUE(WriteSparse(p, rf.Build(), fmtAt, tail));
     wave.SetFileName(p);
-    EXPECT_TRUE(wave.HeaderLoaded());
-    EXPECT_EQ(wave.BextTimeReference(), 9u);
+    EXPECT_EQ(Found(), std::tuple(true, 9u, 0u));
     ASSERT_TRUE(wave.RewriteHeader({}));
     const Bytes chunks = tail.Chunks();
     EXPECT_EQ(std::filesystem::file_size(p), fmtAt + chunks.size());
@@ -443,9 +442,7 @@ TEST_F(Load, ZeroFilledAudioIsWalkedInFewReads)
             CallsOverride counted({CountedPread, CurrentFileCalls().pwrite, CurrentFileCalls().close});
             wave.SetFileName(p);
         }
-        EXPECT_TRUE(wave.HeaderLoaded());
-        EXPECT_EQ(wave.BextTimeReference(), 5u);
-        EXPECT_EQ(wave.RegnOffset(), b.Size() + zeros + 8 + 602);
+        EXPECT_EQ(Found(), std::tuple(true, 5u, b.Size() + zeros + 8 + 602));
         // The head, two small blocks, then 256 KiB per read.
         EXPECT_LE(preads, sparse ? 6 : 5 + static_cast<int>(zeros >> 18)) << zeros << " zero bytes";
     }
