@@ -205,10 +205,9 @@ inline std::string ReadText(const std::string& path)
 // Writes the file with this mode and gives its path.
 inline std::string PutFile(const TempDir& dir, std::string_view name, const Bytes& image, mode_t mode = 0644)
 {
-    const std::string path = dir / name;
-    WriteFile(path, image);
-    chmod(path.c_str(), mode);
-    return path;
+    WriteFile(dir / name, image);
+    chmod((dir / name).c_str(), mode);
+    return dir / name;
 }
 
 // The file's status (all zero when there is none).

@@ -396,10 +396,9 @@ TEST_F(Rewrite, ExtensibleValidBitsAndMaskFollowOnlyAContradictingChange)
     }
 
     // Not extensible as far as the rewrite goes: a shorter extension, or one cut by the end of the file.
-    Bytes cut = WavBuilder().Fmt({0xFFFE, 6, 48000, 864000, 18, 24}, Extension(24, 0x3F)).Build();
-    cut.resize(cut.size() - 1);
-    Bytes shortExtension = WavBuilder().Fmt({0xFFFE, 6, 48000, 864000, 18, 24}, {0, 0}).Build();
-    for (const Bytes& image : {cut, shortExtension}) {
+    const Fmt six{0xFFFE, 6, 48000, 864000, 18, 24};
+    const Bytes cut = WavBuilder().Fmt(six, Extension(24, 0x3F)).Build();
+    for (const Bytes& image : {Bytes(cut.begin(), cut.end() - 1), WavBuilder().Fmt(six, {0, 0}).Build()}) {
         const std::string p = SetFile("y.wav", image);
         EXPECT_FALSE(wave.Format().extensible);
         ASSERT_TRUE(wave.RewriteHeader({0, 2, 0, 0, false, true}));
