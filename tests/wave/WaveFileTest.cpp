@@ -127,37 +127,30 @@ ssize_t HalfThenFull(int fd, const void* buffer, std::size_t count, off_t offset
 
 TEST_F(Load, ReadsFmtBextAndRegnPositionAndKeepsWhatCannotBeRead)
 {
-    Bytes image = Head().Build();
-    PutText(image, "regn");  // an id in the last four bytes still counts
-    SetFile("a.wav", image);
-    EXPECT_EQ(wave.Format(), kLoadedA);
-    EXPECT_FALSE(wave.IsOpen());
-    EXPECT_EQ(Found(), std::tuple(true, kTimeRef, image.size() - 4));
-
-    // Gone chunks keep the format of the last file but clear "bext" and "regn".
-    image = WavBuilder().Chunk("data", Bytes(4, 0)).Build();
-    PutText(image, "reg");
-    SetFile("b.wav", image);
-    EXPECT_EQ(wave.Format(), kLoadedA);
-    EXPECT_EQ(Found(), std::tuple(false, 0u, 0u));
-
-    // Cut or missing files keep what cannot be read.
-    SetFile("a.wav", Head().Build());
+    Bytes withRegn = Head().Build(), noFmt = WavBuilder().Chunk("data", Bytes(4, 0)).Build();
+    PutText(withRegn, "regn");  // an id in the last four bytes still counts
+    PutText(noFmt, "reg");
     Bytes cut = WavBuilder().Fmt({1, 2, 0x00BBAA00, 1, 2, 3}).Build();
     cut.resize(12 + 8 + 4 + 2);  // half of sampleRate: its other bytes stay
-    SetFile("cut.wav", cut);
-    EXPECT_EQ(wave.Format(), (WaveFormat{1, 2, 24, 32, (96000u & 0xFFFF0000u) | 0xAA00u, 2304000}));
-    EXPECT_FALSE(wave.HeaderLoaded());
     const Bytes whole = WavBuilder().Fmt({}).Build();
-    SetFile("almost.wav", Bytes(whole.begin(), whole.end() - 1));
-    EXPECT_FALSE(wave.HeaderLoaded());
-    SetFile("whole.wav", whole);
-    EXPECT_TRUE(wave.HeaderLoaded());
-
-    SetFile("a.wav", Head().Build());
-    wave.SetFileName(dir / "gone.wav");
-    EXPECT_EQ(Found(), std::tuple(false, kTimeRef, 0u));
-    EXPECT_EQ(wave.FileName(), dir / "gone.wav");
+    // Loaded in turn: what cannot be read keeps the format of the file before; "bext" and "regn" are cleared
+    // for a file without them, kept for one that cannot be opened.
+    const std::tuple<const char*, std::optional<Bytes>, WaveFormat, std::tuple<bool, std::uint32_t, std::uint64_t>> steps[] = {
+        {"a.wav", withRegn, kLoadedA, {true, kTimeRef, withRegn.size() - 4}},
+        {"b.wav", noFmt, kLoadedA, {false, 0, 0}},
+        {"a.wav", Head().Build(), kLoadedA, {true, kTimeRef, 0}},
+        {"cut.wav", cut, {1, 2, 24, 32, (96000u & 0xFFFF0000u) | 0xAA00u, 2304000}, {false, 0, 0}},
+        {"almost.wav", Bytes(whole.begin(), whole.end() - 1), {1, 2, 4, 16, 44100, 176400}, {false, 0, 0}},
+        {"whole.wav", whole, {1, 2, 4, 16, 44100, 176400}, {true, 0, 0}},
+        {"a.wav", Head().Build(), kLoadedA, {true, kTimeRef, 0}},
+        {"gone.wav", std::nullopt, kLoadedA, {false, kTimeRef, 0}},
+    };
+    for (const auto& [name, image, format, found] : steps) {
+        SCOPED_TRACE(name);
+        wave.SetFileName(image ? Put(name, *image) : dir / name);
+        EXPECT_EQ(std::tuple(wave.Format(), Found(), wave.FileName(), wave.IsOpen()),
+                  std::tuple(format, found, dir / name, false));
+    }
     EXPECT_TRUE(prompt.messages.empty());
 
     // A "fmt " declared too short: the fields after it belong to "data"; neither loaded nor written.
