@@ -45,19 +45,17 @@ protected:
 
 TEST_F(Profile, ReadsAWindowsStyleFileWithItsSemantics)
 {
-    EXPECT_EQ(profile.GetString("Folders", "OpenDefault"), "D:\\Takes\\");
-    EXPECT_EQ(profile.GetString("Import Recent Folder List", "Folder1"), "C:\\Audio\\");
-    EXPECT_EQ(profile.GetString("IMPORT RECENT FOLDER LIST", "FOLDER3"), "\\\\server\\share\\");
-    EXPECT_EQ(profile.GetString("Import Recent Folder List", "Folder2", "none"), "none");
-    EXPECT_EQ(profile.GetString("Missing", "Folder1"), "");
-    EXPECT_EQ(profile.GetString("Other", "Key"), "a=b");
-    EXPECT_EQ(CProfileFile(dir.Path() / "absent.INI").GetString("Folders", "OpenDefault", "x"), "x");
     // Integers are the leading decimal number; anything else gives the default.
-    const std::tuple<const char*, const char*, int> ints[] = {{"Import Recent Folder List", "ShowTimeStamps", 1},
-        {"Import Recent Folder List", "Folder1", 7}, {"Import Recent Folder List", "Folder2", 7},
-        {"Other", "A", 12}, {"Other", "B", -3}, {"Other", "C", 7}, {"Other", "D", 7}};
-    for (const auto& [section, key, value] : ints)
-        EXPECT_EQ(profile.GetInt(section, key, 7), value) << key;
+    const std::tuple<const char*, const char*, const char*, int> reads[] = {
+        {"Folders", "OpenDefault", "D:\\Takes\\", 7}, {"Import Recent Folder List", "Folder1", "C:\\Audio\\", 7},
+        {"IMPORT RECENT FOLDER LIST", "FOLDER3", "\\\\server\\share\\", 7}, {"Import Recent Folder List", "Folder2", "none", 7},
+        {"Import Recent Folder List", "ShowTimeStamps", "1", 1}, {"Missing", "Folder1", "none", 7}, {"Other", "Key", "a=b", 7},
+        {"Other", "A", "12abc", 12}, {"Other", "B", "-3", -3}, {"Other", "C", "99999999999", 7}, {"Other", "D", "", 7}};
+    for (const auto& [section, key, text, value] : reads)
+        EXPECT_EQ(std::pair(profile.GetString(section, key, "none"), profile.GetInt(section, key, 7)), std::pair(std::string(text), value))
+            << section << "/" << key;
+    EXPECT_EQ(profile.GetString("Missing", "Folder1"), "");
+    EXPECT_EQ(CProfileFile(dir.Path() / "absent.INI").GetString("Folders", "OpenDefault", "x"), "x");
 }
 
 TEST_F(Profile, WritesKeepEveryOtherLineAsItWas)
