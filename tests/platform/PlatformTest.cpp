@@ -44,24 +44,17 @@ TEST(OpenFailureCause, ErrnoMapsToShownCodeAndTextsNameTheFile)
 
     // Each cause's text names the file.
     const char* texts[] = {
-        "No error occurred.",
-        "An unknown error occurred while accessing a b.wav.",
-        "a b.wav was not found.",
-        "a b.wav contains an invalid path.",
-        "a b.wav could not be opened because there are too many open files.",
-        "Access to a b.wav was denied.",
-        "An invalid file handle was associated with a b.wav.",
+        "No error occurred.", "An unknown error occurred while accessing a b.wav.", "a b.wav was not found.",
+        "a b.wav contains an invalid path.", "a b.wav could not be opened because there are too many open files.",
+        "Access to a b.wav was denied.", "An invalid file handle was associated with a b.wav.",
         "a b.wav could not be removed because it is the current directory.",
-        "a b.wav could not be created because the directory is full.",
-        "Seek failed on a b.wav",
+        "a b.wav could not be created because the directory is full.", "Seek failed on a b.wav",
         "A hardware I/O error was reported while accessing a b.wav.",
-        "A sharing violation occurred while accessing a b.wav.",
-        "A locking violation occurred while accessing a b.wav.",
-        "Disk full while accessing a b.wav.",
-        "An attempt was made to access a b.wav past its end.",
+        "A sharing violation occurred while accessing a b.wav.", "A locking violation occurred while accessing a b.wav.",
+        "Disk full while accessing a b.wav.", "An attempt was made to access a b.wav past its end.",
     };
     for (int code = 0; code <= 14; ++code)
-        EXPECT_EQ(CauseText(static_cast<OpenFailureCause>(code), "a b.wav"), texts[code]);
+        EXPECT_EQ(CauseText(static_cast<OpenFailureCause>(code), "a b.wav"), texts[code]) << code;
     EXPECT_EQ(OpenFailureMessage("/x/%2 y.wav", OpenFailureCause::DiskFull),
               "File /x/%2 y.wav could not be opened - code: 13");
 }
