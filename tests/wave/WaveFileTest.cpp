@@ -112,15 +112,10 @@ ssize_t CountedPread(int fd, void* buffer, std::size_t count, off_t offset)
 int writes = 0;
 ssize_t HalfThenFull(int fd, const void* buffer, std::size_t count, off_t offset)
 {
-    switch (writes++) {
-    case 0:
-        return pwrite(fd, buffer, count / 2, offset);
-    case 1:
-        errno = ENOSPC;
-        return -1;
-    default:
-        return pwrite(fd, buffer, count, offset);
-    }
+    if (writes++ != 1)
+        return pwrite(fd, buffer, writes == 1 ? count / 2 : count, offset);
+    errno = ENOSPC;
+    return -1;
 }
 
 }  // namespace
@@ -360,13 +355,9 @@ TEST_F(Rewrite, JournalGetsThePatchFirstAndRestoreUndoesItByteForByte)
 TEST_F(Rewrite, ExtensibleValidBitsAndMaskFollowOnlyAContradictingChange)
 {
     struct Case {
-        Fmt fmt;
-        std::uint16_t valid;
-        std::uint32_t mask;
+        Fmt fmt; std::uint16_t valid; std::uint32_t mask;
         HeaderChangeRequest request;
-        Fmt wantFmt;
-        std::uint16_t wantValid;
-        std::uint32_t wantMask;
+        Fmt wantFmt; std::uint16_t wantValid; std::uint32_t wantMask;
     };
     const Case cases[] = {
         // 5.1 to stereo: the two lowest speakers stay.
@@ -446,6 +437,7 @@ TEST_F(Rewrite, FailedWritesAndClosesLeaveTheFileAsItWas)
             EXPECT_FALSE(wave.RewriteHeader({48000, 0, 0, 0, true}));
         }
         EXPECT_EQ(prompt.messages.back(), message);
+        EXPECT_EQ(wave.Format().sampleRate, 44100u);
         if (writes > 0)
             EXPECT_EQ(ReadFile(p), image);  // the half written was put back
         else
