@@ -185,11 +185,11 @@ TEST_F(Load, FifoIsRefusedWithoutBlocking)
 TEST_F(Load, RegionRowsInChunkOrderForRecordsThatStartInsideTheFile)
 {
     const std::vector<Region> recs = {{"Zeta", -1, 100, 200, 300, 400}, {"Alpha", -1, 0xFFFFFFFF, 1, 2, 0x80000000u},
-                                      {"TwelveChars!", 5}, {"four", 31}, {std::string(31, 'x'), 200}, {"gone", 0}};
+                                      {"TwelveChars!", 5}, {"four", 31}, {std::string(31, 'x'), 200}, {"gone", 0}, {"past the count"}};
     const std::vector<Row> want = {{"Zeta", 100, 200, 300, 400}, {"Alpha", 0xFFFFFFFF, 1, 2, 0x80000000u},
                                    {"Twelv", 0, 0, 0, 0}, {"four", 0, 0, 0, 0}, {std::string(31, 'x'), 0, 0, 0, 0},
                                    {"", 0, 0, 0, 0}};
-    EXPECT_EQ(Rows(Head().Chunk("regn", RegnContent(recs)).Build()), want);
+    EXPECT_EQ(Rows(Head().Chunk("regn", RegnContent(recs, 6)).Build()), want);
     const RegionPreview pv = ReadRegionPreview(dir / "r.wav", prompt);
     EXPECT_EQ(std::tuple(pv.timeStampValid, pv.sampleRate, pv.bextTimeReference), std::tuple(true, 96000u, kTimeRef));
 
@@ -198,8 +198,8 @@ TEST_F(Load, RegionRowsInChunkOrderForRecordsThatStartInsideTheFile)
     Bytes image = Head().Chunk("regn", RegnContent({r, r}, 1000000)).Build();
     image.resize(image.size() - 88 + 18);  // the second record stops inside its start field
     EXPECT_EQ(Rows(image), (std::vector<Row>{{"cut", 0x01020304, 0x05060708, 7, 8}, {"", 0x0304, 0, 0, 0}}));
-    EXPECT_EQ(Rows(Head().Chunk("regn", RegnContent({r}, 0xFFFFFFFF)).Build()).size(), 1u);
-    // The chunk's declared size bounds the rows too: what follows it is not a record.
+    // The chunk's declared size and the file's end bound the rows too: what follows is no record.
+    EXPECT_EQ(Rows(Head().Chunk("regn", RegnContent({r}, 0xFFFFFFFF), true, 0xFFFFFFFF).Build()).size(), 1u);
     EXPECT_EQ(Rows(Head().Chunk("regn", RegnContent({r}, 0xFFFFFFFF)).Chunk("data", Pattern(88 * 3)).Build()).size(), 1u);
     image = Head().Build();
     PutText(image, "regn");
