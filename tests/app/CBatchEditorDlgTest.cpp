@@ -113,14 +113,18 @@ protected:
         return widget;
     }
 
+    QString Write(const QString& name, const testwav::Bytes& bytes)
+    {
+        testwav::WriteFile(Local(dir.filePath(name)), bytes);
+        return dir.filePath(name);
+    }
+
     // Writes a.wav, b.wav, ... with these formats; specs then holds what each file must contain.
     void MakeFiles(std::vector<WavSpec> formats)
     {
         specs = std::move(formats);
-        for (const WavSpec& s : specs) {
-            paths << dir.filePath(QStringLiteral("abcde").mid(paths.size(), 1) + ".wav");
-            testwav::WriteFile(Local(paths.back()), MakeWav(s));
-        }
+        for (const WavSpec& s : specs)
+            paths << Write(QStringLiteral("abcde").mid(paths.size(), 1) + ".wav", MakeWav(s));
     }
 
     void ExpectFiles()
@@ -213,7 +217,7 @@ TEST_F(BatchEditorTest, OpenListsEachPathOnceShowsTheFirstDeleteKeepsItAndOnlyQu
     // A cancelled Open keeps the list and reads entry 0 from disk again.
     ClickEntry(1);
     EXPECT_EQ(PathShown(), paths[1]);
-    testwav::WriteFile(Local(paths[0]), MakeWav({32000, 2, 24, 6}));
+    Write("a.wav", MakeWav({32000, 2, 24, 6}));
     Open(std::nullopt);
     EXPECT_EQ(PathShown(), paths[0]);
     EXPECT_EQ(Shown(), (QStringList{"32,000", "2", "24", "3"}));
@@ -316,12 +320,9 @@ TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneReportedAndCanBeKept
     QFile::setPermissions(paths[1], QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     testwav::Bytes cut = MakeWav(Mono22);
     cut.resize(40);  // ends inside the "fmt " fields
-    const QString cutPath = dir.filePath("d.wav"), gone = dir.filePath("e.wav"), shortPath = dir.filePath("f.wav");
-    testwav::WriteFile(Local(cutPath), cut);
-    testwav::WriteFile(Local(gone), cut);
     // A "fmt " chunk declared too short: its reason is shown.
     const testwav::Bytes tooShort = testwav::WavBuilder().Chunk("fmt ", {1, 0, 2, 0}).Chunk("data", testwav::Pattern(30)).Build();
-    testwav::WriteFile(Local(shortPath), tooShort);
+    const QString cutPath = Write("d.wav", cut), gone = Write("e.wav", cut), shortPath = Write("f.wav", tooShort);
     Open(paths + QStringList{cutPath, gone, shortPath});
     QFile::remove(gone);
     ChangeOnly("resolution", 1);  // 16 bit
@@ -481,9 +482,9 @@ TEST_F(BatchEditorTest, FilesAndFoldersDroppedOrNamedAtStartAreListedAsOpenLists
     Open(QStringList{paths[1]});
     const QTemporaryDir outside;
     ASSERT_TRUE(QDir(dir.path()).mkpath("sub/deeper"));
-    QStringList found{dir.filePath("sub/C.WAV"), dir.filePath("sub/deeper/d.wav")};
-    for (const QString& path : found + QStringList{dir.filePath("sub/notes.txt"), outside.filePath("e.wav")})
-        testwav::WriteFile(Local(path), MakeWav(Mono24));
+    const QStringList found{Write("sub/C.WAV", MakeWav(Mono24)), Write("sub/deeper/d.wav", MakeWav(Mono24))};
+    Write("sub/notes.txt", MakeWav(Mono24));
+    testwav::WriteFile(Local(outside.filePath("e.wav")), MakeWav(Mono24));
     // Links inside a dropped folder are not followed out of it.
     ASSERT_TRUE(QFile::link(outside.path(), dir.filePath("sub/away")));
     ASSERT_TRUE(QFile::link(outside.filePath("e.wav"), dir.filePath("sub/e.wav")));
@@ -493,13 +494,13 @@ TEST_F(BatchEditorTest, FilesAndFoldersDroppedOrNamedAtStartAreListedAsOpenLists
     const QString missing = dir.filePath("missing.wav");
     data.setUrls({QUrl::fromLocalFile(paths[1]), QUrl::fromLocalFile(dir.filePath("sub")),
                   QUrl::fromLocalFile(paths[0]), QUrl::fromLocalFile(missing)});
-    const QPoint onList = List()->viewport()->rect().center();
-    QDragEnterEvent enter(onList, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(List()->viewport(), &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(onList, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(List()->viewport(), &drop);
-    EXPECT_TRUE(drop.isAccepted());
+    const QPoint at = List()->viewport()->rect().center();
+    const auto accepted = [](QWidget* to, QDropEvent&& event) {
+        QApplication::sendEvent(to, &event);
+        return event.isAccepted();
+    };
+    EXPECT_TRUE(accepted(List()->viewport(), QDragEnterEvent(at, Qt::CopyAction, &data, Qt::LeftButton, {})));
+    EXPECT_TRUE(accepted(List()->viewport(), QDropEvent(at, Qt::CopyAction, &data, Qt::LeftButton, {})));
     QCoreApplication::processEvents();
 
     EXPECT_EQ(Listed(), QStringList({paths[0], paths[1], found[0], found[1]}));
@@ -516,9 +517,7 @@ TEST_F(BatchEditorTest, FilesAndFoldersDroppedOrNamedAtStartAreListedAsOpenLists
 
     // Nothing but local files and folders is welcome.
     data.setUrls({QUrl::fromLocalFile(paths[0]), QUrl(QStringLiteral("https://example.org/x.wav"))});
-    QDragEnterEvent web(onList, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &web);
-    EXPECT_FALSE(web.isAccepted());
+    EXPECT_FALSE(accepted(&window, QDragEnterEvent(at, Qt::CopyAction, &data, Qt::LeftButton, {})));
 }
 
 TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
@@ -531,9 +530,8 @@ TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
     ChangeOnly("rate", 0);  // 8,000
 
     // Without a journal there is no Change.
-    testwav::WriteFile(Local(dir.filePath("blocker")), {1});
     const QByteArray stateHome = qgetenv("XDG_STATE_HOME");
-    qputenv("XDG_STATE_HOME", QFile::encodeName(dir.filePath("blocker")));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(Write("blocker", {1})));
     PressChange({true});
     qputenv("XDG_STATE_HOME", stateHome);
     ASSERT_EQ(prompt.asked.size(), 2);
@@ -543,8 +541,8 @@ TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
     PressChange({true});
     EXPECT_TRUE(undo->isEnabled());
     // A file changed again since keeps its later bytes.
-    const testwav::Bytes later = MakeWav({96000, 1, 24, 3});
-    testwav::WriteFile(Local(paths[2]), later);
+    specs[2] = {96000, 1, 24, 3};
+    Write("c.wav", MakeWav(specs[2]));
 
     prompt.asked.clear();
     prompt.answers = {true};
@@ -554,8 +552,6 @@ TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
     EXPECT_TRUE(prompt.asked[0].contains("3 files"));
     EXPECT_TRUE(prompt.asked[1].startsWith("2 of 3 files were restored.")) << prompt.asked[1].toStdString();
     EXPECT_TRUE(prompt.asked[1].contains(paths[2] + " was changed since")) << prompt.asked[1].toStdString();
-    specs.pop_back();
-    paths.pop_back();
     ExpectFiles();
     EXPECT_EQ(Shown(), (QStringList{"48,000", "2", "16", "2"}));
     // The newest batch is the undo now: nothing left to undo here.
