@@ -127,11 +127,14 @@ protected:
             paths << Write(QStringLiteral("abcde").mid(paths.size(), 1) + ".wav", MakeWav(s));
     }
 
-    void ExpectFiles()
+    void ExpectFiles(const std::function<void(WavSpec&)>& change = {})
     {
-        for (qsizetype i = 0; i < paths.size(); ++i)
-            EXPECT_EQ(testwav::ReadFile(Local(paths[i])), MakeWav(specs[static_cast<std::size_t>(i)]))
-                << paths[i].toStdString();
+        for (qsizetype i = 0; i < paths.size(); ++i) {
+            WavSpec& s = specs[static_cast<std::size_t>(i)];
+            if (change)
+                change(s);
+            EXPECT_EQ(testwav::ReadFile(Local(paths[i])), MakeWav(s)) << paths[i].toStdString();
+        }
     }
 
     void Open(std::optional<QStringList> answer)
@@ -291,9 +294,7 @@ TEST_F(BatchEditorTest, ChangeRewritesTheFlaggedFieldsOfEveryFileAfterYes)
     prompt.answers = {true};
     QTest::keyClick(Get("rateSelector"), Qt::Key_Return);
     EXPECT_EQ(prompt.asked, QStringList(2, CBatchEditorDlg::ChangeConfirmation));
-    for (WavSpec& s : specs)
-        s.rate = 8000;
-    ExpectFiles();
+    ExpectFiles([](WavSpec& s) { s.rate = 8000; });
     EXPECT_EQ(List()->CurrentSelection(), 0);
     EXPECT_EQ(Shown(), (QStringList{"8,000", "2", "16", "2"}));
     EXPECT_EQ(PathShown(), "3 files changed");
@@ -302,16 +303,12 @@ TEST_F(BatchEditorTest, ChangeRewritesTheFlaggedFieldsOfEveryFileAfterYes)
     // The block alignment follows the channels shown (or chosen), not each file's own.
     ChangeOnly("byte", 2);
     PressChange({true});
-    for (WavSpec& s : specs)
-        s.blockAlign = 6;
-    ExpectFiles();
+    ExpectFiles([](WavSpec& s) { s.blockAlign = 6; });
     Click("channelCheck");
     Choose("channelSelector", 0);
     Choose("byteSelector", 1);
     PressChange({true});
-    for (WavSpec& s : specs)
-        s = {8000, 1, s.bits, 2};
-    ExpectFiles();
+    ExpectFiles([](WavSpec& s) { s = {8000, 1, s.bits, 2}; });
 }
 
 TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneReportedAndCanBeKeptForARetry)
