@@ -65,8 +65,7 @@ TEST(AboutDlg, LinksAreReachedWithTabAndOpenWithEnterSpaceOrTheirAction)
     about.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
     std::vector<QUrl> opened;
-    const auto links = about.findChildren<CUrlLabel*>();
-    for (CUrlLabel* link : links)
+    for (CUrlLabel* link : about.findChildren<CUrlLabel*>())
         link->SetOpener([&opened](const QUrl& url) {
             opened.push_back(url);
             return true;
