@@ -158,8 +158,11 @@ protected:
         return lines;
     }
 
-    // The four selectors' texts: rate, channels, resolution, bytes per sample.
-    QStringList Shown() { return Texts(4, [this](int i) { return Get<QComboBox>(SelectorNames[i])->currentText(); }); }
+    // The path shown, then the four selectors' texts: rate, channels, resolution, bytes per sample.
+    QStringList Shown()
+    {
+        return QStringList(PathShown()) + Texts(4, [this](int i) { return Get<QComboBox>(SelectorNames[i])->currentText(); });
+    }
 
     void ClickEntry(int row)
     {
@@ -213,8 +216,7 @@ TEST_F(BatchEditorTest, OpenListsEachPathOnceShowsTheFirstDeleteKeepsItAndOnlyQu
     EXPECT_EQ(startFolders, (QStringList{QString(), dir.path() + "/"}));
     EXPECT_EQ(profile.GetString("Folders", "OpenDefault"), Local(dir.path() + "/"));
     EXPECT_EQ(Listed(), (QStringList{paths[0], paths[1]}));
-    EXPECT_EQ(PathShown(), paths[0]);
-    EXPECT_EQ(Shown(), (QStringList{"48,000", "2", "16", "2"}));
+    EXPECT_EQ(Shown(), (QStringList{paths[0], "48,000", "2", "16", "2"}));
     EXPECT_TRUE(ChangeEnabled());
 
     // A cancelled Open keeps the list and reads entry 0 from disk again.
@@ -222,15 +224,13 @@ TEST_F(BatchEditorTest, OpenListsEachPathOnceShowsTheFirstDeleteKeepsItAndOnlyQu
     EXPECT_EQ(PathShown(), paths[1]);
     Write("a.wav", MakeWav({32000, 2, 24, 6}));
     Open(std::nullopt);
-    EXPECT_EQ(PathShown(), paths[0]);
-    EXPECT_EQ(Shown(), (QStringList{"32,000", "2", "24", "3"}));
+    EXPECT_EQ(Shown(), (QStringList{paths[0], "32,000", "2", "24", "3"}));
 
     // Delete takes entries off the list but keeps the file shown.
     ClickEntry(0);
     for (const int left : {2, 1, 0}) {
         EXPECT_EQ(List()->Count(), left);
-        EXPECT_EQ(PathShown(), paths[0]);
-        EXPECT_EQ(Shown(), (QStringList{"32,000", "2", "24", "3"}));
+        EXPECT_EQ(Shown(), (QStringList{paths[0], "32,000", "2", "24", "3"}));
         EXPECT_EQ(ChangeEnabled(), left > 0);
         QTest::keyClick(List(), Qt::Key_Delete);
         QCoreApplication::processEvents();
@@ -247,10 +247,10 @@ TEST_F(BatchEditorTest, UndefinedValuesHoldChangeBackWhileTheirFlagIsSet)
 {
     MakeFiles({{44100, 0, 16, 4}, {12000, 2, 16, 4}, {44100, 1, 16, 6}});
     Open(paths);
-    EXPECT_EQ(Shown(), (QStringList{"44,100", "undefined", "16", "undefined"}));
+    EXPECT_EQ(Shown(), (QStringList{paths[0], "44,100", "undefined", "16", "undefined"}));
     EXPECT_FALSE(ChangeEnabled());
     ClickEntry(1);
-    EXPECT_EQ(Shown(), (QStringList{"undefined", "2", "16", "2"}));
+    EXPECT_EQ(Shown(), (QStringList{paths[1], "undefined", "2", "16", "2"}));
     EXPECT_FALSE(ChangeEnabled());
 
     Click("rateCheck");
@@ -264,7 +264,7 @@ TEST_F(BatchEditorTest, UndefinedValuesHoldChangeBackWhileTheirFlagIsSet)
 
     // Every file shown resets all four selectors.
     ClickEntry(2);
-    EXPECT_EQ(Shown(), (QStringList{"44,100", "1", "16", "undefined"}));
+    EXPECT_EQ(Shown(), (QStringList{paths[2], "44,100", "1", "16", "undefined"}));
 
     // Clear all and Set all flip every flag; the undefined bytes then hold Change back.
     for (const bool on : {false, true}) {
@@ -288,7 +288,7 @@ TEST_F(BatchEditorTest, ChangeRewritesTheFlaggedFieldsOfEveryFileAfterYes)
     PressChange({false});
     ExpectFiles();
     EXPECT_EQ(List()->CurrentSelection(), 1);
-    EXPECT_EQ(Shown(), (QStringList{"8,000", "1", "8", "1"}));
+    EXPECT_EQ(Shown(), (QStringList{paths[1], "8,000", "1", "8", "1"}));
 
     // Enter away from any push button runs the default button, Change.
     prompt.answers = {true};
@@ -296,8 +296,7 @@ TEST_F(BatchEditorTest, ChangeRewritesTheFlaggedFieldsOfEveryFileAfterYes)
     EXPECT_EQ(prompt.asked, QStringList(2, CBatchEditorDlg::ChangeConfirmation));
     ExpectFiles([](WavSpec& s) { s.rate = 8000; });
     EXPECT_EQ(List()->CurrentSelection(), 0);
-    EXPECT_EQ(Shown(), (QStringList{"8,000", "2", "16", "2"}));
-    EXPECT_EQ(PathShown(), "3 files changed");
+    EXPECT_EQ(Shown(), (QStringList{"3 files changed", "8,000", "2", "16", "2"}));
     EXPECT_FALSE(prompt.report);
 
     // The block alignment follows the channels shown (or chosen), not each file's own.
@@ -351,8 +350,7 @@ TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneReportedAndCanBeKept
     ExpectFiles();
     EXPECT_EQ(std::pair(prompt.report->changed, prompt.report->Count(BatchReport::Outcome::Failed)), std::pair(3, 3));
     EXPECT_EQ(Listed(), (QStringList{cutPath, gone, shortPath}));
-    EXPECT_EQ(PathShown(), cutPath + " (header could not be read)");
-    EXPECT_EQ(Shown(), QStringList(4, "undefined"));
+    EXPECT_EQ(Shown(), QStringList(cutPath + " (header could not be read)") + QStringList(4, "undefined"));
     EXPECT_FALSE(ChangeEnabled());
 }
 
@@ -499,8 +497,7 @@ TEST_F(BatchEditorTest, FilesAndFoldersDroppedOrNamedAtStartAreListedAsOpenLists
     QCoreApplication::processEvents();
 
     EXPECT_EQ(Listed(), QStringList({paths[0], paths[1], found[0], found[1]}));
-    EXPECT_EQ(PathShown(), paths[0]);
-    EXPECT_EQ(Shown(), (QStringList{"48,000", "2", "16", "2"}));
+    EXPECT_EQ(Shown(), (QStringList{paths[0], "48,000", "2", "16", "2"}));
     EXPECT_EQ(prompt.asked, QStringList(missing + " was not found."));
 
     // Paths named on the command line are relative to the working folder.
@@ -548,7 +545,7 @@ TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
     EXPECT_TRUE(prompt.asked[1].startsWith("2 of 3 files were restored.")) << prompt.asked[1].toStdString();
     EXPECT_TRUE(prompt.asked[1].contains(paths[2] + " was changed since")) << prompt.asked[1].toStdString();
     ExpectFiles();
-    EXPECT_EQ(Shown(), (QStringList{"48,000", "2", "16", "2"}));
+    EXPECT_EQ(Shown().mid(1), (QStringList{"48,000", "2", "16", "2"}));
     // The newest batch is the undo now: nothing left to undo here.
     EXPECT_FALSE(undo->isEnabled());
 }
