@@ -451,9 +451,8 @@ TEST_F(BatchEditorTest, EveryControlIsNamedReachedWithTabAndItsLabelShowsWhole)
     };
     QStringList order;
     for (const auto& [name, spoken, role] : controls) {
-        QWidget* control = Get(name);
-        EXPECT_EQ(testa11y::SpokenName(control), spoken) << name;
-        EXPECT_EQ(testa11y::Of(control)->role(), role) << name;
+        EXPECT_EQ(testa11y::SpokenName(Get(name)), spoken) << name;
+        EXPECT_EQ(testa11y::Of(Get(name))->role(), role) << name;
         order << name;
     }
     EXPECT_EQ(testa11y::UnnamedControls(window), QStringList());
