@@ -24,6 +24,7 @@ TEST(InvListBox, DeleteRemovesTheSelectedEntryAndSelectsTheNextOne)
     for (const Case& c : {Case{added, 0, {"/B", "/c"}, 0}, Case{added, 1, {"/a", "/c"}, 1},
                           Case{added, 2, {"/a", "/B"}, 1}, Case{{"/only"}, 0, {}, -1},
                           Case{added, -1, {"/a", "/B", "/c"}, -1}}) {
+        SCOPED_TRACE(testing::Message() << "deleting entry " << c.selected);
         CInvListBox box;
         for (const QString& path : c.entries)
             box.AddString(path);
@@ -35,11 +36,10 @@ TEST(InvListBox, DeleteRemovesTheSelectedEntryAndSelectsTheNextOne)
             box.SetCurrentSelection(c.selected);
 
         QTest::keyClick(&box, Qt::Key_Delete);
-        EXPECT_EQ(Entries(box), c.remaining) << "deleting entry " << c.selected;
-        EXPECT_EQ(box.CurrentSelection(), c.selectedAfter) << "deleting entry " << c.selected;
+        EXPECT_EQ(std::pair(Entries(box), box.CurrentSelection()), std::pair(c.remaining, c.selectedAfter));
         EXPECT_EQ(changed.count(), 0);  // delivered only once the key has been handled
         QCoreApplication::processEvents();
-        EXPECT_EQ(changed.count(), c.selected < 0 ? 0 : 1) << "deleting entry " << c.selected;
+        EXPECT_EQ(changed.count(), c.selected < 0 ? 0 : 1);
         EXPECT_EQ(selected.count(), 0);
     }
 }

@@ -20,18 +20,21 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <functional>
-
 namespace {
 
 const QString QuestionTail = QStringLiteral(
     " is Write protected\n\nChange the attribute and allow the change?\n\nCancel will quit the operation");
 
-// Runs action on the modal window that exec() puts up next: the timer fires
-// once that window's event loop runs.
-void WhenModal(std::function<void(QWidget*)> action)
+// Runs action on the modal window that exec() puts up next, a Modal: the
+// timer fires once that window's event loop runs.
+template <typename Modal = QWidget, typename Action>
+void WhenModal(Action action)
 {
-    QTimer::singleShot(0, [action] { action(QApplication::activeModalWidget()); });
+    QTimer::singleShot(0, [action] {
+        auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget());
+        ASSERT_NE(modal, nullptr);
+        action(modal);
+    });
 }
 
 TEST(WriteProtectDlg, NamesTheFileAndAnswersYesOnlyForYes)
@@ -62,8 +65,7 @@ TEST(AboutDlg, LinksAreReachedWithTabAndOpenWithEnterSpaceOrTheirAction)
     about.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
     std::vector<QUrl> opened;
-    const auto links = about.findChildren<CUrlLabel*>();
-    for (CUrlLabel* link : links)
+    for (CUrlLabel* link : about.findChildren<CUrlLabel*>())
         link->SetOpener([&opened](const QUrl& url) {
             opened.push_back(url);
             return true;
@@ -97,9 +99,7 @@ TEST(MessageBoxPrompt, WarnsAndAsksInTheProgramsName)
     CMessageBoxPrompt prompt;
     QString title, text;
     const auto answer = [&](QMessageBox::StandardButton button) {
-        WhenModal([&, button](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            ASSERT_NE(box, nullptr);
+        WhenModal<QMessageBox>([&, button](QMessageBox* box) {
             title = box->windowTitle();
             text = box->text();
             (box->button(button) ? box->button(button) : box->buttons().first())->click();
@@ -116,9 +116,7 @@ TEST(MessageBoxPrompt, WarnsAndAsksInTheProgramsName)
 
     // Read-only files are asked about with the write-protect dialog.
     for (const std::string button : {"yesButton", "cancelButton"}) {
-        WhenModal([&](QWidget* modal) {
-            auto* dialog = qobject_cast<CWriteProtectDlg*>(modal);
-            ASSERT_NE(dialog, nullptr);
+        WhenModal<CWriteProtectDlg>([&](CWriteProtectDlg* dialog) {
             text = dialog->Message();
             dialog->findChild<QPushButton*>(QString::fromStdString(button))->click();
         });
@@ -128,9 +126,7 @@ TEST(MessageBoxPrompt, WarnsAndAsksInTheProgramsName)
 
     // A message during a batch can silence the rest of that batch.
     for (const bool silence : {false, true}) {
-        WhenModal([silence](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            ASSERT_NE(box, nullptr);
+        WhenModal<QMessageBox>([silence](QMessageBox* box) {
             box->checkBox()->setChecked(silence);
             box->button(QMessageBox::Ok)->click();
         });
@@ -142,9 +138,7 @@ TEST(MessageBoxPrompt, WarnsAndAsksInTheProgramsName)
                              {{"/a.wav", BatchReport::Outcome::Failed, "no complete \"fmt \" chunk"},
                               {"/b.wav", BatchReport::Outcome::Skipped, "not reached: Change was cancelled"}}};
     for (const std::string button : {"keepOnlyButton", "closeButton"}) {
-        WhenModal([&](QWidget* modal) {
-            auto* dialog = qobject_cast<CBatchReportDlg*>(modal);
-            ASSERT_NE(dialog, nullptr);
+        WhenModal<CBatchReportDlg>([&](CBatchReportDlg* dialog) {
             text = dialog->findChild<QLabel*>("summaryText")->text() + '\n'
                 + dialog->findChild<QPlainTextEdit*>("notChangedList")->toPlainText();
             dialog->findChild<QPushButton*>(QString::fromStdString(button))->click();

@@ -71,7 +71,7 @@ protected:
     std::unique_ptr<CXDlg2> Open(const std::string& folder, int listed)
     {
         auto dialog = std::make_unique<CXDlg2>(profile, prompt);
-        dialog->setDirectory(QString::fromStdString(folder));
+        dialog->setDirectory(Q(folder));
         dialog->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
         EXPECT_TRUE(WaitForListing(*dialog, listed));
@@ -111,13 +111,15 @@ protected:
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     }
 
-    // A row of the preview list, or its headers for row -1.
-    static QStringList Row(const CXDlg2& dialog, int row)
+    // The preview list, headers first, each row's texts joined by '|'.
+    static QStringList Preview(const CXDlg2& dialog)
     {
         const auto* list = dialog.findChild<CReportListCtrl*>("previewList");
-        return Texts(list->ColumnCount(), [&](int c) { return row < 0 ? list->ColumnText(c) : list->ItemText(row, c); });
+        return Texts(list->ItemCount() + 1, [&](int r) {
+            return Texts(list->ColumnCount(), [&](int c) { return r ? list->ItemText(r - 1, c) : list->ColumnText(c); })
+                .join('|');
+        });
     }
-    static int Rows(const CXDlg2& dialog) { return dialog.findChild<CReportListCtrl*>("previewList")->ItemCount(); }
     static QString TimeStamp(const CXDlg2& dialog) { return dialog.findChild<QLabel*>("timeStampText")->text(); }
     static QComboBox& RecentBox(const CXDlg2& dialog) { return *dialog.findChild<QComboBox*>("recentFolderBox"); }
 
@@ -126,7 +128,13 @@ protected:
         return Texts(RecentBox(dialog).count(), [&](int i) { return RecentBox(dialog).itemText(i); });
     }
 
-    std::string Stored(int n) const { return profile.GetString(kSection, "Folder" + std::to_string(n)); }
+    // Folder1 to Folder9 of the profile, empty where there is none.
+    QStringList Stored() const
+    {
+        return Texts(9, [&](int i) { return Q(profile.GetString(kSection, "Folder" + std::to_string(i + 1))); });
+    }
+
+    static QString Q(const std::string& text) { return QString::fromStdString(text); }
 
     testwav::TempDir dir;
     std::string ini = dir / "Quelbrook.INI";
@@ -148,7 +156,7 @@ TEST_F(OpenDialog, PreviewsTheRegionsAndTimeStampOfTheHighlightedFile)
     WriteWav(folder + "notes.txt");
     const auto dialog = Open(folder, 3);  // WAV files in any letter case only
     EXPECT_EQ(dialog->findChild<QComboBox*>("fileTypeCombo")->currentText(), "WAV files (*.wav)");
-    EXPECT_EQ(Row(*dialog, -1), QStringList({"Region Name", "Start", "End"}));
+    EXPECT_EQ(Preview(*dialog), QStringList("Region Name|Start|End"));
     EXPECT_EQ(TimeStamp(*dialog), "");
     EXPECT_EQ(testa11y::UnnamedControls(*dialog), QStringList());
     EXPECT_EQ(testa11y::SpokenName(&RecentBox(*dialog)), "MRU folders:");
@@ -156,19 +164,18 @@ TEST_F(OpenDialog, PreviewsTheRegionsAndTimeStampOfTheHighlightedFile)
     EXPECT_EQ(testa11y::LabelledBy(dialog->findChild<QWidget*>("timeStampText")), "BWF Time Stamp:");
 
     Highlight(*dialog, "a.wav");
-    ASSERT_EQ(Rows(*dialog), 3);
-    EXPECT_EQ(Row(*dialog, 0), QStringList({"Intro", "00:00:00:00::00", "00:00:01:00::00"}));
-    EXPECT_EQ(Row(*dialog, 1), QStringList({"Verse two", "00:00:01:00::00", "00:00:02:00::00"}));
-    EXPECT_EQ(Row(*dialog, 2), QStringList({"Caf\u00E9", "00:00:00:01::40", "00:00:00:03::00"}));
+    EXPECT_EQ(Preview(*dialog), (QStringList{"Region Name|Start|End", "Intro|00:00:00:00::00|00:00:01:00::00",
+                                             "Verse two|00:00:01:00::00|00:00:02:00::00",
+                                             "Caf\u00E9|00:00:00:01::40|00:00:00:03::00"}));
     EXPECT_EQ(TimeStamp(*dialog), "01:00:00:00::00");
 
     // The other mode rewrites the headers and positions, and is kept for the next dialog.
     QTest::mouseClick(dialog->findChild<QRadioButton*>("timeStampsRadio"), Qt::LeftButton);
-    EXPECT_EQ(Row(*dialog, -1), QStringList({"Region Name", "Orig TS", "User TS"}));
-    EXPECT_EQ(Row(*dialog, 0), QStringList({"Intro", "01:00:00:00::00", "00:00:00:15::00"}));
-    EXPECT_EQ(Row(*dialog, 1), QStringList({"Verse two", "00:01:01:00::00", "00:00:00:00::00"}));
+    EXPECT_EQ(Preview(*dialog), (QStringList{"Region Name|Orig TS|User TS", "Intro|01:00:00:00::00|00:00:00:15::00",
+                                             "Verse two|00:01:01:00::00|00:00:00:00::00",
+                                             "Caf\u00E9|00:00:00:00::00|00:00:00:00::01"}));
     EXPECT_EQ(profile.GetInt(kSection, "ShowTimeStamps", -1), 1);
-    EXPECT_EQ(Row(*Open(folder, 3), -1), QStringList({"Region Name", "Orig TS", "User TS"}));
+    EXPECT_EQ(Preview(*Open(folder, 3)), QStringList("Region Name|Orig TS|User TS"));
 
     // No time stamp, or a zero one: "(None)"; no regions: an empty list. The
     // click that picks the file is not swallowed by the name field's suggestions.
@@ -181,7 +188,7 @@ TEST_F(OpenDialog, PreviewsTheRegionsAndTimeStampOfTheHighlightedFile)
     ASSERT_TRUE(QTest::qWaitFor([&] { return suggestions->isVisible(); }));
     Highlight(*dialog, "b.WAV");
     EXPECT_FALSE(suggestions->isVisible());
-    EXPECT_EQ(Rows(*dialog), 0);
+    EXPECT_EQ(Preview(*dialog), QStringList("Region Name|Orig TS|User TS"));
     EXPECT_EQ(TimeStamp(*dialog), "(None)");
     Highlight(*dialog, "a.wav");
     Highlight(*dialog, "c.wav");
@@ -191,42 +198,38 @@ TEST_F(OpenDialog, PreviewsTheRegionsAndTimeStampOfTheHighlightedFile)
 
 TEST_F(OpenDialog, TenConfirmationsKeepTheNineMostRecentFolders)
 {
-    std::vector<std::string> folders;
+    QStringList folders;  // most recent first
     for (int i = 0; i < 10; ++i) {
-        folders.push_back(Folder("f" + std::to_string(i)));
-        WriteWav(folders.back() + "x.wav");
-        WriteWav(folders.back() + "y.wav");
-        const auto dialog = Open(folders.back(), 2);
+        folders.prepend(Q(Folder("f" + std::to_string(i))));
+        WriteWav(folders[0].toStdString() + "x.wav");
+        WriteWav(folders[0].toStdString() + "y.wav");
+        const auto dialog = Open(folders[0].toStdString(), 2);
         Highlight(*dialog, "x.wav");
         Highlight(*dialog, "y.wav", Qt::ControlModifier);
         Confirm(*dialog);
-        EXPECT_EQ(dialog->ChosenPaths(), QStringList({QString::fromStdString(folders.back() + "x.wav"),
-                                                      QString::fromStdString(folders.back() + "y.wav")}));
+        EXPECT_EQ(dialog->ChosenPaths(), QStringList({folders[0] + "x.wav", folders[0] + "y.wav"}));
     }
-    QStringList expected;
-    for (int n = 1; n <= 9; ++n) {
-        EXPECT_EQ(Stored(n), folders[static_cast<std::size_t>(10 - n)]) << n;
-        expected << QString::fromStdString(folders[static_cast<std::size_t>(10 - n)]);
-    }
+    const std::string oldest = folders.takeLast().toStdString();
+    EXPECT_EQ(Stored(), folders);
 
     // The next dialog offers them most recent first; picking one moves there.
-    const auto dialog = Open(folders[0], 2);
-    EXPECT_EQ(RecentShown(*dialog), expected);
+    const auto dialog = Open(oldest, 2);
+    EXPECT_EQ(RecentShown(*dialog), folders);
     EXPECT_EQ(RecentBox(*dialog).currentIndex(), 0);
     Highlight(*dialog, "y.wav");
     RecentBox(*dialog).setFocus();
     for (int i = 0; i < 4; ++i)
         QTest::keyClick(&RecentBox(*dialog), Qt::Key_Down);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->directory().absolutePath() + "/" == expected[4]; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->directory().absolutePath() + "/" == folders[4]; }));
     ASSERT_TRUE(WaitForListing(*dialog, 2));
     EXPECT_EQ(NameField(*dialog).text(), "");  // the name picked in the other folder is gone
-    EXPECT_EQ(Stored(1), folders[9]);  // only a confirmation changes the list
+    EXPECT_EQ(Stored(), folders);  // only a confirmation changes the list
 
     // Confirming in a listed folder moves it to the top.
     Highlight(*dialog, "x.wav");
     Confirm(*dialog);
-    for (const auto& [n, i] : {std::pair{1, 5}, {2, 9}, {5, 6}, {6, 4}, {9, 1}})
-        EXPECT_EQ(Stored(n), folders[static_cast<std::size_t>(i)]) << n;
+    folders.move(4, 0);
+    EXPECT_EQ(Stored(), folders);
 }
 
 TEST_F(OpenDialog, AHandWrittenProfileWithAGapIsReadAndKept)
@@ -240,8 +243,7 @@ TEST_F(OpenDialog, AHandWrittenProfileWithAGapIsReadAndKept)
 
     const auto dialog = Open(takes, 1);
     EXPECT_EQ(profile.ContentReads(), 1u);  // the profile is read once for all its entries
-    EXPECT_EQ(RecentShown(*dialog),
-              QStringList({"C:\\Audio\\", QString::fromStdString(upper), "\\\\server\\share\\", "D:\\"}));
+    EXPECT_EQ(RecentShown(*dialog), QStringList({"C:\\Audio\\", Q(upper), "\\\\server\\share\\", "D:\\"}));
 
     // A folder that cannot be found is reported, and the dialog stays where it is.
     RecentBox(*dialog).setFocus();
@@ -254,9 +256,8 @@ TEST_F(OpenDialog, AHandWrittenProfileWithAGapIsReadAndKept)
     // (that the rest of the file is kept is the profile's own concern).
     Highlight(*dialog, "x.wav");
     Confirm(*dialog);
-    for (const auto& [n, folder] : {std::pair<int, std::string>{1, takes}, {2, "C:\\Audio\\"}, {3, upper},
-                                    {4, "\\\\server\\share\\"}, {5, "D:\\"}})
-        EXPECT_EQ(Stored(n), folder) << n;
+    EXPECT_EQ(Stored(),
+              QStringList({Q(takes), "C:\\Audio\\", Q(upper), "\\\\server\\share\\", "D:\\", "", "", "", ""}));
 }
 
 TEST_F(OpenDialog, OpensShowingTenFilesAndThePreviewAndKeepsItsSize)

@@ -4,7 +4,6 @@
 // Qt's accessibility interface.
 
 #include <QAccessible>
-#include <QApplication>
 #include <QComboBox>
 #include <QStringList>
 #include <QTest>
