@@ -823,8 +823,11 @@ void CBatchEditorDlg::HandleUndoLastChange()
         }
     }
     EndBatch(journal);
-    if (fileLoaded)
+    // The shown file is read again; the line above it no longer speaks of the Change.
+    if (fileLoaded) {
         ShowCurrentFile();
+        ShowPathText();
+    }
 
     // Long lists are cut: the journal keeps every record.
     constexpr qsizetype ListedFiles = 20;
