@@ -14,6 +14,7 @@
 
 #include <filesystem>
 #include <map>
+#include <ranges>
 #include <sstream>
 
 using namespace clitest;
@@ -40,6 +41,12 @@ protected:
         return now;
     }
 
+    std::vector<std::string> WithFiles(std::vector<std::string> args) const
+    {
+        std::ranges::copy(std::views::keys(original), std::back_inserter(args));
+        return args;
+    }
+
     ScopedStateHome home;
     TempDir dir;
     std::map<std::string, Bytes> original;
@@ -64,9 +71,7 @@ TEST_F(CliUndo, SetThenUndoRestoresEveryFileByteForByteAndUndoAgainReapplies)
         // Enough files that many run side by side.
         for (std::uint16_t i = 1; i <= 40; ++i)
             Make(tag + std::to_string(i) + ".wav", SimpleWave({1, i, 8000u * i, 16000u * i * i, std::uint16_t(2 * i), 16}));
-        std::vector<std::string> args = {"set", "-j", jobs, "--rate", "22050", "--channels", "1", "--bits", "16"};
-        for (const auto& [path, bytes] : original)
-            args.push_back(path);
+        auto args = WithFiles({"set", "-j", jobs, "--rate", "22050", "--channels", "1", "--bits", "16"});
         args.push_back(dir / (tag + "plain.wav"));  // twice: the second rewrite changes nothing further
 
         const auto set = RunTool(args);
@@ -113,10 +118,7 @@ TEST_F(CliUndo, FilesChangedReplacedOrGoneSinceAreLeftAloneAndReportedAndTimesKe
         ASSERT_EQ(utimensat(AT_FDCWD, (dir / name).c_str(), old, 0), 0);
     }
     const std::string journal = dir / "batch.jsonl";
-    std::vector<std::string> args = {"set", "-j", "8", "--keep-times", "--rate", "48000", "--journal", journal};
-    for (const auto& [path, bytes] : original)
-        args.push_back(path);
-    ASSERT_EQ(RunTool(args).status, 0);
+    ASSERT_EQ(RunTool(WithFiles({"set", "-j", "8", "--keep-times", "--rate", "48000", "--journal", journal})).status, 0);
     EXPECT_EQ(times("kept.wav"), std::pair(old[0].tv_sec, old[1].tv_sec));
 
     ASSERT_EQ(RunTool({"set", "--rate", "96000", dir / "later.wav"}).status, 0);
@@ -160,19 +162,18 @@ TEST_F(CliUndo, ABatchWhoseJournalCannotBeWrittenTouchesNoFile)
 {
     Make("a.wav", SimpleWave());
     WriteFile(dir / "regular", {1});
+    // No journal named: the journal folder itself cannot be made.
+    const std::string stateHome = std::getenv("XDG_STATE_HOME");
+    setenv("XDG_STATE_HOME", (dir / "regular").c_str(), 1);
     for (const auto& [journal, reason] : {std::pair{std::string("/dev/full"), "No space left on device"},
                                           std::pair{dir / "regular/j.jsonl", "Not a directory"},
                                           std::pair{std::string(), "could not be created"}}) {
-        // No journal named: the journal folder itself cannot be made.
-        const std::string stateHome = std::getenv("XDG_STATE_HOME");
-        setenv("XDG_STATE_HOME", (dir / "regular").c_str(), 1);
         const auto run = RunTool(Join({"set", "--rate", "48000", dir / "a.wav"},
                                       journal.empty() ? std::vector<std::string>{} : std::vector<std::string>{"--journal", journal}));
-        const auto undo = RunTool({"undo"});
-        setenv("XDG_STATE_HOME", stateHome.c_str(), 1);
-        EXPECT_EQ(std::tuple(run.status, run.out, undo.status), std::tuple(1, "", 1));
+        EXPECT_EQ(std::tuple(run.status, run.out, RunTool({"undo"}).status), std::tuple(1, "", 1));
         EXPECT_TRUE(Has(run.err, reason) && Has(run.err, "No file was changed")) << run.err;
     }
+    setenv("XDG_STATE_HOME", stateHome.c_str(), 1);
     EXPECT_EQ(Contents(), original);
 
     // --dry-run and --no-journal write none.
@@ -187,16 +188,15 @@ TEST_F(CliUndo, ABatchWhoseJournalCannotBeWrittenTouchesNoFile)
 // every file written has its record, and no file is written without one.
 TEST_F(CliUndo, FilesAfterAJournalFailureAreLeftUnchanged)
 {
-    std::vector<std::string> args = {"set", "-j", "8", "--rate", "48000"};
     for (int i = 0; i < 420; ++i)
-        args.push_back(Make("f" + std::to_string(1000 + i) + ".wav", SimpleWave()));
+        Make("f" + std::to_string(1000 + i) + ".wav", SimpleWave());
     // Room for the report and the journal's first 64 KiB, not its next.
     rlimit saved {};
     getrlimit(RLIMIT_FSIZE, &saved);
     const rlimit small{100 << 10, saved.rlim_max};
     const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const auto run = RunTool(args);
+    const auto run = RunTool(WithFiles({"set", "-j", "8", "--rate", "48000"}));
     setrlimit(RLIMIT_FSIZE, &saved);
     signal(SIGXFSZ, oldHandler);
 
