@@ -77,17 +77,17 @@ TEST_F(CliTool, SetRewritesOnlyTheFormatFields)
               std::tuple(json("changed"), json(44100), json(288000)));
 
     // Bytes per sample is per channel, after any channel change.
-    WriteFile(dir / "b.wav", SimpleWave());
-    WriteFile(dir / "mono.wav", SimpleWave({1, 1, 44100, 88200, 2, 16}));
-    RunTool({"set", "--bytes-per-sample", "3", dir / "mono.wav", dir / "b.wav"});
-    EXPECT_EQ(ReadFile(dir / "mono.wav"), SimpleWave({1, 1, 44100, 132300, 3, 16}));
-    EXPECT_EQ(ReadFile(dir / "b.wav"), SimpleWave({1, 2, 44100, 264600, 6, 16}));
-    RunTool({"set", "--bytes-per-sample", "3", "--channels", "1", dir / "b.wav"});
-    EXPECT_EQ(ReadFile(dir / "b.wav"), SimpleWave({1, 1, 44100, 132300, 3, 16}));
-    WriteFile(dir / "many.wav", SimpleWave({1, 30000, 44100, 0, 4, 16}));
-    const auto tooWide = RunTool({"set", "--json", "--bytes-per-sample", "3", dir / "many.wav"}).Json()[0];
-    EXPECT_TRUE(Has(tooWide["message"], "3 bytes per sample times 30000 channels is above the largest block alignment"));
-    EXPECT_EQ(ReadFile(dir / "many.wav"), SimpleWave({1, 30000, 44100, 0, 4, 16}));
+    for (const auto& [before, channels, after] :
+         {std::tuple{Fmt{1, 1, 44100, 88200, 2, 16}, "", Fmt{1, 1, 44100, 132300, 3, 16}},
+          {Fmt{}, "", Fmt{1, 2, 44100, 264600, 6, 16}}, {Fmt{}, "1", Fmt{1, 1, 44100, 132300, 3, 16}},
+          {Fmt{1, 30000, 44100, 0, 4, 16}, "", Fmt{1, 30000, 44100, 0, 4, 16}}}) {
+        WriteFile(dir / "b.wav", SimpleWave(before));
+        RunTool(Join({"set", "--bytes-per-sample", "3", dir / "b.wav"},
+                     *channels ? std::vector<std::string>{"--channels", channels} : std::vector<std::string>{}));
+        EXPECT_EQ(ReadFile(dir / "b.wav"), SimpleWave(after)) << channels;
+    }
+    EXPECT_TRUE(Has(RunTool({"set", "--bytes-per-sample", "3", dir / "b.wav"}).out,
+                    "3 bytes per sample times 30000 channels is above the largest block alignment"));
 
     // 5.1 to stereo: the report carries the extension's fields, and the mask follows.
     const auto surround = [](std::uint16_t channels, std::uint32_t mask) {

@@ -77,21 +77,18 @@ TEST(Journal, TornLastLineIsLeftOutAndDamagedRecordsAreNamed)
     std::string good;
     EncodeRecord(good, "/a.wav", Patch(1));
     const std::string header = EncodeHeader(Header);
-    // records -1: no journal at all.
-    for (const auto& [content, records, damaged] :
+    for (const auto& [content, records, damaged] :  // records -1: no journal at all
          {std::tuple{header + good + good.substr(0, 20), 1, false},
-          // Space allocated ahead of the records, left by a crash.
-          std::tuple{header + good + std::string(std::size_t{1} << 21, '\0'), 1, false},
+          std::tuple{header + good + std::string(std::size_t{1} << 21, '\0'), 1, false},  // space reserved ahead, left by a crash
           std::tuple{header + "{\"path\":\"/b.wav\",\"before\":\"zz\"}\n" + good, 2, true},
           std::tuple{header + good.substr(0, 30) + "\n", 1, true}, std::tuple{std::string(), -1, false},
           std::tuple{std::string("not json\n"), -1, false}, std::tuple{std::string("{\"journal\":2}\n"), -1, false}}) {
         std::ofstream(dir / "j.jsonl", std::ios::binary | std::ios::trunc) << content;
         CJournalReader reader;
         ASSERT_EQ(reader.Open(dir / "j.jsonl"), records >= 0) << reader.Failure();
-        if (records < 0) {
-            EXPECT_NE(reader.Failure().find("is no journal"), std::string::npos) << reader.Failure();
+        EXPECT_EQ(reader.Failure().find("is no journal") != std::string::npos, records < 0) << reader.Failure();
+        if (records < 0)
             continue;
-        }
         ASSERT_EQ(reader.RecordCount(), std::size_t(records));
         EXPECT_EQ(!reader.ReadRecord(0), damaged);
         EXPECT_EQ(reader.Failure().find("Record 1 of") != std::string::npos, damaged) << reader.Failure();
