@@ -50,12 +50,11 @@ TEST_F(CliTool, InfoShowsFormatTimeReferenceAndRegionsAndWhatItCouldReadWithoutA
     EXPECT_EQ(std::tuple(regions[1]["endTimecode"], regions[1]["origTsTimecode"], report[1]["bextTimecode"], report[1]["regions"]),
               std::tuple(json("00:51:18:14::45"), json("00:00:01:00::00"), json("(None)"), json::array()));
 
-    const auto entry = report[2];
-    EXPECT_EQ(entry["error"], "no complete \"fmt \" chunk in " + dir / "nofmt.wav");
-    for (const char* field : {"formatTag", "channels", "sampleRate", "avgBytesPerSec", "blockAlign", "bitsPerSample"})
-        EXPECT_TRUE(entry.contains(field) && entry[field].is_null()) << field;
-    EXPECT_EQ(std::tuple(entry["ok"], entry["bextTimeReference"], entry["regions"].size(), entry["regions"][0]["userTs"]),
-              std::tuple(json(false), json(96000), 1u, json(30)));
+    EXPECT_EQ(std::tuple(report[2]["regions"].size(), report[2]["regions"][0]["userTs"]), std::tuple(1u, json(30)));
+    report[2].erase("regions");
+    EXPECT_EQ(report[2], (json{{"path", dir / "nofmt.wav"}, {"ok", false}, {"error", "no complete \"fmt \" chunk in " + dir / "nofmt.wav"},
+                               {"formatTag", nullptr}, {"channels", nullptr}, {"sampleRate", nullptr}, {"avgBytesPerSec", nullptr},
+                               {"blockAlign", nullptr}, {"bitsPerSample", nullptr}, {"bextTimeReference", 96000}, {"bextTimecode", "00:00:00:00::00"}}));
     EXPECT_TRUE(Has(RunTool({"info", dir / "nofmt.wav"}).out,
                     "failed: no complete \"fmt \" chunk in " + dir / "nofmt.wav" +
                         "; BWF time reference 96000 (00:00:00:00::00), 1 region\n  region 1 \"Take\": start 10"));
@@ -117,8 +116,7 @@ TEST_F(CliTool, DryRunsAndReadOnlyFilesChangeNothing)
               std::tuple(json("would change"), json(384000), json("skipped")));
     const auto clear = RunTool({"set", "--dry-run", "--clear-readonly", "--json", "--rate", "48000", dir / "ro.wav"}).Json()[0];
     EXPECT_EQ(std::pair(clear["status"], Has(clear["message"], "the read-only mark would be cleared")), std::pair(json("would change"), true));
-    EXPECT_EQ(ReadFile(dir / "a.wav"), original);
-    EXPECT_EQ(ReadFile(dir / "ro.wav"), original);
+    EXPECT_EQ(std::pair(ReadFile(dir / "a.wav"), ReadFile(dir / "ro.wav")), std::pair(original, original));
     EXPECT_EQ(fs::last_write_time(dir / "a.wav"), modified);
     EXPECT_EQ(fs::status(dir / "ro.wav").permissions(), fs::perms(0444));
 
@@ -144,8 +142,7 @@ TEST_F(CliTool, DryRunsAndReadOnlyFilesChangeNothing)
 
 TEST_F(CliTool, UsageErrorsNameTheProblemAndTouchNoFile)
 {
-    const Bytes original = SimpleWave();
-    WriteFile(dir / "a.wav", original);
+    WriteFile(dir / "a.wav", SimpleWave());
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"set", "--rate", "abc"}, "--rate"}, {{"set", "--rate", "4294967296"}, "--rate"},
         {{"set", "--rate", "-1"}, "--rate"}, {{"set", "--channels", "0"}, "--channels"},
@@ -160,13 +157,11 @@ TEST_F(CliTool, UsageErrorsNameTheProblemAndTouchNoFile)
     for (auto [args, named] : cases) {
         args.push_back(dir / "a.wav");
         const auto run = RunTool(args);
-        EXPECT_EQ(run.status, 2) << args[1];
-        EXPECT_TRUE(Has(run.err, named)) << run.err;
-        EXPECT_TRUE(run.out.empty()) << run.out;
+        EXPECT_EQ(std::tuple(run.status, Has(run.err, named), run.out), std::tuple(2, true, "")) << args[1] << ": " << run.err;
     }
     EXPECT_EQ(RunTool({"set", "--rate", "48000"}).status, 2);  // no path, no list
     EXPECT_EQ(RunTool({}).status, 2);
-    EXPECT_EQ(ReadFile(dir / "a.wav"), original);
+    EXPECT_EQ(ReadFile(dir / "a.wav"), SimpleWave());
 
     const auto version = RunTool({"--version"});
     EXPECT_EQ(std::pair(version.status, version.out), std::pair(0, std::string("quelbrook-cli ") + QuelbrookVersion + "\n"));
