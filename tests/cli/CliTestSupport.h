@@ -27,7 +27,6 @@ struct ToolRun {
     nlohmann::json Json() const { return nlohmann::json::parse(out); }
 };
 
-// Where the tool's standard output goes.
 enum class Sink { File, Full, ClosedPipe };
 
 // Runs the tool with standard input from inputPath (/dev/null: never a

@@ -180,10 +180,8 @@ TEST_F(CliUndo, FilesAfterAJournalFailureAreLeftUnchanged)
     // Room for the report and the journal's first 64 KiB, not its next; a write past it fails rather than kills.
     const auto run = RunTool(WithFiles({"set", "-j", "8", "--rate", "48000"}),
                              {"sh", "-c", "trap '' XFSZ; exec prlimit --fsize=102400 \"$@\"", "sh"});
-
     EXPECT_EQ(run.status, 1);
-    std::size_t changed = 0;
-    std::size_t lines = 0;
+    std::size_t changed = 0, lines = 0;
     std::istringstream report(run.out);
     for (std::string line; std::getline(report, line) && Has(line, ".wav: ");) {
         const std::string path = line.substr(0, line.find(": "));
