@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
-#include <ranges>
 #include <sstream>
 
 using namespace clitest;
@@ -39,7 +38,8 @@ protected:
 
     std::vector<std::string> WithFiles(std::vector<std::string> args) const
     {
-        std::ranges::copy(std::views::keys(original), std::back_inserter(args));
+        for (const auto& [path, bytes] : original)
+            args.push_back(path);
         return args;
     }
 
