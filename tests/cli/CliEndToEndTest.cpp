@@ -193,9 +193,8 @@ TEST_F(CliTool, UnusableFilesFailTheRunUnchangedAndWithoutHanging)
                                         dir / "folder.wav" + " is a folder", std::string(summary)})
             EXPECT_TRUE(Has(run.out, part)) << command << ": " << run.out;
     }
-    EXPECT_EQ(ReadFile(dir / "nofmt.wav"), noFmt);
-    EXPECT_EQ(ReadFile(dir / "cut.wav"), cut);
-    EXPECT_EQ(ReadFile(dir / "good.wav"), SimpleWave());
+    EXPECT_EQ(std::tuple(ReadFile(dir / "nofmt.wav"), ReadFile(dir / "cut.wav"), ReadFile(dir / "good.wav")),
+              std::tuple(noFmt, cut, SimpleWave()));
 }
 
 // Every kind of file a batch meets, in an order that mixes them: with
@@ -269,9 +268,8 @@ TEST_F(CliTool, AnUnwritableReportFailsTheRunAndStopsIt)
 
 TEST_F(CliTool, FilesFromTakesAnyNameAndRecursionFindsOnlyWaveFilesWithin)
 {
-    const std::vector<std::string> names = {"with space.wav", "new\nline.wav", "bad\xFF.wav", "esc\x1B[31m.wav"};
     std::string list;
-    for (const std::string& name : names) {
+    for (const char* name : {"with space.wav", "new\nline.wav", "bad\xFF.wav", "esc\x1B[31m.wav"}) {
         WriteFile(dir / name, SimpleWave());
         list += dir / name + '\0';
     }
@@ -306,8 +304,7 @@ TEST_F(CliTool, FilesFromTakesAnyNameAndRecursionFindsOnlyWaveFilesWithin)
     for (const std::string& part : {dir / "new\\x0Aline.wav: changed", dir / "esc\\x1B[31m.wav: changed", std::string("9 changed, 0 failed, 0 skipped")})
         EXPECT_TRUE(Has(run.out, part)) << run.out;
     EXPECT_FALSE(Has(run.out, "\x1B")) << run.out;
-    EXPECT_EQ(ReadFile(outside / "elsewhere.wav"), SimpleWave());
-    EXPECT_EQ(ReadFile(r + "/sub/e.wave"), SimpleWave());
+    EXPECT_EQ(std::pair(ReadFile(outside / "elsewhere.wav"), ReadFile(r + "/sub/e.wave")), std::pair(SimpleWave(), SimpleWave()));
 
     // One path per line; empty lines are skipped.
     const std::string lines = dir / "with space.wav" + "\n\n" + dir / "bad\xFF.wav" + "\n";
