@@ -21,8 +21,7 @@ namespace clitest {
 
 struct ToolRun {
     int status = -1;  // exit status; -1 when the tool did not exit normally
-    std::string out;
-    std::string err;
+    std::string out, err;
 
     nlohmann::json Json() const { return nlohmann::json::parse(out); }
 };
