@@ -112,16 +112,14 @@ TEST_F(CliTool, DryRunsAndReadOnlyFilesChangeNothing)
               std::tuple(json("would change"), json(384000), json("skipped")));
     const auto clear = RunTool({"set", "--dry-run", "--clear-readonly", "--json", "--rate", "48000", dir / "ro.wav"}).Json()[0];
     EXPECT_EQ(std::pair(clear["status"], Has(clear["message"], "the read-only mark would be cleared")), std::pair(json("would change"), true));
-    EXPECT_EQ(std::pair(ReadFile(dir / "a.wav"), ReadFile(dir / "ro.wav")), std::pair(original, original));
-    EXPECT_EQ(fs::last_write_time(dir / "a.wav"), modified);
-    EXPECT_EQ(fs::status(dir / "ro.wav").permissions(), fs::perms(0444));
+    EXPECT_EQ(std::tuple(ReadFile(dir / "a.wav"), ReadFile(dir / "ro.wav"), fs::last_write_time(dir / "a.wav"), fs::status(dir / "ro.wav").permissions()),
+              std::tuple(original, original, modified, fs::perms(0444)));
 
     report = RunTool({"set", "--json", "--rate", "48000", dir / "ro.wav", dir / "a.wav"}).Json();
     EXPECT_EQ(std::tuple(report[0]["status"], report[1]["status"], Has(report[0]["message"], "write protected")),
               std::tuple(json("skipped"), json("changed"), true));
     EXPECT_EQ(RunTool({"set", "--clear-readonly", "--rate", "48000", dir / "ro.wav"}).status, 0);
-    EXPECT_EQ(ReadFile(dir / "ro.wav"), At48k());
-    EXPECT_EQ(fs::status(dir / "ro.wav").permissions(), fs::perms(0644));
+    EXPECT_EQ(std::pair(ReadFile(dir / "ro.wav"), fs::status(dir / "ro.wav").permissions()), std::pair(At48k(), fs::perms(0644)));
 
     // Another user may read the file but not write it: the dry run fails as the real run does.
     if (geteuid() != 0 || access("/usr/bin/setpriv", X_OK) != 0)
@@ -130,8 +128,7 @@ TEST_F(CliTool, DryRunsAndReadOnlyFilesChangeNothing)
     for (const char* mode : {"--dry-run", "--no-journal"}) {  // the other user has no journal folder here
         const auto other = RunTool({"set", mode, "--json", "--rate", "44100", dir / "a.wav"},
                                    {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"});
-        EXPECT_EQ(other.status, 1) << other.err;
-        EXPECT_TRUE(Has(other.Json()[0]["message"], "could not be opened - code: 5")) << other.out;
+        EXPECT_EQ(std::pair(other.status, Has(other.Json()[0]["message"], "could not be opened - code: 5")), std::pair(1, true)) << other.err;
     }
     EXPECT_EQ(ReadFile(dir / "a.wav"), At48k());
 }
