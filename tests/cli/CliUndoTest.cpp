@@ -99,10 +99,7 @@ TEST_F(CliUndo, SetThenUndoRestoresEveryFileByteForByteAndUndoAgainReapplies)
 TEST_F(CliUndo, FilesChangedReplacedOrGoneSinceAreLeftAloneAndReportedAndTimesKeptOnRequest)
 {
     const timespec old[2] = {{1000000000, 5}, {1000000000, 0}};
-    const auto times = [this](const char* name) {
-        const struct stat info = StatOf(dir / name);
-        return std::pair{info.st_atim.tv_sec, info.st_mtim.tv_sec};
-    };
+    const auto times = [this](const char* name) { return std::pair{StatOf(dir / name).st_atim.tv_sec, StatOf(dir / name).st_mtim.tv_sec}; };
     for (const char* name : {"kept.wav", "later.wav", "replaced.wav", "gone.wav", "locked.wav"}) {
         Make(name, SimpleWave());
         ASSERT_EQ(utimensat(AT_FDCWD, (dir / name).c_str(), old, 0), 0);
