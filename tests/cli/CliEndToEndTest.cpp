@@ -52,9 +52,10 @@ TEST_F(CliTool, InfoShowsFormatTimeReferenceAndRegionsAndWhatItCouldReadWithoutA
 
     EXPECT_EQ(std::tuple(report[2]["regions"].size(), report[2]["regions"][0]["userTs"]), std::tuple(1u, json(30)));
     report[2].erase("regions");
-    EXPECT_EQ(report[2], (json{{"path", dir / "nofmt.wav"}, {"ok", false}, {"error", "no complete \"fmt \" chunk in " + dir / "nofmt.wav"},
-                               {"formatTag", nullptr}, {"channels", nullptr}, {"sampleRate", nullptr}, {"avgBytesPerSec", nullptr},
-                               {"blockAlign", nullptr}, {"bitsPerSample", nullptr}, {"bextTimeReference", 96000}, {"bextTimecode", "00:00:00:00::00"}}));
+    EXPECT_EQ(report[2], (json{{"path", dir / "nofmt.wav"}, {"ok", false},
+                               {"error", "no complete \"fmt \" chunk in " + dir / "nofmt.wav"}, {"formatTag", nullptr},
+                               {"channels", nullptr}, {"sampleRate", nullptr}, {"avgBytesPerSec", nullptr}, {"blockAlign", nullptr},
+                               {"bitsPerSample", nullptr}, {"bextTimeReference", 96000}, {"bextTimecode", "00:00:00:00::00"}}));
     EXPECT_TRUE(Has(RunTool({"info", dir / "nofmt.wav"}).out,
                     "failed: no complete \"fmt \" chunk in " + dir / "nofmt.wav" +
                         "; BWF time reference 96000 (00:00:00:00::00), 1 region\n  region 1 \"Take\": start 10"));
@@ -111,8 +112,10 @@ TEST_F(CliTool, DryRunsAndReadOnlyFilesChangeNothing)
     EXPECT_EQ(std::tuple(report[0]["status"], report[0]["after"]["avgBytesPerSec"], report[1]["status"]),
               std::tuple(json("would change"), json(384000), json("skipped")));
     const auto clear = RunTool({"set", "--dry-run", "--clear-readonly", "--json", "--rate", "48000", dir / "ro.wav"}).Json()[0];
-    EXPECT_EQ(std::pair(clear["status"], Has(clear["message"], "the read-only mark would be cleared")), std::pair(json("would change"), true));
-    EXPECT_EQ(std::tuple(ReadFile(dir / "a.wav"), ReadFile(dir / "ro.wav"), fs::last_write_time(dir / "a.wav"), fs::status(dir / "ro.wav").permissions()),
+    EXPECT_EQ(std::pair(clear["status"], Has(clear["message"], "the read-only mark would be cleared")),
+              std::pair(json("would change"), true));
+    EXPECT_EQ(std::tuple(ReadFile(dir / "a.wav"), ReadFile(dir / "ro.wav"), fs::last_write_time(dir / "a.wav"),
+                         fs::status(dir / "ro.wav").permissions()),
               std::tuple(original, original, modified, fs::perms(0444)));
 
     report = RunTool({"set", "--json", "--rate", "48000", dir / "ro.wav", dir / "a.wav"}).Json();
@@ -128,7 +131,8 @@ TEST_F(CliTool, DryRunsAndReadOnlyFilesChangeNothing)
     for (const char* mode : {"--dry-run", "--no-journal"}) {  // the other user has no journal folder here
         const auto other = RunTool({"set", mode, "--json", "--rate", "44100", dir / "a.wav"},
                                    {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"});
-        EXPECT_EQ(std::pair(other.status, Has(other.Json()[0]["message"], "could not be opened - code: 5")), std::pair(1, true)) << other.err;
+        EXPECT_EQ(std::pair(other.status, Has(other.Json()[0]["message"], "could not be opened - code: 5")), std::pair(1, true))
+            << other.err;
     }
     EXPECT_EQ(ReadFile(dir / "a.wav"), At48k());
 }
@@ -177,8 +181,8 @@ TEST_F(CliTool, UnusableFilesFailTheRunUnchangedAndWithoutHanging)
     for (const auto& [command, summary, line] :
          {std::tuple{"info", "1 file read, 5 failed", "format 1, " + format + "12345 B/s, BWF time reference 0 (None)"},
           std::tuple{"set", "1 changed, 5 failed, 0 skipped", "changed: " + format + "12345 B/s -> " + format}}) {
-        const auto run = RunTool({command, std::string(command) == "set" ? "--recompute-byte-rate" : "-j1", dir / "good.wav", dir / "missing.wav", dir / "nofmt.wav", dir / "cut.wav",
-                                  dir / "pipe.wav", dir / "folder.wav"});
+        const auto run = RunTool({command, std::string(command) == "set" ? "--recompute-byte-rate" : "-j1", dir / "good.wav",
+                                  dir / "missing.wav", dir / "nofmt.wav", dir / "cut.wav", dir / "pipe.wav", dir / "folder.wav"});
         EXPECT_EQ(run.status, 1);
         for (const std::string& part : {dir / "good.wav: " + line, dir / "missing.wav" + " was not found.",
                                         "no complete \"fmt \" chunk in " + dir / "nofmt.wav",
@@ -294,7 +298,8 @@ TEST_F(CliTool, FilesFromTakesAnyNameAndRecursionFindsOnlyWaveFilesWithin)
     run = RunTool({"set", "--rate", "48000", "-r", "--null", "--files-from", "-", r + "/a.wav"}, {}, Sink::File, dir / "list");
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(ReadFile(dir / "new\nline.wav"), At48k());
-    for (const std::string& part : {dir / "new\\x0Aline.wav: changed", dir / "esc\\x1B[31m.wav: changed", std::string("9 changed, 0 failed, 0 skipped")})
+    for (const std::string& part :
+         {dir / "new\\x0Aline.wav: changed", dir / "esc\\x1B[31m.wav: changed", std::string("9 changed, 0 failed, 0 skipped")})
         EXPECT_TRUE(Has(run.out, part)) << run.out;
     EXPECT_FALSE(Has(run.out, "\x1B")) << run.out;
     EXPECT_EQ(std::pair(ReadFile(outside / "elsewhere.wav"), ReadFile(r + "/sub/e.wave")), std::pair(SimpleWave(), SimpleWave()));
