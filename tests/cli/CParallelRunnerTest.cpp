@@ -35,15 +35,12 @@ TEST(ParallelRunner, ReportsAndRecordsInInputOrderAndAStopLeavesNoGap)
         for (const bool stops : {true, false}) {
             SCOPED_TRACE(std::to_string(jobs) + (stops ? " jobs, stopped" : " jobs"));
             CListJournal journal;
-            std::mutex mutex;
-            std::vector<std::size_t> started, reported;
+            std::vector<char> started(Files, 0);  // one byte per file: each written by one worker only
+            std::vector<std::size_t> reported;
             CParallelRunner runner(jobs, [&] { return stops && reported.size() == 20; });
             for (std::size_t i = 0; i < Files; ++i) {
                 const bool taken = runner.Submit([&](std::size_t index) -> CParallelRunner::Report {
-                    {
-                        const std::lock_guard lock(mutex);
-                        started.push_back(index);
-                    }
+                    started[index] = 1;
                     // Later files finish sooner: without the ordering everything would come back reversed.
                     std::this_thread::sleep_for(std::chrono::microseconds(50 * ((Files - index) % 7)));
                     // Every third file fails before its record, as a file that cannot be opened does.
@@ -57,11 +54,10 @@ TEST(ParallelRunner, ReportsAndRecordsInInputOrderAndAStopLeavesNoGap)
             runner.Finish();
             EXPECT_EQ(runner.Stopped(), stops);
             // Whatever started was reported, in order and without a gap; nothing after the stop started.
-            std::sort(started.begin(), started.end());
-            EXPECT_EQ(reported, started);
+            EXPECT_EQ(std::size_t(std::count(started.begin(), started.end(), 1)), reported.size());
             std::vector<std::size_t> recorded;
             for (std::size_t i = 0; i < reported.size(); ++i) {
-                EXPECT_EQ(reported[i], i);
+                EXPECT_TRUE(reported[i] == i && started.at(i)) << i;
                 if (i % 3 != 0)
                     recorded.push_back(i);
             }

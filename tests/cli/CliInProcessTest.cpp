@@ -22,12 +22,12 @@ namespace {
 
 struct Session {
     std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
+    std::ostringstream out, err;
 
-    int Run(const std::vector<std::string>& args, bool inputIsTerminal, bool errorIsTerminal)
+    int Run(const std::vector<std::string>& args, bool inputIsTerminal, bool errorIsTerminal,
+            const std::atomic<bool>* interrupted = nullptr)
     {
-        return RunCli(args, {in, out, err, inputIsTerminal, errorIsTerminal, false, std::chrono::milliseconds(0)});
+        return RunCli(args, {in, out, err, inputIsTerminal, errorIsTerminal, false, std::chrono::milliseconds(0), interrupted});
     }
 };
 
@@ -66,8 +66,7 @@ TEST(CliTerminal, ProgressLineOnlyOnATerminalAndAnInterruptStartsNoFile)
     Session terminal;
     EXPECT_EQ(terminal.Run({"info", "--json", dir / "a.wav", dir / "b.wav"}, false, true), 0);
     const std::string shown = terminal.err.str();
-    EXPECT_TRUE(Has(shown, "1 file")) << shown;
-    EXPECT_EQ(shown.substr(shown.size() - 4), "\r\033[K");
+    EXPECT_TRUE(Has(shown, "1 file") && shown.ends_with("\r\033[K")) << shown;
     EXPECT_EQ(nlohmann::json::parse(terminal.out.str()).size(), 2u);
 
     Session redirected;
@@ -76,11 +75,8 @@ TEST(CliTerminal, ProgressLineOnlyOnATerminalAndAnInterruptStartsNoFile)
 
     const std::atomic<bool> interrupted{true};
     Session stopped;
-    CliEnvironment environment{stopped.in, stopped.out, stopped.err, false, false, false};
-    environment.interrupted = &interrupted;
-    EXPECT_EQ(RunCli({"set", "--json", "--rate", "48000", dir / "a.wav"}, environment), 130);
-    EXPECT_EQ(stopped.out.str(), "[]\n");
-    EXPECT_TRUE(Has(stopped.err.str(), "interrupted"));
+    EXPECT_EQ(stopped.Run({"set", "--json", "--rate", "48000", dir / "a.wav"}, false, false, &interrupted), 130);
+    EXPECT_EQ(std::pair(stopped.out.str(), Has(stopped.err.str(), "interrupted")), std::pair(std::string("[]\n"), true));
     EXPECT_EQ(ReadFile(dir / "a.wav"), clitest::SimpleWave());
 }
 

@@ -21,13 +21,11 @@ namespace clitest {
 
 struct ToolRun {
     int status = -1;  // exit status; -1 when the tool did not exit normally
-    std::string out;
-    std::string err;
+    std::string out, err;
 
     nlohmann::json Json() const { return nlohmann::json::parse(out); }
 };
 
-// Where the tool's standard output goes.
 enum class Sink { File, Full, ClosedPipe };
 
 // Runs the tool with standard input from inputPath (/dev/null: never a
