@@ -1,5 +1,7 @@
 #include "FileReport.h"
 
+#include "platform/ByteWords.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -30,15 +32,12 @@ namespace {
 // control). Eight bytes at a time: this looks at every report line.
 bool HasControlBytes(const std::string& text)
 {
-    constexpr std::uint64_t Ones = 0x0101010101010101;
-    constexpr std::uint64_t Highs = 0x8080808080808080;
-    const auto hasBelow = [](std::uint64_t v, std::uint64_t n) { return (v - Ones * n) & ~v & Highs; };
+    using namespace bytewords;
     const char* at = text.data();
     const char* const end = at + text.size();
     for (; end - at >= 8; at += 8) {
-        std::uint64_t v;
-        std::memcpy(&v, at, sizeof v);
-        if (hasBelow(v, 0x20) | hasBelow(v ^ (Ones * 0x7F), 1) | hasBelow(v ^ (Ones * 0xC2), 1)) {
+        const std::uint64_t v = Load8(at);
+        if (HasBelow(v, 0x20) | Holds(v, 0x7F) | Holds(v, 0xC2)) {
             return true;
         }
     }

@@ -1,5 +1,7 @@
 #include "JournalFormat.h"
 
+#include "platform/ByteWords.h"
+
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -17,20 +19,19 @@ using Json = nlohmann::ordered_json;
 
 constexpr char HexDigits[] = "0123456789abcdef";
 
-constexpr std::uint64_t Ones = 0x0101010101010101;
-constexpr std::uint64_t Highs = 0x8080808080808080;
+using bytewords::HasBelow;
+using bytewords::Highs;
+using bytewords::Holds;
+using bytewords::Load8;
 
-std::uint64_t Load8(const char* at)
+// Writes two lower-case hex digits per byte from out on; returns the end.
+char* WriteHex(char* out, const unsigned char* bytes, std::size_t count)
 {
-    std::uint64_t v;
-    std::memcpy(&v, at, sizeof v);
-    return v;
-}
-
-// Nonzero when one of the eight bytes in v is below n (n at most 0x80).
-constexpr std::uint64_t HasBelow(std::uint64_t v, std::uint64_t n)
-{
-    return (v - Ones * n) & ~v & Highs;
+    for (std::size_t i = 0; i < count; ++i) {
+        *out++ = HexDigits[bytes[i] >> 4];
+        *out++ = HexDigits[bytes[i] & 0x0F];
+    }
+    return out;
 }
 
 // How many bytes from at on are plain ASCII, eight at a time: paths nearly always are.
@@ -50,7 +51,7 @@ std::size_t UnescapedRun(const char* at, const char* end)
     const char* const start = at;
     for (; end - at >= 8; at += 8) {
         const std::uint64_t v = Load8(at);
-        if (HasBelow(v, 0x20) | HasBelow(v ^ (Ones * '"'), 1) | HasBelow(v ^ (Ones * '\\'), 1))
+        if (HasBelow(v, 0x20) | Holds(v, '"') | Holds(v, '\\'))
             break;
     }
     while (at != end && *at != '"' && *at != '\\' && static_cast<unsigned char>(*at) >= 0x20)
@@ -62,11 +63,7 @@ void AppendHex(std::string& text, const unsigned char* bytes, std::size_t count)
 {
     const std::size_t at = text.size();
     text.resize(at + 2 * count);
-    char* out = text.data() + at;
-    for (std::size_t i = 0; i < count; ++i) {
-        *out++ = HexDigits[bytes[i] >> 4];
-        *out++ = HexDigits[bytes[i] & 0x0F];
-    }
+    WriteHex(text.data() + at, bytes, count);
 }
 
 std::optional<std::vector<unsigned char>> DecodeHex(const std::string& text)
@@ -157,8 +154,7 @@ void AppendQuoted(std::string& line, const std::string& text, bool utf8)
             line += c;
         } else {
             line += "\\u00";
-            line += HexDigits[byte >> 4];
-            line += HexDigits[byte & 0x0F];
+            AppendHex(line, &byte, 1);
         }
     }
     line += '"';
@@ -194,13 +190,7 @@ public:
         std::memcpy(at, text.data(), text.size());
         at += text.size();
     }
-    void AddHex(const std::vector<unsigned char>& bytes)
-    {
-        for (const unsigned char byte : bytes) {
-            *at++ = HexDigits[byte >> 4];
-            *at++ = HexDigits[byte & 0x0F];
-        }
-    }
+    void AddHex(const std::vector<unsigned char>& bytes) { at = WriteHex(at, bytes.data(), bytes.size()); }
     char* End() const { return at; }
 
 private:
