@@ -1,16 +1,28 @@
-// The runner on its own: reports and journal records in input order
-// whatever order the work finishes in, and a stop that leaves no gap.
+// The runner and its parts on their own: reports and journal records in
+// input order whatever order the work finishes in, a stop that leaves no
+// gap, and the gate that orders the steps. Each scenario runs under a
+// watchdog: a lost wake-up fails it in seconds.
+#include "Watchdog.h"
+
+#include "cli/CInFlightPaths.h"
 #include "cli/COrderedJournal.h"
 #include "cli/CParallelRunner.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <mutex>
+#include <numeric>
+#include <stdexcept>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
+
+using namespace std::chrono_literals;
+using testwait::FinishesWithin;
 
 namespace {
 
@@ -33,39 +45,110 @@ TEST(ParallelRunner, ReportsAndRecordsInInputOrderAndAStopLeavesNoGap)
     constexpr std::size_t Files = 300;
     for (const unsigned jobs : {1u, 8u}) {
         for (const bool stops : {true, false}) {
-            SCOPED_TRACE(std::to_string(jobs) + (stops ? " jobs, stopped" : " jobs"));
-            CListJournal journal;
-            std::vector<char> started(Files, 0);  // one byte per file: each written by one worker only
-            std::vector<std::size_t> reported;
-            CParallelRunner runner(jobs, [&] { return stops && reported.size() == 20; });
-            for (std::size_t i = 0; i < Files; ++i) {
-                const bool taken = runner.Submit([&](std::size_t index) -> CParallelRunner::Report {
-                    started[index] = 1;
-                    // Later files finish sooner: without the ordering everything would come back reversed.
-                    std::this_thread::sleep_for(std::chrono::microseconds(50 * ((Files - index) % 7)));
-                    // Every third file fails before its record, as a file that cannot be opened does.
-                    if (index % 3 != 0)
-                        COrderedJournal(journal, runner.Gate(), index).RecordPatch(std::to_string(index), {});
-                    return [&, index] { reported.push_back(index); };
-                });
-                if (!taken)
-                    break;
-            }
-            runner.Finish();
-            EXPECT_EQ(runner.Stopped(), stops);
-            // Whatever started was reported, in order and without a gap; nothing after the stop started.
-            EXPECT_EQ(std::size_t(std::count(started.begin(), started.end(), 1)), reported.size());
-            std::vector<std::size_t> recorded;
-            for (std::size_t i = 0; i < reported.size(); ++i) {
-                EXPECT_TRUE(reported[i] == i && started.at(i)) << i;
-                if (i % 3 != 0)
-                    recorded.push_back(i);
-            }
-            EXPECT_EQ(journal.paths, recorded);
-            EXPECT_GE(reported.size(), stops ? 20 : Files);
-            EXPECT_EQ(reported.size() < Files, stops);
+            const std::string trace = std::to_string(jobs) + (stops ? " jobs, stopped" : " jobs");
+            FinishesWithin(20s, trace, [&] {
+                SCOPED_TRACE(trace);
+                CListJournal journal;
+                std::vector<char> started(Files, 0);  // one byte per file: each written by one worker only
+                std::vector<std::size_t> reported;
+                CParallelRunner runner(jobs, [&] { return stops && reported.size() == 20; });
+                for (std::size_t i = 0; i < Files; ++i) {
+                    const bool taken = runner.Submit([&](std::size_t index) -> CParallelRunner::Report {
+                        started[index] = 1;
+                        // Later files finish sooner: without the ordering everything would come back reversed.
+                        std::this_thread::sleep_for(std::chrono::microseconds(50 * ((Files - index) % 7)));
+                        // Every third file fails before its record, as a file that cannot be opened does.
+                        if (index % 3 != 0)
+                            COrderedJournal(journal, runner.Gate(), index).RecordPatch(std::to_string(index), {});
+                        return [&, index] { reported.push_back(index); };
+                    });
+                    if (!taken)
+                        break;
+                }
+                runner.Finish();
+                EXPECT_EQ(runner.Stopped(), stops);
+                // Whatever started was reported, in order and without a gap; nothing after the stop started.
+                EXPECT_EQ(std::size_t(std::count(started.begin(), started.end(), 1)), reported.size());
+                std::vector<std::size_t> recorded;
+                for (std::size_t i = 0; i < reported.size(); ++i) {
+                    EXPECT_TRUE(reported[i] == i && started.at(i)) << i;
+                    if (i % 3 != 0)
+                        recorded.push_back(i);
+                }
+                EXPECT_EQ(journal.paths, recorded);
+                EXPECT_GE(reported.size(), stops ? 20 : Files);
+                EXPECT_EQ(reported.size() < Files, stops);
+            });
         }
     }
+}
+
+TEST(ParallelRunner, AnExceptionFromTheWorkIsThrownInItsTurnOnTheCallingThread)
+{
+    for (const unsigned jobs : {1u, 8u}) {
+        FinishesWithin(20s, std::to_string(jobs) + " jobs", [jobs] {
+            std::vector<std::size_t> reported;
+            CParallelRunner runner(jobs, [] { return false; });
+            try {
+                for (std::size_t i = 0; i < 100; ++i)
+                    if (!runner.Submit([&reported](std::size_t index) -> CParallelRunner::Report {
+                            if (index == 40)
+                                throw std::runtime_error("file 40");
+                            return [&reported, index] { reported.push_back(index); };
+                        }))
+                        break;
+                runner.Finish();
+                ADD_FAILURE() << "nothing was thrown with " << jobs << " jobs";
+            } catch (const std::runtime_error& error) {
+                EXPECT_STREQ(error.what(), "file 40");
+            }
+            std::vector<std::size_t> before(40);
+            std::iota(before.begin(), before.end(), std::size_t{0});
+            EXPECT_EQ(reported, before) << jobs << " jobs";
+        });
+    }
+}
+
+TEST(InputOrderGate, ATurnComesOnceEveryEarlierFileHasPassedInAnyOrderAndAnyNumberOfTimes)
+{
+    FinishesWithin(10s, "the gate", [] {
+        CInputOrderGate gate;
+        gate.WaitTurn(0);  // nothing comes before the first
+        // Out of order and twice over, as a file passes for its record and again when done.
+        for (const std::size_t index : {1u, 0u, 0u, 1u})
+            gate.Pass(index);
+        std::atomic<int> through{0};
+        std::vector<std::thread> waiters;
+        for (int i = 0; i < 2; ++i)
+            waiters.emplace_back([&] {
+                gate.WaitTurn(3);
+                ++through;
+            });
+        std::this_thread::sleep_for(50ms);  // long enough for both to be asleep
+        EXPECT_EQ(through, 0) << "file 3 went before file 2 passed";
+        gate.Pass(2);
+        for (std::thread& waiter : waiters)
+            waiter.join();
+        EXPECT_EQ(through, 2);
+        // A file passed ahead of its turn counts once the files before it pass.
+        for (const std::size_t index : {4u, 3u, 4u, 2u})
+            gate.Pass(index);
+        gate.WaitTurn(5);
+    });
+}
+
+TEST(InFlightPaths, AFileIsInFlightUnderAnySpellingUntilItIsReported)
+{
+    CInFlightPaths inFlight;
+    // index, how many are reported, path, whether the file is in flight already
+    const std::tuple<std::size_t, std::size_t, std::string, bool> steps[] = {
+        {0, 0, "/a/x.wav", false}, {1, 0, "/a/./x.wav", true}, {2, 0, "/a/b/../x.wav", true},
+        {3, 0, "/a//x.wav", true},  {4, 0, "/a/y.wav", false},  {5, 1, "/a/x.wav", true},
+        {6, 5, "/a/x.wav", true},   // 5 is not reported yet
+        {7, 7, "/a/x.wav", false},  {8, 7, "/a/y.wav", false},  {9, 7, "x.wav", false}, {10, 7, "./x.wav", true},
+    };
+    for (const auto& [index, reported, path, already] : steps)
+        EXPECT_EQ(inFlight.Add(path, index, reported), already) << index << " " << path;
 }
 
 }  // namespace

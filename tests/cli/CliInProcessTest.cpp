@@ -5,6 +5,7 @@
 #include "FakePrompt.h"
 
 #include "platform/CPathWalker.h"
+#include "cli/FileReport.h"
 #include "cli/RunCli.h"
 #include "wave/CWaveFile.h"
 
@@ -12,6 +13,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <sstream>
 
@@ -78,6 +80,40 @@ TEST(CliTerminal, ProgressLineOnlyOnATerminalAndAnInterruptStartsNoFile)
     EXPECT_EQ(stopped.Run({"set", "--json", "--rate", "48000", dir / "a.wav"}, false, false, &interrupted), 130);
     EXPECT_EQ(std::pair(stopped.out.str(), Has(stopped.err.str(), "interrupted")), std::pair(std::string("[]\n"), true));
     EXPECT_EQ(ReadFile(dir / "a.wav"), clitest::SimpleWave());
+}
+
+// Every control a terminal acts on (C0, DEL, and C1 in UTF-8) is shown in
+// hex wherever it falls in the eight-byte words a report line is scanned in,
+// or in the tail after them; the characters beside them are shown as they are.
+TEST(CliTerminal, ControlsInNamesAreShownInHexWhereverTheyFallInAWord)
+{
+    const auto hex = [](unsigned byte) {
+        char text[8];
+        std::snprintf(text, sizeof text, "\\x%02X", byte);
+        return std::string(text);
+    };
+    std::vector<std::pair<std::string, std::string>> cases = {{"\x7F", "\\x7F"}, {"\xC2\xA0", "\xC2\xA0"}, {"\xC3\x9B", "\xC3\x9B"}};
+    for (unsigned byte = 1; byte < 0x20; ++byte)
+        cases.emplace_back(std::string(1, static_cast<char>(byte)), hex(byte));
+    for (unsigned byte = 0x80; byte < 0xA0; ++byte)
+        cases.emplace_back(std::string{'\xC2', static_cast<char>(byte)}, hex(0xC2) + hex(byte));
+    for (const auto& [raw, shown] : cases)
+        for (std::size_t at = 0; at < 17; ++at) {
+            const std::string before(at, 'a'), after(17 - at, 'b');
+            EXPECT_EQ(EscapeControls(before + raw + after), before + shown + after) << at << ": " << shown;
+        }
+
+    // In the report itself: names of missing files, the control at each place of a word.
+    TempDir dir;
+    std::vector<std::string> args = {"info"};
+    for (std::size_t at = 0; at < 8; ++at)
+        for (const char* control : {"\xC2\x9B", "\xC2\x9F"})
+            args.push_back(dir / (std::string(at, 'a') + control + ".wav"));
+    Session session;
+    EXPECT_EQ(session.Run(args, false, false), 1);
+    const std::string report = session.out.str();
+    EXPECT_TRUE(Has(report, "/aaaaaaa\\xC2\\x9F.wav: failed:") && Has(report, "/\\xC2\\x9B.wav was not found")) << report;
+    EXPECT_FALSE(Has(report, "\xC2\x9B") || Has(report, "\xC2\x9F")) << report;
 }
 
 }  // namespace

@@ -241,6 +241,34 @@ TEST_F(Rewrite, FlaggedValuesAreWrittenAsGivenTheOthersKeptAsTheFileHasThem)
     EXPECT_TRUE(Rewritten(changed, ReadFile(p), 12, {1, 6, 18, 24, 16000, 288000}));
 }
 
+TEST_F(Rewrite, OfTwoChunksWithOneIdTheFirstIsReadAndWritten)
+{
+    const Bytes regn = RegnContent({{"r", -1, 1, 2, 3, 4}});
+    // Each kind's double comes before the last kind is first met, in one order or the other.
+    const auto image = [&](bool fmtFirst, const Fmt& first) {
+        WavBuilder b;
+        if (!fmtFirst)
+            b.Chunk("regn", regn).Chunk("regn", regn);
+        if (fmtFirst)
+            b.Fmt(first).Fmt(kFmtA);
+        b.Chunk("bext", BextContent(kTimeRef)).Chunk("bext", BextContent(7));
+        if (!fmtFirst)
+            b.Fmt(first).Fmt(kFmtA);
+        b.Chunk("data", Pattern(33));
+        if (fmtFirst)
+            b.Chunk("regn", regn).Chunk("regn", regn);
+        return b;
+    };
+    for (const bool fmtFirst : {true, false}) {
+        const WavBuilder b = image(fmtFirst, kStereo16);
+        const std::string p = SetFile("twice.wav", b.Build());
+        EXPECT_EQ(std::tuple(wave.Format(), Found()),
+                  std::tuple(WaveFormat{1, 2, 4, 16, 44100, 12345}, std::tuple(true, kTimeRef, b.OffsetOf("regn"))));
+        ASSERT_TRUE(wave.RewriteHeader({48000, 0, 0, 0, true}));
+        EXPECT_EQ(ReadFile(p), image(fmtFirst, {1, 2, 48000, 192000, 4, 16}).Build()) << fmtFirst;
+    }
+}
+
 TEST_F(Rewrite, ReadOnlyFilesAreAskedAboutOneByOne)
 {
     const std::string p1 = Put("1.wav", kPlain, 0454), p2 = Put("2.wav", kPlain, 0444), p3 = Put("3.wav", kPlain, 0444);
