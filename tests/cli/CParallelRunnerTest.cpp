@@ -4,9 +4,12 @@
 // watchdog: a lost wake-up fails it in seconds.
 #include "Watchdog.h"
 
+#include "cli/CFileCommand.h"
 #include "cli/CInFlightPaths.h"
 #include "cli/COrderedJournal.h"
 #include "cli/CParallelRunner.h"
+#include "cli/CProgressLine.h"
+#include "cli/CTerminalPrompt.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +18,7 @@
 #include <chrono>
 #include <mutex>
 #include <numeric>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -109,6 +113,48 @@ TEST(ParallelRunner, AnExceptionFromTheWorkIsThrownInItsTurnOnTheCallingThread)
     }
 }
 
+// Hands work in as the commands do, each item's report its text.
+class CProbeCommand : public CFileCommand {
+public:
+    using CFileCommand::CFileCommand;
+    using CFileCommand::Result;
+    using CFileCommand::SubmitWork;
+
+protected:
+    Result Failure(const std::string&, const std::string& message) const override { return {message, 0, true}; }
+    std::string Summary() const override { return "done"; }
+};
+
+TEST(ParallelRunner, AFileNamedAgainStartsOnlyOnceEveryEarlierFileIsDone)
+{
+    FinishesWithin(10s, "a file named again", [] {
+        std::istringstream in;
+        std::ostringstream out, err;
+        CProgressLine progress(err, false, 0ms);
+        CTerminalPrompt terminal(ReadOnlyPolicy::LeaveAlone, in, err, progress);
+        CProbeCommand command({out, false}, false, terminal, progress);
+        CParallelRunner runner(4, [] { return false; });
+        std::atomic<bool> againStarted{false}, firstDone{false};
+        // The first gives the second a while to start beside it.
+        command.SubmitWork(runner, "a.wav", [&](CFilePrompt&, std::size_t) {
+            for (int i = 0; i < 200 && !againStarted; ++i)
+                std::this_thread::sleep_for(1ms);
+            firstDone = true;
+            return CProbeCommand::Result{"first\n", 0, false};
+        });
+        command.SubmitWork(
+            runner, "a.wav",
+            [&](CFilePrompt&, std::size_t) {
+                againStarted = true;
+                return CProbeCommand::Result{firstDone ? "again, after it\n" : "again, beside it\n", 0, false};
+            },
+            true);
+        runner.Finish();
+        command.Finish();
+        EXPECT_EQ(out.str(), "first\nagain, after it\ndone\n");
+    });
+}
+
 TEST(InputOrderGate, ATurnComesOnceEveryEarlierFileHasPassedInAnyOrderAndAnyNumberOfTimes)
 {
     FinishesWithin(10s, "the gate", [] {
@@ -130,10 +176,10 @@ TEST(InputOrderGate, ATurnComesOnceEveryEarlierFileHasPassedInAnyOrderAndAnyNumb
         for (std::thread& waiter : waiters)
             waiter.join();
         EXPECT_EQ(through, 2);
-        // A file passed ahead of its turn counts once the files before it pass.
-        for (const std::size_t index : {4u, 3u, 4u, 2u})
+        // Files passed ahead of their turn count once the files before them pass.
+        for (const std::size_t index : {5u, 4u, 3u, 4u, 2u})
             gate.Pass(index);
-        gate.WaitTurn(5);
+        gate.WaitTurn(6);
     });
 }
 
