@@ -135,7 +135,7 @@ TEST(Journal, RecordsAtTheEdgeOfTheSpaceMappedAheadLandWhole)
 {
     TempDir dir;
     // Ends without closing the journal when no record is given, as a crash would.
-    const auto write = [](const std::string& path, const std::vector<std::string>& names) {
+    const auto writeJournal = [](const std::string& path, const std::vector<std::string>& names) {
         CJournalWriter writer;
         bool written = writer.Create(path, Header, CJournalWriter::CreateMode::NewFile);
         for (const std::string& name : names)
@@ -143,7 +143,7 @@ TEST(Journal, RecordsAtTheEdgeOfTheSpaceMappedAheadLandWhole)
         std::_Exit(written && (names.empty() || writer.Finish()) ? 0 : 1);
     };
     // A journal left by a crash keeps the space reserved ahead.
-    EXPECT_EXIT(write(dir / "crashed.jsonl", {}), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(writeJournal(dir / "crashed.jsonl", {}), ::testing::ExitedWithCode(0), "");
     const std::uint64_t reserved = fs::file_size(dir / "crashed.jsonl");
     const std::size_t head = EncodeHeader(Header).size();
     std::string line;
@@ -155,7 +155,7 @@ TEST(Journal, RecordsAtTheEdgeOfTheSpaceMappedAheadLandWhole)
         SCOPED_TRACE(over);
         const std::string path = dir / ("j" + std::to_string(over) + ".jsonl");
         const std::vector<std::string> names = {"/" + std::string(reserved - head - bare + over, 'x'), "/next.wav"};
-        EXPECT_EXIT(write(path, names), ::testing::ExitedWithCode(0), "");
+        EXPECT_EXIT(writeJournal(path, names), ::testing::ExitedWithCode(0), "");
         CJournalReader reader;
         ASSERT_TRUE(reader.Open(path)) << reader.Failure();
         ASSERT_EQ(reader.RecordCount(), names.size());
