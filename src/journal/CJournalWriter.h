@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 
 // Writes one batch's journal. Each record is in the kernel before RecordPatch
@@ -21,7 +22,7 @@ class CJournalWriter : public CPatchJournal {
 public:
     enum class CreateMode {
         NewFile,  // a new batch in the journal folder: an existing file is never replaced
-        Replace,  // a file the user named: created or replaced
+        Replace,  // a file the user named: created, or replaced once the new journal has started
     };
 
     CJournalWriter() = default;
@@ -56,6 +57,7 @@ private:
     std::string journalPath;
     std::string workingFolder;  // relative paths are recorded under it
     CreateMode createMode = CreateMode::NewFile;
+    std::optional<std::string> renamedIn;  // the folder in which the journal replaced a file
     bool mapped = false;
     unsigned char* map = nullptr;
     std::uint64_t mapStart = 0;
