@@ -91,7 +91,8 @@ public:
                 return false;
             }
             folder = std::make_shared<CDescriptor>(next.Release());
-            folderPath = Join(folderPath, name);
+            if (name != ".")
+                folderPath = Join(folderPath, name);
         }
         return true;
     }
