@@ -170,6 +170,9 @@ TEST_F(CliUndo, ABatchWhoseJournalCannotBeWrittenTouchesNoFileNorTheJournalItWou
                   std::tuple(1, nlohmann::json::array(), 1)) << run.out;
         EXPECT_TRUE(Has(run.err, reason) && Has(run.err, "No file was changed")) << run.err;
     }
+    // An undo that cannot write its own journal writes no file either, and still one JSON document.
+    const auto undo = RunTool({"undo", "--json", named}, brokenHome);
+    EXPECT_EQ(std::pair(undo.status, nlohmann::json::parse(undo.out, nullptr, false)), std::pair(1, nlohmann::json::array()));
     EXPECT_EQ(ReadFile(dir / "a.wav"), changed);
     // The earlier batch is still whole and nothing was left beside it.
     EXPECT_EQ(ReadFile(named), earlier);
