@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -21,44 +20,6 @@ namespace {
 constexpr std::uint64_t MapStep = 1 << 16;
 constexpr std::uint64_t MaxMapStep = 1 << 20;
 
-// A file the user named is replaced only once its successor is in place
-// beside it (header written, first space allocated), so that a batch which
-// cannot start leaves the earlier journal as it was. target is where the
-// journal goes: path, or the file a link there leads to. A file that is no
-// regular file (a device such as /dev/null) is written to directly, with
-// temporary left empty.
-int OpenReplacement(const std::string& path, std::string& target, std::string& temporary)
-{
-    namespace fs = std::filesystem;
-    std::error_code error;
-    target = path;
-    if (fs::is_symlink(fs::symlink_status(path, error))) {
-        const fs::path real = fs::canonical(path, error);
-        if (!error)
-            target = real.string();
-    }
-    struct stat info {};
-    if (::stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
-        return ::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY);
-    const fs::path named(target);
-    temporary = (named.parent_path() / ("." + named.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        temporary.clear();
-    return fd;
-}
-
-// Makes a rename in folder durable.
-bool SyncFolder(const std::string& folder)
-{
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool synced = ::fsync(fd) == 0;
-    ::close(fd);
-    return synced;
-}
-
 }  // namespace
 
 CJournalWriter::~CJournalWriter()
@@ -76,24 +37,25 @@ bool CJournalWriter::Create(const std::string& path, const JournalHeader& header
     createMode = mode;
     std::error_code error;
     workingFolder = std::filesystem::current_path(error).string();
-    // Read access too: a shared mapping for writing needs it.
-    std::string target;
-    std::string temporary;
-    fd = mode == CreateMode::NewFile ? ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_EXCL, 0600)
-                                     : OpenReplacement(path, target, temporary);
+    // Read access too: a shared mapping for writing needs it. A file the
+    // user named is replaced only once its successor has its header and
+    // its first space: a batch that cannot start leaves the old one whole.
+    std::string refusal;
+    if (mode == CreateMode::Replace)
+        replacement = std::make_unique<CReplacementFile>();
+    fd = replacement ? replacement->Create(path, refusal)
+                     : ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_EXCL, 0600);
     if (fd < 0) {
         Fail("could not be created", errno);
+        if (!refusal.empty())
+            failure = "The journal " + journalPath + " could not be created: " + refusal;
         return false;
     }
     struct stat info {};
     mapped = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
     if (Append(EncodeHeader(header))) {
-        if (temporary.empty())
+        if (!replacement || replacement->Commit())
             return true;
-        if (::rename(temporary.c_str(), target.c_str()) == 0) {
-            renamedIn = std::filesystem::path(target).parent_path().string();
-            return true;
-        }
         Fail("could not be created", errno);
     }
     Unmap();
@@ -101,8 +63,7 @@ bool CJournalWriter::Create(const std::string& path, const JournalHeader& header
     fd = -1;
     if (mode == CreateMode::NewFile)
         ::unlink(path.c_str());
-    if (!temporary.empty())
-        ::unlink(temporary.c_str());
+    replacement.reset();
     return false;
 }
 
@@ -210,7 +171,7 @@ bool CJournalWriter::Finish()
         Fail("could not be saved", errno);
     fd = -1;
     // The journal took the name of the one it replaced: that too must last.
-    if (renamedIn && !SyncFolder(*renamedIn) && failure.empty())
+    if (replacement && !replacement->SyncFolder() && failure.empty())
         Fail("could not be saved", errno);
     return failure.empty();
 }

@@ -2,12 +2,13 @@
 
 #include "JournalFormat.h"
 
+#include "platform/CReplacementFile.h"
 #include "wave/HeaderPatch.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <mutex>
-#include <optional>
 #include <string>
 
 // Writes one batch's journal. Each record is in the kernel before RecordPatch
@@ -57,7 +58,7 @@ private:
     std::string journalPath;
     std::string workingFolder;  // relative paths are recorded under it
     CreateMode createMode = CreateMode::NewFile;
-    std::optional<std::string> renamedIn;  // the folder in which the journal replaced a file
+    std::unique_ptr<CReplacementFile> replacement;  // for a file the user named
     bool mapped = false;
     unsigned char* map = nullptr;
     std::uint64_t mapStart = 0;

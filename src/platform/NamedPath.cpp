@@ -8,9 +8,11 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <linux/openat2.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -98,13 +100,20 @@ public:
     }
 
     // When the last component is a link, follows it (so that ToLast goes on)
-    // and sets isLink. False with errno when it cannot be looked at or the
-    // link may not be followed.
-    bool FollowLast(bool& isLink)
+    // and sets isLink. False with errno when it cannot be looked at (it may
+    // be missing) or the link may not be followed. opening: the last
+    // component is about to be opened, so a link of the process file system
+    // (/dev/stdout leads to /proc/self/fd/1, a pipe's "pipe:[…]"), which
+    // names no path, is left for the open to follow: LastIsMagic().
+    bool FollowLast(bool& isLink, bool opening = false)
     {
+        openingLast = opening;
         const std::string name = pending.back();
         CDescriptor last(::openat(folder->Fd(), name.c_str(), LookFlags));
         struct stat info {};
+        isLink = false;
+        if (last.Fd() < 0 && errno == ENOENT)
+            return true;
         if (last.Fd() < 0 || ::fstat(last.Fd(), &info) != 0)
             return false;
         isLink = S_ISLNK(info.st_mode);
@@ -118,6 +127,8 @@ public:
     const std::shared_ptr<CDescriptor>& FolderKeeper() const { return folder; }
     const std::string& FolderPath() const { return folderPath; }
     const std::string& Last() const { return pending.back(); }
+    bool LastIsMagic() const { return lastIsMagic; }
+    bool ThroughProcesses() const { return throughProcesses; }
     const std::string& Refusal() const { return refusal; }
 
 private:
@@ -152,13 +163,21 @@ private:
         if (rootOnly && info.st_uid != 0) {
             refusal = CauseText(OpenFailureCause::AccessDenied, path) + " " + Join(folderPath, name)
                 + " is a symbolic link that belongs to " + UserName(info.st_uid)
-                + ", and run as root only links that belong to root are followed.";
+                + ", and run as root only links that belong to root are followed";
             errno = EACCES;
             return false;
         }
         if (++links > MaxLinks) {
             errno = ELOOP;
             return false;
+        }
+        struct statfs system {};
+        const bool ofProcesses = ::fstatfs(link.Fd(), &system) == 0 && system.f_type == PROC_SUPER_MAGIC;
+        throughProcesses = throughProcesses || ofProcesses;
+        if (openingLast && pending.empty() && ofProcesses) {
+            pending.push_back(name);
+            lastIsMagic = true;
+            return true;
         }
         // The link as opened, so that its owner and its target are one link's.
         std::string target(static_cast<std::size_t>(info.st_size) + 64, '\0');
@@ -186,6 +205,9 @@ private:
     std::vector<std::string> pending;  // components still to go, the next one last
     int links = 0;
     std::string refusal;
+    bool openingLast = false;
+    bool lastIsMagic = false;
+    bool throughProcesses = false;
 };
 
 int WalkAndOpen(const std::string& path, int flags, bool rootLinksOnly, std::string& refusal)
@@ -193,12 +215,13 @@ int WalkAndOpen(const std::string& path, int flags, bool rootLinksOnly, std::str
     CWalk walk(path, rootLinksOnly);
     if (walk.Begin()) {
         while (walk.ToLast()) {
-            const int opened = ::openat(walk.Folder(), walk.Last().c_str(), flags | O_NOFOLLOW);
-            if (opened >= 0)
+            const int opened =
+                ::openat(walk.Folder(), walk.Last().c_str(), flags | (walk.LastIsMagic() ? 0 : O_NOFOLLOW));
+            if (opened >= 0 || walk.LastIsMagic())
                 return opened;
             const int error = errno;
             bool isLink = false;
-            if (!walk.FollowLast(isLink))
+            if (!walk.FollowLast(isLink, true))
                 break;
             if (!isLink) {
                 errno = error;
@@ -257,6 +280,7 @@ bool ResolveNamedPath(const std::string& path, ResolvedPath& resolved, PathFailu
     struct stat info {};
     if (!walked || ::fstat(walk.Folder(), &info) != 0) {
         const int error = errno;
+        failure.error = error;
         failure.cause = CauseFromErrno(error);
         failure.missing = error == ENOENT;
         failure.refusal = walk.Refusal();
@@ -268,6 +292,7 @@ bool ResolveNamedPath(const std::string& path, ResolvedPath& resolved, PathFailu
     resolved.folderInode = static_cast<std::uint64_t>(info.st_ino);
     resolved.folderOwner = info.st_uid;
     resolved.folderPermissions = info.st_mode & 07777;
+    resolved.throughProcesses = walk.ThroughProcesses();
     return true;
 }
 

@@ -18,6 +18,7 @@ void SetFollowEveryLink(bool every);
 bool FollowsRootLinksOnly();
 
 struct PathFailure {
+    int error = 0;  // the errno of the failure
     OpenFailureCause cause = OpenFailureCause::None;
     bool missing = false;  // nothing exists under the path
     // A symbolic link that was not followed, in words that name it and its
@@ -32,7 +33,8 @@ struct PathFailure {
 int OpenNamedPath(const std::string& path, int flags, std::string& refusal);
 
 // The folder that holds the file a path leads to, reached one component at a
-// time as above, and what the system says of it as opened.
+// time as above, and what the system says of it as opened. The file itself
+// need not exist (a link may lead to a name not yet taken).
 struct ResolvedPath {
     FolderEntry entry;       // the open folder and the file's name in it, no link when looked at
     std::string folderPath;  // the folder's path, for messages
@@ -40,6 +42,7 @@ struct ResolvedPath {
     std::uint64_t folderInode = 0;
     unsigned folderOwner = 0;
     unsigned folderPermissions = 0;
+    bool throughProcesses = false;  // a link of /proc on the way (/dev/fd/1 is one)
 };
 bool ResolveNamedPath(const std::string& path, ResolvedPath& resolved, PathFailure& failure);
 
