@@ -339,6 +339,10 @@ TEST_F(CliTool, RunAsRootNamedPathsFollowOnlyLinksRootOwns)
         EXPECT_TRUE(run.Json()[i]["status"] == "failed"
                     && Has(run.Json()[i]["message"], links[i] + " is a symbolic link that belongs to nobody")) << run.Json()[i];
     EXPECT_EQ(std::pair(ReadFile(secret), ReadFile(inner)), std::pair(SimpleWave(), SimpleWave()));
+    // Nor is a journal named through such a link written.
+    run = RunTool({"set", "--rate", "48000", "--journal", foreign, own});
+    EXPECT_TRUE(run.status == 1 && Has(run.err, foreign + " is a symbolic link that belongs to nobody")) << run.err;
+    EXPECT_EQ(ReadFile(secret), SimpleWave());
 
     // A link of root's is followed, and --follow-links follows any.
     EXPECT_EQ(RunTool({"set", "--rate", "48000", own}).status, 0);
