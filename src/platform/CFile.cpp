@@ -1,6 +1,7 @@
 #include "CFile.h"
 
 #include "FileCalls.h"
+#include "NamedPath.h"
 
 #include <algorithm>
 #include <atomic>
@@ -33,15 +34,22 @@ constexpr auto kMaxOffset = static_cast<std::uint64_t>(std::numeric_limits<off_t
 // refusal the rest of the run opens without it.
 std::atomic<bool> noAccessTimeRefused{false};
 
-int OpenKeepingAccessTime(int folderFd, const char* name, int flags)
+// A named path goes through OpenNamedPath (links as this run allows them,
+// any length); an entry of an open folder is opened right there.
+int OpenEntry(int folderFd, const char* name, int flags, bool named, std::string& refusal)
+{
+    return named ? OpenNamedPath(name, flags, refusal) : ::openat(folderFd, name, flags);
+}
+
+int OpenKeepingAccessTime(int folderFd, const char* name, int flags, bool named, std::string& refusal)
 {
     if (!noAccessTimeRefused.load(std::memory_order_relaxed)) {
-        const int opened = ::openat(folderFd, name, flags | O_NOATIME);
+        const int opened = OpenEntry(folderFd, name, flags | O_NOATIME, named, refusal);
         if (opened >= 0 || errno != EPERM)
             return opened;
         noAccessTimeRefused.store(true, std::memory_order_relaxed);
     }
-    return ::openat(folderFd, name, flags);
+    return OpenEntry(folderFd, name, flags, named, refusal);
 }
 
 } // namespace
@@ -71,18 +79,20 @@ OpenStatus CFile::OpenAt(int folderFd, const std::string& entry, FileMode mode, 
 {
     Close();
     lastCause = OpenFailureCause::None;
+    linkRefusal.clear();
 
     // O_NONBLOCK: a FIFO opens at once and is then refused below, unread.
     const int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK | (follow ? 0 : O_NOFOLLOW);
-    int opened = OpenKeepingAccessTime(folderFd, entry.c_str(), flags | (mode == FileMode::ReadWrite ? O_RDWR : O_RDONLY));
+    int opened = OpenKeepingAccessTime(folderFd, entry.c_str(), flags | (mode == FileMode::ReadWrite ? O_RDWR : O_RDONLY),
+                                       follow, linkRefusal);
     int error = errno;
     bool forWriting = mode == FileMode::ReadWrite && opened >= 0;
     struct stat info {};
     bool known = false;
-    if (opened < 0 && mode == FileMode::ReadWrite && Refused(error)) {
+    if (opened < 0 && mode == FileMode::ReadWrite && Refused(error) && linkRefusal.empty()) {
         // Refused for writing: only a read-only mark, which the user may
         // clear, gives a reason to keep it open.
-        opened = OpenKeepingAccessTime(folderFd, entry.c_str(), flags | O_RDONLY);
+        opened = OpenKeepingAccessTime(folderFd, entry.c_str(), flags | O_RDONLY, follow, linkRefusal);
         known = opened >= 0 && ::fstat(opened, &info) == 0;
         if (opened >= 0 && (!known || !S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) != 0)) {
             ::close(opened);
@@ -115,6 +125,7 @@ OpenStatus CFile::OpenAt(int folderFd, const std::string& entry, FileMode mode, 
     writable = forWriting;
     readOnlyMarked = (info.st_mode & S_IWUSR) == 0;
     permissions = info.st_mode & 07777;
+    owner = info.st_uid;
     length = static_cast<std::uint64_t>(info.st_size);
     device = static_cast<std::uint64_t>(info.st_dev);
     inode = static_cast<std::uint64_t>(info.st_ino);
@@ -136,7 +147,7 @@ OpenFailureCause CFile::ClearReadOnlyMark()
         return OpenFailureCause::None;
 
     const int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_RDWR | (followLinks ? 0 : O_NOFOLLOW);
-    const int again = OpenKeepingAccessTime(folder, name.c_str(), flags);
+    const int again = OpenKeepingAccessTime(folder, name.c_str(), flags, followLinks, linkRefusal);
     if (again < 0)
         return lastCause = CauseFromErrno(errno);
     struct stat info {};

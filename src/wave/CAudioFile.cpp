@@ -38,7 +38,8 @@ bool CAudioFile::Open(OpenMode mode)
         break;
     }
     lastOpenError = file.LastCause();
-    prompt.ShowMessage(OpenFailureMessage(fileName, lastOpenError));
+    // A link not followed is named, with its owner: a code would not say which.
+    prompt.ShowMessage(file.LinkRefusal().empty() ? OpenFailureMessage(fileName, lastOpenError) : file.LinkRefusal());
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/CFile.h"
 #include "platform/Cp1252.h"
+#include "platform/NamedPath.h"
 #include "platform/OpenFailureCause.h"
 
 #include "WavBuilder.h"
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -153,5 +155,47 @@ TEST(CFile, WithoutPrivilegeTheSecondOpenForWritingMustFindTheSameFile)
                 && (swapped || file.ReplaceAt(0, "\3", "\1", 1));
         })) << "swapped " << swapped;
         EXPECT_EQ(ReadFile(path), swapped ? Bytes(10, 2) : (Bytes{3, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+    }
+}
+
+// A path too long to be opened whole is walked one component at a time; the
+// walk must land where the system would, for root and for anyone else.
+TEST(NamedPath, AWalkedPathLandsWhereTheSystemWould)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir / "a");
+    WriteFile(dir / "a/f", {'A'});
+    WriteFile(dir / "f", {'T'});
+    for (const auto& [target, name] : {std::pair{"a", "rel"}, {"loop", "loop"}, {"a/f", "file"}})
+        std::filesystem::create_symlink(target, dir / name);
+    std::filesystem::create_symlink(dir / "a", dir / "abs");
+    // Thousands of "/." put the path over the system's limit.
+    std::string far = dir.Path().string();
+    for (int i = 0; i < 2100; ++i)
+        far += "/.";
+    // The byte the file holds, or the errno of the failure.
+    const std::pair<std::string, int> cases[] = {
+        {"/a/f", 'A'}, {"/rel/f", 'A'}, {"/abs/f", 'A'}, {"/file", 'A'}, {"/rel/../f", 'T'}, {"/a/../rel/./f", 'A'},
+        {"/loop/f", ELOOP}, {"/a/f/x", ENOTDIR}, {"/none/f", ENOENT},
+    };
+    const auto lands = [&](const std::string& path, int expected) {
+        std::string refusal;
+        const int fd = OpenNamedPath(far + path, O_RDONLY | O_CLOEXEC, refusal);
+        char byte = 0;
+        const int got = fd < 0 ? errno : ::read(fd, &byte, 1) == 1 ? byte : -1;
+        if (fd >= 0)
+            ::close(fd);
+        return got == expected && refusal.empty();
+    };
+    for (const auto& [path, expected] : cases)
+        EXPECT_TRUE(lands(path, expected)) << path;
+
+    // Run as root, a link of another user on the way is named and not followed.
+    if (FollowsRootLinksOnly()) {
+        ASSERT_EQ(lchown((dir / "rel").c_str(), kNobody, kNobody), 0);
+        std::string refusal;
+        EXPECT_EQ(OpenNamedPath(far + "/rel/f", O_RDONLY | O_CLOEXEC, refusal), -1);
+        EXPECT_EQ(errno, EACCES);
+        EXPECT_NE(refusal.find(dir / "rel is a symbolic link that belongs to nobody"), std::string::npos) << refusal;
     }
 }
