@@ -1,6 +1,7 @@
 #include "FileReport.h"
 
 #include "platform/ByteWords.h"
+#include "wave/ConfirmWritable.h"
 
 #include <algorithm>
 #include <charconv>
@@ -83,7 +84,7 @@ void AppendFormatText(std::string& text, const WaveFormat& format)
 
 std::string ReadOnlySkippedText(const std::string& path)
 {
-    return path + " is write protected and was left untouched (--clear-readonly clears the read-only mark)";
+    return WriteProtectedText(path) + " (--clear-readonly clears the read-only mark)";
 }
 
 std::string EscapeControls(std::string text)
@@ -116,13 +117,8 @@ std::string EscapeControls(std::string text)
     return out;
 }
 
-std::string NoFormatChunkText(const std::string& path)
-{
-    return "no complete \"fmt \" chunk in " + path;
-}
-
 std::string DescribeFailure(const std::string& path, const std::vector<std::string>& messages,
-                            OpenFailureCause cause, const std::string& fallback)
+                            const FileFailure& failure, const std::string& fallback)
 {
     std::string text;
     for (const std::string& message : messages) {
@@ -138,8 +134,8 @@ std::string DescribeFailure(const std::string& path, const std::vector<std::stri
         reason = path + " is a folder: -r searches folders for .wav files";
     } else if (!error && type != std::filesystem::file_type::regular) {
         reason = path + " is not a regular file";
-    } else if (cause != OpenFailureCause::None) {
-        reason = CauseText(cause, path);
+    } else if (failure.cause != OpenFailureCause::None) {
+        reason = CauseText(failure, path);
     }
     if (text.empty()) {
         return reason.empty() ? fallback : reason;

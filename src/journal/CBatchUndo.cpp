@@ -3,6 +3,7 @@
 #include "platform/CUserPrompt.h"
 #include "platform/OpenFailureCause.h"
 #include "wave/CWaveFile.h"
+#include "wave/ConfirmWritable.h"
 
 #include <cerrno>
 #include <optional>
@@ -42,7 +43,7 @@ std::optional<UndoOutcome> FindConflict(const JournalRecord& record, bool& readO
     if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR)
             return UndoOutcome{UndoStatus::Conflict, path + " is missing: it was moved or deleted since the batch"};
-        return UndoOutcome{UndoStatus::Failed, CauseText(CauseFromErrno(errno), path)};
+        return UndoOutcome{UndoStatus::Failed, CauseText(FailureFromErrno(errno), path)};
     }
     struct stat info {};
     std::vector<unsigned char> now(patch.after.size());
@@ -126,7 +127,7 @@ UndoOutcome CBatchUndo::Restore(const JournalRecord& record)
     if (!wave.RestorePatch(record.patch)) {
         // A write-protect question answered No leaves the mark in place.
         if (readOnly && ReadOnlyMarked(record.path))
-            return {UndoStatus::Skipped, record.path + " is write protected and was left untouched", true};
+            return {UndoStatus::Skipped, WriteProtectedText(record.path), true};
         return {UndoStatus::Failed,
                 recorder.messages.empty() ? record.path + " could not be written back" : recorder.messages, readOnly};
     }

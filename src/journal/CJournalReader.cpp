@@ -17,7 +17,7 @@ bool CJournalReader::Open(const std::string& journalPath)
     failure.clear();
     const OpenStatus status = file.Open(path, FileMode::Read);
     if (status != OpenStatus::Opened) {
-        failure = CauseText(status == OpenStatus::Missing ? OpenFailureCause::FileNotFound : file.LastCause(), path);
+        failure = status == OpenStatus::Missing ? CauseText(OpenFailureCause::FileNotFound, path) : CauseText(file.LastFailure(), path);
         return false;
     }
 
@@ -56,7 +56,7 @@ bool CJournalReader::Open(const std::string& journalPath)
         at += got;
     }
     if (file.LastCause() != OpenFailureCause::None) {
-        failure = CauseText(file.LastCause(), path);
+        failure = CauseText(file.LastFailure(), path);
         return false;
     }
 

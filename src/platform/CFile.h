@@ -96,7 +96,8 @@ public:
     // Puts back the access and modification times the file had when opened.
     bool RestoreTimes();
 
-    OpenFailureCause LastCause() const { return lastCause; }
+    OpenFailureCause LastCause() const { return lastFailure.cause; }
+    const FileFailure& LastFailure() const { return lastFailure; }
 
 private:
     OpenStatus OpenAt(int folderFd, const std::string& name, FileMode mode, bool followLinks);
@@ -117,5 +118,5 @@ private:
     timespec modified {};
     std::array<unsigned char, HeadBytes> head;  // left uninitialised: the read fills what is used
     std::size_t headSize = 0;
-    OpenFailureCause lastCause = OpenFailureCause::None;
+    FileFailure lastFailure;
 };

@@ -37,7 +37,7 @@ bool CAudioFile::Open(OpenMode mode)
     case OpenStatus::Failed:
         break;
     }
-    lastOpenError = file.LastCause();
+    lastOpenError = file.LastFailure();
     prompt.ShowMessage(OpenFailureMessage(fileName, lastOpenError));
     return false;
 }

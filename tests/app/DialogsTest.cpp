@@ -23,7 +23,7 @@
 namespace {
 
 const QString QuestionTail = QStringLiteral(
-    " is Write protected\n\nChange the attribute and allow the change?\n\nCancel will quit the operation");
+    " is Write protected\n\nChange the attribute and allow the change?\n\nCancel leaves this file unchanged");
 
 // Runs action on the modal window that exec() puts up next, a Modal: the
 // timer fires once that window's event loop runs.

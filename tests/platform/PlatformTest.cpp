@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <tuple>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -32,15 +33,33 @@ bool AsNobody(Body body)
 
 }  // namespace
 
-TEST(OpenFailureCause, ErrnoMapsToShownCodeAndTextsNameTheFile)
+TEST(OpenFailureCause, ErrnoMapsToShownCodeAndReasonAndTextsNameTheFile)
 {
-    const std::pair<int, int> table[] = {
-        {ENOENT, 2}, {ENOTDIR, 3}, {ENAMETOOLONG, 3}, {ELOOP, 3}, {EMFILE, 4}, {ENFILE, 4},
-        {EACCES, 5}, {EPERM, 5},   {EROFS, 5},        {EIO, 10},  {ENXIO, 10}, {ENOSPC, 13},
-        {EDQUOT, 13}, {EINVAL, 1}, {EBUSY, 1},        {0x7FFF, 1},
+    const std::tuple<int, int, const char*> table[] = {
+        {ENOENT, 2, "the file vanished"},
+        {ENOTDIR, 3, "a part of the path is not a folder"},
+        {ENAMETOOLONG, 3, "the name is too long"},
+        {ELOOP, 3, "too many levels of symbolic links"},
+        {EMFILE, 4, "too many open files"},
+        {ENFILE, 4, "too many open files"},
+        {EACCES, 5, "permission denied"},
+        {EPERM, 5, "permission denied"},
+        {EROFS, 5, "read-only file system"},
+        {EISDIR, 5, "it is a folder"},
+        {EIO, 10, "input/output error"},
+        {ENXIO, 10, "no such device"},
+        {ETXTBSY, 11, "it is in use"},
+        {EBUSY, 1, "it is in use"},
+        {ENOSPC, 13, "no space left on the device"},
+        {EDQUOT, 13, "disk quota exceeded"},
+        {EINVAL, 1, ""},
+        {0x7FFF, 1, ""},
     };
-    for (const auto& [error, code] : table)
-        EXPECT_EQ(static_cast<int>(CauseFromErrno(error)), code) << "errno " << error;
+    for (const auto& [error, code, words] : table) {
+        const FileFailure failure = FailureFromErrno(error);
+        EXPECT_EQ(std::pair(static_cast<int>(failure.cause), ReasonText(failure.reason)), std::pair(code, std::string(words)))
+            << "errno " << error;
+    }
 
     // Each cause's text names the file.
     const char* texts[] = {
@@ -55,8 +74,12 @@ TEST(OpenFailureCause, ErrnoMapsToShownCodeAndTextsNameTheFile)
     };
     for (int code = 0; code <= 14; ++code)
         EXPECT_EQ(CauseText(static_cast<OpenFailureCause>(code), "a b.wav"), texts[code]) << code;
-    EXPECT_EQ(OpenFailureMessage("/x/%2 y.wav", OpenFailureCause::DiskFull),
-              "File /x/%2 y.wav could not be opened - code: 13");
+    // The reason goes before the full stop, and after the code.
+    EXPECT_EQ(CauseText(FailureFromErrno(EROFS), "/m/a.wav"), "Access to /m/a.wav was denied (read-only file system).");
+    EXPECT_EQ(CauseText(OpenFailureCause::BadSeek, "a.wav", SystemReason::InputOutput), "Seek failed on a.wav (input/output error)");
+    EXPECT_EQ(OpenFailureMessage("/x/%2 y.wav", FailureFromErrno(EDQUOT)),
+              "File /x/%2 y.wav could not be opened - code: 13 (disk quota exceeded)");
+    EXPECT_EQ(OpenFailureMessage("/x/a.wav", OpenFailureCause::AccessDenied), "File /x/a.wav could not be opened - code: 5");
 }
 
 TEST(CFile, ClearingTheReadOnlyMarkAddsOwnerWriteOnlyAndKeepsTimes)
