@@ -32,6 +32,7 @@ public:
     void ShowMessage(const std::string&) override { ++complaints; }
     bool AskClearReadOnly(const std::string&) override { return true; }
     bool AskYesNo(const QString&) override { return true; }
+    bool ConfirmChange(const QString&, const QString&) override { return true; }
     bool ShowBatchReport(const BatchReport&) override
     {
         ++complaints;

@@ -6,6 +6,7 @@
 #include "app/CDialogUnits.h"
 #include "app/CFileListing.h"
 #include "app/CFormatSelectors.h"
+#include "app/CHeaderSurvey.h"
 #include "app/CInvListBox.h"
 #include "app/CMessageBoxPrompt.h"
 #include "app/CPathLabel.h"
@@ -14,6 +15,7 @@
 #include "journal/CJournalFolder.h"
 #include "journal/CJournalReader.h"
 #include "journal/CJournalWriter.h"
+#include "wave/CChangeSummary.h"
 #include "opendlg/CXDlg2.h"
 #include "opendlg/FolderOfPath.h"
 #include "platform/CProfileFile.h"
@@ -85,7 +87,7 @@ CBatchEditorDlg::CBatchEditorDlg(CProfileFile& settings, CMessageBoxPrompt& mess
     , filePrompt(prompt)
     , wave(filePrompt)
 {
-    setWindowTitle(QStringLiteral("Quelbrook"));
+    setWindowTitle(CMessageBoxPrompt::ProgramName());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowIcon(CBatchEditorApp::AppIcon());
     setAcceptDrops(true);
@@ -299,13 +301,33 @@ void CBatchEditorDlg::HandleSetAll()
     UpdateChangeButton();
 }
 
+bool CBatchEditorDlg::ConfirmChange(const HeaderChangeRequest& request)
+{
+    // What the request does to each listed file is read from the files now.
+    CChangeSummary summary(request, formatRows->Untouched());
+    bool read = false;
+    {
+        const QPointer<QWidget> focused = focusWidget();
+        SetBatchRunning(true);
+        const auto unlock = qScopeGuard([this, &focused] {
+            SetBatchRunning(false);
+            if (focused)
+                focused->setFocus();
+        });
+        read = CHeaderSurvey(this, *fileList).Run(summary);
+    }
+    return read && prompt.ConfirmChange(ChangeConfirmation, QString::fromStdString(summary.Text()));
+}
+
 void CBatchEditorDlg::HandleChange()
 {
     // A press that still reaches the button during a batch (a script, an
     // assistive tool) must not start a second batch inside the first.
-    if (batchRunning || !prompt.AskYesNo(ChangeConfirmation))
+    if (batchRunning)
         return;
     const HeaderChangeRequest request = formatRows->BuildRequest(wave.Format());
+    if (!ConfirmChange(request))
+        return;
     CJournalWriter journal;
     if (!BeginBatch(journal, {}))
         return;
@@ -551,5 +573,8 @@ void CBatchEditorDlg::HandleUndoLastChange()
         if (leftAlone.size() > ListedFiles)
             report += QStringLiteral("\n... and %1 more").arg(leftAlone.size() - ListedFiles);
     }
-    prompt.ShowMessage(report.toStdString());
+    if (leftAlone.isEmpty())
+        prompt.ShowInformation(report);
+    else
+        prompt.ShowMessage(report.toStdString());
 }

@@ -72,6 +72,8 @@ private:
     void HandleOpen();
     void ListChosenFiles(const QStringList& chosen);
     void HandleChange();
+    // Asks before a Change, naming what it does to the listed files.
+    bool ConfirmChange(const HeaderChangeRequest& request);
     void HandleQuit();
     void HandleFileSelected();
     void HandleClearAll();

@@ -3,6 +3,7 @@
 #include "app/CInvListBox.h"
 #include "app/CRecordingPrompt.h"
 #include "wave/CWaveFile.h"
+#include "wave/ConfirmWritable.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -22,6 +23,11 @@ namespace {
 // showing the walk costs little beside rewriting the files.
 constexpr int BatchSliceMs = 30;
 constexpr int ProgressDelayMs = 500;
+
+std::string Local(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
 
 // What the engine told the user about one file, as one line.
 QString Reasons(const std::vector<std::string>& messages)
@@ -92,7 +98,7 @@ BatchReport CChangeBatch::Run(const HeaderChangeRequest& request)
         const QString path = files.Text(i);
         entry = i;
         filePrompt.StartFile();
-        wave.SetFileName(QFile::encodeName(path).toStdString());
+        wave.SetFileName(Local(path));
         if (!slice.isValid() || slice.hasExpired(BatchSliceMs)) {
             ShowEntry(i);
             if (!shown.isVisible() && running.hasExpired(ProgressDelayMs))
@@ -106,14 +112,14 @@ BatchReport CChangeBatch::Run(const HeaderChangeRequest& request)
         // a chunk too short for them goes on so that the rewrite says why it is left alone.
         if (!wave.HeaderLoaded() && !wave.FmtChunkTooShort()) {
             const QString reason = filePrompt.Messages().empty()
-                ? SilentReason(path, QStringLiteral("no complete \"fmt \" chunk"))
+                ? SilentReason(path, QString::fromStdString(NoFormatText(Local(path), wave.NotWave())))
                 : Reasons(filePrompt.Messages());
             report.notChanged.push_back({path, BatchReport::Outcome::Failed, reason});
         } else if (wave.RewriteHeader(request)) {
             ++report.changed;
         } else if (filePrompt.ReadOnlyDeclined()) {
             report.notChanged.push_back({path, BatchReport::Outcome::Skipped,
-                                         QStringLiteral("Cancel was answered to the write-protect question")});
+                                         QString::fromStdString(WriteProtectedText(Local(path)))});
         } else {
             const QString reason = filePrompt.Messages().empty()
                 ? SilentReason(path, QStringLiteral("the header could not be rewritten"))

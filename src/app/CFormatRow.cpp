@@ -20,12 +20,19 @@ CFormatRow::CFormatRow(QComboBox* selectorBox, QCheckBox* changeBox, std::vector
 void CFormatRow::Show(std::optional<std::uint32_t> value)
 {
     const auto found = value ? std::find(values.begin(), values.end(), *value) : values.end();
-    selector->setCurrentIndex(static_cast<int>(std::distance(values.begin(), found)));
+    shownIndex = static_cast<int>(std::distance(values.begin(), found));
+    selector->setCurrentIndex(shownIndex);
 }
 
 void CFormatRow::Clear()
 {
-    selector->setCurrentIndex(-1);
+    shownIndex = -1;
+    selector->setCurrentIndex(shownIndex);
+}
+
+bool CFormatRow::ShowsOwnValue() const
+{
+    return selector->currentIndex() == shownIndex;
 }
 
 bool CFormatRow::IsUndefined() const

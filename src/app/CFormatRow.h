@@ -28,6 +28,8 @@ public:
 
     // The selector stands on "undefined" (no selection does not count).
     bool IsUndefined() const;
+    // The selector still stands where Show put it: the user chose nothing.
+    bool ShowsOwnValue() const;
     // The value of the item chosen; none on "undefined" or without a selection.
     std::optional<std::uint32_t> Chosen() const;
 
@@ -47,6 +49,7 @@ private:
     QComboBox* selector;
     QCheckBox* check;
     std::vector<std::uint32_t> values;
+    int shownIndex = -1;
     bool flag = false;
     bool locked = false;
 };

@@ -129,6 +129,14 @@ HeaderChangeRequest CFormatSelectors::BuildRequest(const WaveFormat& shown) cons
     return request;
 }
 
+std::array<bool, CFormatSelectors::RowCount> CFormatSelectors::Untouched() const
+{
+    std::array<bool, RowCount> untouched{};
+    for (std::size_t row = 0; row < RowCount; ++row)
+        untouched[row] = rows[row]->ShowsOwnValue();
+    return untouched;
+}
+
 int CFormatSelectors::LabelWidth() const
 {
     int width = 0;

@@ -41,6 +41,9 @@ public:
     // without a chosen value keeps that file's own.
     HeaderChangeRequest BuildRequest(const WaveFormat& shown) const;
 
+    // Per row: the selector still shows the shown file's own value.
+    std::array<bool, RowCount> Untouched() const;
+
     // The widest label's natural width; PlaceLabels puts them in a first
     // column that wide.
     int LabelWidth() const;
