@@ -29,7 +29,7 @@ std::uint32_t Value(const WaveFormat& format, Field field)
 }
 
 // 96000 as "96,000".
-std::string Grouped(std::uint32_t value)
+std::string Grouped(std::uint64_t value)
 {
     std::string digits = std::to_string(value);
     for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
@@ -103,14 +103,14 @@ std::string CChangeSummary::Text() const
 {
     std::string text;
     for (const Line& line : Lines()) {
-        text += ValueText(line, request.blockAlignPerChannel) + " \u2014 changes " + std::to_string(line.changes)
-            + " of " + std::to_string(total) + Files(total);
+        text += ValueText(line, request.blockAlignPerChannel) + " \u2014 changes " + Grouped(line.changes) + " of "
+            + Grouped(total) + Files(total);
         if (line.untouched && line.changes > 0)
             text += ", although you left it at the shown file's own value";
         text += '\n';
     }
     if (unreadable > 0) {
-        text += std::to_string(unreadable) + " of " + std::to_string(total) + Files(total)
+        text += Grouped(unreadable) + " of " + Grouped(total) + Files(total)
             + (unreadable == 1 ? " has a header that cannot be read; it" : " have headers that cannot be read; they")
             + " will be left unchanged\n";
     }
