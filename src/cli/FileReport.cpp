@@ -140,7 +140,10 @@ std::string DescribeFailure(const std::string& path, const std::vector<std::stri
     if (text.empty()) {
         return reason.empty() ? fallback : reason;
     }
-    if (reason.empty() || text.find(reason) != std::string::npos) {
+    // The messages may already say it (the open-failure message gives the system's reason).
+    const std::string words = ReasonText(failure.reason);
+    if (reason.empty() || text.find(reason) != std::string::npos
+        || (!words.empty() && text.find(words) != std::string::npos)) {
         return text;
     }
     if (reason.back() == '.') {

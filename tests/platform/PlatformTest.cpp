@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <tuple>
 #include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -29,6 +31,22 @@ bool AsNobody(Body body)
     int status = -1;
     waitpid(child, &status, 0);
     return status == 0;
+}
+
+// A mount namespace of its own: directly when privileged, otherwise inside a
+// user namespace in which this user is root.
+bool InOwnMountNamespace()
+{
+    if (unshare(CLONE_NEWNS) == 0)
+        return true;
+    const std::string uid = std::to_string(getuid()), gid = std::to_string(getgid());
+    if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+        return false;
+    WriteFile("/proc/self/setgroups", Bytes{'d', 'e', 'n', 'y'});
+    const std::string uidMap = "0 " + uid + " 1", gidMap = "0 " + gid + " 1";
+    WriteFile("/proc/self/uid_map", Bytes(uidMap.begin(), uidMap.end()));
+    WriteFile("/proc/self/gid_map", Bytes(gidMap.begin(), gidMap.end()));
+    return true;
 }
 
 }  // namespace
@@ -80,6 +98,34 @@ TEST(OpenFailureCause, ErrnoMapsToShownCodeAndReasonAndTextsNameTheFile)
     EXPECT_EQ(OpenFailureMessage("/x/%2 y.wav", FailureFromErrno(EDQUOT)),
               "File /x/%2 y.wav could not be opened - code: 13 (disk quota exceeded)");
     EXPECT_EQ(OpenFailureMessage("/x/a.wav", OpenFailureCause::AccessDenied), "File /x/a.wav could not be opened - code: 5");
+}
+
+// A file on a read-only mount is refused for writing in the system's words;
+// the mount is made in a namespace of a child of its own.
+TEST(CFile, AFileOnAReadOnlyMountIsRefusedAsSuch)
+{
+    TempDir dir;
+    const std::string mount = dir / "ro";
+    ASSERT_EQ(::mkdir(mount.c_str(), 0755), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (!InOwnMountNamespace() || ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+            || ::mount("tmpfs", mount.c_str(), "tmpfs", 0, nullptr) != 0)
+            _exit(77);
+        WriteFile(mount + "/a.wav", Bytes(10, 1));
+        if (::mount(nullptr, mount.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+            _exit(77);
+        CFile file;
+        const bool refused = file.Open(mount + "/a.wav", FileMode::ReadWrite) == OpenStatus::Failed
+            && file.LastFailure() == FileFailure{OpenFailureCause::AccessDenied, SystemReason::ReadOnlyFileSystem}
+            && file.Open(mount + "/a.wav", FileMode::Read) == OpenStatus::Opened;
+        _exit(refused ? 0 : 1);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 77)
+        GTEST_SKIP() << "no mount namespace here";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 TEST(CFile, ClearingTheReadOnlyMarkAddsOwnerWriteOnlyAndKeepsTimes)
