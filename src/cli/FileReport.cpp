@@ -128,10 +128,12 @@ std::string DescribeFailure(const std::string& path, const std::vector<std::stri
     std::error_code error;
     const auto type = std::filesystem::status(path, error).type();
     std::string reason;
+    bool hint = false;
     if (type == std::filesystem::file_type::not_found) {
         reason = CauseText(OpenFailureCause::FileNotFound, path);
     } else if (type == std::filesystem::file_type::directory) {
         reason = path + " is a folder: -r searches folders for .wav files";
+        hint = true;
     } else if (!error && type != std::filesystem::file_type::regular) {
         reason = path + " is not a regular file";
     } else if (failure.cause != OpenFailureCause::None) {
@@ -140,10 +142,11 @@ std::string DescribeFailure(const std::string& path, const std::vector<std::stri
     if (text.empty()) {
         return reason.empty() ? fallback : reason;
     }
-    // The messages may already say it (the open-failure message gives the system's reason).
+    // The messages may already say it: the open-failure message gives the
+    // system's reason. Only the hint for a folder adds to that.
     const std::string words = ReasonText(failure.reason);
     if (reason.empty() || text.find(reason) != std::string::npos
-        || (!words.empty() && text.find(words) != std::string::npos)) {
+        || (!hint && !words.empty() && text.find(words) != std::string::npos)) {
         return text;
     }
     if (reason.back() == '.') {
