@@ -574,6 +574,13 @@ TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
     EXPECT_EQ(Shown(), (QStringList{paths[0], "48,000", "2", "16", "2"}));
     // The newest batch is the undo now: nothing left to undo here.
     EXPECT_FALSE(undo->isEnabled());
+
+    // Every file restored is news, not a problem.
+    PressChange({true});
+    prompt.answers = {true};
+    undo->trigger();
+    EXPECT_EQ(prompt.asked.back(), "info: 3 of 3 files were restored.");
+    ExpectFiles();
 }
 
 } // namespace
