@@ -38,6 +38,7 @@
 #include <QScopeGuard>
 #include <QSet>
 #include <QShortcut>
+#include <QTimer>
 #include <QUrl>
 
 #include "Version.h"
@@ -178,7 +179,6 @@ void CBatchEditorDlg::CreateControls()
     connect(fileList, &CInvListBox::FileListChanged, this, &CBatchEditorDlg::UpdateChangeButton);
     fileList->installEventFilter(this);
     fileList->viewport()->installEventFilter(this);
-    listing = std::make_unique<CFileListing>(*fileList);
 
     quitButton = new QPushButton(QStringLiteral("Quit"), this);
     quitButton->setObjectName(QStringLiteral("quitButton"));
@@ -226,22 +226,46 @@ void CBatchEditorDlg::HandleOpen()
 {
     const QString startFolder =
         QFile::decodeName(profile.GetString(ProfileSection, ProfileStartFolder).c_str());
-    ListChosenFiles(openDialogRunner(startFolder).value_or(QStringList()));
+    if (const std::optional<QStringList> chosen = openDialogRunner(startFolder))
+        ListPaths(*chosen, false);
+    // Also after a cancelled Open or listing: entry 0 is read again.
+    ShowListedFiles();
 }
 
 void CBatchEditorDlg::AddFilesAndFolders(const QStringList& paths)
 {
-    const CFileListing::Found found = listing->ListFilesAndFolders(paths);
-    if (found.files > 0)
-        ListChosenFiles({});
-    if (!found.problems.isEmpty())
-        prompt.ShowMessage(found.problems.join(QLatin1Char('\n')).toStdString());
+    // A drop that arrives while files are listed or changed waits for them.
+    if (batchRunning) {
+        QTimer::singleShot(100, this, [this, paths] { AddFilesAndFolders(paths); });
+        return;
+    }
+    const CFileListing::Outcome outcome = ListPaths(paths, true);
+    if (outcome.cancelled)
+        return;
+    if (outcome.files > 0)
+        ShowListedFiles();
+    if (!outcome.problems.isEmpty())
+        prompt.ShowMessage(outcome.problems.join(QLatin1Char('\n')).toStdString());
 }
 
-void CBatchEditorDlg::ListChosenFiles(const QStringList& chosen)
+CFileListing::Outcome CBatchEditorDlg::ListPaths(const QStringList& paths, bool searchFolders)
 {
-    listing->ListFiles(chosen);
+    // The listing lets the window repaint: nothing else may start meanwhile.
+    const QPointer<QWidget> focused = focusWidget();
+    SetBatchRunning(true);
+    CFileListing listing(this, *fileList);
+    const CFileListing::Outcome outcome =
+        searchFolders ? listing.ListFilesAndFolders(paths) : listing.ListFiles(paths);
+    // Input that came in meanwhile reaches the disabled controls now.
+    QCoreApplication::processEvents();
+    SetBatchRunning(false);
+    if (focused)
+        focused->setFocus();
+    return outcome;
+}
 
+void CBatchEditorDlg::ShowListedFiles()
+{
     fileLoaded = fileList->Count() > 0;
     if (fileLoaded) {
         currentPath = fileList->Text(0);
@@ -389,10 +413,12 @@ void CBatchEditorDlg::KeepOnly(const BatchReport& report)
     QSet<QString> kept;
     for (const BatchReport::Entry& entry : report.notChanged)
         kept.insert(entry.path);
-    for (int i = fileList->Count() - 1; i >= 0; --i) {
+    std::vector<int> changed;
+    for (int i = 0; i < fileList->Count(); ++i) {
         if (!kept.contains(fileList->Text(i)))
-            fileList->DeleteString(i);
+            changed.push_back(i);
     }
+    fileList->DeleteStrings(std::move(changed));
     if (fileList->Count() > 0) {
         fileList->SetCurrentSelection(0);
         HandleFileSelected();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/BatchReport.h"
+#include "app/CFileListing.h"
 #include "app/CRecordingPrompt.h"
 #include "controls/CThemeHelper.h"
 #include "wave/CWaveFile.h"
@@ -11,10 +12,8 @@
 
 #include <cstddef>
 #include <functional>
-#include <memory>
 #include <optional>
 
-class CFileListing;
 class CFormatSelectors;
 class CHoverBitmapButton;
 class CInvListBox;
@@ -70,7 +69,8 @@ protected:
 private:
     void CreateControls();
     void HandleOpen();
-    void ListChosenFiles(const QStringList& chosen);
+    CFileListing::Outcome ListPaths(const QStringList& paths, bool searchFolders);
+    void ShowListedFiles();
     void HandleChange();
     // Asks before a Change, naming what it does to the listed files.
     bool ConfirmChange(const HeaderChangeRequest& request);
@@ -101,6 +101,7 @@ private:
     QString currentPath;
     bool fileLoaded = false;
     bool quitRequested = false;
+    // A Change, an undo or a listing is under way: it lets the window repaint, and nothing else may start.
     bool batchRunning = false;
     CThemeHelper themeHelper;
     CRecordingPrompt filePrompt;
@@ -116,5 +117,4 @@ private:
     CHoverBitmapButton* clearAllButton = nullptr;
     CHoverBitmapButton* setAllButton = nullptr;
     QAction* undoAction = nullptr;
-    std::unique_ptr<CFileListing> listing;
 };
