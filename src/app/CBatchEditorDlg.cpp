@@ -15,10 +15,10 @@
 #include "journal/CJournalFolder.h"
 #include "journal/CJournalReader.h"
 #include "journal/CJournalWriter.h"
-#include "wave/CChangeSummary.h"
 #include "opendlg/CXDlg2.h"
 #include "opendlg/FolderOfPath.h"
 #include "platform/CProfileFile.h"
+#include "wave/CChangeSummary.h"
 
 #include <QApplication>
 #include <QCloseEvent>
