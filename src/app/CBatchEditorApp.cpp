@@ -16,6 +16,8 @@ CBatchEditorApp::CBatchEditorApp(int& argc, char** argv)
     : QApplication(argc, argv)
 {
     setWindowIcon(AppIcon());
+    // Window managers show it after each window's own title.
+    setApplicationDisplayName(CMessageBoxPrompt::ProgramName());
     setDesktopFileName(QStringLiteral("quelbrook"));
 }
 
@@ -63,5 +65,5 @@ QIcon CBatchEditorApp::AppIcon()
 QString CBatchEditorApp::ProfilePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
-        + CMessageBoxPrompt::ApplicationName() + QStringLiteral(".INI");
+        + CMessageBoxPrompt::ExecutableName() + QStringLiteral(".INI");
 }

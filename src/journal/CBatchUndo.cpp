@@ -4,6 +4,7 @@
 #include "platform/CUserPrompt.h"
 #include "platform/OpenFailureCause.h"
 #include "wave/CWaveFile.h"
+#include "wave/ConfirmWritable.h"
 
 #include <optional>
 #include <vector>
@@ -33,7 +34,7 @@ std::optional<UndoOutcome> FindConflict(const JournalRecord& record, bool& readO
         return replaced;
     if (status == OpenStatus::Failed)
         return UndoOutcome{UndoStatus::Failed,
-                           file.LinkRefusal().empty() ? CauseText(file.LastCause(), path) : file.LinkRefusal()};
+                           file.LinkRefusal().empty() ? CauseText(file.LastFailure(), path) : file.LinkRefusal()};
     std::vector<unsigned char> now(patch.after.size());
     const bool sameFile = file.Device() == patch.identity.device && file.Inode() == patch.identity.inode;
     const bool sameSize = sameFile && file.Length() == patch.identity.size;
@@ -110,7 +111,7 @@ UndoOutcome CBatchUndo::Restore(const JournalRecord& record)
     if (!wave.RestorePatch(record.patch)) {
         // A write-protect question answered No leaves the mark in place.
         if (readOnly && ReadOnlyMarked(record.path))
-            return {UndoStatus::Skipped, record.path + " is write protected and was left untouched", true};
+            return {UndoStatus::Skipped, WriteProtectedText(record.path), true};
         return {UndoStatus::Failed,
                 recorder.messages.empty() ? record.path + " could not be written back" : recorder.messages, readOnly};
     }

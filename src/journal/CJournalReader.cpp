@@ -66,7 +66,7 @@ bool CJournalReader::Open(const std::string& journalPath)
     }
     const OpenStatus status = file.OpenIn(where.entry, FileMode::Read);
     if (status != OpenStatus::Opened) {
-        failure = CauseText(status == OpenStatus::Missing ? OpenFailureCause::FileNotFound : file.LastCause(), path);
+        failure = status == OpenStatus::Missing ? CauseText(OpenFailureCause::FileNotFound, path) : CauseText(file.LastFailure(), path);
         return false;
     }
     if (const std::string reason = Distrust(file, where); !reason.empty()) {
@@ -111,7 +111,7 @@ bool CJournalReader::Open(const std::string& journalPath)
         at += got;
     }
     if (file.LastCause() != OpenFailureCause::None) {
-        failure = CauseText(file.LastCause(), path);
+        failure = CauseText(file.LastFailure(), path);
         return false;
     }
 

@@ -16,9 +16,10 @@
 
 namespace {
 
-OpenFailureCause NonRegularCause(mode_t mode)
+FileFailure NonRegularFailure(mode_t mode)
 {
-    return S_ISDIR(mode) ? OpenFailureCause::AccessDenied : OpenFailureCause::InvalidFile;
+    return S_ISDIR(mode) ? FileFailure{OpenFailureCause::AccessDenied, SystemReason::IsFolder}
+                         : FileFailure{OpenFailureCause::InvalidFile, SystemReason::NotRegularFile};
 }
 
 bool Refused(int error)
@@ -78,7 +79,7 @@ OpenStatus CFile::OpenIn(const FolderEntry& entry, FileMode mode)
 OpenStatus CFile::OpenAt(int folderFd, const std::string& entry, FileMode mode, bool follow)
 {
     Close();
-    lastCause = OpenFailureCause::None;
+    lastFailure = {};
     linkRefusal.clear();
 
     // O_NONBLOCK: a FIFO opens at once and is then refused below, unread.
@@ -102,16 +103,19 @@ OpenStatus CFile::OpenAt(int folderFd, const std::string& entry, FileMode mode, 
     if (opened < 0) {
         if (error == ENOENT)
             return OpenStatus::Missing;
-        lastCause = CauseFromErrno(error);
+        lastFailure = FailureFromErrno(error);
+        // Refused by O_NOFOLLOW: a link in the entry's place.
+        if (error == ELOOP && !follow)
+            lastFailure.reason = SystemReason::SymbolicLink;
         return OpenStatus::Failed;
     }
     if (!known && ::fstat(opened, &info) != 0) {
-        lastCause = CauseFromErrno(errno);
+        lastFailure = FailureFromErrno(errno);
         ::close(opened);
         return OpenStatus::Failed;
     }
     if (!S_ISREG(info.st_mode)) {
-        lastCause = NonRegularCause(info.st_mode);
+        lastFailure = NonRegularFailure(info.st_mode);
         ::close(opened);
         return OpenStatus::Failed;
     }
@@ -136,11 +140,13 @@ OpenStatus CFile::OpenAt(int folderFd, const std::string& entry, FileMode mode, 
 
 OpenFailureCause CFile::ClearReadOnlyMark()
 {
-    if (fd < 0)
-        return OpenFailureCause::InvalidFile;
+    if (fd < 0) {
+        lastFailure = {OpenFailureCause::InvalidFile, SystemReason::None};
+        return lastFailure.cause;
+    }
     // fchmod changes only the change time, never the access or modification times.
     if (readOnlyMarked && ::fchmod(fd, permissions | S_IWUSR) != 0)
-        return lastCause = CauseFromErrno(errno);
+        return (lastFailure = FailureFromErrno(errno)).cause;
     readOnlyMarked = false;
     permissions |= S_IWUSR;
     if (writable)
@@ -149,13 +155,14 @@ OpenFailureCause CFile::ClearReadOnlyMark()
     const int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_RDWR | (followLinks ? 0 : O_NOFOLLOW);
     const int again = OpenKeepingAccessTime(folder, name.c_str(), flags, followLinks, linkRefusal);
     if (again < 0)
-        return lastCause = CauseFromErrno(errno);
+        return (lastFailure = FailureFromErrno(errno)).cause;
     struct stat info {};
     // Someone may have put another file under the name since the first open.
     if (::fstat(again, &info) != 0 || static_cast<std::uint64_t>(info.st_dev) != device
         || static_cast<std::uint64_t>(info.st_ino) != inode) {
         ::close(again);
-        return lastCause = OpenFailureCause::AccessDenied;
+        lastFailure = {OpenFailureCause::AccessDenied, SystemReason::None};
+        return lastFailure.cause;
     }
     ::close(fd);
     fd = again;
@@ -178,7 +185,7 @@ bool CFile::Close()
         return false;
     const bool closed = CurrentFileCalls().close(fd) == 0;
     if (!closed)
-        lastCause = CauseFromErrno(errno);
+        lastFailure = FailureFromErrno(errno);
     Forget();
     return closed;
 }
@@ -210,7 +217,7 @@ std::size_t CFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t count)
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            lastCause = CauseFromErrno(errno);
+            lastFailure = FailureFromErrno(errno);
             break;
         }
         if (got == 0)
@@ -228,7 +235,7 @@ bool CFile::WriteAll(std::uint64_t offset, const unsigned char* bytes, std::size
         if (put < 0 && errno == EINTR)
             continue;
         if (put <= 0) {
-            lastCause = put < 0 ? CauseFromErrno(errno) : OpenFailureCause::DiskFull;
+            lastFailure = put < 0 ? FailureFromErrno(errno) : FileFailure{OpenFailureCause::DiskFull, SystemReason::NoSpace};
             return false;
         }
         done += static_cast<std::size_t>(put);
@@ -239,7 +246,7 @@ bool CFile::WriteAll(std::uint64_t offset, const unsigned char* bytes, std::size
 bool CFile::ReplaceAt(std::uint64_t offset, const void* bytes, const void* previous, std::size_t count)
 {
     if (fd < 0 || !CanWrite() || offset > kMaxOffset || count > kMaxOffset - offset) {
-        lastCause = OpenFailureCause::AccessDenied;
+        lastFailure = {OpenFailureCause::AccessDenied, SystemReason::None};
         return false;
     }
     const auto* in = static_cast<const unsigned char*>(bytes);
@@ -247,10 +254,10 @@ bool CFile::ReplaceAt(std::uint64_t offset, const void* bytes, const void* previ
     if (!WriteAll(offset, in, count, done)) {
         // The blocks written so far are allocated now, so putting their old
         // bytes back needs no space the failed write did not get.
-        const OpenFailureCause cause = lastCause;
+        const FileFailure failure = lastFailure;
         std::size_t undone = 0;
         WriteAll(offset, static_cast<const unsigned char*>(previous), done, undone);
-        lastCause = cause;
+        lastFailure = failure;
         return false;
     }
     // Keep the cached head in step with what is on disk.
@@ -275,6 +282,6 @@ bool CFile::RestoreTimes()
     const timespec times[2] = {accessed, modified};
     if (fd >= 0 && ::futimens(fd, times) == 0)
         return true;
-    lastCause = CauseFromErrno(errno);
+    lastFailure = FailureFromErrno(errno);
     return false;
 }

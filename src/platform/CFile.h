@@ -97,7 +97,8 @@ public:
     // Puts back the access and modification times the file had when opened.
     bool RestoreTimes();
 
-    OpenFailureCause LastCause() const { return lastCause; }
+    OpenFailureCause LastCause() const { return lastFailure.cause; }
+    const FileFailure& LastFailure() const { return lastFailure; }
     // The symbolic link the last open refused to follow, in words; empty when none.
     const std::string& LinkRefusal() const { return linkRefusal; }
     // The open file's owner and permission bits.
@@ -123,7 +124,7 @@ private:
     timespec modified {};
     std::array<unsigned char, HeadBytes> head;  // left uninitialised: the read fills what is used
     std::size_t headSize = 0;
-    OpenFailureCause lastCause = OpenFailureCause::None;
+    FileFailure lastFailure;
     unsigned owner = 0;
     std::string linkRefusal;
 };

@@ -15,7 +15,7 @@ namespace {
 
 std::string FolderFailure(const std::string& folder, int error)
 {
-    return CauseText(CauseFromErrno(error), folder);
+    return CauseText(FailureFromErrno(error), folder);
 }
 
 std::string Join(const std::string& folder, const std::string& name)

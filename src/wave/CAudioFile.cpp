@@ -37,7 +37,7 @@ bool CAudioFile::Open(OpenMode mode)
     case OpenStatus::Failed:
         break;
     }
-    lastOpenError = file.LastCause();
+    lastOpenError = file.LastFailure();
     // A link not followed is named, with its owner: a code would not say which.
     prompt.ShowMessage(file.LinkRefusal().empty() ? OpenFailureMessage(fileName, lastOpenError) : file.LinkRefusal());
     return false;

@@ -186,7 +186,7 @@ TEST_F(CliTool, UnusableFilesFailTheRunUnchangedAndWithoutHanging)
         EXPECT_EQ(run.status, 1);
         for (const std::string& part : {dir / "good.wav: " + line, dir / "missing.wav" + " was not found.",
                                         "no complete \"fmt \" chunk in " + dir / "nofmt.wav",
-                                        dir / "pipe.wav" + " is not a regular file",
+                                        dir / "pipe.wav" + " could not be opened - code: 6 (it is not a regular file)",
                                         dir / "folder.wav" + " is a folder", std::string(summary)})
             EXPECT_TRUE(Has(run.out, part)) << command << ": " << run.out;
     }
