@@ -1,5 +1,7 @@
 #pragma once
 
+#include "i18n/CTranslations.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QString>
@@ -37,4 +39,8 @@ public:
     // The settings file: the executable's base name with ".INI", in the
     // user's configuration folder.
     static QString ProfilePath();
+
+private:
+    // The user's language for every window, Qt's standard ones included.
+    CTranslations translations;
 };

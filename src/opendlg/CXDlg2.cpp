@@ -35,8 +35,8 @@
 
 namespace {
 
-const QString kWavFilter = QStringLiteral("WAV files (*.wav)");
-const QString kAllFilesFilter = QStringLiteral("All Files (*.*)");
+QString WavFilter() { return CXDlg2::tr("WAV files (*.wav)"); }
+QString AllFilesFilter() { return CXDlg2::tr("All Files (*.*)"); }
 constexpr const char* kShowTimeStamps = "ShowTimeStamps";
 constexpr const char* kWidth = "Width";
 constexpr const char* kHeight = "Height";
@@ -93,7 +93,7 @@ CXDlg2::CXDlg2(CProfileFile& profileFile, CUserPrompt& userPrompt, QWidget* pare
     setAcceptMode(QFileDialog::AcceptOpen);
     setFileMode(QFileDialog::ExistingFiles);
     setDefaultSuffix(QStringLiteral("wav"));
-    setNameFilters({kWavFilter, kAllFilesFilter});
+    setNameFilters({WavFilter(), AllFilesFilter()});
     setSizeGripEnabled(true);
     BuildPanel();
     ApplyFirstSize();
@@ -120,7 +120,7 @@ CXDlg2::CXDlg2(CProfileFile& profileFile, CUserPrompt& userPrompt, QWidget* pare
 
 void CXDlg2::BuildPanel()
 {
-    auto* recentLabel = new QLabel(QStringLiteral("MRU folders:"), this);
+    auto* recentLabel = new QLabel(tr("MRU folders:"), this);
     recentFolderBox = new QComboBox(this);
     recentFolderBox->setObjectName(QStringLiteral("recentFolderBox"));
     recentFolderBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -129,26 +129,26 @@ void CXDlg2::BuildPanel()
     recentFolderBox->setMaxVisibleItems(kRecentFolders);
     recentLabel->setBuddy(recentFolderBox);
 
-    auto* regionLabel = new QLabel(QStringLiteral("Pro Tools region definitions:"), this);
-    regionsRadio = new QRadioButton(QStringLiteral("Regions"), this);
+    auto* regionLabel = new QLabel(tr("Pro Tools region definitions:"), this);
+    regionsRadio = new QRadioButton(tr("Regions"), this);
     regionsRadio->setObjectName(QStringLiteral("regionsRadio"));
-    timeStampsRadio = new QRadioButton(QStringLiteral("Time Stamps"), this);
+    timeStampsRadio = new QRadioButton(tr("Time Stamps"), this);
     timeStampsRadio->setObjectName(QStringLiteral("timeStampsRadio"));
 
     previewList = new CReportListCtrl(this);
     previewList->setObjectName(QStringLiteral("previewList"));
-    previewList->setAccessibleName(QStringLiteral("Regions"));
+    previewList->setAccessibleName(tr("Regions"));
     previewList->setFixedHeight(fontMetrics().height() * 8);
-    previewList->InsertColumn(0, kColumnFormat, kNameColumnWidth, QStringLiteral("Region Name"));
-    previewList->InsertColumn(1, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), QStringLiteral("Start"));
-    previewList->InsertColumn(2, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), QStringLiteral("End"));
+    previewList->InsertColumn(0, kColumnFormat, kNameColumnWidth, tr("Region Name"));
+    previewList->InsertColumn(1, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), tr("Start"));
+    previewList->InsertColumn(2, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), tr("End"));
     previewList->SetHighlightMode(CReportListCtrl::HighlightRow);
     previewList->EnableColumnDrag(1);
 
     auto* timeStampFrame = new QFrame(this);
     timeStampFrame->setObjectName(QStringLiteral("timeStampFrame"));
     timeStampFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    auto* timeStampLabel = new QLabel(QStringLiteral("BWF Time Stamp:"), this);
+    auto* timeStampLabel = new QLabel(tr("BWF Time Stamp:"), this);
     timeStampLabel->setObjectName(QStringLiteral("timeStampLabel"));
     // The label's box starts at the other labels' left edge; its text keeps
     // clear of the frame's border.
@@ -347,9 +347,9 @@ void CXDlg2::OnRegionsMode()
 {
     showTimeStamps = 0;
     profile.WriteInt(recentFolderSection, kShowTimeStamps, 0);
-    previewList->SetColumn(0, kColumnFormat, kNameColumnWidth, QStringLiteral("Region Name"));
-    previewList->SetColumn(1, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), QStringLiteral("Start"));
-    previewList->SetColumn(2, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), QStringLiteral("End"));
+    previewList->SetColumn(0, kColumnFormat, kNameColumnWidth, tr("Region Name"));
+    previewList->SetColumn(1, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), tr("Start"));
+    previewList->SetColumn(2, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), tr("End"));
     RefreshPreview(highlightedPath);
 }
 
@@ -357,8 +357,8 @@ void CXDlg2::OnTimeStampsMode()
 {
     showTimeStamps = 1;
     profile.WriteInt(recentFolderSection, kShowTimeStamps, 1);
-    previewList->SetColumn(1, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), QStringLiteral("Orig TS"));
-    previewList->SetColumn(2, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), QStringLiteral("User TS"));
+    previewList->SetColumn(1, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), tr("Orig TS"));
+    previewList->SetColumn(2, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), tr("User TS"));
     RefreshPreview(highlightedPath);
 }
 
@@ -379,7 +379,7 @@ void CXDlg2::RefreshPreview(const QString& path)
         if (preview.timeStampValid)
             timeStampText->setText(preview.bextTimeReference != 0
                                        ? Timecode(preview.bextTimeReference, preview.sampleRate)
-                                       : QStringLiteral("(None)"));
+                                       : tr("(None)"));
     }
     previewList->SetRedraw(true);
 }
@@ -393,7 +393,7 @@ void CXDlg2::OnRecentFolderPicked(int index)
         if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
             name->clear();
     } else
-        prompt.ShowMessage(folder.toStdString() + "\nThis folder could not be found.");
+        prompt.ShowMessage(tr("%1\nThis folder could not be found.").arg(folder).toStdString());
 }
 
 void CXDlg2::OnFilesAccepted(const QStringList& files)
@@ -433,7 +433,7 @@ void CXDlg2::ApplyFileTypeFilter()
 {
     // "*.*" is the familiar name for every file, but as a pattern it would
     // leave out names without a dot.
-    if (selectedNameFilter() != kAllFilesFilter)
+    if (selectedNameFilter() != AllFilesFilter())
         return;
     if (auto* files = findChild<QFileSystemModel*>())
         files->setNameFilters({QStringLiteral("*")});
