@@ -26,6 +26,7 @@
 #include <QShowEvent>
 #include <QStyle>
 #include <QStyleOptionViewItem>
+#include <QScreen>
 #include <QTreeView>
 
 #include <algorithm>
@@ -53,12 +54,18 @@ std::string RecentFolderKey(int n)
     return "Folder" + std::to_string(n);
 }
 
+// What the preview list draws beside a cell's text (two spaces on either
+// side), and a little more for the grid.
+int CellPadding(const QFontMetrics& metrics)
+{
+    return 4 * metrics.horizontalAdvance(QLatin1Char(' ')) + 4;
+}
+
 // 110 pixels fit a timecode in the classic 8-point dialog font; larger fonts
 // get what the text and the list's padding need, so that no digit is cut.
 int TimeColumnWidth(const QFontMetrics& metrics)
 {
-    const int pad = 2 * metrics.horizontalAdvance(QLatin1Char(' '));
-    return std::max(kTimeColumnWidth, metrics.horizontalAdvance(QStringLiteral("00:00:00:00::00")) + 2 * pad + 4);
+    return std::max(kTimeColumnWidth, metrics.horizontalAdvance(QStringLiteral("00:00:00:00::00")) + CellPadding(metrics));
 }
 
 QString Timecode(std::uint32_t samples, std::uint32_t sampleRate)
@@ -112,6 +119,17 @@ CXDlg2::CXDlg2(CProfileFile& profileFile, CUserPrompt& userPrompt, QWidget* pare
     if (const auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); name && name->completer()) {
         suggestions = name->completer()->popup();
         suggestions->installEventFilter(this);
+    }
+    // The file list's columns follow their contents as the folder's files come in.
+    fitFileColumns.setSingleShot(true);
+    fitFileColumns.setInterval(0);
+    connect(&fitFileColumns, &QTimer::timeout, this, &CXDlg2::FitFileColumns);
+    if (auto* model = findChild<QFileSystemModel*>()) {
+        const auto fit = [this] { fitFileColumns.start(); };
+        connect(model, &QFileSystemModel::directoryLoaded, this, fit);
+        connect(model, &QAbstractItemModel::rowsInserted, this, fit);
+        connect(model, &QAbstractItemModel::dataChanged, this, fit);
+        connect(model, &QAbstractItemModel::layoutChanged, this, fit);
     }
     // Queued: the dialog sets its own pattern for the new file type first.
     if (const auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
@@ -237,11 +255,54 @@ void CXDlg2::ApplyFirstSize()
         list->setMinimumHeight(height);
     };
     showRows(kFirstFileRows);
-    const QSize first = sizeHint().expandedTo(minimumSizeHint());
+    QSize first = sizeHint().expandedTo(minimumSizeHint());
     showRows(kMinimumFileRows);
 
+    // Never larger than the screen's free area less a title bar, unless the
+    // smallest usable size is larger still; a kept size only while it fits.
+    const QScreen* on = parentWidget() != nullptr ? parentWidget()->screen() : screen();
+    QSize room = on != nullptr ? on->availableGeometry().size() : first;
+    room.rheight() -= style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    room = room.expandedTo(minimumSizeHint());
+    first = first.boundedTo(room);
     const QSize kept(profile.GetInt(recentFolderSection, kWidth, 0), profile.GetInt(recentFolderSection, kHeight, 0));
-    resize(kept.isEmpty() ? first : kept.expandedTo(minimumSizeHint()));
+    const bool keptFits = !kept.isEmpty() && kept.width() <= room.width() && kept.height() <= room.height();
+    resize(keptFits ? kept.expandedTo(minimumSizeHint()) : first);
+}
+
+void CXDlg2::FitFileColumns()
+{
+    // Qt's dialog sizes them for sample texts without the cells' margins.
+    auto* details = findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (details == nullptr)
+        return;
+    QHeaderView* header = details->header();
+    const auto* items = static_cast<const QAbstractItemView*>(details);  // public there
+    const auto needed = [&](int column) {
+        return std::max(header->sectionSizeHint(column), items->sizeHintForColumn(column));
+    };
+    int others = 0;
+    for (int column = 1; column < header->count(); ++column) {
+        if (header->isSectionHidden(column))
+            continue;
+        header->resizeSection(column, needed(column));
+        others += header->sectionSize(column);
+    }
+    // Names take what they need while the other columns stay in view.
+    const int room = details->viewport()->width() - others;
+    header->resizeSection(0, std::max({header->sectionSizeHint(0), std::min(needed(0), room), header->sectionSize(0)}));
+}
+
+void CXDlg2::FitPreviewColumns()
+{
+    const QFontMetrics metrics = previewList->fontMetrics();
+    for (int column = 0; column < previewList->ColumnCount(); ++column) {
+        int width = std::max(column == 0 ? kNameColumnWidth : TimeColumnWidth(metrics),
+                             previewList->header()->sectionSizeHint(column));
+        for (int row = 0; row < previewList->ItemCount(); ++row)
+            width = std::max(width, metrics.horizontalAdvance(previewList->ItemText(row, column)) + CellPadding(metrics));
+        previewList->header()->resizeSection(column, width);
+    }
 }
 
 void CXDlg2::done(int result)
@@ -382,6 +443,7 @@ void CXDlg2::RefreshPreview(const QString& path)
                                        : tr("(None)"));
     }
     previewList->SetRedraw(true);
+    FitPreviewColumns();
 }
 
 void CXDlg2::OnRecentFolderPicked(int index)
