@@ -128,7 +128,6 @@ CXDlg2::CXDlg2(CProfileFile& profileFile, CUserPrompt& userPrompt, QWidget* pare
         const auto fit = [this] { fitFileColumns.start(); };
         connect(model, &QFileSystemModel::directoryLoaded, this, fit);
         connect(model, &QAbstractItemModel::rowsInserted, this, fit);
-        connect(model, &QAbstractItemModel::dataChanged, this, fit);
         connect(model, &QAbstractItemModel::layoutChanged, this, fit);
     }
     // Queued: the dialog sets its own pattern for the new file type first.
