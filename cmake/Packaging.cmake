@@ -13,6 +13,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own catalogues, so that its standard buttons and dialogs are translated too.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 # Extended description; CPack puts the summary line in front of it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "Quelbrook rewrites the sample rate, channel count, resolution and block
