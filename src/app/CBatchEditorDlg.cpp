@@ -87,7 +87,9 @@ CBatchEditorDlg::CBatchEditorDlg(CProfileFile& settings, CMessageBoxPrompt& mess
     , wave(filePrompt)
 {
     setWindowTitle(QStringLiteral("Quelbrook"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // Customised, so that the window manager offers only these: the window has one size.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
     setWindowIcon(CBatchEditorApp::AppIcon());
     setAcceptDrops(true);
 
@@ -110,11 +112,39 @@ CBatchEditorDlg::CBatchEditorDlg(CProfileFile& settings, CMessageBoxPrompt& mess
 
     undoAction = new QAction(QStringLiteral("&Undo Last Change"), this);
     undoAction->setObjectName(QStringLiteral("undoLastChangeAction"));
+    // Shown in the menu; the key itself is the shortcut below, which also
+    // works while the action has not been brought up to date.
+    undoAction->setShortcut(QKeySequence::Undo);
     connect(undoAction, &QAction::triggered, this, &CBatchEditorDlg::HandleUndoLastChange);
     UpdateUndoAction();
+    removeAction = new QAction(tr("&Remove Selected Files"), this);
+    removeAction->setObjectName(QStringLiteral("removeSelectedAction"));
+    removeAction->setShortcut(QKeySequence::Delete);
+    connect(removeAction, &QAction::triggered, fileList, &CInvListBox::RemoveSelected);
+    clearAction = new QAction(tr("&Clear List"), this);
+    clearAction->setObjectName(QStringLiteral("clearListAction"));
+    connect(clearAction, &QAction::triggered, fileList, &CInvListBox::RemoveAll);
 
     helpShortcut = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(helpShortcut, &QShortcut::activated, this, &CBatchEditorDlg::ShowAbout);
+    // Nothing starts while files are listed or changed (Quit refuses by itself).
+    const auto whenIdle = [this](void (CBatchEditorDlg::*command)()) {
+        return [this, command] {
+            if (!batchRunning)
+                (this->*command)();
+        };
+    };
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this), &QShortcut::activated, this,
+            whenIdle(&CBatchEditorDlg::HandleOpen));
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+            &CBatchEditorDlg::HandleQuit);
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this,
+            whenIdle(&CBatchEditorDlg::HandleUndoLastChange));
+    // The context menu from the keyboard, whichever control has the focus. The
+    // Menu key needs no shortcut: the platform turns it into a context-menu
+    // event for the control, which passes it on to the window.
+    connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this), &QShortcut::activated, this,
+            &CBatchEditorDlg::ShowContextMenuAtFocus);
 
     openButton->setFocus();
 }
@@ -440,9 +470,29 @@ void CBatchEditorDlg::closeEvent(QCloseEvent* event)
 
 void CBatchEditorDlg::contextMenuEvent(QContextMenuEvent* event)
 {
+    ShowContextMenu(event->globalPos());
+}
+
+void CBatchEditorDlg::ShowContextMenuAtFocus()
+{
+    QWidget* focused = focusWidget() != nullptr ? focusWidget() : this;
+    QPoint at = focused->rect().center();
+    if (focused == fileList && fileList->currentItem() != nullptr)
+        at = fileList->viewport()->mapTo(fileList, fileList->visualItemRect(fileList->currentItem()).center());
+    ShowContextMenu(focused->mapToGlobal(at));
+}
+
+void CBatchEditorDlg::ShowContextMenu(const QPoint& at)
+{
     QMenu menu(this);
     UpdateUndoAction();
+    removeAction->setEnabled(fileList->HasSelection());
+    clearAction->setEnabled(fileList->Count() > 0);
     menu.addAction(undoAction);
+    menu.addSeparator();
+    menu.addAction(removeAction);
+    menu.addAction(clearAction);
+    menu.addSeparator();
     // Every item, whenever added, waits while a batch runs.
     connect(&menu, &QMenu::aboutToShow, &menu, [this, &menu] {
         if (batchRunning) {
@@ -451,7 +501,7 @@ void CBatchEditorDlg::contextMenuEvent(QContextMenuEvent* event)
         }
     });
     menu.addAction(QStringLiteral("&About Quelbrook..."), this, &CBatchEditorDlg::ShowAbout);
-    menu.exec(event->globalPos());
+    menu.exec(at);
 }
 
 void CBatchEditorDlg::dragEnterEvent(QDragEnterEvent* event)

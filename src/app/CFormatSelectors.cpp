@@ -29,6 +29,8 @@ CFormatSelectors::CFormatSelectors(QWidget* window, const CDialogUnits& units)
         selectors[row] = new QComboBox(window);
         selectors[row]->setObjectName(QString::fromLatin1(SelectorNames[row]));
         CDialogUnits::PlaceCentred(selectors[row], units.Rect(88, SelectorTop[row], 53, 12));
+        // A combo box would keep the request for a context menu: it is the window's.
+        selectors[row]->setContextMenuPolicy(Qt::NoContextMenu);
     }
 
     // All four read "Change"; a screen reader needs to tell them apart.

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QAction>
+#include <QDir>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -373,6 +374,8 @@ TEST_F(BatchEditorTest, NothingStartsWhileABatchRunsInputMeanwhileIsDroppedAndCa
             QMetaObject::invokeMethod(Get("changeButton"), "clicked", Q_ARG(bool, false));
             Get<QPushButton>("quitButton")->click();
             window.close();
+            for (const Qt::Key key : {Qt::Key_O, Qt::Key_Q, Qt::Key_Z})
+                QTest::keyClick(&window, key, Qt::ControlModifier);
             QTimer::singleShot(0, [] {
                 auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
                 ASSERT_NE(menu, nullptr);
@@ -403,6 +406,7 @@ TEST_F(BatchEditorTest, NothingStartsWhileABatchRunsInputMeanwhileIsDroppedAndCa
     PressChange({true, true, true, false});
 
     EXPECT_EQ(prompt.asked.count(CBatchEditorDlg::ChangeConfirmation), 1);
+    EXPECT_EQ(startFolders.size(), 1);  // Ctrl+O opened nothing
     for (std::size_t i = 0; i < 4; ++i)
         specs[i].rate = 8000;
     ExpectFiles();
@@ -456,6 +460,10 @@ TEST_F(BatchEditorTest, EveryControlIsNamedReachedWithTabAndItsLabelShowsWhole)
         order << name;
     }
     EXPECT_EQ(testa11y::UnnamedControls(window), QStringList());
+    // One size only, so the window manager is told to offer no Maximize.
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::CustomizeWindowHint));
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 
     // Tab walks the controls in the order above, round to Change again; the
     // disabled ones are skipped and announced as disabled.
@@ -537,7 +545,7 @@ TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
 
     prompt.asked.clear();
     prompt.answers = {true};
-    undo->trigger();
+    QTest::keyClick(Get("rateSelector"), Qt::Key_Z, Qt::ControlModifier);
     ASSERT_EQ(prompt.asked.size(), 2);
     EXPECT_EQ(prompt.asked[0], CBatchEditorDlg::UndoConfirmation(3));
     EXPECT_TRUE(prompt.asked[0].contains("3 files"));
@@ -548,6 +556,91 @@ TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
     EXPECT_EQ(Shown(), (QStringList{paths[0], "48,000", "2", "16", "2"}));
     // The newest batch is the undo now: nothing left to undo here.
     EXPECT_FALSE(undo->isEnabled());
+}
+
+TEST_F(BatchEditorTest, ALongListingShowsItsProgressKeepsTheWindowAliveAndCancelAddsNothing)
+{
+    MakeFiles({Stereo48});
+    Open(paths);
+    // Paths deep down take long enough to look up for several slices.
+    QString deep = dir.path();
+    for (int i = 0; i < 200; ++i)
+        deep += "/d";
+    ASSERT_TRUE(QDir().mkpath(deep));
+    const QStringList many = Texts(20000, [&](int i) { return deep + QStringLiteral("/take %1.wav").arg(i); });
+
+    int rounds = 0;
+    QTimer during;
+    QObject::connect(&during, &QTimer::timeout, [&] {
+        auto* progress = window.findChild<QProgressDialog*>();
+        ASSERT_NE(progress, nullptr);
+        if (++rounds == 1) {
+            // The window takes events, but nothing can be started meanwhile.
+            for (const char* name : {"openButton", "changeButton", "quitButton", "rateCheck"})
+                EXPECT_FALSE(Get(name)->isEnabled()) << name;
+            EXPECT_FALSE(progress->isVisible());
+            std::this_thread::sleep_for(std::chrono::milliseconds(600));
+        } else if (progress->isVisible()) {
+            EXPECT_EQ(progress->labelText(), "Listing 20,000 files");
+            EXPECT_EQ(testa11y::SpokenName(progress), "Listing progress");
+            QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+            during.stop();
+        }
+    });
+    during.start(0);
+    Open(many);
+    EXPECT_GT(rounds, 1);
+    EXPECT_FALSE(during.isActive());
+    EXPECT_EQ(Listed(), paths);
+    EXPECT_EQ(Shown(), (QStringList{paths[0], "48,000", "2", "16", "2"}));
+    EXPECT_TRUE(ChangeEnabled());
+    EXPECT_TRUE(Get("openButton")->isEnabled());
+}
+
+TEST_F(BatchEditorTest, KeysAndTheContextMenuReachTheCommandsFromAnyControl)
+{
+    MakeFiles({Stereo48, Mono22, Mono24});
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    openAnswer = paths;
+    QTest::keyClick(Get("quitButton"), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(Listed(), paths);
+
+    // The menu comes up from the keyboard (the Menu key reaches the control as
+    // a context-menu event); its items are picked by their letters.
+    const auto pickFromMenu = [&](QWidget* at, const std::function<void()>& open, Qt::Key item) {
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            shown = true;
+            QTest::keyClick(menu, item);
+        });
+        at->setFocus();
+        open();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(shown);
+    };
+    // Two entries picked with Ctrl are taken off the list, not off the disk.
+    ClickEntry(0);
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      List()->visualItemRect(List()->item(2)).center());
+    pickFromMenu(List(), [&] { QTest::keyClick(List(), Qt::Key_F10, Qt::ShiftModifier); }, Qt::Key_R);
+    EXPECT_EQ(Listed(), QStringList(paths[1]));
+    EXPECT_EQ(List()->CurrentSelection(), 0);
+    pickFromMenu(Get("byteSelector"), [&] {
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, Get("byteSelector")->mapToGlobal(QPoint()));
+        QApplication::sendEvent(Get("byteSelector"), &menuKey);
+    }, Qt::Key_C);
+    EXPECT_EQ(List()->Count(), 0);
+    EXPECT_FALSE(ChangeEnabled());
+    ExpectFiles();
+
+    // Offscreen, no window is active after a popup menu.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(Get("rateSelector"), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window.isVisible());
 }
 
 } // namespace
