@@ -327,6 +327,10 @@ void CBatchEditorDlg::UpdateChangeButton()
 {
     changeButton->setEnabled(!batchRunning && fileList->Count() > 0 && formatRows->AnyFlag()
                              && !formatRows->HoldsChangeBack());
+    // A greyed Change says why, also to assistive technology.
+    const QString why = fileList->Count() > 0 ? formatRows->Reasons() : QString();
+    changeButton->setToolTip(why);
+    changeButton->setAccessibleDescription(why);
 }
 
 void CBatchEditorDlg::HandleFileSelected()

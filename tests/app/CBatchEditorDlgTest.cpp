@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QMenu>
 #include <QProgressDialog>
@@ -159,6 +160,13 @@ protected:
         return lines;
     }
 
+    // What the selector tells of its value, to the eye and to assistive technology alike.
+    QString Hint(const char* name)
+    {
+        EXPECT_EQ(Get(name)->toolTip(), Get(name)->accessibleDescription()) << name;
+        return Get(name)->toolTip();
+    }
+
     // The path shown, then the four selectors' texts: rate, channels, resolution, bytes per sample.
     QStringList Shown()
     {
@@ -170,11 +178,12 @@ protected:
         QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, List()->visualItemRect(List()->item(row)).center());
     }
 
-    // Picks an item with the keyboard, as a user would.
+    // Picks an item with the keyboard, as a user would (Home moves the cursor of a typed rate).
     void Choose(const char* selectorName, int index)
     {
         auto* selector = Get<QComboBox>(selectorName);
-        QTest::keyClick(selector, Qt::Key_Home);
+        for (int i = 0; i < selector->count(); ++i)
+            QTest::keyClick(selector, Qt::Key_Up);
         for (int i = 0; i < index; ++i)
             QTest::keyClick(selector, Qt::Key_Down);
         ASSERT_EQ(selector->currentIndex(), index);
@@ -250,16 +259,26 @@ TEST_F(BatchEditorTest, UndefinedValuesHoldChangeBackWhileTheirFlagIsSet)
     Open(paths);
     EXPECT_EQ(Shown(), (QStringList{paths[0], "44,100", "undefined", "16", "undefined"}));
     EXPECT_FALSE(ChangeEnabled());
+    EXPECT_EQ(Hint("channelSelector"), "This file has 0 channels, which is not one of the choices. "
+                                       "Untick its Change box to keep each file's own number of channels.");
+    EXPECT_EQ(Hint("byteSelector"), "This file's bytes per sample, block alignment 4 for 0 channels, is not one "
+                                    "of the choices. Untick its Change box to keep each file's own bytes per sample.");
+    // The greyed Change gives both reasons.
+    EXPECT_EQ(Hint("changeButton"), Hint("channelSelector") + "\n" + Hint("byteSelector"));
     ClickEntry(1);
     EXPECT_EQ(Shown(), (QStringList{paths[1], "undefined", "2", "16", "2"}));
     EXPECT_FALSE(ChangeEnabled());
+    EXPECT_TRUE(Hint("rateSelector").startsWith("This file's sample rate, 12,000 Hz, is not one of the choices."));
+    EXPECT_EQ(Hint("channelSelector"), "");
 
     Click("rateCheck");
     EXPECT_TRUE(ChangeEnabled());
-    Choose("channelSelector", 2);  // "undefined" by hand
-    EXPECT_FALSE(ChangeEnabled());
-    Choose("channelSelector", 0);
-    EXPECT_TRUE(ChangeEnabled());
+    EXPECT_EQ(Hint("changeButton"), "");
+    // "undefined" is shown, never offered: the keys stop at the last value.
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_End, Qt::Key_PageDown})
+        QTest::keyClick(Get("channelSelector"), key);
+    EXPECT_EQ(Get<QComboBox>("channelSelector")->currentText(), "2");
+    EXPECT_FALSE(Get<QComboBox>("channelSelector")->model()->index(2, 0).flags() & Qt::ItemIsEnabled);
     Click("rateCheck");
     EXPECT_FALSE(ChangeEnabled());
 
@@ -293,7 +312,7 @@ TEST_F(BatchEditorTest, ChangeRewritesTheFlaggedFieldsOfEveryFileAfterYes)
 
     // Enter away from any push button runs the default button, Change.
     prompt.answers = {true};
-    QTest::keyClick(Get("rateSelector"), Qt::Key_Return);
+    QTest::keyClick(Get("channelSelector"), Qt::Key_Return);
     EXPECT_EQ(prompt.asked, QStringList(2, CBatchEditorDlg::ChangeConfirmation));
     ExpectFiles([](WavSpec& s) { s.rate = 8000; });
     EXPECT_EQ(List()->CurrentSelection(), 0);
@@ -556,6 +575,37 @@ TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
     EXPECT_EQ(Shown(), (QStringList{paths[0], "48,000", "2", "16", "2"}));
     // The newest batch is the undo now: nothing left to undo here.
     EXPECT_FALSE(undo->isEnabled());
+}
+
+TEST_F(BatchEditorTest, ATypedRateIsWrittenAndShownAsItselfWhileTheItemsKeepTheirPlaces)
+{
+    MakeFiles({Stereo48, Mono22});
+    Open(paths);
+    ChangeOnly("rate", 6);  // 48,000
+    auto* rate = Get<QComboBox>("rateSelector");
+    // typed, shown, Change enabled
+    const std::tuple<const char*, const char*, bool> typing[] = {
+        {"999", "999", false},           {"1000001", "100000", true}, {"48 0x48", "48 048", true},
+        {"1,000,000", "1,000,000", true}, {"47,952", "47,952", true},
+    };
+    for (const auto& [typed, shown, enabled] : typing) {
+        rate->lineEdit()->selectAll();
+        QTest::keyClicks(rate, typed);
+        EXPECT_EQ(rate->currentText(), shown) << typed;
+        EXPECT_EQ(ChangeEnabled(), enabled) << typed;
+        EXPECT_EQ(Hint("changeButton"), enabled ? "" : "Type a whole number of hertz from 1,000 to 1,000,000.");
+    }
+    EXPECT_EQ(Shown(), (QStringList{paths[0], "47,952", "2", "16", "2"}));
+    EXPECT_EQ(rate->count(), 11);
+    EXPECT_EQ(rate->itemText(6), "48,000");
+
+    // Enter runs Change, which writes the rate with the average byte rate that follows from it.
+    prompt.answers = {true};
+    QTest::keyClick(rate, Qt::Key_Return);
+    ExpectFiles([](WavSpec& s) { s.rate = 47952; });  // the average byte rate too: rate × alignment
+    // The files' own rate is none of the items.
+    EXPECT_EQ(Shown(), (QStringList{"2 files changed", "undefined", "2", "16", "2"}));
+    EXPECT_TRUE(Hint("rateSelector").contains("47,952 Hz"));
 }
 
 TEST_F(BatchEditorTest, ALongListingShowsItsProgressKeepsTheWindowAliveAndCancelAddsNothing)

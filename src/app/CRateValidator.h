@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QValidator>
+
+#include <cstdint>
+#include <optional>
+
+// A sample rate typed by the user: whole hertz from 1,000 to 1,000,000, in
+// digits with or without group separators ("47952", "47,952").
+class CRateValidator : public QValidator {
+    Q_OBJECT
+
+public:
+    static constexpr std::uint32_t Lowest = 1000;
+    static constexpr std::uint32_t Highest = 1000000;
+
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& position) const override;
+
+    // What may be typed, for a text that is not acceptable.
+    static QString Expectation();
+
+    // The rate text stands for, when it is an acceptable one.
+    std::optional<std::uint32_t> Value(const QString& text) const;
+
+private:
+    // The digits of text without its separators; none when anything else is in it.
+    std::optional<QString> Digits(const QString& text) const;
+};
