@@ -9,8 +9,8 @@
 #include "app/CInvListBox.h"
 #include "app/CMessageBoxPrompt.h"
 #include "app/CPathLabel.h"
+#include "app/CUndoLastChange.h"
 #include "controls/CHoverBitmapButton.h"
-#include "journal/CBatchUndo.h"
 #include "journal/CJournalFolder.h"
 #include "journal/CJournalReader.h"
 #include "journal/CJournalWriter.h"
@@ -23,7 +23,6 @@
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -550,13 +549,6 @@ void CBatchEditorDlg::ShowAbout()
     about.exec();
 }
 
-QString CBatchEditorDlg::UndoConfirmation(std::size_t files)
-{
-    return QStringLiteral("Undo the last Change to %1?\n\n"
-                          "Each file gets back the header it had before, unless it has been changed since.")
-        .arg(files == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(files));
-}
-
 bool CBatchEditorDlg::BeginBatch(CJournalWriter& journal, const std::string& undoes)
 {
     std::vector<std::string> arguments;
@@ -580,56 +572,33 @@ void CBatchEditorDlg::EndBatch(CJournalWriter& journal)
 
 void CBatchEditorDlg::UpdateUndoAction()
 {
-    const auto newest = CJournalFolder().NewestBatch();
-    CJournalReader batch;
-    undoAction->setEnabled(newest && batch.Open(*newest) && batch.Header().program == DesktopProgramName
-                           && batch.Header().undoes.empty());
+    undoAction->setEnabled(CUndoLastChange::UndoableBatch().has_value());
 }
 
 void CBatchEditorDlg::HandleUndoLastChange()
 {
-    UpdateUndoAction();
-    const auto newest = CJournalFolder().NewestBatch();
+    const auto newest = CUndoLastChange::UndoableBatch();
+    undoAction->setEnabled(newest.has_value());
     CJournalReader batch;
-    if (!undoAction->isEnabled() || !newest || !batch.Open(*newest))
+    if (!newest || !batch.Open(*newest))
         return;
-    if (!prompt.AskYesNo(UndoConfirmation(batch.RecordCount())))
+    if (!prompt.AskYesNo(CUndoLastChange::Confirmation(batch.RecordCount())))
         return;
     CJournalWriter journal;
     if (!BeginBatch(journal, *newest))
         return;
-
-    CBatchUndo undo(prompt);
-    undo.SetJournal(&journal);
-    std::size_t restored = 0;
-    QStringList leftAlone;
+    QString report;
     {
         // A question about a read-only file opens an event loop: nothing may start meanwhile.
         SetBatchRunning(true);
         const auto running = qScopeGuard([this] { SetBatchRunning(false); });
-        for (std::size_t i = batch.RecordCount(); i-- > 0;) {
-            const auto record = batch.ReadRecord(i);
-            const UndoOutcome outcome = record ? undo.Restore(*record) : UndoOutcome{UndoStatus::Failed, batch.Failure()};
-            if (outcome.status == UndoStatus::Restored)
-                ++restored;
-            else
-                leftAlone << QString::fromStdString(outcome.message);
-        }
+        report = CUndoLastChange::Restore(batch, journal, prompt);
     }
     EndBatch(journal);
     // The shown file is read again; the line above it no longer speaks of the Change.
     if (fileLoaded) {
         ShowCurrentFile();
         ShowPathText();
-    }
-
-    // Long lists are cut: the journal keeps every record.
-    constexpr qsizetype ListedFiles = 20;
-    QString report = QStringLiteral("%1 of %2 files were restored.").arg(restored).arg(batch.RecordCount());
-    if (!leftAlone.isEmpty()) {
-        report += QStringLiteral("\n\nLeft alone:\n") + leftAlone.mid(0, ListedFiles).join(QLatin1Char('\n'));
-        if (leftAlone.size() > ListedFiles)
-            report += QStringLiteral("\n... and %1 more").arg(leftAlone.size() - ListedFiles);
     }
     prompt.ShowMessage(report.toStdString());
 }

@@ -38,8 +38,6 @@ public:
 
     static const QString PromptText;
     static const QString ChangeConfirmation;
-    // The question before Undo Last Change, naming how many files it touches.
-    static QString UndoConfirmation(std::size_t files);
 
     CBatchEditorDlg(CProfileFile& profile, CMessageBoxPrompt& prompt, QWidget* parent = nullptr);
     ~CBatchEditorDlg() override;

@@ -8,6 +8,7 @@
 #include "app/CInvListBox.h"
 #include "app/CMessageBoxPrompt.h"
 #include "app/CPathLabel.h"
+#include "app/CUndoLastChange.h"
 #include "wave/CWaveFile.h"
 #include "platform/CProfileFile.h"
 
@@ -566,7 +567,7 @@ TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
     prompt.answers = {true};
     QTest::keyClick(Get("rateSelector"), Qt::Key_Z, Qt::ControlModifier);
     ASSERT_EQ(prompt.asked.size(), 2);
-    EXPECT_EQ(prompt.asked[0], CBatchEditorDlg::UndoConfirmation(3));
+    EXPECT_EQ(prompt.asked[0], CUndoLastChange::Confirmation(3));
     EXPECT_TRUE(prompt.asked[0].contains("3 files"));
     EXPECT_TRUE(prompt.asked[1].startsWith("2 of 3 files were restored.")) << prompt.asked[1].toStdString();
     EXPECT_TRUE(prompt.asked[1].contains(paths[2] + " was changed since")) << prompt.asked[1].toStdString();
