@@ -277,17 +277,23 @@ void CBatchEditorDlg::AddFilesAndFolders(const QStringList& paths)
 
 CFileListing::Outcome CBatchEditorDlg::ListPaths(const QStringList& paths, bool searchFolders)
 {
-    // The listing lets the window repaint: nothing else may start meanwhile.
+    // A listing long enough to let the window repaint locks it meanwhile:
+    // nothing else may start.
     const QPointer<QWidget> focused = focusWidget();
-    SetBatchRunning(true);
-    CFileListing listing(this, *fileList);
+    bool locked = false;
+    CFileListing listing(this, *fileList, [this, &locked] {
+        locked = true;
+        SetBatchRunning(true);
+    });
     const CFileListing::Outcome outcome =
         searchFolders ? listing.ListFilesAndFolders(paths) : listing.ListFiles(paths);
-    // Input that came in meanwhile reaches the disabled controls now.
-    QCoreApplication::processEvents();
-    SetBatchRunning(false);
-    if (focused)
-        focused->setFocus();
+    if (locked) {
+        // Input that came in meanwhile reaches the disabled controls now.
+        QCoreApplication::processEvents();
+        SetBatchRunning(false);
+        if (focused)
+            focused->setFocus();
+    }
     return outcome;
 }
 

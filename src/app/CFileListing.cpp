@@ -12,6 +12,7 @@
 
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -24,8 +25,8 @@ struct ListingCancelled {};
 
 } // namespace
 
-CFileListing::CFileListing(QWidget* owner, CInvListBox& fileList)
-    : window(owner), list(fileList)
+CFileListing::CFileListing(QWidget* owner, CInvListBox& fileList, std::function<void()> yielding)
+    : window(owner), list(fileList), beforeYielding(std::move(yielding))
 {
 }
 
@@ -76,6 +77,8 @@ CFileListing::Outcome CFileListing::List(const QStringList& paths, bool searchFo
             progress.setValue(static_cast<int>(found.size()));
         if (!progress.isVisible() && running.hasExpired(ProgressDelayMs))
             progress.show();
+        if (beforeYielding)
+            std::exchange(beforeYielding, nullptr)();
         QCoreApplication::processEvents();
         slice.start();
         if (progress.wasCanceled())

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <functional>
+
 class CInvListBox;
 class QWidget;
 
@@ -24,7 +26,8 @@ public:
         QStringList problems;
     };
 
-    CFileListing(QWidget* window, CInvListBox& list);
+    // beforeYielding runs once, before the listing first lets the window take events.
+    CFileListing(QWidget* window, CInvListBox& list, std::function<void()> beforeYielding);
 
     Outcome ListFiles(const QStringList& files);
     Outcome ListFilesAndFolders(const QStringList& paths);
@@ -36,4 +39,5 @@ private:
 
     QWidget* window;
     CInvListBox& list;
+    std::function<void()> beforeYielding;
 };
