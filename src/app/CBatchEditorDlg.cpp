@@ -29,14 +29,12 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
-#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSet>
 #include <QShortcut>
 #include <QTimer>
-#include <QUrl>
 
 #include "Version.h"
 
@@ -52,20 +50,6 @@ constexpr const char* ProfileStartFolder = "OpenDefault";
 std::string LocalPath(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
-}
-
-// The local files and folders a drag carries; anything else makes the whole drag unwelcome.
-QStringList DraggedPaths(const QMimeData* data)
-{
-    QStringList paths;
-    if (data == nullptr || !data->hasUrls())
-        return paths;
-    for (const QUrl& url : data->urls()) {
-        if (!url.isLocalFile())
-            return {};
-        paths << url.toLocalFile();
-    }
-    return paths;
 }
 
 } // namespace
@@ -516,13 +500,13 @@ void CBatchEditorDlg::ShowContextMenu(const QPoint& at)
 void CBatchEditorDlg::dragEnterEvent(QDragEnterEvent* event)
 {
     // Not while files are being rewritten: the list is being walked.
-    if (!batchRunning && !DraggedPaths(event->mimeData()).isEmpty())
+    if (!batchRunning && !CFileListing::DraggedPaths(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void CBatchEditorDlg::dropEvent(QDropEvent* event)
 {
-    const QStringList paths = DraggedPaths(event->mimeData());
+    const QStringList paths = CFileListing::DraggedPaths(event->mimeData());
     if (batchRunning || paths.isEmpty())
         return;
     event->acceptProposedAction();

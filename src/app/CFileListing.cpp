@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QMimeData>
 #include <QProgressDialog>
+#include <QUrl>
 
 #include <limits>
 #include <string>
@@ -33,6 +35,19 @@ CFileListing::CFileListing(QWidget* owner, CInvListBox& fileList, std::function<
 QString CFileListing::ProgressText(qsizetype files)
 {
     return files == 1 ? tr("Listing 1 file") : tr("Listing %1 files").arg(QLocale().toString(files));
+}
+
+QStringList CFileListing::DraggedPaths(const QMimeData* data)
+{
+    QStringList paths;
+    if (data == nullptr || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        paths << url.toLocalFile();
+    }
+    return paths;
 }
 
 CFileListing::Outcome CFileListing::ListFiles(const QStringList& files)

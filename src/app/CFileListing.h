@@ -6,6 +6,7 @@
 #include <functional>
 
 class CInvListBox;
+class QMimeData;
 class QWidget;
 
 // Puts the paths the user chose into the file list: from Open as they are;
@@ -33,6 +34,8 @@ public:
     Outcome ListFilesAndFolders(const QStringList& paths);
 
     static QString ProgressText(qsizetype files);
+    // The local files and folders a drag carries; anything else makes the whole drag unwelcome.
+    static QStringList DraggedPaths(const QMimeData* data);
 
 private:
     Outcome List(const QStringList& paths, bool searchFolders);
