@@ -618,7 +618,7 @@ TEST_F(BatchEditorTest, ALongListingShowsItsProgressKeepsTheWindowAliveAndCancel
     for (int i = 0; i < 200; ++i)
         deep += "/d";
     ASSERT_TRUE(QDir().mkpath(deep));
-    const QStringList many = Texts(20000, [&](int i) { return deep + QStringLiteral("/take %1.wav").arg(i); });
+    const QStringList many = Texts(40000, [&](int i) { return deep + QStringLiteral("/take %1.wav").arg(i); });
 
     int rounds = 0;
     QTimer during;
@@ -632,7 +632,7 @@ TEST_F(BatchEditorTest, ALongListingShowsItsProgressKeepsTheWindowAliveAndCancel
             EXPECT_FALSE(progress->isVisible());
             std::this_thread::sleep_for(std::chrono::milliseconds(600));
         } else if (progress->isVisible()) {
-            EXPECT_EQ(progress->labelText(), "Listing 20,000 files");
+            EXPECT_EQ(progress->labelText(), "Listing 40,000 files");
             EXPECT_EQ(testa11y::SpokenName(progress), "Listing progress");
             QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
             during.stop();
