@@ -32,6 +32,7 @@ CFormatRow::CFormatRow(QComboBox* selectorBox, QCheckBox* changeBox, std::vector
         selector->setInsertPolicy(QComboBox::NoInsert);
         // What is typed stays as typed; the items keep their places.
         selector->setCompleter(nullptr);
+        typed->SetUndefinedText(selector->itemText(static_cast<int>(values.size())));
         selector->lineEdit()->setValidator(typed);
         selector->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
         connect(selector->lineEdit(), &QLineEdit::textEdited, this, [this] {

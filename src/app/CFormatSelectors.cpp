@@ -93,7 +93,7 @@ void CFormatSelectors::ShowFormat(const WaveFormat* format)
     }
     const QLocale locale;
     rows[RateRow]->Show(format->sampleRate,
-                        tr("This file's sample rate, %1 Hz, is not one of the choices. Type it, or untick "
+                        tr("This file's sample rate, %1 Hz, is not one of the choices. Type a rate, or untick "
                            "its Change box to keep each file's own sample rate.")
                             .arg(locale.toString(format->sampleRate)));
     rows[ChannelsRow]->Show(format->channels,

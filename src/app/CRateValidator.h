@@ -16,6 +16,10 @@ public:
 
     using QValidator::QValidator;
 
+    // The word the field shows for a file's rate that is none of the items;
+    // it is left as it is, and any edit of it starts a rate.
+    void SetUndefinedText(const QString& text) { undefinedText = text; }
+
     State validate(QString& input, int& position) const override;
 
     // What may be typed, for a text that is not acceptable.
@@ -25,6 +29,8 @@ public:
     std::optional<std::uint32_t> Value(const QString& text) const;
 
 private:
-    // The digits of text without its separators; none when anything else is in it.
-    std::optional<QString> Digits(const QString& text) const;
+    // A digit or a group separator.
+    bool IsPartOfRate(QChar character) const;
+
+    QString undefinedText;
 };

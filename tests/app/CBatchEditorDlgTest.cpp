@@ -607,6 +607,10 @@ TEST_F(BatchEditorTest, ATypedRateIsWrittenAndShownAsItselfWhileTheItemsKeepThei
     // The files' own rate is none of the items.
     EXPECT_EQ(Shown(), (QStringList{"2 files changed", "undefined", "2", "16", "2"}));
     EXPECT_TRUE(Hint("rateSelector").contains("47,952 Hz"));
+    // Typing anywhere into "undefined" starts a rate.
+    rate->lineEdit()->setCursorPosition(4);
+    QTest::keyClicks(rate, "44056");
+    EXPECT_EQ(rate->currentText(), "44056");
 }
 
 TEST_F(BatchEditorTest, ALongListingShowsItsProgressKeepsTheWindowAliveAndCancelAddsNothing)
