@@ -809,6 +809,7 @@ void CBatchEditorDlg::HandleUndoLastChange()
     undo.SetJournal(&journal);
     std::size_t restored = 0;
     QStringList leftAlone;
+    QStringList warnings;  // about files that were restored all the same
     {
         // A question about a read-only file opens an event loop: nothing may start meanwhile.
         SetBatchRunning(true);
@@ -816,10 +817,13 @@ void CBatchEditorDlg::HandleUndoLastChange()
         for (std::size_t i = batch.RecordCount(); i-- > 0;) {
             const auto record = batch.ReadRecord(i);
             const UndoOutcome outcome = record ? undo.Restore(*record) : UndoOutcome{UndoStatus::Failed, batch.Failure()};
-            if (outcome.status == UndoStatus::Restored)
-                ++restored;
-            else
+            if (outcome.status != UndoStatus::Restored) {
                 leftAlone << QString::fromStdString(outcome.message);
+                continue;
+            }
+            ++restored;
+            if (!outcome.message.empty())
+                warnings << QString::fromStdString(outcome.message);
         }
     }
     EndBatch(journal);
@@ -836,6 +840,11 @@ void CBatchEditorDlg::HandleUndoLastChange()
         report += QStringLiteral("\n\nLeft alone:\n") + leftAlone.mid(0, ListedFiles).join(QLatin1Char('\n'));
         if (leftAlone.size() > ListedFiles)
             report += QStringLiteral("\n... and %1 more").arg(leftAlone.size() - ListedFiles);
+    }
+    if (!warnings.isEmpty()) {
+        report += tr("\n\nRestored with a warning:\n") + warnings.mid(0, ListedFiles).join(QLatin1Char('\n'));
+        if (warnings.size() > ListedFiles)
+            report += tr("\n... and %1 more").arg(warnings.size() - ListedFiles);
     }
     prompt.ShowMessage(report.toStdString());
 }

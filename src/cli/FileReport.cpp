@@ -121,13 +121,19 @@ std::string NoFormatChunkText(const std::string& path)
     return "no complete \"fmt \" chunk in " + path;
 }
 
-std::string DescribeFailure(const std::string& path, const std::vector<std::string>& messages,
-                            OpenFailureCause cause, const std::string& fallback)
+std::string JoinMessages(const std::vector<std::string>& messages)
 {
     std::string text;
     for (const std::string& message : messages) {
         text += (text.empty() ? "" : "; ") + message;
     }
+    return text;
+}
+
+std::string DescribeFailure(const std::string& path, const std::vector<std::string>& messages,
+                            OpenFailureCause cause, const std::string& fallback)
+{
+    const std::string text = JoinMessages(messages);
     // Only a failed file gets looked at again, so this costs nothing on success.
     std::error_code error;
     const auto type = std::filesystem::status(path, error).type();

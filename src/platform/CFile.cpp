@@ -146,7 +146,7 @@ OpenFailureCause CFile::ClearReadOnlyMark()
         ::close(again);
         return lastCause = OpenFailureCause::AccessDenied;
     }
-    ::close(fd);
+    updateLock.Retire(fd);
     fd = again;
     writable = true;
     return OpenFailureCause::None;
@@ -161,10 +161,17 @@ void CFile::Forget()
     headSize = 0;
 }
 
+void CFile::LockForUpdate()
+{
+    if (fd >= 0)
+        updateLock.Acquire(fd, device, inode);
+}
+
 bool CFile::Close()
 {
     if (fd < 0)
         return false;
+    updateLock.Release(fd);
     const bool closed = CurrentFileCalls().close(fd) == 0;
     if (!closed)
         lastCause = CauseFromErrno(errno);
