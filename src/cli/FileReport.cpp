@@ -57,11 +57,16 @@ void AppendFormatText(std::string& text, const WaveFormat& format)
     // Built on the stack and appended once: the report formats two of these per file.
     char line[160];  // the longest, every number at its widest, is under 110
     char* at = line;
+    char* const end = line + sizeof line;
+    // Bounded although it cannot fill up: the compiler cannot see that, and
+    // neither can a reader once the text grows.
     const auto add = [&](std::string_view part) {
-        std::memcpy(at, part.data(), part.size());
-        at += part.size();
+        const auto room = static_cast<std::size_t>(end - at);
+        const std::size_t count = std::min(part.size(), room);
+        std::memcpy(at, part.data(), count);
+        at += count;
     };
-    const auto number = [&](std::uint32_t value, int base = 10) { at = std::to_chars(at, line + sizeof line, value, base).ptr; };
+    const auto number = [&](std::uint32_t value, int base = 10) { at = std::to_chars(at, end, value, base).ptr; };
     number(format.sampleRate);
     add(" Hz, ");
     number(format.channels);

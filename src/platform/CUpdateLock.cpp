@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <condition_variable>
+#include <iterator>
 #include <map>
 #include <mutex>
 #include <utility>
@@ -20,9 +21,19 @@ struct LockedFile {
     bool settled = false;  // the holder has the lock (or found that it cannot be had)
 };
 
-std::mutex registryMutex;
-std::condition_variable settledChanged;
-std::map<std::pair<std::uint64_t, std::uint64_t>, LockedFile> locked;
+// The files this process holds the lock on, in shards by inode, so that
+// threads working on different files seldom meet on one mutex.
+struct Shard {
+    std::mutex mutex;
+    std::condition_variable settledChanged;
+    std::map<std::pair<std::uint64_t, std::uint64_t>, LockedFile> locked;
+};
+
+Shard& ShardOf(std::uint64_t inode)
+{
+    static Shard shards[64];
+    return shards[inode % std::size(shards)];
+}
 
 } // namespace
 
@@ -36,37 +47,43 @@ void CUpdateLock::Acquire(int fd, std::uint64_t fileDevice, std::uint64_t fileIn
     Release(fd);
     device = fileDevice;
     inode = fileInode;
-    std::unique_lock guard(registryMutex);
-    const auto [entry, fresh] = locked.try_emplace({device, inode}, LockedFile{fd});
+    Shard& shard = ShardOf(inode);
+    std::unique_lock guard(shard.mutex);
+    const auto [entry, fresh] = shard.locked.try_emplace({device, inode}, LockedFile{fd});
     if (!fresh) {
         ++entry->second.users;
         role = Role::Sharer;
-        settledChanged.wait(guard, [&] { return entry->second.settled; });
+        shard.settledChanged.wait(guard, [&] { return entry->second.settled; });
         return;
     }
     role = Role::Holder;
+    // Free nearly always: taken at once, and no sharer can have come meanwhile.
+    // Any failure but "held elsewhere" means no locks here (ENOLCK,
+    // EOPNOTSUPP, EBADF for a read-only descriptor on a network file system).
+    entry->second.settled = ::flock(fd, LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR);
+    if (entry->second.settled)
+        return;
+    // Another process may hold it for long: never wait under the mutex.
     guard.unlock();
-    // Another process may hold it for long: never wait under the registry's mutex.
-    // Anything but an interruption means no locks here (ENOLCK, EOPNOTSUPP,
-    // EBADF for a read-only descriptor on a network file system).
     while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
     }
     guard.lock();
     entry->second.settled = true;
-    settledChanged.notify_all();
+    shard.settledChanged.notify_all();
 }
 
 void CUpdateLock::Release(int fd)
 {
     if (role == Role::None)
         return;
-    const std::lock_guard guard(registryMutex);
-    const auto entry = locked.find({device, inode});
+    Shard& shard = ShardOf(inode);
+    const std::lock_guard guard(shard.mutex);
+    const auto entry = shard.locked.find({device, inode});
     LockedFile& file = entry->second;
     if (--file.users == 0) {
         if (file.ownsFd)
             ::close(file.fd);
-        locked.erase(entry);
+        shard.locked.erase(entry);
     } else if (role == Role::Holder && !file.ownsFd) {
         // A sharer is still at work: the lock outlives this descriptor.
         file.fd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
@@ -78,8 +95,9 @@ void CUpdateLock::Release(int fd)
 void CUpdateLock::Retire(int fd)
 {
     if (role == Role::Holder) {
-        const std::lock_guard guard(registryMutex);
-        LockedFile& file = locked.find({device, inode})->second;
+        Shard& shard = ShardOf(inode);
+        const std::lock_guard guard(shard.mutex);
+        LockedFile& file = shard.locked.find({device, inode})->second;
         if (!file.ownsFd && file.fd == fd) {
             file.ownsFd = true;
             role = Role::Sharer;
