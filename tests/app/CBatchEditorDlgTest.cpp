@@ -10,6 +10,7 @@
 #include "app/CPathLabel.h"
 #include "wave/CWaveFile.h"
 #include "platform/CProfileFile.h"
+#include "platform/FileCalls.h"
 
 #include <QApplication>
 #include <QAction>
@@ -29,6 +30,10 @@
 #include <functional>
 #include <optional>
 #include <thread>
+#include <utility>
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace {
 
@@ -537,12 +542,24 @@ TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
 
     prompt.asked.clear();
     prompt.answers = {true};
-    undo->trigger();
+    {
+        // Every close reports an error, as a network file system may: the files hold their old bytes
+        // again all the same, so they count as restored, with the error named.
+        const FileCalls saved = std::exchange(CurrentFileCalls(), FileCalls{pread, pwrite, [](int fd) {
+                                                                                close(fd);
+                                                                                errno = EIO;
+                                                                                return -1;
+                                                                            }});
+        undo->trigger();
+        CurrentFileCalls() = saved;
+    }
     ASSERT_EQ(prompt.asked.size(), 2);
     EXPECT_EQ(prompt.asked[0], CBatchEditorDlg::UndoConfirmation(3));
     EXPECT_TRUE(prompt.asked[0].contains("3 files"));
     EXPECT_TRUE(prompt.asked[1].startsWith("2 of 3 files were restored.")) << prompt.asked[1].toStdString();
     EXPECT_TRUE(prompt.asked[1].contains(paths[2] + " was changed since")) << prompt.asked[1].toStdString();
+    EXPECT_TRUE(prompt.asked[1].contains("Restored with a warning:\nClosing " + paths[1] + " reported an error"))
+        << prompt.asked[1].toStdString();
     ExpectFiles();
     // The shown file is read again, and the line above it no longer claims the change.
     EXPECT_EQ(Shown(), (QStringList{paths[0], "48,000", "2", "16", "2"}));
