@@ -49,8 +49,9 @@ void CUpdateLock::Acquire(int fd, std::uint64_t fileDevice, std::uint64_t fileIn
     inode = fileInode;
     Shard& shard = ShardOf(inode);
     std::unique_lock guard(shard.mutex);
-    const auto [entry, fresh] = shard.locked.try_emplace({device, inode}, LockedFile{fd});
-    if (!fresh) {
+    const auto emplaced = shard.locked.try_emplace({device, inode}, LockedFile{fd});
+    const auto entry = emplaced.first;
+    if (!emplaced.second) {
         ++entry->second.users;
         role = Role::Sharer;
         shard.settledChanged.wait(guard, [&] { return entry->second.settled; });
