@@ -543,7 +543,7 @@ void CBatchEditorDlg::HandleChange()
         HandleFileSelected();
     }
     QApplication::beep();
-    if (report.notChanged.empty()) {
+    if (report.notChanged.empty() && report.warned.empty()) {
         const QString changed = report.changed == 1
             ? QStringLiteral("1 file changed")
             : QStringLiteral("%1 files changed").arg(QLocale().toString(report.changed));
@@ -601,6 +601,9 @@ BatchReport CBatchEditorDlg::RunBatch(const HeaderChangeRequest& request)
             report.notChanged.push_back({path, BatchReport::Outcome::Failed, reason});
         } else if (wave.RewriteHeader(request)) {
             ++report.changed;
+            // Said about a file that changed: a warning, such as an error reported when it was closed.
+            if (!filePrompt.Messages().empty())
+                report.warned.push_back({path, BatchReport::Outcome::Changed, Reasons(filePrompt.Messages())});
         } else if (filePrompt.ReadOnlyDeclined()) {
             report.notChanged.push_back({path, BatchReport::Outcome::Skipped,
                                          QStringLiteral("Cancel was answered to the write-protect question")});

@@ -95,6 +95,22 @@ public:
     }
 };
 
+// Every close of a file reports an error while it lives.
+struct ClosesFail {
+    ClosesFail()
+        : saved(std::exchange(CurrentFileCalls(), FileCalls{pread, pwrite, [](int fd) {
+                                                                 close(fd);
+                                                                 errno = EIO;
+                                                                 return -1;
+                                                             }}))
+    {
+    }
+    ~ClosesFail() { CurrentFileCalls() = saved; }
+    ClosesFail(const ClosesFail&) = delete;
+    ClosesFail& operator=(const ClosesFail&) = delete;
+    FileCalls saved;
+};
+
 class BatchEditorTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -534,7 +550,16 @@ TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
     EXPECT_TRUE(prompt.asked[1].contains("could not be created")) << prompt.asked[1].toStdString();
     ExpectFiles();
 
-    PressChange({true});
+    {
+        // Every close reports an error, as a network file system may; the files hold the new bytes
+        // all the same, so they count as changed (and below as restored), the error named.
+        const ClosesFail failing;
+        PressChange({true, false});
+    }
+    ASSERT_TRUE(prompt.report);
+    EXPECT_EQ(std::pair(prompt.report->changed, prompt.report->warned.size()), std::pair(3, std::size_t{3}));
+    EXPECT_TRUE(prompt.report->warned[0].reason.startsWith("Closing " + paths[0] + " reported an error"))
+        << prompt.report->warned[0].reason.toStdString();
     EXPECT_TRUE(undo->isEnabled());
     // A file changed again since keeps its later bytes.
     specs[2] = {96000, 1, 24, 3};
@@ -543,15 +568,8 @@ TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
     prompt.asked.clear();
     prompt.answers = {true};
     {
-        // Every close reports an error, as a network file system may: the files hold their old bytes
-        // again all the same, so they count as restored, with the error named.
-        const FileCalls saved = std::exchange(CurrentFileCalls(), FileCalls{pread, pwrite, [](int fd) {
-                                                                                close(fd);
-                                                                                errno = EIO;
-                                                                                return -1;
-                                                                            }});
+        const ClosesFail failing;
         undo->trigger();
-        CurrentFileCalls() = saved;
     }
     ASSERT_EQ(prompt.asked.size(), 2);
     EXPECT_EQ(prompt.asked[0], CBatchEditorDlg::UndoConfirmation(3));
