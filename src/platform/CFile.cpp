@@ -164,7 +164,7 @@ OpenFailureCause CFile::ClearReadOnlyMark()
         lastFailure = {OpenFailureCause::AccessDenied, SystemReason::None};
         return lastFailure.cause;
     }
-    ::close(fd);
+    updateLock.Retire(fd);
     fd = again;
     writable = true;
     return OpenFailureCause::None;
@@ -179,10 +179,17 @@ void CFile::Forget()
     headSize = 0;
 }
 
+void CFile::LockForUpdate()
+{
+    if (fd >= 0)
+        updateLock.Acquire(fd, device, inode);
+}
+
 bool CFile::Close()
 {
     if (fd < 0)
         return false;
+    updateLock.Release(fd);
     const bool closed = CurrentFileCalls().close(fd) == 0;
     if (!closed)
         lastFailure = FailureFromErrno(errno);
