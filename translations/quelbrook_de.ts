@@ -2,6 +2,416 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>%1 Version %2</source>
+        <translation>%1 Version %2</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2024 the %1 authors</source>
+        <translation>Copyright (C) 2024 die Autoren von %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The %1 project</source>
+        <translation>Das Projekt %1</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchEditorApp</name>
+    <message>
+        <source>Changes WAV file header information.
+
+Qt&apos;s standard options are accepted too, such as -style NAME, -platform NAME, -reverse,
+-stylesheet FILE and -qwindowgeometry WxH+X+Y.</source>
+        <translation>Ändert die Kopfdaten von WAV-Dateien.
+
+Auch die Standardoptionen von Qt werden angenommen, etwa -style NAME, -platform NAME, -reverse,
+-stylesheet DATEI und -qwindowgeometry BxH+X+Y.</translation>
+    </message>
+    <message>
+        <source>paths</source>
+        <translation>pfade</translation>
+    </message>
+    <message>
+        <source>WAV files to list; folders give the WAV files in them and in their subfolders.</source>
+        <translation>Aufzulistende WAV-Dateien; Ordner liefern die WAV-Dateien in ihnen und in ihren Unterordnern.</translation>
+    </message>
+    <message>
+        <source>[FILE|FOLDER...]</source>
+        <translation>[DATEI|ORDNER...]</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchEditorDlg</name>
+    <message>
+        <source>[Press the Open button to select sound files]</source>
+        <translation>[Audiodateien mit „Öffnen“ auswählen]</translation>
+    </message>
+    <message>
+        <source>Warning!  Changing the header info can affect the ability for an application to play the WAV file.
+
+All files will be changed to the settings currently displayed (and selected for change)!
+
+Note - the data will not be changed, just the header information.
+
+				Continue?</source>
+        <translation>Warnung!  Das Ändern der Kopfdaten kann dazu führen, dass eine Anwendung die WAV-Datei nicht mehr abspielen kann.
+
+Alle Dateien erhalten die derzeit angezeigten (und zum Ändern ausgewählten) Einstellungen!
+
+Hinweis – die Audiodaten werden nicht verändert, nur die Kopfdaten.
+
+				Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Select Sound Files</source>
+        <translation>Audiodateien auswählen</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Last Change</source>
+        <translation>Letzte Änderung &amp;rückgängig machen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Selected Files</source>
+        <translation>Ausgewählte Dateien &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>&amp;Liste leeren</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Clear all Change boxes</source>
+        <translation>Alle Kästchen „Ändern“ leeren</translation>
+    </message>
+    <message>
+        <source>Set all Change boxes</source>
+        <translation>Alle Kästchen „Ändern“ ankreuzen</translation>
+    </message>
+    <message>
+        <source>Selected files</source>
+        <translation>Ausgewählte Dateien</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source> Selected Files </source>
+        <translation> Ausgewählte Dateien </translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>bit</source>
+        <translation>Bit</translation>
+    </message>
+    <message>
+        <source>%1 (header could not be read)</source>
+        <translation>%1 (Kopfdaten nicht lesbar)</translation>
+    </message>
+    <message>
+        <source>1 file changed</source>
+        <translation>1 Datei geändert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln files changed</source>
+        <translation>
+            <numerusform>%Ln Datei geändert</numerusform>
+            <numerusform>%Ln Dateien geändert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;About %1...</source>
+        <translation>Ü&amp;ber %1...</translation>
+    </message>
+    <message>
+        <source>%1. No file was changed.</source>
+        <translation>%1. Es wurde keine Datei geändert.</translation>
+    </message>
+    <message>
+        <source>%1. The change may not be undone completely.</source>
+        <translation>%1. Die Änderung lässt sich womöglich nicht vollständig rückgängig machen.</translation>
+    </message>
+</context>
+<context>
+    <name>CBatchReportDlg</name>
+    <message>
+        <source>Change finished</source>
+        <translation>Änderung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>&amp;Files not changed:</source>
+        <translation>Nicht &amp;geänderte Dateien:</translation>
+    </message>
+    <message>
+        <source>Files not changed</source>
+        <translation>Nicht geänderte Dateien</translation>
+    </message>
+    <message>
+        <source>&amp;Keep only these files</source>
+        <translation>Nur diese Dateien &amp;behalten</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln files changed, %2 skipped, %3 failed.</source>
+        <translation>
+            <numerusform>%1 von %Ln Datei geändert, %2 übersprungen, %3 fehlgeschlagen.</numerusform>
+            <numerusform>%1 von %Ln Dateien geändert, %2 übersprungen, %3 fehlgeschlagen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 Change was cancelled: the files it had not reached were left as they were.</source>
+        <translation>%1 Die Änderung wurde abgebrochen: Die Dateien, die sie noch nicht erreicht hatte, blieben unverändert.</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 - %2</source>
+        <translation>Übersprungen: %1 - %2</translation>
+    </message>
+    <message>
+        <source>Failed: %1 - %2</source>
+        <translation>Fehlgeschlagen: %1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChangeBatch</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message numerus="yes">
+        <source>Changing headers: %1 of %Ln files</source>
+        <translation>
+            <numerusform>Kopfdaten werden geändert: %1 von %Ln Datei</numerusform>
+            <numerusform>Kopfdaten werden geändert: %1 von %Ln Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Changing headers</source>
+        <translation>Kopfdaten werden geändert</translation>
+    </message>
+    <message>
+        <source>Change progress</source>
+        <translation>Fortschritt der Änderung</translation>
+    </message>
+    <message>
+        <source>the header could not be rewritten</source>
+        <translation>die Kopfdaten konnten nicht neu geschrieben werden</translation>
+    </message>
+    <message>
+        <source>not reached: Change was cancelled</source>
+        <translation>nicht erreicht: Die Änderung wurde abgebrochen</translation>
+    </message>
+</context>
+<context>
+    <name>CFileListing</name>
+    <message>
+        <source>Listing 1 file</source>
+        <translation>1 Datei wird aufgelistet</translation>
+    </message>
+    <message numerus="yes">
+        <source>Listing %Ln files</source>
+        <translation>
+            <numerusform>%Ln Datei wird aufgelistet</numerusform>
+            <numerusform>%Ln Dateien werden aufgelistet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Listing files</source>
+        <translation>Dateien werden aufgelistet</translation>
+    </message>
+    <message>
+        <source>Listing progress</source>
+        <translation>Fortschritt der Auflistung</translation>
+    </message>
+</context>
+<context>
+    <name>CFormatRow</name>
+    <message>
+        <source>undefined</source>
+        <translation>undefiniert</translation>
+    </message>
+</context>
+<context>
+    <name>CFormatSelectors</name>
+    <message>
+        <source>Change sample rate</source>
+        <translation>Abtastrate ändern</translation>
+    </message>
+    <message>
+        <source>Change number of channels</source>
+        <translation>Kanalanzahl ändern</translation>
+    </message>
+    <message>
+        <source>Change resolution</source>
+        <translation>Auflösung ändern</translation>
+    </message>
+    <message>
+        <source>Change bytes per sample</source>
+        <translation>Bytes pro Abtastwert ändern</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Choose a rate, or type one from %1 to %2 Hz.</source>
+        <translation>Wählen Sie eine Abtastrate, oder geben Sie eine von %1 bis %2 Hz ein.</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>Abtastrate:</translation>
+    </message>
+    <message>
+        <source>No. Channels:</source>
+        <translation>Kanäle:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Auflösung:</translation>
+    </message>
+    <message>
+        <source>Bits per sample:</source>
+        <translation>Bits pro Abtastwert:</translation>
+    </message>
+    <message>
+        <source>The header of this file could not be read: it has no value to show.</source>
+        <translation>Die Kopfdaten dieser Datei konnten nicht gelesen werden: Es gibt keinen Wert anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>This file&apos;s sample rate, %1 Hz, is not one of the choices. Type a rate, or untick its Change box to keep each file&apos;s own sample rate.</source>
+        <translation>Die Abtastrate dieser Datei, %1 Hz, steht nicht zur Auswahl. Geben Sie eine Abtastrate ein, oder leeren Sie das Kästchen „Ändern“ dieser Zeile, damit jede Datei ihre eigene Abtastrate behält.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This file has %Ln channels, which is not one of the choices. Untick its Change box to keep each file&apos;s own number of channels.</source>
+        <translation>
+            <numerusform>Diese Datei hat %Ln Kanal; das steht nicht zur Auswahl. Leeren Sie das Kästchen „Ändern“ dieser Zeile, damit jede Datei ihre eigene Kanalanzahl behält.</numerusform>
+            <numerusform>Diese Datei hat %Ln Kanäle; das steht nicht zur Auswahl. Leeren Sie das Kästchen „Ändern“ dieser Zeile, damit jede Datei ihre eigene Kanalanzahl behält.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This file&apos;s resolution, %1 bit, is not one of the choices. Untick its Change box to keep each file&apos;s own resolution.</source>
+        <translation>Die Auflösung dieser Datei, %1 Bit, steht nicht zur Auswahl. Leeren Sie das Kästchen „Ändern“ dieser Zeile, damit jede Datei ihre eigene Auflösung behält.</translation>
+    </message>
+    <message numerus="yes">
+        <source>block alignment %1 for %Ln channels</source>
+        <translation>
+            <numerusform>Blockausrichtung %1 bei %Ln Kanal</numerusform>
+            <numerusform>Blockausrichtung %1 bei %Ln Kanälen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This file&apos;s bytes per sample, %1, is not one of the choices. Untick its Change box to keep each file&apos;s own bytes per sample.</source>
+        <translation>Die Bytes pro Abtastwert dieser Datei, %1, stehen nicht zur Auswahl. Leeren Sie das Kästchen „Ändern“ dieser Zeile, damit jede Datei ihre eigenen Bytes pro Abtastwert behält.</translation>
+    </message>
+</context>
+<context>
+    <name>CHeaderSurvey</name>
+    <message>
+        <source>Reading headers</source>
+        <translation>Kopfdaten werden gelesen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading headers: %1 of %Ln files</source>
+        <translation>
+            <numerusform>Kopfdaten werden gelesen: %1 von %Ln Datei</numerusform>
+            <numerusform>Kopfdaten werden gelesen: %1 von %Ln Dateien</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CMessageBoxPrompt</name>
+    <message>
+        <source>&amp;Don&apos;t show further messages during this Change</source>
+        <translation>&amp;Keine weiteren Meldungen während dieser Änderung anzeigen</translation>
+    </message>
+    <message>
+        <source>Every file left unchanged is listed with its reason when the Change ends.</source>
+        <translation>Jede unverändert gebliebene Datei wird am Ende der Änderung mit ihrem Grund aufgeführt.</translation>
+    </message>
+</context>
+<context>
+    <name>CRateValidator</name>
+    <message>
+        <source>Type a whole number of hertz from %1 to %2.</source>
+        <translation>Geben Sie eine ganze Zahl von %1 bis %2 Hertz ein.</translation>
+    </message>
+</context>
+<context>
+    <name>CUndoLastChange</name>
+    <message>
+        <source>Undo the last Change to 1 file?
+
+Each file gets back the header it had before, unless it has been changed since.</source>
+        <translation>Die letzte Änderung an 1 Datei rückgängig machen?
+
+Jede Datei erhält ihre vorherigen Kopfdaten zurück, sofern sie seitdem nicht geändert wurde.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Undo the last Change to %Ln files?
+
+Each file gets back the header it had before, unless it has been changed since.</source>
+        <translation>
+            <numerusform>Die letzte Änderung an %Ln Datei rückgängig machen?
+
+Jede Datei erhält ihre vorherigen Kopfdaten zurück, sofern sie seitdem nicht geändert wurde.</numerusform>
+            <numerusform>Die letzte Änderung an %Ln Dateien rückgängig machen?
+
+Jede Datei erhält ihre vorherigen Kopfdaten zurück, sofern sie seitdem nicht geändert wurde.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln files were restored.</source>
+        <translation>
+            <numerusform>Wiederhergestellt: %1 von %Ln Datei.</numerusform>
+            <numerusform>Wiederhergestellt: %1 von %Ln Dateien.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %Ln more</source>
+        <translation>
+            <numerusform>... und %Ln weitere</numerusform>
+            <numerusform>... und %Ln weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln files were restored.
+
+Left alone:
+%2</source>
+        <translation>
+            <numerusform>Wiederhergestellt: %1 von %Ln Datei.
+
+Unverändert gelassen:
+%2</numerusform>
+            <numerusform>Wiederhergestellt: %1 von %Ln Dateien.
+
+Unverändert gelassen:
+%2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CUrlLabel</name>
     <message>
         <source>The operating system is out
@@ -82,6 +492,25 @@ keine Anwendung zugeordnet.</translation>
         <translation>Der Link konnte nicht geöffnet werden:
 
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>CWriteProtectDlg</name>
+    <message>
+        <source>File is write protected!</source>
+        <translation>Datei ist schreibgeschützt!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -41,7 +41,7 @@ QString Reasons(const std::vector<std::string>& messages)
 // The reason for a file about which the engine said nothing.
 QString SilentReason(const QString& path, const QString& otherwise)
 {
-    return QFileInfo::exists(path) ? otherwise : QStringLiteral("the file does not exist");
+    return QFileInfo::exists(path) ? otherwise : CChangeBatch::tr("the file does not exist");
 }
 
 } // namespace
@@ -54,8 +54,7 @@ CChangeBatch::CChangeBatch(QWidget* owner, CInvListBox& list, CWaveFile& file, C
 
 QString CChangeBatch::ProgressText(int done, int total)
 {
-    const QLocale locale;
-    return QStringLiteral("Changing headers: %1 of %2 files").arg(locale.toString(done), locale.toString(total));
+    return tr("Changing headers: %1 of %Ln files", "", total).arg(QLocale().toString(done));
 }
 
 BatchReport CChangeBatch::Run(const HeaderChangeRequest& request)
@@ -64,8 +63,8 @@ BatchReport CChangeBatch::Run(const HeaderChangeRequest& request)
     report.total = files.Count();
 
     QProgressDialog shown(window);
-    shown.setWindowTitle(QStringLiteral("Changing headers"));
-    shown.setAccessibleName(QStringLiteral("Change progress"));
+    shown.setWindowTitle(tr("Changing headers"));
+    shown.setAccessibleName(tr("Change progress"));
     shown.setWindowModality(Qt::WindowModal);
     shown.setAutoReset(false);
     shown.setAutoClose(false);
@@ -122,7 +121,7 @@ BatchReport CChangeBatch::Run(const HeaderChangeRequest& request)
                                          QString::fromStdString(WriteProtectedText(Local(path)))});
         } else {
             const QString reason = filePrompt.Messages().empty()
-                ? SilentReason(path, QStringLiteral("the header could not be rewritten"))
+                ? SilentReason(path, tr("the header could not be rewritten"))
                 : Reasons(filePrompt.Messages());
             report.notChanged.push_back({path, BatchReport::Outcome::Failed, reason});
         }
@@ -131,7 +130,7 @@ BatchReport CChangeBatch::Run(const HeaderChangeRequest& request)
     report.cancelled = i < files.Count();
     for (; i < files.Count(); ++i)
         report.notChanged.push_back({files.Text(i), BatchReport::Outcome::Skipped,
-                                     QStringLiteral("not reached: Change was cancelled")});
+                                     tr("not reached: Change was cancelled")});
     return report;
 }
 

@@ -34,7 +34,8 @@ CFileListing::CFileListing(QWidget* owner, CInvListBox& fileList, std::function<
 
 QString CFileListing::ProgressText(qsizetype files)
 {
-    return files == 1 ? tr("Listing 1 file") : tr("Listing %1 files").arg(QLocale().toString(files));
+    // English has no catalogue: its singular is a text of its own.
+    return files == 1 ? tr("Listing 1 file") : tr("Listing %Ln files", "", static_cast<int>(files));
 }
 
 QStringList CFileListing::DraggedPaths(const QMimeData* data)

@@ -12,7 +12,7 @@
 CWriteProtectDlg::CWriteProtectDlg(const QString& path, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("File is write protected!"));
+    setWindowTitle(tr("File is write protected!"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     const CDialogUnits units(font());
     setFixedSize(units.Size(237, 86));
@@ -33,15 +33,15 @@ CWriteProtectDlg::CWriteProtectDlg(const QString& path, QWidget* parent)
     const QRect iconRect = units.Rect(16, 25, 20, 20);
     icon->setGeometry(QRect(iconRect.topLeft(), QSize(32, 32)));
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
-    icon->setAccessibleName(QStringLiteral("Warning"));
+    icon->setAccessibleName(tr("Warning"));
 
-    auto* yesButton = new QPushButton(QStringLiteral("Yes"), this);
+    auto* yesButton = new QPushButton(tr("Yes"), this);
     yesButton->setObjectName(QStringLiteral("yesButton"));
     yesButton->setGeometry(units.Rect(59, 64, 50, 14));
     yesButton->setDefault(true);
     connect(yesButton, &QPushButton::clicked, this, [this] { done(Yes); });
 
-    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setGeometry(units.Rect(125, 64, 50, 14));
     connect(cancelButton, &QPushButton::clicked, this, &CWriteProtectDlg::reject);

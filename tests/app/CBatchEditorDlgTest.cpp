@@ -322,7 +322,7 @@ TEST_F(BatchEditorTest, ChangeRewritesTheFlaggedFieldsOfEveryFileAfterYes)
     // Enter away from any push button runs the default button, Change.
     prompt.answers = {true};
     QTest::keyClick(Get("channelSelector"), Qt::Key_Return);
-    EXPECT_EQ(prompt.asked, QStringList(2, CBatchEditorDlg::ChangeConfirmation));
+    EXPECT_EQ(prompt.asked, QStringList(2, CBatchEditorDlg::ChangeConfirmation()));
     ExpectFiles([](WavSpec& s) { s.rate = 8000; });
     EXPECT_EQ(List()->CurrentSelection(), 0);
     EXPECT_EQ(Shown(), (QStringList{"3 files changed", "8,000", "2", "16", "2"}));
@@ -353,7 +353,7 @@ TEST_F(BatchEditorTest, TheConfirmationNamesWhatEachTickedFieldDoesToTheListedFi
                                             + "\nBlock alignment: 6 bytes" + untouched
                                             + QString::fromUtf8("\nSample rate: 96,000 Hz \u2014 changes 2 of 3 files\n")
                                             + "1 of 3 files has a header that cannot be read; it will be left unchanged"});
-    EXPECT_EQ(prompt.asked, QStringList{CBatchEditorDlg::ChangeConfirmation});
+    EXPECT_EQ(prompt.asked, QStringList{CBatchEditorDlg::ChangeConfirmation()});
 }
 
 TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneReportedAndCanBeKeptForARetry)
@@ -374,7 +374,7 @@ TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneReportedAndCanBeKept
     PressChange({true, false, false});
     // Cancel on the write-protect question is no failure: nothing more is said about that file.
     const QString shortMessage = QString::fromStdString(ShortFmtChunkText(Local(shortPath), 4));
-    EXPECT_EQ(prompt.asked, (QStringList{CBatchEditorDlg::ChangeConfirmation, paths[1], shortMessage, "report"}));
+    EXPECT_EQ(prompt.asked, (QStringList{CBatchEditorDlg::ChangeConfirmation(), paths[1], shortMessage, "report"}));
     EXPECT_FALSE(QFileInfo(paths[1]).permissions() & QFileDevice::WriteOwner);
     specs[0].bits = specs[2].bits = 16;
     ExpectFiles();
@@ -451,7 +451,7 @@ TEST_F(BatchEditorTest, NothingStartsWhileABatchRunsInputMeanwhileIsDroppedAndCa
     };
     PressChange({true, true, true, false});
 
-    EXPECT_EQ(prompt.asked.count(CBatchEditorDlg::ChangeConfirmation), 1);
+    EXPECT_EQ(prompt.asked.count(CBatchEditorDlg::ChangeConfirmation()), 1);
     EXPECT_EQ(startFolders.size(), 1);  // Ctrl+O opened nothing
     for (std::size_t i = 0; i < 4; ++i)
         specs[i].rate = 8000;
