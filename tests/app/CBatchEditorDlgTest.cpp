@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMimeData>
 #include <QMenu>
 #include <QProgressDialog>
@@ -644,6 +645,36 @@ TEST_F(BatchEditorTest, ATypedRateIsWrittenAndShownAsItselfWhileTheItemsKeepThei
     rate->lineEdit()->setCursorPosition(4);
     QTest::keyClicks(rate, "44056");
     EXPECT_EQ(rate->currentText(), "44056");
+}
+
+// The window as a German user's locale writes numbers: set before it is built.
+struct GermanNumbers {
+    GermanNumbers() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    ~GermanNumbers() { QLocale::setDefault(QLocale::system()); }
+};
+class GermanBatchEditorTest : private GermanNumbers, public BatchEditorTest {};
+
+TEST_F(GermanBatchEditorTest, RatesAreWrittenAndTypedWithTheLocalesGrouping)
+{
+    MakeFiles({Stereo48, Mono22});
+    Open(paths);
+    EXPECT_EQ(Shown(), (QStringList{paths[0], "48.000", "2", "16", "2"}));
+    ChangeOnly("rate", 5);
+    auto* rate = Get<QComboBox>("rateSelector");
+    EXPECT_EQ(rate->currentText(), "44.100");
+    // typed, shown, Change enabled: a comma is a decimal comma here and is dropped
+    const std::tuple<const char*, const char*, bool> typing[] = {
+        {"999", "999", false}, {"47952", "47952", true}, {"47,952", "47952", true}, {"47.952", "47.952", true}};
+    for (const auto& [typed, shown, enabled] : typing) {
+        rate->lineEdit()->selectAll();
+        QTest::keyClicks(rate, typed);
+        EXPECT_EQ(rate->currentText(), shown) << typed;
+        EXPECT_EQ(ChangeEnabled(), enabled) << typed;
+        EXPECT_EQ(Hint("changeButton"), enabled ? "" : "Type a whole number of hertz from 1.000 to 1.000.000.");
+    }
+    PressChange({true});
+    ExpectFiles([](WavSpec& s) { s.rate = 47952; });
+    EXPECT_TRUE(Hint("rateSelector").contains("47.952 Hz"));
 }
 
 TEST_F(BatchEditorTest, ALongListingShowsItsProgressKeepsTheWindowAliveAndCancelAddsNothing)

@@ -16,11 +16,28 @@
 namespace {
 
 struct Message {
-    QString translation;
+    QStringList translations;  // one, or one per plural form
     QString type;  // "unfinished", "vanished", "obsolete" or empty
 };
 // (context, source text) -> its translation.
 using Catalogue = std::map<std::pair<QString, QString>, Message>;
+
+// A translation's text, or its plural forms one by one.
+Message ReadTranslation(QXmlStreamReader& xml)
+{
+    Message message;
+    message.type = xml.attributes().value(QLatin1String("type")).toString();
+    QString text;
+    while (xml.readNext() != QXmlStreamReader::EndElement && !xml.atEnd()) {
+        if (xml.isCharacters())
+            text += xml.text();
+        else if (xml.isStartElement())
+            message.translations << xml.readElementText();
+    }
+    if (message.translations.isEmpty())
+        message.translations << text;
+    return message;
+}
 
 Catalogue Read(const QString& path)
 {
@@ -37,12 +54,8 @@ Catalogue Read(const QString& path)
             context = xml.readElementText();
         else if (xml.name() == QLatin1String("source"))
             source = xml.readElementText();
-        else if (xml.name() == QLatin1String("translation")) {
-            Message message;
-            message.type = xml.attributes().value(QLatin1String("type")).toString();
-            message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-            catalogue[{context, source}] = message;
-        }
+        else if (xml.name() == QLatin1String("translation"))
+            catalogue[{context, source}] = ReadTranslation(xml);
     }
     EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
     return catalogue;
@@ -94,9 +107,13 @@ TEST(Catalogues, TranslateEveryTextOfTheSourcesCompletely)
             SCOPED_TRACE((context + QStringLiteral(": ") + source).toStdString());
             EXPECT_TRUE(kept.count(key)) << "missing from the catalogue";
             EXPECT_TRUE(message.type.isEmpty()) << message.type.toStdString();
-            EXPECT_FALSE(message.translation.trimmed().isEmpty());
-            EXPECT_EQ(Placeholders(message.translation), Placeholders(source));
-            EXPECT_EQ(HasMnemonic(message.translation), HasMnemonic(source));
+            for (const QString& translation : message.translations) {
+                EXPECT_FALSE(translation.trimmed().isEmpty());
+                EXPECT_EQ(Placeholders(translation), Placeholders(source));
+                EXPECT_EQ(HasMnemonic(translation), HasMnemonic(source));
+                // Each plural form says the count it is chosen for.
+                EXPECT_EQ(translation.contains(QLatin1String("%Ln")), source.contains(QLatin1String("%Ln")));
+            }
         }
         for (const auto& [key, message] : kept)
             EXPECT_TRUE(updated.count(key)) << "no longer in the sources: " << key.second.toStdString();
