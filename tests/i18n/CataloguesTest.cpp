@@ -122,13 +122,16 @@ TEST(Catalogues, TranslateEveryTextOfTheSourcesCompletely)
 
 TEST(Catalogues, AreInstalledWithQtsOwnForTheLocale)
 {
-    for (const auto& [name, regions, cancel] : {std::tuple{"de_DE", "Regionen", "Abbrechen"},
-                                                 std::tuple{"fr_FR", "Régions", "Annuler"}}) {
+    // The plural forms follow the language's rules: French counts 0 as singular, German does not.
+    for (const auto& [name, regions, cancel, none] :
+         {std::tuple{"de_DE", "Regionen", "Abbrechen", "0 Dateien werden aufgelistet"},
+          std::tuple{"fr_FR", "Régions", "Annuler", "Mise en liste\u00a0: 0 fichier"}}) {
         const CTranslations translations{QLocale(QLatin1String(name))};
         EXPECT_TRUE(translations.HasProgramCatalogue()) << name;
         EXPECT_TRUE(translations.HasQtCatalogue()) << name;
         EXPECT_EQ(QCoreApplication::translate("CXDlg2", "Regions"), QString::fromUtf8(regions));
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QLatin1String(cancel));
+        EXPECT_EQ(QCoreApplication::translate("CFileListing", "Listing %Ln files", nullptr, 0), QString::fromUtf8(none));
     }
     // English needs no catalogue, and the texts are the sources' again.
     const CTranslations english{QLocale(QLocale::English, QLocale::UnitedStates)};
