@@ -581,8 +581,9 @@ bool CBatchEditorDlg::BeginBatch(CJournalWriter& journal, const std::string& und
 void CBatchEditorDlg::EndBatch(CJournalWriter& journal)
 {
     if (!journal.Finish())
-        prompt.ShowMessage(
-            tr("%1. The change may not be undone completely.").arg(QString::fromStdString(journal.Failure())).toStdString());
+        prompt.ShowMessage(tr("%1. The change may not be undone completely.")
+                               .arg(QString::fromStdString(journal.Failure()))
+                               .toStdString());
     UpdateUndoAction();
 }
 

@@ -63,7 +63,8 @@ QString CBatchReportDlg::Listing(const BatchReport& report)
 {
     QString text;
     for (const BatchReport::Entry& entry : report.notChanged) {
-        const QString line = entry.outcome == BatchReport::Outcome::Skipped ? tr("Skipped: %1 - %2") : tr("Failed: %1 - %2");
+        const QString line =
+            entry.outcome == BatchReport::Outcome::Skipped ? tr("Skipped: %1 - %2") : tr("Failed: %1 - %2");
         text += line.arg(entry.path, entry.reason) + QLatin1Char('\n');
     }
     text.chop(1);

@@ -53,6 +53,6 @@ CUndoLastChange::Report CUndoLastChange::Restore(CJournalReader& batch, CJournal
     QStringList listed = leftAlone.mid(0, ListedFiles);
     if (leftAlone.size() > ListedFiles)
         listed << tr("... and %Ln more", "", static_cast<int>(leftAlone.size() - ListedFiles));
-    return {tr("%1 of %Ln files were restored.\n\nLeft alone:\n%2", "", total).arg(done, listed.join(QLatin1Char('\n'))),
-            false};
+    const QString list = listed.join(QLatin1Char('\n'));
+    return {tr("%1 of %Ln files were restored.\n\nLeft alone:\n%2", "", total).arg(done, list), false};
 }

@@ -131,7 +131,8 @@ TEST(Catalogues, AreInstalledWithQtsOwnForTheLocale)
         EXPECT_TRUE(translations.HasQtCatalogue()) << name;
         EXPECT_EQ(QCoreApplication::translate("CXDlg2", "Regions"), QString::fromUtf8(regions));
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QLatin1String(cancel));
-        EXPECT_EQ(QCoreApplication::translate("CFileListing", "Listing %Ln files", nullptr, 0), QString::fromUtf8(none));
+        EXPECT_EQ(QCoreApplication::translate("CFileListing", "Listing %Ln files", nullptr, 0),
+                  QString::fromUtf8(none));
     }
     // English needs no catalogue, and the texts are the sources' again.
     const CTranslations english{QLocale(QLocale::English, QLocale::UnitedStates)};
