@@ -258,7 +258,7 @@ void CBatchEditorDlg::AddFilesAndFolders(const QStringList& paths)
     if (outcome.files > 0)
         ShowListedFiles();
     if (!outcome.problems.isEmpty())
-        prompt.ShowMessage(outcome.problems.join(QLatin1Char('\n')).toStdString());
+        prompt.ShowWarning(outcome.problems.join(QLatin1Char('\n')));
 }
 
 CFileListing::Outcome CBatchEditorDlg::ListPaths(const QStringList& paths, bool searchFolders)
@@ -571,14 +571,14 @@ bool CBatchEditorDlg::BeginBatch(CJournalWriter& journal, const std::string& und
     std::string failure;
     if (CJournalFolder().CreateBatch(journal, header, failure))
         return true;
-    prompt.ShowMessage(failure + ". No file was changed.");
+    prompt.ShowWarning(QString::fromStdString(failure + ". No file was changed."));
     return false;
 }
 
 void CBatchEditorDlg::EndBatch(CJournalWriter& journal)
 {
     if (!journal.Finish())
-        prompt.ShowMessage(journal.Failure() + ". The change may not be undone completely.");
+        prompt.ShowWarning(QString::fromStdString(journal.Failure() + ". The change may not be undone completely."));
     UpdateUndoAction();
 }
 
@@ -616,5 +616,5 @@ void CBatchEditorDlg::HandleUndoLastChange()
     if (report.complete)
         prompt.ShowInformation(report.text);
     else
-        prompt.ShowMessage(report.text.toStdString());
+        prompt.ShowWarning(report.text);
 }
