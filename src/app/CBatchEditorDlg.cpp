@@ -11,6 +11,7 @@
 #include "app/CMessageBoxPrompt.h"
 #include "app/CPathLabel.h"
 #include "app/CUndoLastChange.h"
+#include "i18n/CoreTextTr.h"
 #include "controls/CHoverBitmapButton.h"
 #include "journal/CJournalFolder.h"
 #include "journal/CJournalReader.h"
@@ -363,7 +364,7 @@ bool CBatchEditorDlg::ConfirmChange(const HeaderChangeRequest& request)
         });
         read = CHeaderSurvey(this, *fileList).Run(summary);
     }
-    return read && prompt.ConfirmChange(ChangeConfirmation, QString::fromStdString(summary.Text()));
+    return read && prompt.ConfirmChange(ChangeConfirmation, TranslateCoreText(summary.Text()));
 }
 
 void CBatchEditorDlg::HandleChange()

@@ -1,11 +1,21 @@
 #include "CoreTextTr.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+#include <QStringList>
 
 QString TranslateCoreText(const CoreText& text)
 {
     if (text.id == TextId::Verbatim)
         return QString::fromStdString(text.verbatim);
+    if (text.id == TextId::Number)
+        return QLocale().toString(QString::fromStdString(text.verbatim).toULongLong());
+    if (text.id == TextId::Lines) {
+        QStringList lines;
+        for (const CoreText& line : text.args)
+            lines << TranslateCoreText(line);
+        return lines.join(QLatin1Char('\n'));
+    }
     const QString format = QCoreApplication::translate("Engine", EnglishFormat(text.id));
     QString result;
     result.reserve(format.size());

@@ -7,6 +7,8 @@ namespace {
 // In the order of TextId.
 constexpr const char* EnglishTable[] = {
     "%1",
+    "%1",
+    "%1",
 
     QB_TRANSLATABLE("Engine", "No error occurred."),
     QB_TRANSLATABLE("Engine", "An unknown error occurred while accessing %1."),
@@ -77,11 +79,32 @@ constexpr const char* EnglishTable[] = {
     QB_TRANSLATABLE("Engine", "The file %1 is Write protected\n\nChange the attribute and allow the change?\n\n"
                               "Cancel leaves this file unchanged"),
     QB_TRANSLATABLE("Engine", "%1 is write protected and was left untouched"),
+
+    QB_TRANSLATABLE("Engine", "Sample rate: %1 Hz"),
+    QB_TRANSLATABLE("Engine", "Number of channels: %1"),
+    QB_TRANSLATABLE("Engine", "Resolution: %1 bit"),
+    QB_TRANSLATABLE("Engine", "Block alignment: %1 bytes per sample times each file's channels"),
+    QB_TRANSLATABLE("Engine", "Block alignment: %1 byte"),
+    QB_TRANSLATABLE("Engine", "Block alignment: %1 bytes"),
+    QB_TRANSLATABLE("Engine", "%1 — changes %2 of %3 file"),
+    QB_TRANSLATABLE("Engine", "%1 — changes %2 of %3 files"),
+    QB_TRANSLATABLE("Engine", "%1 — changes %2 of %3 file, although you left it at the shown file's own value"),
+    QB_TRANSLATABLE("Engine", "%1 — changes %2 of %3 files, although you left it at the shown file's own value"),
+    QB_TRANSLATABLE("Engine", "%1 of %2 file has a header that cannot be read; it will be left unchanged"),
+    QB_TRANSLATABLE("Engine", "%1 of %2 files has a header that cannot be read; it will be left unchanged"),
+    QB_TRANSLATABLE("Engine", "%1 of %2 files have headers that cannot be read; they will be left unchanged"),
 };
 static_assert(std::size(EnglishTable) == static_cast<std::size_t>(TextId::Count),
               "every TextId needs its English format string, in the order of the enum");
 
 } // namespace
+
+CoreText CoreText::Number(std::uint64_t value)
+{
+    CoreText number(std::to_string(value));
+    number.id = TextId::Number;
+    return number;
+}
 
 const char* EnglishFormat(TextId id)
 {
@@ -92,6 +115,19 @@ std::string RenderEnglish(const CoreText& text)
 {
     if (text.id == TextId::Verbatim)
         return text.verbatim;
+    if (text.id == TextId::Number) {
+        // 96000 as "96,000".
+        std::string digits = text.verbatim;
+        for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
+            digits.insert(static_cast<std::size_t>(at), 1, ',');
+        return digits;
+    }
+    if (text.id == TextId::Lines) {
+        std::string lines;
+        for (const CoreText& line : text.args)
+            lines += (lines.empty() ? "" : "\n") + RenderEnglish(line);
+        return lines;
+    }
     const std::string format = EnglishFormat(text.id);
     std::string result;
     for (std::size_t at = 0; at < format.size(); ++at) {

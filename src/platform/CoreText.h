@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,9 @@
 // table in CoreText.cpp; the command-line tool renders it as it is, the
 // desktop program translates it in the context "Engine".
 enum class TextId {
-    Verbatim,  // a file name, a number or an already finished text
+    Verbatim,  // a file name or an already finished text
+    Number,    // a whole number, grouped as the language groups digits
+    Lines,     // the arguments, one a line
 
     CauseNone, CauseGeneric, CauseFileNotFound, CauseBadPath, CauseTooManyOpenFiles, CauseAccessDenied,
     CauseInvalidFile, CauseRemoveCurrentDir, CauseDirectoryFull, CauseBadSeek, CauseHardIO,
@@ -33,6 +36,10 @@ enum class TextId {
     FileReplaced, PatchOutsideFields, ChangedAgain,
     WriteProtectQuestion, WriteProtected,
 
+    SummarySampleRate, SummaryChannels, SummaryResolution, SummaryBlockAlignPerChannel, SummaryBlockAlignOneByte,
+    SummaryBlockAlign, SummaryChangesOfOneFile, SummaryChangesOfFiles, SummaryChangesOfOneFileAlthough,
+    SummaryChangesOfFilesAlthough, SummaryOneOfOneUnreadable, SummaryOneOfFilesUnreadable, SummaryUnreadable,
+
     Count
 };
 
@@ -50,6 +57,8 @@ struct CoreText {
         : verbatim(std::move(text)) {}
     CoreText(const char* text)
         : verbatim(text) {}
+
+    static CoreText Number(std::uint64_t value);
 
     bool operator==(const CoreText&) const = default;
 };
