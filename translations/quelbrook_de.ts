@@ -574,4 +574,307 @@ This folder could not be found.</source>
 Dieser Ordner wurde nicht gefunden.</translation>
     </message>
 </context>
+<context>
+    <name>Engine</name>
+    <message>
+        <source>No error occurred.</source>
+        <translation>Es ist kein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist ein unbekannter Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 enthält einen ungültigen Pfad.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>%1 konnte nicht geöffnet werden, weil zu viele Dateien geöffnet sind.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Der Zugriff auf %1 wurde verweigert.</translation>
+    </message>
+    <message>
+        <source>An invalid file handle was associated with %1.</source>
+        <translation>Mit %1 war ein ungültiges Datei-Handle verknüpft.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed because it is the current directory.</source>
+        <translation>%1 konnte nicht entfernt werden, weil es das aktuelle Verzeichnis ist.</translation>
+    </message>
+    <message>
+        <source>%1 could not be created because the directory is full.</source>
+        <translation>%1 konnte nicht erstellt werden, weil das Verzeichnis voll ist.</translation>
+    </message>
+    <message>
+        <source>Seek failed on %1</source>
+        <translation>Positionieren in %1 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 wurde ein E/A-Fehler der Hardware gemeldet.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist eine Freigabeverletzung aufgetreten.</translation>
+    </message>
+    <message>
+        <source>A locking violation occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist eine Sperrverletzung aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Datenträger voll beim Zugriff auf %1.</translation>
+    </message>
+    <message>
+        <source>An attempt was made to access %1 past its end.</source>
+        <translation>Es wurde versucht, über das Ende von %1 hinaus zuzugreifen.</translation>
+    </message>
+    <message>
+        <source>No error occurred (%2).</source>
+        <translation>Es ist kein Fehler aufgetreten (%2).</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1 (%2).</source>
+        <translation>Beim Zugriff auf %1 ist ein unbekannter Fehler aufgetreten (%2).</translation>
+    </message>
+    <message>
+        <source>%1 was not found (%2).</source>
+        <translation>%1 wurde nicht gefunden (%2).</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path (%2).</source>
+        <translation>%1 enthält einen ungültigen Pfad (%2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files (%2).</source>
+        <translation>%1 konnte nicht geöffnet werden, weil zu viele Dateien geöffnet sind (%2).</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied (%2).</source>
+        <translation>Der Zugriff auf %1 wurde verweigert (%2).</translation>
+    </message>
+    <message>
+        <source>An invalid file handle was associated with %1 (%2).</source>
+        <translation>Mit %1 war ein ungültiges Datei-Handle verknüpft (%2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed because it is the current directory (%2).</source>
+        <translation>%1 konnte nicht entfernt werden, weil es das aktuelle Verzeichnis ist (%2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be created because the directory is full (%2).</source>
+        <translation>%1 konnte nicht erstellt werden, weil das Verzeichnis voll ist (%2).</translation>
+    </message>
+    <message>
+        <source>Seek failed on %1 (%2)</source>
+        <translation>Positionieren in %1 fehlgeschlagen (%2)</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1 (%2).</source>
+        <translation>Beim Zugriff auf %1 wurde ein E/A-Fehler der Hardware gemeldet (%2).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1 (%2).</source>
+        <translation>Beim Zugriff auf %1 ist eine Freigabeverletzung aufgetreten (%2).</translation>
+    </message>
+    <message>
+        <source>A locking violation occurred while accessing %1 (%2).</source>
+        <translation>Beim Zugriff auf %1 ist eine Sperrverletzung aufgetreten (%2).</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1 (%2).</source>
+        <translation>Datenträger voll beim Zugriff auf %1 (%2).</translation>
+    </message>
+    <message>
+        <source>An attempt was made to access %1 past its end (%2).</source>
+        <translation>Es wurde versucht, über das Ende von %1 hinaus zuzugreifen (%2).</translation>
+    </message>
+    <message>
+        <source>read-only file system</source>
+        <translation>schreibgeschütztes Dateisystem</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>kein Platz mehr auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>disk quota exceeded</source>
+        <translation>Festplattenkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>the file vanished</source>
+        <translation>die Datei ist verschwunden</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>sie ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>sie wird gerade verwendet</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, which is not followed here</source>
+        <translation>sie ist eine symbolische Verknüpfung, der hier nicht gefolgt wird</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>ein Teil des Pfads ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>der Name ist zu lang</translation>
+    </message>
+    <message>
+        <source>too many levels of symbolic links</source>
+        <translation>zu viele Ebenen symbolischer Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>too many open files</source>
+        <translation>zu viele geöffnete Dateien</translation>
+    </message>
+    <message>
+        <source>input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>kein solches Gerät</translation>
+    </message>
+    <message>
+        <source>no locks available</source>
+        <translation>keine Sperren verfügbar</translation>
+    </message>
+    <message>
+        <source>File %1 could not be opened - code: %2</source>
+        <translation>Datei %1 konnte nicht geöffnet werden - Code: %2</translation>
+    </message>
+    <message>
+        <source>File %1 could not be opened - code: %2 (%3)</source>
+        <translation>Datei %1 konnte nicht geöffnet werden - Code: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>No file name.</source>
+        <translation>Kein Dateiname.</translation>
+    </message>
+    <message>
+        <source>File already open.</source>
+        <translation>Datei bereits geöffnet.</translation>
+    </message>
+    <message>
+        <source>The &quot;fmt &quot; chunk of %1 is too short to hold a format (%2 byte); the file was left unchanged.</source>
+        <translation>Der &quot;fmt &quot;-Block von %1 ist zu kurz für ein Format (%2 Byte); die Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>The &quot;fmt &quot; chunk of %1 is too short to hold a format (%2 bytes); the file was left unchanged.</source>
+        <translation>Der &quot;fmt &quot;-Block von %1 ist zu kurz für ein Format (%2 Bytes); die Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 is not a WAV file (no RIFF/WAVE header)</source>
+        <translation>%1 ist keine WAV-Datei (kein RIFF/WAVE-Header)</translation>
+    </message>
+    <message>
+        <source>no complete &quot;fmt &quot; chunk in %1</source>
+        <translation>kein vollständiger &quot;fmt &quot;-Block in %1</translation>
+    </message>
+    <message>
+        <source>%1 bytes per sample times %2 channels is above the largest block alignment (65535); %3 was left unchanged.</source>
+        <translation>%1 Bytes pro Abtastwert mal %2 Kanäle liegt über der größten Blockausrichtung (65535); %3 blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer the file that was changed (it was replaced, or its length differs); it was left unchanged.</source>
+        <translation>%1 ist nicht mehr die Datei, die geändert wurde (sie wurde ersetzt, oder ihre Länge weicht ab); sie blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>The recorded change of %1 lies outside its format fields; the file was left unchanged.</source>
+        <translation>Die aufgezeichnete Änderung von %1 liegt außerhalb ihrer Formatfelder; die Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>The bytes that were changed in %1 have been changed again since; the file was left unchanged.</source>
+        <translation>Die in %1 geänderten Bytes wurden seitdem erneut geändert; die Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>The file %1 is Write protected
+
+Change the attribute and allow the change?
+
+Cancel leaves this file unchanged</source>
+        <translation>Die Datei %1 ist schreibgeschützt
+
+Attribut ändern und die Änderung zulassen?
+
+„Abbrechen“ lässt diese Datei unverändert</translation>
+    </message>
+    <message>
+        <source>%1 is write protected and was left untouched</source>
+        <translation>%1 ist schreibgeschützt und blieb unberührt</translation>
+    </message>
+    <message>
+        <source>Sample rate: %1 Hz</source>
+        <translation>Abtastrate: %1 Hz</translation>
+    </message>
+    <message>
+        <source>Number of channels: %1</source>
+        <translation>Anzahl der Kanäle: %1</translation>
+    </message>
+    <message>
+        <source>Resolution: %1 bit</source>
+        <translation>Auflösung: %1 Bit</translation>
+    </message>
+    <message>
+        <source>Block alignment: %1 bytes per sample times each file&apos;s channels</source>
+        <translation>Blockausrichtung: %1 Bytes pro Abtastwert mal die Kanäle jeder Datei</translation>
+    </message>
+    <message>
+        <source>Block alignment: %1 byte</source>
+        <translation>Blockausrichtung: %1 Byte</translation>
+    </message>
+    <message>
+        <source>Block alignment: %1 bytes</source>
+        <translation>Blockausrichtung: %1 Bytes</translation>
+    </message>
+    <message>
+        <source>%1 — changes %2 of %3 file</source>
+        <translation>%1 — ändert %2 von %3 Datei</translation>
+    </message>
+    <message>
+        <source>%1 — changes %2 of %3 files</source>
+        <translation>%1 — ändert %2 von %3 Dateien</translation>
+    </message>
+    <message>
+        <source>%1 — changes %2 of %3 file, although you left it at the shown file&apos;s own value</source>
+        <translation>%1 — ändert %2 von %3 Datei, obwohl Sie den eigenen Wert der angezeigten Datei belassen haben</translation>
+    </message>
+    <message>
+        <source>%1 — changes %2 of %3 files, although you left it at the shown file&apos;s own value</source>
+        <translation>%1 — ändert %2 von %3 Dateien, obwohl Sie den eigenen Wert der angezeigten Datei belassen haben</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file has a header that cannot be read; it will be left unchanged</source>
+        <translation>Bei %1 von %2 Datei sind die Kopfdaten nicht lesbar; sie bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files has a header that cannot be read; it will be left unchanged</source>
+        <translation>Bei %1 von %2 Dateien sind die Kopfdaten nicht lesbar; sie bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files have headers that cannot be read; they will be left unchanged</source>
+        <translation>Bei %1 von %2 Dateien sind die Kopfdaten nicht lesbar; sie bleiben unverändert</translation>
+    </message>
+</context>
 </TS>

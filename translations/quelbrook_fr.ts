@@ -574,4 +574,307 @@ This folder could not be found.</source>
 Ce dossier est introuvable.</translation>
     </message>
 </context>
+<context>
+    <name>Engine</name>
+    <message>
+        <source>No error occurred.</source>
+        <translation>Aucune erreur ne s’est produite.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>Une erreur inconnue s’est produite lors de l’accès à %1.</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 contient un chemin non valide.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>%1 n’a pas pu être ouvert, car trop de fichiers sont ouverts.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>L’accès à %1 a été refusé.</translation>
+    </message>
+    <message>
+        <source>An invalid file handle was associated with %1.</source>
+        <translation>Un descripteur de fichier non valide était associé à %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed because it is the current directory.</source>
+        <translation>%1 n’a pas pu être supprimé, car c’est le répertoire courant.</translation>
+    </message>
+    <message>
+        <source>%1 could not be created because the directory is full.</source>
+        <translation>%1 n’a pas pu être créé, car le répertoire est plein.</translation>
+    </message>
+    <message>
+        <source>Seek failed on %1</source>
+        <translation>Échec du positionnement dans %1</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Une erreur matérielle d’entrée/sortie a été signalée lors de l’accès à %1.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Une violation de partage s’est produite lors de l’accès à %1.</translation>
+    </message>
+    <message>
+        <source>A locking violation occurred while accessing %1.</source>
+        <translation>Une violation de verrouillage s’est produite lors de l’accès à %1.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Disque plein lors de l’accès à %1.</translation>
+    </message>
+    <message>
+        <source>An attempt was made to access %1 past its end.</source>
+        <translation>Tentative d’accès à %1 au-delà de sa fin.</translation>
+    </message>
+    <message>
+        <source>No error occurred (%2).</source>
+        <translation>Aucune erreur ne s’est produite (%2).</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred while accessing %1 (%2).</source>
+        <translation>Une erreur inconnue s’est produite lors de l’accès à %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 was not found (%2).</source>
+        <translation>%1 est introuvable (%2).</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path (%2).</source>
+        <translation>%1 contient un chemin non valide (%2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files (%2).</source>
+        <translation>%1 n’a pas pu être ouvert, car trop de fichiers sont ouverts (%2).</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied (%2).</source>
+        <translation>L’accès à %1 a été refusé (%2).</translation>
+    </message>
+    <message>
+        <source>An invalid file handle was associated with %1 (%2).</source>
+        <translation>Un descripteur de fichier non valide était associé à %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be removed because it is the current directory (%2).</source>
+        <translation>%1 n’a pas pu être supprimé, car c’est le répertoire courant (%2).</translation>
+    </message>
+    <message>
+        <source>%1 could not be created because the directory is full (%2).</source>
+        <translation>%1 n’a pas pu être créé, car le répertoire est plein (%2).</translation>
+    </message>
+    <message>
+        <source>Seek failed on %1 (%2)</source>
+        <translation>Échec du positionnement dans %1 (%2)</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1 (%2).</source>
+        <translation>Une erreur matérielle d’entrée/sortie a été signalée lors de l’accès à %1 (%2).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1 (%2).</source>
+        <translation>Une violation de partage s’est produite lors de l’accès à %1 (%2).</translation>
+    </message>
+    <message>
+        <source>A locking violation occurred while accessing %1 (%2).</source>
+        <translation>Une violation de verrouillage s’est produite lors de l’accès à %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1 (%2).</source>
+        <translation>Disque plein lors de l’accès à %1 (%2).</translation>
+    </message>
+    <message>
+        <source>An attempt was made to access %1 past its end (%2).</source>
+        <translation>Tentative d’accès à %1 au-delà de sa fin (%2).</translation>
+    </message>
+    <message>
+        <source>read-only file system</source>
+        <translation>système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>plus d’espace sur le périphérique</translation>
+    </message>
+    <message>
+        <source>disk quota exceeded</source>
+        <translation>quota de disque dépassé</translation>
+    </message>
+    <message>
+        <source>the file vanished</source>
+        <translation>le fichier a disparu</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c’est un dossier</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>il est en cours d’utilisation</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, which is not followed here</source>
+        <translation>c’est un lien symbolique, qui n’est pas suivi ici</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>une partie du chemin n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>le nom est trop long</translation>
+    </message>
+    <message>
+        <source>too many levels of symbolic links</source>
+        <translation>trop de niveaux de liens symboliques</translation>
+    </message>
+    <message>
+        <source>too many open files</source>
+        <translation>trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>input/output error</source>
+        <translation>erreur d’entrée/sortie</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>périphérique introuvable</translation>
+    </message>
+    <message>
+        <source>no locks available</source>
+        <translation>aucun verrou disponible</translation>
+    </message>
+    <message>
+        <source>File %1 could not be opened - code: %2</source>
+        <translation>Le fichier %1 n’a pas pu être ouvert - code&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>File %1 could not be opened - code: %2 (%3)</source>
+        <translation>Le fichier %1 n’a pas pu être ouvert - code&#xa0;: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>No file name.</source>
+        <translation>Aucun nom de fichier.</translation>
+    </message>
+    <message>
+        <source>File already open.</source>
+        <translation>Fichier déjà ouvert.</translation>
+    </message>
+    <message>
+        <source>The &quot;fmt &quot; chunk of %1 is too short to hold a format (%2 byte); the file was left unchanged.</source>
+        <translation>Le bloc &quot;fmt &quot; de %1 est trop court pour contenir un format (%2 octet)&#xa0;; le fichier n’a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>The &quot;fmt &quot; chunk of %1 is too short to hold a format (%2 bytes); the file was left unchanged.</source>
+        <translation>Le bloc &quot;fmt &quot; de %1 est trop court pour contenir un format (%2 octets)&#xa0;; le fichier n’a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 is not a WAV file (no RIFF/WAVE header)</source>
+        <translation>%1 n’est pas un fichier WAV (pas d’en-tête RIFF/WAVE)</translation>
+    </message>
+    <message>
+        <source>no complete &quot;fmt &quot; chunk in %1</source>
+        <translation>pas de bloc &quot;fmt &quot; complet dans %1</translation>
+    </message>
+    <message>
+        <source>%1 bytes per sample times %2 channels is above the largest block alignment (65535); %3 was left unchanged.</source>
+        <translation>%1 octets par échantillon fois %2 canaux dépasse le plus grand alignement de bloc (65535)&#xa0;; %3 n’a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer the file that was changed (it was replaced, or its length differs); it was left unchanged.</source>
+        <translation>%1 n’est plus le fichier qui a été modifié (il a été remplacé, ou sa longueur diffère)&#xa0;; il n’a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>The recorded change of %1 lies outside its format fields; the file was left unchanged.</source>
+        <translation>La modification enregistrée de %1 se situe hors de ses champs de format&#xa0;; le fichier n’a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>The bytes that were changed in %1 have been changed again since; the file was left unchanged.</source>
+        <translation>Les octets modifiés dans %1 ont été modifiés de nouveau depuis&#xa0;; le fichier n’a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>The file %1 is Write protected
+
+Change the attribute and allow the change?
+
+Cancel leaves this file unchanged</source>
+        <translation>Le fichier %1 est protégé en écriture
+
+Modifier l’attribut et autoriser la modification&#xa0;?
+
+«&#xa0;Annuler&#xa0;» laisse ce fichier inchangé</translation>
+    </message>
+    <message>
+        <source>%1 is write protected and was left untouched</source>
+        <translation>%1 est protégé en écriture et n’a pas été touché</translation>
+    </message>
+    <message>
+        <source>Sample rate: %1 Hz</source>
+        <translation>Fréquence d’échantillonnage&#xa0;: %1 Hz</translation>
+    </message>
+    <message>
+        <source>Number of channels: %1</source>
+        <translation>Nombre de canaux&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Resolution: %1 bit</source>
+        <translation>Résolution&#xa0;: %1 bits</translation>
+    </message>
+    <message>
+        <source>Block alignment: %1 bytes per sample times each file&apos;s channels</source>
+        <translation>Alignement de bloc&#xa0;: %1 octets par échantillon fois les canaux de chaque fichier</translation>
+    </message>
+    <message>
+        <source>Block alignment: %1 byte</source>
+        <translation>Alignement de bloc&#xa0;: %1 octet</translation>
+    </message>
+    <message>
+        <source>Block alignment: %1 bytes</source>
+        <translation>Alignement de bloc&#xa0;: %1 octets</translation>
+    </message>
+    <message>
+        <source>%1 — changes %2 of %3 file</source>
+        <translation>%1 — modifie %2 fichier sur %3</translation>
+    </message>
+    <message>
+        <source>%1 — changes %2 of %3 files</source>
+        <translation>%1 — modifie %2 des %3 fichiers</translation>
+    </message>
+    <message>
+        <source>%1 — changes %2 of %3 file, although you left it at the shown file&apos;s own value</source>
+        <translation>%1 — modifie %2 fichier sur %3, bien que vous ayez laissé la valeur propre du fichier affiché</translation>
+    </message>
+    <message>
+        <source>%1 — changes %2 of %3 files, although you left it at the shown file&apos;s own value</source>
+        <translation>%1 — modifie %2 des %3 fichiers, bien que vous ayez laissé la valeur propre du fichier affiché</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file has a header that cannot be read; it will be left unchanged</source>
+        <translation>%1 fichier sur %2 a un en-tête illisible&#xa0;; il restera inchangé</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files has a header that cannot be read; it will be left unchanged</source>
+        <translation>%1 des %2 fichiers a un en-tête illisible&#xa0;; il restera inchangé</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files have headers that cannot be read; they will be left unchanged</source>
+        <translation>%1 des %2 fichiers ont un en-tête illisible&#xa0;; ils resteront inchangés</translation>
+    </message>
+</context>
 </TS>

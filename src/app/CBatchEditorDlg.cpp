@@ -11,6 +11,7 @@
 #include "app/CMessageBoxPrompt.h"
 #include "app/CPathLabel.h"
 #include "app/CUndoLastChange.h"
+#include "i18n/CoreTextTr.h"
 #include "controls/CHoverBitmapButton.h"
 #include "journal/CJournalFolder.h"
 #include "journal/CJournalReader.h"
@@ -262,7 +263,7 @@ void CBatchEditorDlg::AddFilesAndFolders(const QStringList& paths)
     if (outcome.files > 0)
         ShowListedFiles();
     if (!outcome.problems.isEmpty())
-        prompt.ShowMessage(outcome.problems.join(QLatin1Char('\n')).toStdString());
+        prompt.ShowWarning(outcome.problems.join(QLatin1Char('\n')));
 }
 
 CFileListing::Outcome CBatchEditorDlg::ListPaths(const QStringList& paths, bool searchFolders)
@@ -367,7 +368,7 @@ bool CBatchEditorDlg::ConfirmChange(const HeaderChangeRequest& request)
         });
         read = CHeaderSurvey(this, *fileList).Run(summary);
     }
-    return read && prompt.ConfirmChange(ChangeConfirmation(), QString::fromStdString(summary.Text()));
+    return read && prompt.ConfirmChange(ChangeConfirmation(), TranslateCoreText(summary.Text()));
 }
 
 void CBatchEditorDlg::HandleChange()
@@ -574,16 +575,15 @@ bool CBatchEditorDlg::BeginBatch(CJournalWriter& journal, const std::string& und
     std::string failure;
     if (CJournalFolder().CreateBatch(journal, header, failure))
         return true;
-    prompt.ShowMessage(tr("%1. No file was changed.").arg(QString::fromStdString(failure)).toStdString());
+    prompt.ShowWarning(tr("%1. No file was changed.").arg(QString::fromStdString(failure)));
     return false;
 }
 
 void CBatchEditorDlg::EndBatch(CJournalWriter& journal)
 {
     if (!journal.Finish())
-        prompt.ShowMessage(tr("%1. The change may not be undone completely.")
-                               .arg(QString::fromStdString(journal.Failure()))
-                               .toStdString());
+        prompt.ShowWarning(
+            tr("%1. The change may not be undone completely.").arg(QString::fromStdString(journal.Failure())));
     UpdateUndoAction();
 }
 
@@ -621,5 +621,5 @@ void CBatchEditorDlg::HandleUndoLastChange()
     if (report.complete)
         prompt.ShowInformation(report.text);
     else
-        prompt.ShowMessage(report.text.toStdString());
+        prompt.ShowWarning(report.text);
 }

@@ -2,6 +2,7 @@
 
 #include "app/CInvListBox.h"
 #include "app/CRecordingPrompt.h"
+#include "i18n/CoreTextTr.h"
 #include "wave/CWaveFile.h"
 #include "wave/ConfirmWritable.h"
 
@@ -30,11 +31,11 @@ std::string Local(const QString& path)
 }
 
 // What the engine told the user about one file, as one line.
-QString Reasons(const std::vector<std::string>& messages)
+QString Reasons(const QStringList& messages)
 {
     QStringList lines;
-    for (const std::string& message : messages)
-        lines << QString::fromStdString(message).simplified();
+    for (const QString& message : messages)
+        lines << message.simplified();
     return lines.join(QStringLiteral("; "));
 }
 
@@ -111,14 +112,14 @@ BatchReport CChangeBatch::Run(const HeaderChangeRequest& request)
         // a chunk too short for them goes on so that the rewrite says why it is left alone.
         if (!wave.HeaderLoaded() && !wave.FmtChunkTooShort()) {
             const QString reason = filePrompt.Messages().empty()
-                ? SilentReason(path, QString::fromStdString(NoFormatText(Local(path), wave.NotWave())))
+                ? SilentReason(path, TranslateCoreText(NoFormatText(Local(path), wave.NotWave())))
                 : Reasons(filePrompt.Messages());
             report.notChanged.push_back({path, BatchReport::Outcome::Failed, reason});
         } else if (wave.RewriteHeader(request)) {
             ++report.changed;
         } else if (filePrompt.ReadOnlyDeclined()) {
             report.notChanged.push_back({path, BatchReport::Outcome::Skipped,
-                                         QString::fromStdString(WriteProtectedText(Local(path)))});
+                                         TranslateCoreText(WriteProtectedText(Local(path)))});
         } else {
             const QString reason = filePrompt.Messages().empty()
                 ? SilentReason(path, tr("the header could not be rewritten"))

@@ -1,6 +1,7 @@
 #include "app/CFileListing.h"
 
 #include "app/CInvListBox.h"
+#include "i18n/CoreTextTr.h"
 #include "platform/CPathWalker.h"
 #include "platform/OpenFailureCause.h"
 
@@ -117,7 +118,7 @@ CFileListing::Outcome CFileListing::List(const QStringList& paths, bool searchFo
                     CInvListBox::Candidate candidate = CInvListBox::Identify(QFile::decodeName(path.c_str()));
                     // Only a file that exists is known by its device and inode.
                     if (std::holds_alternative<QString>(candidate.file))
-                        outcome.problems << QString::fromStdString(CauseText(OpenFailureCause::FileNotFound, path));
+                        outcome.problems << TranslateCoreText(CauseText(OpenFailureCause::FileNotFound, path));
                     else
                         take(std::move(candidate));
                 },

@@ -1,6 +1,7 @@
 #include "app/CWriteProtectDlg.h"
 
 #include "app/CDialogUnits.h"
+#include "i18n/CoreTextTr.h"
 #include "wave/ConfirmWritable.h"
 
 #include <QFile>
@@ -27,7 +28,7 @@ CWriteProtectDlg::CWriteProtectDlg(const QString& path, QWidget* parent)
     messageText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     messageText->setWordWrap(true);
     messageText->setGeometry(units.Rect(10, 4, 218, 47));
-    messageText->setText(QString::fromStdString(WriteProtectQuestion(QFile::encodeName(path).toStdString())));
+    messageText->setText(TranslateCoreText(WriteProtectQuestion(QFile::encodeName(path).toStdString())));
 
     auto* icon = new QLabel(this);
     const QRect iconRect = units.Rect(16, 25, 20, 20);

@@ -65,11 +65,11 @@ public:
     std::function<void()> duringReadOnlyQuestion;  // runs while the batch waits for the answer
     bool silenceBatchMessages = false;
 
-    void ShowMessage(const std::string& text) override { asked << QString::fromStdString(text); }
+    void ShowWarning(const QString& text) override { asked << text; }
     void ShowInformation(const QString& text) override { asked << "info: " + text; }
-    bool ShowBatchMessage(const std::string& text) override
+    bool ShowBatchMessage(const QString& text) override
     {
-        ShowMessage(text);
+        ShowWarning(text);
         return !silenceBatchMessages;
     }
     bool AskClearReadOnly(const std::string& path) override
@@ -374,7 +374,7 @@ TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneReportedAndCanBeKept
 
     PressChange({true, false, false});
     // Cancel on the write-protect question is no failure: nothing more is said about that file.
-    const QString shortMessage = QString::fromStdString(ShortFmtChunkText(Local(shortPath), 4));
+    const QString shortMessage = QString::fromStdString(RenderEnglish(ShortFmtChunkText(Local(shortPath), 4)));
     EXPECT_EQ(prompt.asked, (QStringList{CBatchEditorDlg::ChangeConfirmation(), paths[1], shortMessage, "report"}));
     EXPECT_FALSE(QFileInfo(paths[1]).permissions() & QFileDevice::WriteOwner);
     specs[0].bits = specs[2].bits = 16;
