@@ -30,7 +30,7 @@ class CYesPrompt : public CMessageBoxPrompt {
 public:
     int complaints = 0;
 
-    void ShowMessage(const std::string&) override { ++complaints; }
+    void ShowWarning(const QString&) override { ++complaints; }
     bool AskClearReadOnly(const std::string&) override { return true; }
     bool AskYesNo(const QString&) override { return true; }
     bool ConfirmChange(const QString&, const QString&) override { return true; }

@@ -33,7 +33,7 @@ public:
     QString summary;
     int complaints = 0;
 
-    void ShowMessage(const std::string&) override { ++complaints; }
+    void ShowWarning(const QString&) override { ++complaints; }
     bool AskYesNo(const QString&) override { return false; }
     bool ConfirmChange(const QString&, const QString& text) override
     {

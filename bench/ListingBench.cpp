@@ -26,7 +26,7 @@ class CSilentPrompt : public CMessageBoxPrompt {
 public:
     int complaints = 0;
 
-    void ShowMessage(const std::string&) override { ++complaints; }
+    void ShowWarning(const QString&) override { ++complaints; }
     bool AskYesNo(const QString&) override { return ++complaints, false; }
 };
 

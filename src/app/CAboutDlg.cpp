@@ -31,17 +31,17 @@ CAboutDlg::CAboutDlg(CUserPrompt& prompt, QWidget* parent)
     version->setTextFormat(Qt::PlainText);
     version->setGeometry(units.Rect(43, 10, 119, 8));
 
-    auto* notice = new QLabel(QStringLiteral("Copyright (C) 2024 the Quelbrook authors"), this);
+    auto* notice = new QLabel(tr("Copyright (C) 2024 the %1 authors").arg(CMessageBoxPrompt::ProgramName()), this);
     notice->setTextFormat(Qt::PlainText);
     notice->setGeometry(units.Rect(43, 41, 160, 8));
 
-    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto* okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setGeometry(units.Rect(178, 7, 50, 16));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* webLink = new CUrlLabel(prompt, QStringLiteral("The Quelbrook project"), this);
+    auto* webLink = new CUrlLabel(prompt, tr("The %1 project").arg(CMessageBoxPrompt::ProgramName()), this);
     webLink->setObjectName(QStringLiteral("webLink"));
     webLink->setGeometry(units.Rect(43, 31, 115, 8));
     webLink->SetUrl(QString::fromLatin1(QuelbrookHomePage));

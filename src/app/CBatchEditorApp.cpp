@@ -30,17 +30,17 @@ void DescribeOptions(QCommandLineParser& parser)
 {
     QCoreApplication::setApplicationVersion(QString::fromLatin1(QuelbrookVersion));
     parser.setApplicationDescription(
-        QStringLiteral("Changes WAV file header information.\n\n"
-                       "Qt's standard options are accepted too, such as -style NAME, -platform NAME, -reverse,\n"
-                       "-stylesheet FILE and -qwindowgeometry WxH+X+Y."));
+        CBatchEditorApp::tr("Changes WAV file header information.\n\n"
+                            "Qt's standard options are accepted too, such as -style NAME, -platform NAME, -reverse,\n"
+                            "-stylesheet FILE and -qwindowgeometry WxH+X+Y."));
     // "-reverse" is one option, as Qt reads it, not -r -e -v ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("paths"),
-                                 QStringLiteral("WAV files to list; folders give the WAV files in them and in "
-                                                "their subfolders."),
-                                 QStringLiteral("[FILE|FOLDER...]"));
+    parser.addPositionalArgument(CBatchEditorApp::tr("paths"),
+                                 CBatchEditorApp::tr("WAV files to list; folders give the WAV files in them and in "
+                                                     "their subfolders."),
+                                 CBatchEditorApp::tr("[FILE|FOLDER...]"));
 }
 
 } // namespace
@@ -59,6 +59,7 @@ std::optional<CBatchEditorApp::Answer> CBatchEditorApp::AnswerWithoutDisplay(int
     // seeing --help or --version among them.
     int coreArgc = argc;
     const QCoreApplication core(coreArgc, argv);
+    const CTranslations translations;
     QCommandLineParser parser;
     DescribeOptions(parser);
     parser.parse(QCoreApplication::arguments());

@@ -11,6 +11,7 @@
 #include "app/CMessageBoxPrompt.h"
 #include "app/CPathLabel.h"
 #include "app/CUndoLastChange.h"
+#include "i18n/CoreTextTr.h"
 #include "controls/CHoverBitmapButton.h"
 #include "journal/CJournalFolder.h"
 #include "journal/CJournalReader.h"
@@ -29,7 +30,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -56,13 +56,18 @@ std::string LocalPath(const QString& path)
 
 } // namespace
 
-const QString CBatchEditorDlg::PromptText = QStringLiteral("[Press the Open button to select sound files]");
+QString CBatchEditorDlg::PromptText()
+{
+    return tr("[Press the Open button to select sound files]");
+}
 
-const QString CBatchEditorDlg::ChangeConfirmation = QStringLiteral(
-    "Warning!  Changing the header info can affect the ability for an application to play the WAV file.\n\n"
-    "All files will be changed to the settings currently displayed (and selected for change)!\n\n"
-    "Note - the data will not be changed, just the header information.\n\n"
-    "\t\t\t\tContinue?");
+QString CBatchEditorDlg::ChangeConfirmation()
+{
+    return tr("Warning!  Changing the header info can affect the ability for an application to play the WAV file.\n\n"
+              "All files will be changed to the settings currently displayed (and selected for change)!\n\n"
+              "Note - the data will not be changed, just the header information.\n\n"
+              "\t\t\t\tContinue?");
+}
 
 CBatchEditorDlg::CBatchEditorDlg(CProfileFile& settings, CMessageBoxPrompt& messages, QWidget* parent)
     : QDialog(parent)
@@ -82,8 +87,8 @@ CBatchEditorDlg::CBatchEditorDlg(CProfileFile& settings, CMessageBoxPrompt& mess
         CXDlg2 dialog(profile, prompt, this);
         if (!startFolder.isEmpty())
             dialog.setDirectory(startFolder);
-        dialog.setWindowTitle(QStringLiteral("Select Sound Files"));
-        dialog.SetOkButtonText(QStringLiteral("Select"));
+        dialog.setWindowTitle(tr("Select Sound Files"));
+        dialog.SetOkButtonText(tr("Select"));
         if (dialog.RunModal() != 1)
             return std::nullopt;
         return dialog.ChosenPaths();
@@ -95,7 +100,7 @@ CBatchEditorDlg::CBatchEditorDlg(CProfileFile& settings, CMessageBoxPrompt& mess
     clearAllButton->AttachAndLoad(themeHelper);
     setAllButton->AttachAndLoad(themeHelper);
 
-    undoAction = new QAction(QStringLiteral("&Undo Last Change"), this);
+    undoAction = new QAction(tr("&Undo Last Change"), this);
     undoAction->setObjectName(QStringLiteral("undoLastChangeAction"));
     // Shown in the menu; the key itself is the shortcut below, which also
     // works while the action has not been brought up to date.
@@ -147,19 +152,19 @@ void CBatchEditorDlg::CreateControls()
     setFixedSize(units.Size(320, 241));
 
     // Created in the tab order of the window; frames and lines go below the rest.
-    changeButton = new QPushButton(QStringLiteral("Change"), this);
+    changeButton = new QPushButton(tr("Change"), this);
     changeButton->setObjectName(QStringLiteral("changeButton"));
     changeButton->setGeometry(units.Rect(102, 218, 50, 16));
     changeButton->setDefault(true);
     changeButton->setEnabled(false);
     connect(changeButton, &QPushButton::clicked, this, &CBatchEditorDlg::HandleChange);
 
-    openButton = new QPushButton(QStringLiteral("&Open..."), this);
+    openButton = new QPushButton(tr("&Open..."), this);
     openButton->setObjectName(QStringLiteral("openButton"));
     openButton->setGeometry(units.Rect(25, 12, 50, 14));
     connect(openButton, &QPushButton::clicked, this, &CBatchEditorDlg::HandleOpen);
 
-    pathStatic = new CPathLabel(PromptText, this);
+    pathStatic = new CPathLabel(PromptText(), this);
     pathStatic->setObjectName(QStringLiteral("pathStatic"));
     pathStatic->setGeometry(units.Rect(87, 15, 207, 11));
 
@@ -173,38 +178,38 @@ void CBatchEditorDlg::CreateControls()
     clearAllButton->setObjectName(QStringLiteral("clearAllButton"));
     clearAllButton->move(units.X(274), units.Y(41));
     // The caption names the pictures; people get words.
-    clearAllButton->setAccessibleName(QStringLiteral("Clear all Change boxes"));
+    clearAllButton->setAccessibleName(tr("Clear all Change boxes"));
     clearAllButton->setToolTip(clearAllButton->accessibleName());
     connect(clearAllButton, &QPushButton::clicked, this, &CBatchEditorDlg::HandleClearAll);
 
     setAllButton = new CHoverBitmapButton(QStringLiteral("FXSTA"), this);
     setAllButton->setObjectName(QStringLiteral("setAllButton"));
     setAllButton->move(units.X(274), units.Y(78));
-    setAllButton->setAccessibleName(QStringLiteral("Set all Change boxes"));
+    setAllButton->setAccessibleName(tr("Set all Change boxes"));
     setAllButton->setToolTip(setAllButton->accessibleName());
     connect(setAllButton, &QPushButton::clicked, this, &CBatchEditorDlg::HandleSetAll);
 
     fileList = new CInvListBox(this);
     fileList->setObjectName(QStringLiteral("fileList"));
     fileList->setGeometry(units.Rect(27, 125, 264, 75));
-    fileList->setAccessibleName(QStringLiteral("Selected files"));
+    fileList->setAccessibleName(tr("Selected files"));
     connect(fileList, &CInvListBox::SelectionChanged, this, &CBatchEditorDlg::HandleFileSelected);
     connect(fileList, &CInvListBox::FileListChanged, this, &CBatchEditorDlg::UpdateChangeButton);
     fileList->installEventFilter(this);
     fileList->viewport()->installEventFilter(this);
 
-    quitButton = new QPushButton(QStringLiteral("Quit"), this);
+    quitButton = new QPushButton(tr("Quit"), this);
     quitButton->setObjectName(QStringLiteral("quitButton"));
     quitButton->setGeometry(units.Rect(168, 218, 50, 16));
     connect(quitButton, &QPushButton::clicked, this, &CBatchEditorDlg::HandleQuit);
 
-    auto* filesGroup = new QGroupBox(QStringLiteral(" Selected Files "), this);
+    auto* filesGroup = new QGroupBox(tr(" Selected Files "), this);
     filesGroup->setGeometry(units.Rect(14, 112, 291, 97));
 
-    auto* hertz = new QLabel(QStringLiteral("Hz"), this);
+    auto* hertz = new QLabel(tr("Hz"), this);
     CDialogUnits::PlaceCentred(hertz, units.Rect(147, 43, 9, 8));
     hertz->adjustSize();
-    auto* bit = new QLabel(QStringLiteral("bit"), this);
+    auto* bit = new QLabel(tr("bit"), this);
     CDialogUnits::PlaceCentred(bit, units.Rect(147, 76, 9, 8));
     bit->adjustSize();
 
@@ -258,7 +263,7 @@ void CBatchEditorDlg::AddFilesAndFolders(const QStringList& paths)
     if (outcome.files > 0)
         ShowListedFiles();
     if (!outcome.problems.isEmpty())
-        prompt.ShowMessage(outcome.problems.join(QLatin1Char('\n')).toStdString());
+        prompt.ShowWarning(outcome.problems.join(QLatin1Char('\n')));
 }
 
 CFileListing::Outcome CBatchEditorDlg::ListPaths(const QStringList& paths, bool searchFolders)
@@ -291,7 +296,7 @@ void CBatchEditorDlg::ShowListedFiles()
         profile.WriteString(ProfileSection, ProfileStartFolder, StoredFolderOfPath(LocalPath(currentPath)));
         ShowCurrentFile();
     } else if (currentPath.isEmpty()) {
-        currentPath = PromptText;
+        currentPath = PromptText();
     }
     ShowPathText();
     UpdateChangeButton();
@@ -311,7 +316,7 @@ void CBatchEditorDlg::ShowFormat()
 void CBatchEditorDlg::ShowPathText()
 {
     const bool unreadable = wave.HasFileName() && !wave.HeaderLoaded();
-    pathStatic->setText(unreadable ? QStringLiteral("%1 (header could not be read)").arg(currentPath) : currentPath);
+    pathStatic->setText(unreadable ? tr("%1 (header could not be read)").arg(currentPath) : currentPath);
 }
 
 void CBatchEditorDlg::UpdateChangeButton()
@@ -363,7 +368,7 @@ bool CBatchEditorDlg::ConfirmChange(const HeaderChangeRequest& request)
         });
         read = CHeaderSurvey(this, *fileList).Run(summary);
     }
-    return read && prompt.ConfirmChange(ChangeConfirmation, QString::fromStdString(summary.Text()));
+    return read && prompt.ConfirmChange(ChangeConfirmation(), TranslateCoreText(summary.Text()));
 }
 
 void CBatchEditorDlg::HandleChange()
@@ -401,10 +406,9 @@ void CBatchEditorDlg::HandleChange()
     }
     QApplication::beep();
     if (report.notChanged.empty() && report.warned.empty()) {
-        const QString changed = report.changed == 1
-            ? QStringLiteral("1 file changed")
-            : QStringLiteral("%1 files changed").arg(QLocale().toString(report.changed));
-        pathStatic->setText(changed);
+        // English has no catalogue: its singular is a text of its own.
+        pathStatic->setText(report.changed == 1 ? tr("1 file changed")
+                                                : tr("%Ln files changed", "", report.changed));
     } else if (prompt.ShowBatchReport(report)) {
         KeepOnly(report);
     }
@@ -515,7 +519,7 @@ void CBatchEditorDlg::ShowContextMenu(const QPoint& at)
                 action->setEnabled(false);
         }
     });
-    menu.addAction(QStringLiteral("&About Quelbrook..."), this, &CBatchEditorDlg::ShowAbout);
+    menu.addAction(tr("&About %1...").arg(CMessageBoxPrompt::ProgramName()), this, &CBatchEditorDlg::ShowAbout);
     menu.exec(at);
 }
 
@@ -571,14 +575,15 @@ bool CBatchEditorDlg::BeginBatch(CJournalWriter& journal, const std::string& und
     std::string failure;
     if (CJournalFolder().CreateBatch(journal, header, failure))
         return true;
-    prompt.ShowMessage(failure + ". No file was changed.");
+    prompt.ShowWarning(tr("%1. No file was changed.").arg(QString::fromStdString(failure)));
     return false;
 }
 
 void CBatchEditorDlg::EndBatch(CJournalWriter& journal)
 {
     if (!journal.Finish())
-        prompt.ShowMessage(journal.Failure() + ". The change may not be undone completely.");
+        prompt.ShowWarning(
+            tr("%1. The change may not be undone completely.").arg(QString::fromStdString(journal.Failure())));
     UpdateUndoAction();
 }
 
@@ -616,5 +621,5 @@ void CBatchEditorDlg::HandleUndoLastChange()
     if (report.complete)
         prompt.ShowInformation(report.text);
     else
-        prompt.ShowMessage(report.text.toStdString());
+        prompt.ShowWarning(report.text);
 }

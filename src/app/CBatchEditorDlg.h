@@ -36,8 +36,8 @@ public:
     // when it was cancelled.
     using OpenDialogRunner = std::function<std::optional<QStringList>(const QString& startFolder)>;
 
-    static const QString PromptText;
-    static const QString ChangeConfirmation;
+    static QString PromptText();
+    static QString ChangeConfirmation();
 
     CBatchEditorDlg(CProfileFile& profile, CMessageBoxPrompt& prompt, QWidget* parent = nullptr);
     ~CBatchEditorDlg() override;

@@ -10,7 +10,7 @@
 CBatchReportDlg::CBatchReportDlg(const BatchReport& report, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Change finished"));
+    setWindowTitle(tr("Change finished"));
     setAccessibleDescription(Summary(report));
 
     auto* summary = new QLabel(Summary(report), this);
@@ -19,7 +19,7 @@ CBatchReportDlg::CBatchReportDlg(const BatchReport& report, QWidget* parent)
     summary->setWordWrap(true);
     summary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    auto* listCaption = new QLabel(report.warned.empty() ? QStringLiteral("&Files not changed:")
+    auto* listCaption = new QLabel(report.warned.empty() ? tr("&Files not changed:")
                                                          : tr("&Files not changed, and warnings:"),
                                    this);
     auto* list = new QPlainTextEdit(this);
@@ -28,11 +28,11 @@ CBatchReportDlg::CBatchReportDlg(const BatchReport& report, QWidget* parent)
     list->setLineWrapMode(QPlainTextEdit::NoWrap);
     list->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     list->setPlainText(Listing(report));
-    list->setAccessibleName(QStringLiteral("Files not changed"));
+    list->setAccessibleName(tr("Files not changed"));
     listCaption->setBuddy(list);
 
     auto* buttons = new QDialogButtonBox(this);
-    auto* keep = buttons->addButton(QStringLiteral("&Keep only these files"), QDialogButtonBox::AcceptRole);
+    auto* keep = buttons->addButton(tr("&Keep only these files"), QDialogButtonBox::AcceptRole);
     keep->setObjectName(QStringLiteral("keepOnlyButton"));
     auto* close = buttons->addButton(QDialogButtonBox::Close);
     close->setObjectName(QStringLiteral("closeButton"));
@@ -52,21 +52,22 @@ CBatchReportDlg::CBatchReportDlg(const BatchReport& report, QWidget* parent)
 QString CBatchReportDlg::Summary(const BatchReport& report)
 {
     const QLocale locale;
-    QString text = QStringLiteral("%1 of %2 files changed, %3 skipped, %4 failed.")
-                       .arg(locale.toString(report.changed), locale.toString(report.total),
-                            locale.toString(report.Count(BatchReport::Outcome::Skipped)),
-                            locale.toString(report.Count(BatchReport::Outcome::Failed)));
-    if (report.cancelled)
-        text += QStringLiteral(" Change was cancelled: the files it had not reached were left as they were.");
-    return text;
+    const QString text = tr("%1 of %Ln files changed, %2 skipped, %3 failed.", "", report.total)
+                             .arg(locale.toString(report.changed),
+                                  locale.toString(report.Count(BatchReport::Outcome::Skipped)),
+                                  locale.toString(report.Count(BatchReport::Outcome::Failed)));
+    if (!report.cancelled)
+        return text;
+    return tr("%1 Change was cancelled: the files it had not reached were left as they were.").arg(text);
 }
 
 QString CBatchReportDlg::Listing(const BatchReport& report)
 {
     QString text;
     for (const BatchReport::Entry& entry : report.notChanged) {
-        text += entry.outcome == BatchReport::Outcome::Skipped ? QStringLiteral("Skipped: ") : QStringLiteral("Failed: ");
-        text += entry.path + QStringLiteral(" - ") + entry.reason + QLatin1Char('\n');
+        const QString line =
+            entry.outcome == BatchReport::Outcome::Skipped ? tr("Skipped: %1 - %2") : tr("Failed: %1 - %2");
+        text += line.arg(entry.path, entry.reason) + QLatin1Char('\n');
     }
     for (const BatchReport::Entry& entry : report.warned)
         text += tr("Changed, with a warning: ") + entry.path + QStringLiteral(" - ") + entry.reason + QLatin1Char('\n');

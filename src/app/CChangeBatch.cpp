@@ -2,6 +2,7 @@
 
 #include "app/CInvListBox.h"
 #include "app/CRecordingPrompt.h"
+#include "i18n/CoreTextTr.h"
 #include "wave/CWaveFile.h"
 #include "wave/ConfirmWritable.h"
 
@@ -30,18 +31,18 @@ std::string Local(const QString& path)
 }
 
 // What the engine told the user about one file, as one line.
-QString Reasons(const std::vector<std::string>& messages)
+QString Reasons(const QStringList& messages)
 {
     QStringList lines;
-    for (const std::string& message : messages)
-        lines << QString::fromStdString(message).simplified();
+    for (const QString& message : messages)
+        lines << message.simplified();
     return lines.join(QStringLiteral("; "));
 }
 
 // The reason for a file about which the engine said nothing.
 QString SilentReason(const QString& path, const QString& otherwise)
 {
-    return QFileInfo::exists(path) ? otherwise : QStringLiteral("the file does not exist");
+    return QFileInfo::exists(path) ? otherwise : CChangeBatch::tr("the file does not exist");
 }
 
 } // namespace
@@ -54,8 +55,7 @@ CChangeBatch::CChangeBatch(QWidget* owner, CInvListBox& list, CWaveFile& file, C
 
 QString CChangeBatch::ProgressText(int done, int total)
 {
-    const QLocale locale;
-    return QStringLiteral("Changing headers: %1 of %2 files").arg(locale.toString(done), locale.toString(total));
+    return tr("Changing headers: %1 of %Ln files", "", total).arg(QLocale().toString(done));
 }
 
 BatchReport CChangeBatch::Run(const HeaderChangeRequest& request)
@@ -64,8 +64,8 @@ BatchReport CChangeBatch::Run(const HeaderChangeRequest& request)
     report.total = files.Count();
 
     QProgressDialog shown(window);
-    shown.setWindowTitle(QStringLiteral("Changing headers"));
-    shown.setAccessibleName(QStringLiteral("Change progress"));
+    shown.setWindowTitle(tr("Changing headers"));
+    shown.setAccessibleName(tr("Change progress"));
     shown.setWindowModality(Qt::WindowModal);
     shown.setAutoReset(false);
     shown.setAutoClose(false);
@@ -112,7 +112,7 @@ BatchReport CChangeBatch::Run(const HeaderChangeRequest& request)
         // a chunk too short for them goes on so that the rewrite says why it is left alone.
         if (!wave.HeaderLoaded() && !wave.FmtChunkTooShort()) {
             const QString reason = filePrompt.Messages().empty()
-                ? SilentReason(path, QString::fromStdString(NoFormatText(Local(path), wave.NotWave())))
+                ? SilentReason(path, TranslateCoreText(NoFormatText(Local(path), wave.NotWave())))
                 : Reasons(filePrompt.Messages());
             report.notChanged.push_back({path, BatchReport::Outcome::Failed, reason});
         } else if (wave.RewriteHeader(request)) {
@@ -122,10 +122,10 @@ BatchReport CChangeBatch::Run(const HeaderChangeRequest& request)
                 report.warned.push_back({path, BatchReport::Outcome::Changed, Reasons(filePrompt.Messages())});
         } else if (filePrompt.ReadOnlyDeclined()) {
             report.notChanged.push_back({path, BatchReport::Outcome::Skipped,
-                                         QString::fromStdString(WriteProtectedText(Local(path)))});
+                                         TranslateCoreText(WriteProtectedText(Local(path)))});
         } else {
             const QString reason = filePrompt.Messages().empty()
-                ? SilentReason(path, QStringLiteral("the header could not be rewritten"))
+                ? SilentReason(path, tr("the header could not be rewritten"))
                 : Reasons(filePrompt.Messages());
             report.notChanged.push_back({path, BatchReport::Outcome::Failed, reason});
         }
@@ -134,7 +134,7 @@ BatchReport CChangeBatch::Run(const HeaderChangeRequest& request)
     report.cancelled = i < files.Count();
     for (; i < files.Count(); ++i)
         report.notChanged.push_back({files.Text(i), BatchReport::Outcome::Skipped,
-                                     QStringLiteral("not reached: Change was cancelled")});
+                                     tr("not reached: Change was cancelled")});
     return report;
 }
 

@@ -1,6 +1,7 @@
 #include "app/CFileListing.h"
 
 #include "app/CInvListBox.h"
+#include "i18n/CoreTextTr.h"
 #include "platform/CPathWalker.h"
 #include "platform/OpenFailureCause.h"
 
@@ -34,7 +35,8 @@ CFileListing::CFileListing(QWidget* owner, CInvListBox& fileList, std::function<
 
 QString CFileListing::ProgressText(qsizetype files)
 {
-    return files == 1 ? tr("Listing 1 file") : tr("Listing %1 files").arg(QLocale().toString(files));
+    // English has no catalogue: its singular is a text of its own.
+    return files == 1 ? tr("Listing 1 file") : tr("Listing %Ln files", "", static_cast<int>(files));
 }
 
 QStringList CFileListing::DraggedPaths(const QMimeData* data)
@@ -116,7 +118,7 @@ CFileListing::Outcome CFileListing::List(const QStringList& paths, bool searchFo
                     CInvListBox::Candidate candidate = CInvListBox::Identify(QFile::decodeName(path.c_str()));
                     // Only a file that exists is known by its device and inode.
                     if (std::holds_alternative<QString>(candidate.file))
-                        outcome.problems << QString::fromStdString(CauseText(OpenFailureCause::FileNotFound, path));
+                        outcome.problems << TranslateCoreText(CauseText(OpenFailureCause::FileNotFound, path));
                     else
                         take(std::move(candidate));
                 },

@@ -21,6 +21,18 @@ constexpr std::array<int, CFormatSelectors::RowCount> CheckTop{42, 59, 75, 91};
 constexpr std::array<const char*, CFormatSelectors::RowCount> CheckNames{"rateCheck", "channelCheck",
                                                                          "resolutionCheck", "byteCheck"};
 constexpr std::array<int, CFormatSelectors::RowCount> LabelTop{43, 60, 76, 92};
+// Rates beyond these (film pull-up and pull-down rates, 176,400 and more) are typed.
+constexpr std::array<std::uint32_t, 10> Rates{8000, 11025, 16000, 22050, 32000, 44100, 48000, 88200, 96000, 192000};
+
+// The rates as the user's locale writes numbers ("44,100", "44.100").
+QStringList LocaleTexts(const std::array<std::uint32_t, 10>& values)
+{
+    const QLocale locale;
+    QStringList texts;
+    for (const std::uint32_t value : values)
+        texts << locale.toString(value);
+    return texts;
+}
 
 } // namespace
 
@@ -47,14 +59,12 @@ CFormatSelectors::CFormatSelectors(QWidget* window, const CDialogUnits& units)
         CDialogUnits::PlaceCentred(checks[row], units.Rect(214, CheckTop[row], 46, 10));
     }
 
-    // Rates beyond the ten items (film pull-up and pull-down rates, 176,400 and more) are typed.
     rows[RateRow] = new CFormatRow(selectors[RateRow], checks[RateRow],
-                                   {8000, 11025, 16000, 22050, 32000, 44100, 48000, 88200, 96000, 192000},
-                                   {QStringLiteral("8,000"), QStringLiteral("11,025"), QStringLiteral("16,000"),
-                                    QStringLiteral("22,050"), QStringLiteral("32,000"), QStringLiteral("44,100"),
-                                    QStringLiteral("48,000"), QStringLiteral("88,200"), QStringLiteral("96,000"),
-                                    QStringLiteral("192,000")},
-                                   tr("Choose a rate, or type one from 1,000 to 1,000,000 Hz."),
+                                   {Rates.begin(), Rates.end()},
+                                   LocaleTexts(Rates),
+                                   tr("Choose a rate, or type one from %1 to %2 Hz.")
+                                       .arg(QLocale().toString(CRateValidator::Lowest),
+                                            QLocale().toString(CRateValidator::Highest)),
                                    new CRateValidator(this), this);
     rows[ChannelsRow] = new CFormatRow(selectors[ChannelsRow], checks[ChannelsRow], {1, 2},
                                        {QStringLiteral("1"), QStringLiteral("2")}, {}, nullptr, this);
@@ -97,9 +107,9 @@ void CFormatSelectors::ShowFormat(const WaveFormat* format)
                            "its Change box to keep each file's own sample rate.")
                             .arg(locale.toString(format->sampleRate)));
     rows[ChannelsRow]->Show(format->channels,
-                            tr("This file has %1 channels, which is not one of the choices. Untick its Change "
-                               "box to keep each file's own number of channels.")
-                                .arg(locale.toString(format->channels)));
+                            tr("This file has %Ln channels, which is not one of the choices. Untick its Change "
+                               "box to keep each file's own number of channels.",
+                               "", format->channels));
     rows[ResolutionRow]->Show(format->bitsPerSample,
                               tr("This file's resolution, %1 bit, is not one of the choices. Untick its Change "
                                  "box to keep each file's own resolution.")
@@ -108,8 +118,8 @@ void CFormatSelectors::ShowFormat(const WaveFormat* format)
     // A block alignment that is no whole number of bytes per channel is named as it is.
     const bool whole = format->channels != 0 && format->blockAlign % format->channels == 0;
     const QString bytes = whole ? locale.toString(format->blockAlign / format->channels)
-                                : tr("block alignment %1 for %2 channels")
-                                      .arg(locale.toString(format->blockAlign), locale.toString(format->channels));
+                                : tr("block alignment %1 for %Ln channels", "", format->channels)
+                                      .arg(locale.toString(format->blockAlign));
     rows[BytesRow]->Show(format->channels == 0 ? std::nullopt
                                                : std::optional<std::uint32_t>(format->blockAlign / format->channels),
                          tr("This file's bytes per sample, %1, is not one of the choices. Untick its Change box "

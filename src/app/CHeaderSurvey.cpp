@@ -81,7 +81,7 @@ bool CHeaderSurvey::Run(CChangeSummary& summary)
                 const int reached = static_cast<int>(std::min(next.load(), paths.size()));
                 const QLocale locale;
                 progress.setLabelText(
-                    tr("Reading headers: %1 of %2 files").arg(locale.toString(reached), locale.toString(total)));
+                    tr("Reading headers: %1 of %Ln files", "", total).arg(locale.toString(reached)));
                 progress.setValue(reached);
                 progress.show();
             }

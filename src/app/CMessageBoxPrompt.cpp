@@ -1,5 +1,7 @@
 #include "app/CMessageBoxPrompt.h"
 
+#include "i18n/CoreTextTr.h"
+
 #include "app/CBatchReportDlg.h"
 #include "app/CWriteProtectDlg.h"
 
@@ -20,9 +22,14 @@ void CMessageBoxPrompt::SetOwner(QWidget* newOwner)
     owner = newOwner;
 }
 
-void CMessageBoxPrompt::ShowMessage(const std::string& text)
+void CMessageBoxPrompt::ShowMessage(const CoreText& text)
 {
-    QMessageBox::warning(owner, ProgramName(), QString::fromStdString(text), QMessageBox::Ok);
+    ShowWarning(TranslateCoreText(text));
+}
+
+void CMessageBoxPrompt::ShowWarning(const QString& text)
+{
+    QMessageBox::warning(owner, ProgramName(), text, QMessageBox::Ok);
 }
 
 void CMessageBoxPrompt::ShowInformation(const QString& text)
@@ -50,9 +57,9 @@ bool CMessageBoxPrompt::ConfirmChange(const QString& question, const QString& su
     return box.exec() == QMessageBox::Yes;
 }
 
-bool CMessageBoxPrompt::ShowBatchMessage(const std::string& text)
+bool CMessageBoxPrompt::ShowBatchMessage(const QString& text)
 {
-    QMessageBox box(QMessageBox::Warning, ProgramName(), QString::fromStdString(text), QMessageBox::Ok, owner);
+    QMessageBox box(QMessageBox::Warning, ProgramName(), text, QMessageBox::Ok, owner);
     auto* quiet = new QCheckBox(tr("&Don't show further messages during this Change"));
     quiet->setToolTip(tr("Every file left unchanged is listed with its reason when the Change ends."));
     box.setCheckBox(quiet);

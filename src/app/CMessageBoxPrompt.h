@@ -22,7 +22,10 @@ public:
     // The window that owns the message boxes (the main window once it exists).
     void SetOwner(QWidget* owner);
 
-    void ShowMessage(const std::string& text) override;
+    // An engine message, translated.
+    void ShowMessage(const CoreText& text) final;
+    // A message of the desktop program's own, already translated.
+    virtual void ShowWarning(const QString& text);
     bool AskClearReadOnly(const std::string& path) override;
 
     // A message that reports no problem, with the information icon.
@@ -37,7 +40,7 @@ public:
 
     // A message about one file of a running Change; false when the user asked
     // to see no further messages during it (they are all in its end report).
-    virtual bool ShowBatchMessage(const std::string& text);
+    virtual bool ShowBatchMessage(const QString& text);
 
     // The end report of a Change that left files unchanged; true when the
     // user chose to keep only those files listed.

@@ -1,14 +1,18 @@
 #include "app/CRateValidator.h"
 
+#include <QLocale>
+
 QString CRateValidator::Expectation()
 {
-    return tr("Type a whole number of hertz from 1,000 to 1,000,000.");
+    const QLocale locale;
+    return tr("Type a whole number of hertz from %1 to %2.").arg(locale.toString(Lowest), locale.toString(Highest));
 }
 
 bool CRateValidator::IsPartOfRate(QChar character) const
 {
-    return (character >= QLatin1Char('0') && character <= QLatin1Char('9')) || character == QLatin1Char(',')
-        || character.isSpace() || locale().groupSeparator().contains(character);
+    // A comma only where it groups digits: in German it would be a decimal comma.
+    return (character >= QLatin1Char('0') && character <= QLatin1Char('9')) || character.isSpace()
+        || locale().groupSeparator().contains(character);
 }
 
 QValidator::State CRateValidator::validate(QString& input, int& position) const

@@ -6,7 +6,8 @@
 #include <optional>
 
 // A sample rate typed by the user: whole hertz from 1,000 to 1,000,000, in
-// digits with or without group separators ("47952", "47,952").
+// digits with or without the locale's group separators ("47952", "47,952",
+// "47.952" in German).
 class CRateValidator : public QValidator {
     Q_OBJECT
 

@@ -1,6 +1,7 @@
 #include "app/CRecordingPrompt.h"
 
 #include "app/CMessageBoxPrompt.h"
+#include "i18n/CoreTextTr.h"
 
 #include <utility>
 
@@ -9,8 +10,9 @@ CRecordingPrompt::CRecordingPrompt(CMessageBoxPrompt& shownPrompt)
 {
 }
 
-void CRecordingPrompt::ShowMessage(const std::string& text)
+void CRecordingPrompt::ShowMessage(const CoreText& message)
 {
+    const QString text = TranslateCoreText(message);
     if (recording)
         messages.push_back(text);
     if (silenced)
@@ -22,7 +24,7 @@ void CRecordingPrompt::ShowMessage(const std::string& text)
     if (recording)
         silenced = !shown.ShowBatchMessage(text);
     else
-        shown.ShowMessage(text);
+        shown.ShowWarning(text);
 }
 
 bool CRecordingPrompt::AskClearReadOnly(const std::string& path)

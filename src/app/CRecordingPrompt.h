@@ -4,6 +4,8 @@
 
 class CMessageBoxPrompt;
 
+#include <QStringList>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,7 +18,7 @@ class CRecordingPrompt : public CUserPrompt {
 public:
     explicit CRecordingPrompt(CMessageBoxPrompt& shown);
 
-    void ShowMessage(const std::string& text) override;
+    void ShowMessage(const CoreText& text) override;
     bool AskClearReadOnly(const std::string& path) override;
 
     // Forgets the previous file's record and records from now on.
@@ -24,7 +26,8 @@ public:
     // Ends the batch: nothing is recorded and every message is shown again.
     void StopRecording();
 
-    const std::vector<std::string>& Messages() const { return messages; }
+    // What was said, translated.
+    const QStringList& Messages() const { return messages; }
     // The write-protect question was asked and answered with Cancel.
     bool ReadOnlyDeclined() const { return readOnlyDeclined; }
 
@@ -35,7 +38,7 @@ public:
 private:
     CMessageBoxPrompt& shown;
     std::function<void()> beforeShowing;
-    std::vector<std::string> messages;
+    QStringList messages;
     bool readOnlyDeclined = false;
     bool recording = false;
     bool silenced = false;

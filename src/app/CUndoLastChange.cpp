@@ -5,13 +5,18 @@
 #include "journal/CJournalReader.h"
 #include "journal/CJournalWriter.h"
 
+#include <QLocale>
 #include <QStringList>
 
 QString CUndoLastChange::Confirmation(std::size_t files)
 {
-    return QStringLiteral("Undo the last Change to %1?\n\n"
-                          "Each file gets back the header it had before, unless it has been changed since.")
-        .arg(files == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(files));
+    // English has no catalogue: its singular is a text of its own.
+    if (files == 1)
+        return tr("Undo the last Change to 1 file?\n\n"
+                  "Each file gets back the header it had before, unless it has been changed since.");
+    return tr("Undo the last Change to %Ln files?\n\n"
+              "Each file gets back the header it had before, unless it has been changed since.",
+              "", static_cast<int>(files));
 }
 
 std::optional<std::string> CUndoLastChange::UndoableBatch()
@@ -45,16 +50,18 @@ CUndoLastChange::Report CUndoLastChange::Restore(CJournalReader& batch, CJournal
 
     // Long lists are cut: the journal keeps every record.
     constexpr qsizetype ListedFiles = 20;
-    QString report = QStringLiteral("%1 of %2 files were restored.").arg(restored).arg(batch.RecordCount());
-    if (!leftAlone.isEmpty()) {
-        report += QStringLiteral("\n\nLeft alone:\n") + leftAlone.mid(0, ListedFiles).join(QLatin1Char('\n'));
-        if (leftAlone.size() > ListedFiles)
-            report += QStringLiteral("\n... and %1 more").arg(leftAlone.size() - ListedFiles);
-    }
-    if (!warnings.isEmpty()) {
-        report += tr("\n\nRestored with a warning:\n") + warnings.mid(0, ListedFiles).join(QLatin1Char('\n'));
-        if (warnings.size() > ListedFiles)
-            report += tr("\n... and %1 more").arg(warnings.size() - ListedFiles);
-    }
+    const int total = static_cast<int>(batch.RecordCount());
+    const QString done = QLocale().toString(static_cast<qulonglong>(restored));
+    QString report = tr("%1 of %Ln files were restored.", "", total).arg(done);
+    const auto listed = [](const QStringList& files) {
+        QStringList shown = files.mid(0, ListedFiles);
+        if (files.size() > ListedFiles)
+            shown << tr("... and %Ln more", "", static_cast<int>(files.size() - ListedFiles));
+        return shown.join(QLatin1Char('\n'));
+    };
+    if (!leftAlone.isEmpty())
+        report += tr("\n\nLeft alone:\n%1").arg(listed(leftAlone));
+    if (!warnings.isEmpty())
+        report += tr("\n\nRestored with a warning:\n%1").arg(listed(warnings));
     return {report, leftAlone.isEmpty() && warnings.isEmpty()};
 }

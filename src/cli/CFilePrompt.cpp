@@ -8,9 +8,9 @@ CFilePrompt::CFilePrompt(CTerminalPrompt& terminalPrompt, CInputOrderGate& order
 {
 }
 
-void CFilePrompt::ShowMessage(const std::string& text)
+void CFilePrompt::ShowMessage(const CoreText& text)
 {
-    messages.push_back(text);
+    messages.push_back(RenderEnglish(text));
 }
 
 bool CFilePrompt::AskClearReadOnly(const std::string& path)

@@ -17,7 +17,7 @@ class CFilePrompt : public CUserPrompt {
 public:
     CFilePrompt(CTerminalPrompt& terminal, CInputOrderGate& gate, std::size_t index);
 
-    void ShowMessage(const std::string& text) override;
+    void ShowMessage(const CoreText& text) override;
     bool AskClearReadOnly(const std::string& path) override;
 
     const std::vector<std::string>& Messages() const { return messages; }

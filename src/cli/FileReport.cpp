@@ -89,7 +89,7 @@ void AppendFormatText(std::string& text, const WaveFormat& format)
 
 std::string ReadOnlySkippedText(const std::string& path)
 {
-    return WriteProtectedText(path) + " (--clear-readonly clears the read-only mark)";
+    return RenderEnglish(WriteProtectedText(path)) + " (--clear-readonly clears the read-only mark)";
 }
 
 std::string EscapeControls(std::string text)
@@ -141,21 +141,21 @@ std::string DescribeFailure(const std::string& path, const std::vector<std::stri
     std::string reason;
     bool hint = false;
     if (type == std::filesystem::file_type::not_found) {
-        reason = CauseText(OpenFailureCause::FileNotFound, path);
+        reason = RenderEnglish(CauseText(OpenFailureCause::FileNotFound, path));
     } else if (type == std::filesystem::file_type::directory) {
         reason = path + " is a folder: -r searches folders for .wav files";
         hint = true;
     } else if (!error && type != std::filesystem::file_type::regular) {
         reason = path + " is not a regular file";
     } else if (failure.cause != OpenFailureCause::None) {
-        reason = CauseText(failure, path);
+        reason = RenderEnglish(CauseText(failure, path));
     }
     if (text.empty()) {
         return reason.empty() ? fallback : reason;
     }
     // The messages may already say it: the open-failure message gives the
     // system's reason. Only the hint for a folder adds to that.
-    const std::string words = ReasonText(failure.reason);
+    const std::string words = RenderEnglish(ReasonText(failure.reason));
     if (reason.empty() || text.find(reason) != std::string::npos
         || (!hint && !words.empty() && text.find(words) != std::string::npos)) {
         return text;

@@ -239,5 +239,5 @@ QString CUrlLabel::OpenErrorText(int code)
 void CUrlLabel::ReportOpenError(int code)
 {
     QApplication::beep();
-    prompt.ShowMessage(tr("Unable to open hyperlink:\n\n%1").arg(OpenErrorText(code)).toStdString());
+    prompt.ShowMessage(CoreText(tr("Unable to open hyperlink:\n\n%1").arg(OpenErrorText(code)).toStdString()));
 }

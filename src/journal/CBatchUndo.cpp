@@ -34,7 +34,7 @@ std::optional<UndoOutcome> FindConflict(const JournalRecord& record, bool& readO
         return replaced;
     if (status == OpenStatus::Failed)
         return UndoOutcome{UndoStatus::Failed,
-                           file.LinkRefusal().empty() ? CauseText(file.LastFailure(), path) : file.LinkRefusal()};
+                           file.LinkRefusal().empty() ? RenderEnglish(CauseText(file.LastFailure(), path)) : file.LinkRefusal()};
     std::vector<unsigned char> now(patch.after.size());
     const bool sameFile = file.Device() == patch.identity.device && file.Inode() == patch.identity.inode;
     const bool sameSize = sameFile && file.Length() == patch.identity.size;
@@ -74,7 +74,7 @@ public:
     {
     }
 
-    void ShowMessage(const std::string& text) override { messages += (messages.empty() ? "" : "; ") + text; }
+    void ShowMessage(const CoreText& text) override { messages += (messages.empty() ? "" : "; ") + RenderEnglish(text); }
     bool AskClearReadOnly(const std::string& path) override { return questions.AskClearReadOnly(path); }
 
     std::string messages;
@@ -111,7 +111,7 @@ UndoOutcome CBatchUndo::Restore(const JournalRecord& record)
     if (!wave.RestorePatch(record.patch)) {
         // A write-protect question answered No leaves the mark in place.
         if (readOnly && ReadOnlyMarked(record.path))
-            return {UndoStatus::Skipped, WriteProtectedText(record.path), true};
+            return {UndoStatus::Skipped, RenderEnglish(WriteProtectedText(record.path)), true};
         return {UndoStatus::Failed,
                 recorder.messages.empty() ? record.path + " could not be written back" : recorder.messages, readOnly};
     }

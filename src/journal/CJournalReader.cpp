@@ -59,14 +59,15 @@ bool CJournalReader::Open(const std::string& journalPath)
     ResolvedPath where;
     PathFailure unreachable;
     if (!ResolveNamedPath(path, where, unreachable)) {
-        failure = !unreachable.refusal.empty() ? unreachable.refusal
-                                               : CauseText(unreachable.missing ? OpenFailureCause::FileNotFound
-                                                                               : unreachable.cause, path);
+        failure = !unreachable.refusal.empty()
+            ? unreachable.refusal
+            : RenderEnglish(CauseText(unreachable.missing ? OpenFailureCause::FileNotFound : unreachable.cause, path));
         return false;
     }
     const OpenStatus status = file.OpenIn(where.entry, FileMode::Read);
     if (status != OpenStatus::Opened) {
-        failure = status == OpenStatus::Missing ? CauseText(OpenFailureCause::FileNotFound, path) : CauseText(file.LastFailure(), path);
+        failure = RenderEnglish(status == OpenStatus::Missing ? CauseText(OpenFailureCause::FileNotFound, path)
+                                                             : CauseText(file.LastFailure(), path));
         return false;
     }
     if (const std::string reason = Distrust(file, where); !reason.empty()) {
@@ -111,7 +112,7 @@ bool CJournalReader::Open(const std::string& journalPath)
         at += got;
     }
     if (file.LastCause() != OpenFailureCause::None) {
-        failure = CauseText(file.LastFailure(), path);
+        failure = RenderEnglish(CauseText(file.LastFailure(), path));
         return false;
     }
 

@@ -455,7 +455,7 @@ void CXDlg2::OnRecentFolderPicked(int index)
         if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
             name->clear();
     } else
-        prompt.ShowMessage(tr("%1\nThis folder could not be found.").arg(folder).toStdString());
+        prompt.ShowMessage(CoreText(tr("%1\nThis folder could not be found.").arg(folder).toStdString()));
 }
 
 void CXDlg2::OnFilesAccepted(const QStringList& files)

@@ -15,7 +15,7 @@ namespace {
 
 std::string FolderFailure(const std::string& folder, int error)
 {
-    return CauseText(FailureFromErrno(error), folder);
+    return RenderEnglish(CauseText(FailureFromErrno(error), folder));
 }
 
 std::string Join(const std::string& folder, const std::string& name)

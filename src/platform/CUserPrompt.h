@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CoreText.h"
+
 #include <string>
 
 // How the engine talks to the person using it: the desktop program answers
@@ -12,7 +14,7 @@ public:
     virtual ~CUserPrompt() = default;
 
     // A message with an OK button; returns once it has been acknowledged.
-    virtual void ShowMessage(const std::string& text) = 0;
+    virtual void ShowMessage(const CoreText& text) = 0;
 
     // The write-protect question for the read-only file at path:
     // true for Yes (clear the mark), false for Cancel.

@@ -161,7 +161,7 @@ private:
     bool Follow(const CDescriptor& link, const struct stat& info, const std::string& name)
     {
         if (rootOnly && info.st_uid != 0) {
-            refusal = CauseText(OpenFailureCause::AccessDenied, path) + " " + Join(folderPath, name)
+            refusal = RenderEnglish(CauseText(OpenFailureCause::AccessDenied, path)) + " " + Join(folderPath, name)
                 + " is a symbolic link that belongs to " + UserName(info.st_uid)
                 + ", and run as root only links that belong to root are followed";
             errno = EACCES;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CoreText.h"
+
 #include <string>
 
 // Why a file could not be opened, read or written. The numbers are shown to
@@ -56,17 +58,17 @@ struct FileFailure {
 FileFailure FailureFromErrno(int error);
 OpenFailureCause CauseFromErrno(int error);
 
-// The reason in words ("read-only file system"); empty for None.
-std::string ReasonText(SystemReason reason);
+// The reason in words ("read-only file system"); an empty text for None.
+CoreText ReasonText(SystemReason reason);
 
 // The sentence for a cause, with the file's name in place of %1, and the
 // reason in words before its full stop: "Access to a.wav was denied
 // (read-only file system)."
-std::string CauseText(OpenFailureCause cause, const std::string& fileName, SystemReason reason = SystemReason::None);
-std::string CauseText(const FileFailure& failure, const std::string& fileName);
+CoreText CauseText(OpenFailureCause cause, const std::string& fileName, SystemReason reason = SystemReason::None);
+CoreText CauseText(const FileFailure& failure, const std::string& fileName);
 
 // "File %1 could not be opened - code: %2", followed by the reason in words
 // in brackets when there is one.
-std::string OpenFailureMessage(const std::string& fileName, OpenFailureCause cause,
+CoreText OpenFailureMessage(const std::string& fileName, OpenFailureCause cause,
                                SystemReason reason = SystemReason::None);
-std::string OpenFailureMessage(const std::string& fileName, const FileFailure& failure);
+CoreText OpenFailureMessage(const std::string& fileName, const FileFailure& failure);

@@ -21,11 +21,11 @@ void CAudioFile::SetFileName(const std::string& name)
 bool CAudioFile::Open(OpenMode mode)
 {
     if (!hasFileName) {
-        prompt.ShowMessage("No file name.");
+        prompt.ShowMessage(CoreText(TextId::NoFileName));
         return false;
     }
     if (file.IsOpen()) {
-        prompt.ShowMessage("File already open.");
+        prompt.ShowMessage(CoreText(TextId::FileAlreadyOpen));
         return false;
     }
     const FileMode fileMode = mode == OpenMode::OpenReadWrite ? FileMode::ReadWrite : FileMode::Read;
@@ -39,7 +39,7 @@ bool CAudioFile::Open(OpenMode mode)
     }
     lastOpenError = file.LastFailure();
     // A link not followed is named, with its owner: a code would not say which.
-    prompt.ShowMessage(file.LinkRefusal().empty() ? OpenFailureMessage(fileName, lastOpenError) : file.LinkRefusal());
+    prompt.ShowMessage(file.LinkRefusal().empty() ? OpenFailureMessage(fileName, lastOpenError) : CoreText(file.LinkRefusal()));
     return false;
 }
 

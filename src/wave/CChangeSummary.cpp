@@ -28,31 +28,20 @@ std::uint32_t Value(const WaveFormat& format, Field field)
     return 0;
 }
 
-// 96000 as "96,000".
-std::string Grouped(std::uint64_t value)
+CoreText ValueText(const CChangeSummary::Line& line, bool perChannel)
 {
-    std::string digits = std::to_string(value);
-    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<std::size_t>(at), 1, ',');
-    return digits;
-}
-
-std::string ValueText(const CChangeSummary::Line& line, bool perChannel)
-{
+    const CoreText value = CoreText::Number(line.value);
     switch (line.field) {
-    case Field::SampleRate: return "Sample rate: " + Grouped(line.value) + " Hz";
-    case Field::Channels: return "Number of channels: " + Grouped(line.value);
-    case Field::Resolution: return "Resolution: " + Grouped(line.value) + " bit";
+    case Field::SampleRate: return CoreText(TextId::SummarySampleRate, {value});
+    case Field::Channels: return CoreText(TextId::SummaryChannels, {value});
+    case Field::Resolution: return CoreText(TextId::SummaryResolution, {value});
     case Field::BlockAlign:
-        return perChannel ? "Block alignment: " + Grouped(line.value) + " bytes per sample times each file's channels"
-                          : "Block alignment: " + Grouped(line.value) + (line.value == 1 ? " byte" : " bytes");
+        return CoreText(perChannel ? TextId::SummaryBlockAlignPerChannel
+                            : line.value == 1 ? TextId::SummaryBlockAlignOneByte
+                                              : TextId::SummaryBlockAlign,
+                        {value});
     }
-    return {};
-}
-
-std::string Files(std::size_t count)
-{
-    return count == 1 ? " file" : " files";
+    return CoreText(std::string());
 }
 
 } // namespace
@@ -99,22 +88,21 @@ std::vector<CChangeSummary::Line> CChangeSummary::Lines() const
     return lines;
 }
 
-std::string CChangeSummary::Text() const
+CoreText CChangeSummary::Text() const
 {
-    std::string text;
+    CoreText text(TextId::Lines);
     for (const Line& line : Lines()) {
-        text += ValueText(line, request.blockAlignPerChannel) + " \u2014 changes " + Grouped(line.changes) + " of "
-            + Grouped(total) + Files(total);
-        if (line.untouched && line.changes > 0)
-            text += ", although you left it at the shown file's own value";
-        text += '\n';
+        const bool although = line.untouched && line.changes > 0;
+        const TextId id = total == 1 ? (although ? TextId::SummaryChangesOfOneFileAlthough : TextId::SummaryChangesOfOneFile)
+                                     : (although ? TextId::SummaryChangesOfFilesAlthough : TextId::SummaryChangesOfFiles);
+        text.args.emplace_back(id, std::vector<CoreText>{ValueText(line, request.blockAlignPerChannel),
+                                                         CoreText::Number(line.changes), CoreText::Number(total)});
     }
     if (unreadable > 0) {
-        text += Grouped(unreadable) + " of " + Grouped(total) + Files(total)
-            + (unreadable == 1 ? " has a header that cannot be read; it" : " have headers that cannot be read; they")
-            + " will be left unchanged\n";
+        const TextId id = unreadable > 1 ? TextId::SummaryUnreadable
+            : total == 1                 ? TextId::SummaryOneOfOneUnreadable
+                                         : TextId::SummaryOneOfFilesUnreadable;
+        text.args.emplace_back(id, std::vector<CoreText>{CoreText::Number(unreadable), CoreText::Number(total)});
     }
-    if (!text.empty())
-        text.pop_back();
     return text;
 }

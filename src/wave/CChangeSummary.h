@@ -3,6 +3,8 @@
 #include "HeaderChangeRequest.h"
 #include "WaveFormat.h"
 
+#include "platform/CoreText.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -42,7 +44,7 @@ public:
 
     // The lines as the confirmation shows them, one per line:
     // "Sample rate: 96,000 Hz — changes 2 of 2 files".
-    std::string Text() const;
+    CoreText Text() const;
 
 private:
     HeaderChangeRequest request;

@@ -20,7 +20,7 @@ public:
 private:
     class CQuietPrompt : public CUserPrompt {
     public:
-        void ShowMessage(const std::string&) override {}
+        void ShowMessage(const CoreText&) override {}
         bool AskClearReadOnly(const std::string&) override { return false; }
     };
 

@@ -75,21 +75,20 @@ void EncodeFmt(const WaveFormat& format, unsigned char* chunk)
 
 } // namespace
 
-std::string ShortFmtChunkText(const std::string& path, std::uint32_t declaredSize)
+CoreText ShortFmtChunkText(const std::string& path, std::uint32_t declaredSize)
 {
-    return "The \"fmt \" chunk of " + path + " is too short to hold a format (" + std::to_string(declaredSize)
-        + (declaredSize == 1 ? " byte" : " bytes") + "); the file was left unchanged.";
+    return CoreText(declaredSize == 1 ? TextId::ShortFmtChunkOneByte : TextId::ShortFmtChunk,
+                    {path, std::to_string(declaredSize)});
 }
 
-std::string NoFormatText(const std::string& path, bool notWave)
+CoreText NoFormatText(const std::string& path, bool notWave)
 {
-    return notWave ? path + " is not a WAV file (no RIFF/WAVE header)" : "no complete \"fmt \" chunk in " + path;
+    return CoreText(notWave ? TextId::NotWave : TextId::NoFmtChunk, {path});
 }
 
-std::string AlignmentTooLargeText(const std::string& path, unsigned bytesPerSample, unsigned channels)
+CoreText AlignmentTooLargeText(const std::string& path, unsigned bytesPerSample, unsigned channels)
 {
-    return std::to_string(bytesPerSample) + " bytes per sample times " + std::to_string(channels)
-        + " channels is above the largest block alignment (65535); " + path + " was left unchanged.";
+    return CoreText(TextId::AlignmentTooLarge, {std::to_string(bytesPerSample), std::to_string(channels), path});
 }
 
 CWaveFile::CWaveFile(CUserPrompt& userPrompt)
@@ -240,24 +239,21 @@ bool CWaveFile::RestorePatch(const HeaderPatch& patch)
     if (!dryRun)
         file.LockForUpdate();
     if (patch.identity != FileIdentity{file.Device(), file.Inode(), file.Length()}) {
-        prompt.ShowMessage(fileName + " is no longer the file that was changed (it was replaced, or its length "
-                                      "differs); it was left unchanged.");
+        prompt.ShowMessage(CoreText(TextId::FileReplaced, {fileName}));
         return Fail();
     }
     const std::size_t count = patch.after.size();
     // Only what a rewrite writes, in the "fmt " chunk that the walk reaches.
     file.CacheHead();
     if (!InRewrittenFields(patch, LocateChunks(file, true).fmt)) {
-        prompt.ShowMessage("The recorded change of " + fileName
-                           + " lies outside the format fields that a change writes; the file was left unchanged.");
+        prompt.ShowMessage(CoreText(TextId::PatchOutsideFields, {fileName}));
         return Fail();
     }
     std::vector<unsigned char> now(count);
     if (patch.offset > file.Length()
         || count > file.Length() - patch.offset || file.ReadAt(patch.offset, now.data(), count) != count
         || now != patch.after) {
-        prompt.ShowMessage("The bytes that were changed in " + fileName
-                           + " have been changed again since; the file was left unchanged.");
+        prompt.ShowMessage(CoreText(TextId::ChangedAgain, {fileName}));
         return Fail();
     }
     if (!ConfirmWriting())
@@ -311,7 +307,7 @@ bool CWaveFile::SettleFailedClose(const HeaderPatch& patch)
     // The write went through, so the file may well hold it: what a fresh
     // open reads decides, as it is what every later reader gets. The journal
     // keeps the record either way.
-    std::string error = CauseText(file.LastFailure(), fileName);
+    std::string error = RenderEnglish(CauseText(file.LastFailure(), fileName));
     if (!error.empty() && error.back() == '.')
         error.pop_back();
     CFile again;

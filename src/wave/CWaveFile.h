@@ -101,11 +101,11 @@ private:
 };
 
 // "The "fmt " chunk of take.wav is too short to hold a format (4 bytes); the file was left unchanged."
-std::string ShortFmtChunkText(const std::string& path, std::uint32_t declaredSize);
+CoreText ShortFmtChunkText(const std::string& path, std::uint32_t declaredSize);
 
 // Why no format was read from a file that could be opened:
 // "a.wav is not a WAV file (no RIFF/WAVE header)" or "no complete "fmt " chunk in a.wav".
-std::string NoFormatText(const std::string& path, bool notWave);
+CoreText NoFormatText(const std::string& path, bool notWave);
 
 // The per-channel alignment that does not fit the 16-bit field.
-std::string AlignmentTooLargeText(const std::string& path, unsigned bytesPerSample, unsigned channels);
+CoreText AlignmentTooLargeText(const std::string& path, unsigned bytesPerSample, unsigned channels);

@@ -17,15 +17,14 @@ bool ConfirmWritable(CFile& file, const std::string& path, CUserPrompt& prompt)
     return true;
 }
 
-std::string WriteProtectQuestion(std::string_view path)
+CoreText WriteProtectQuestion(std::string_view path)
 {
-    return "The file " + ShortenMiddle(path, 26)
-        + " is Write protected\n\nChange the attribute and allow the change?\n\nCancel leaves this file unchanged";
+    return CoreText(TextId::WriteProtectQuestion, {ShortenMiddle(path, 26)});
 }
 
-std::string WriteProtectedText(const std::string& path)
+CoreText WriteProtectedText(const std::string& path)
 {
-    return path + " is write protected and was left untouched";
+    return CoreText(TextId::WriteProtected, {path});
 }
 
 std::string ShortenMiddle(std::string_view text, std::size_t maxLength)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CoreText.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -14,11 +16,11 @@ class CUserPrompt;
 bool ConfirmWritable(CFile& file, const std::string& path, CUserPrompt& prompt);
 
 // The write-protect question for path, with the path shortened to 26 characters.
-std::string WriteProtectQuestion(std::string_view path);
+CoreText WriteProtectQuestion(std::string_view path);
 
 // "a.wav is write protected and was left untouched": a file skipped because
 // its read-only mark was not cleared.
-std::string WriteProtectedText(const std::string& path);
+CoreText WriteProtectedText(const std::string& path);
 
 // text unchanged when it is at most maxLength bytes long, otherwise its first
 // and last (maxLength - 3) / 2 bytes joined by "...", each part cut back to

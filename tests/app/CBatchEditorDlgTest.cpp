@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMimeData>
 #include <QMenu>
 #include <QProgressDialog>
@@ -69,11 +70,11 @@ public:
     std::function<void()> duringReadOnlyQuestion;  // runs while the batch waits for the answer
     bool silenceBatchMessages = false;
 
-    void ShowMessage(const std::string& text) override { asked << QString::fromStdString(text); }
+    void ShowWarning(const QString& text) override { asked << text; }
     void ShowInformation(const QString& text) override { asked << "info: " + text; }
-    bool ShowBatchMessage(const std::string& text) override
+    bool ShowBatchMessage(const QString& text) override
     {
-        ShowMessage(text);
+        ShowWarning(text);
         return !silenceBatchMessages;
     }
     bool AskClearReadOnly(const std::string& path) override
@@ -343,7 +344,7 @@ TEST_F(BatchEditorTest, ChangeRewritesTheFlaggedFieldsOfEveryFileAfterYes)
     // Enter away from any push button runs the default button, Change.
     prompt.answers = {true};
     QTest::keyClick(Get("channelSelector"), Qt::Key_Return);
-    EXPECT_EQ(prompt.asked, QStringList(2, CBatchEditorDlg::ChangeConfirmation));
+    EXPECT_EQ(prompt.asked, QStringList(2, CBatchEditorDlg::ChangeConfirmation()));
     ExpectFiles([](WavSpec& s) { s.rate = 8000; });
     EXPECT_EQ(List()->CurrentSelection(), 0);
     EXPECT_EQ(Shown(), (QStringList{"3 files changed", "8,000", "2", "16", "2"}));
@@ -374,7 +375,7 @@ TEST_F(BatchEditorTest, TheConfirmationNamesWhatEachTickedFieldDoesToTheListedFi
                                             + "\nBlock alignment: 6 bytes" + untouched
                                             + QString::fromUtf8("\nSample rate: 96,000 Hz \u2014 changes 2 of 3 files\n")
                                             + "1 of 3 files has a header that cannot be read; it will be left unchanged"});
-    EXPECT_EQ(prompt.asked, QStringList{CBatchEditorDlg::ChangeConfirmation});
+    EXPECT_EQ(prompt.asked, QStringList{CBatchEditorDlg::ChangeConfirmation()});
 }
 
 TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneReportedAndCanBeKeptForARetry)
@@ -394,8 +395,8 @@ TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneReportedAndCanBeKept
 
     PressChange({true, false, false});
     // Cancel on the write-protect question is no failure: nothing more is said about that file.
-    const QString shortMessage = QString::fromStdString(ShortFmtChunkText(Local(shortPath), 4));
-    EXPECT_EQ(prompt.asked, (QStringList{CBatchEditorDlg::ChangeConfirmation, paths[1], shortMessage, "report"}));
+    const QString shortMessage = QString::fromStdString(RenderEnglish(ShortFmtChunkText(Local(shortPath), 4)));
+    EXPECT_EQ(prompt.asked, (QStringList{CBatchEditorDlg::ChangeConfirmation(), paths[1], shortMessage, "report"}));
     EXPECT_FALSE(QFileInfo(paths[1]).permissions() & QFileDevice::WriteOwner);
     specs[0].bits = specs[2].bits = 16;
     ExpectFiles();
@@ -472,7 +473,7 @@ TEST_F(BatchEditorTest, NothingStartsWhileABatchRunsInputMeanwhileIsDroppedAndCa
     };
     PressChange({true, true, true, false});
 
-    EXPECT_EQ(prompt.asked.count(CBatchEditorDlg::ChangeConfirmation), 1);
+    EXPECT_EQ(prompt.asked.count(CBatchEditorDlg::ChangeConfirmation()), 1);
     EXPECT_EQ(startFolders.size(), 1);  // Ctrl+O opened nothing
     for (std::size_t i = 0; i < 4; ++i)
         specs[i].rate = 8000;
@@ -679,6 +680,36 @@ TEST_F(BatchEditorTest, ATypedRateIsWrittenAndShownAsItselfWhileTheItemsKeepThei
     rate->lineEdit()->setCursorPosition(4);
     QTest::keyClicks(rate, "44056");
     EXPECT_EQ(rate->currentText(), "44056");
+}
+
+// The window as a German user's locale writes numbers: set before it is built.
+struct GermanNumbers {
+    GermanNumbers() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    ~GermanNumbers() { QLocale::setDefault(QLocale::system()); }
+};
+class GermanBatchEditorTest : private GermanNumbers, public BatchEditorTest {};
+
+TEST_F(GermanBatchEditorTest, RatesAreWrittenAndTypedWithTheLocalesGrouping)
+{
+    MakeFiles({Stereo48, Mono22});
+    Open(paths);
+    EXPECT_EQ(Shown(), (QStringList{paths[0], "48.000", "2", "16", "2"}));
+    ChangeOnly("rate", 5);
+    auto* rate = Get<QComboBox>("rateSelector");
+    EXPECT_EQ(rate->currentText(), "44.100");
+    // typed, shown, Change enabled: a comma is a decimal comma here and is dropped
+    const std::tuple<const char*, const char*, bool> typing[] = {
+        {"999", "999", false}, {"47952", "47952", true}, {"47,952", "47952", true}, {"47.952", "47.952", true}};
+    for (const auto& [typed, shown, enabled] : typing) {
+        rate->lineEdit()->selectAll();
+        QTest::keyClicks(rate, typed);
+        EXPECT_EQ(rate->currentText(), shown) << typed;
+        EXPECT_EQ(ChangeEnabled(), enabled) << typed;
+        EXPECT_EQ(Hint("changeButton"), enabled ? "" : "Type a whole number of hertz from 1.000 to 1.000.000.");
+    }
+    PressChange({true});
+    ExpectFiles([](WavSpec& s) { s.rate = 47952; });
+    EXPECT_TRUE(Hint("rateSelector").contains("47.952 Hz"));
 }
 
 TEST_F(BatchEditorTest, ALongListingShowsItsProgressKeepsTheWindowAliveAndCancelAddsNothing)

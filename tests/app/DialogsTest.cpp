@@ -6,6 +6,7 @@
 #include "app/CWriteProtectDlg.h"
 
 #include "controls/CUrlLabel.h"
+#include "platform/OpenFailureCause.h"
 
 #include "AccessibleNames.h"
 #include "FakePrompt.h"
@@ -111,7 +112,7 @@ TEST(MessageBoxPrompt, EachMessageCarriesTheIconOfWhatItIsAndTheProgramsName)
         });
     };
     answer(QMessageBox::Ok);
-    prompt.ShowMessage("File /a b.wav could not be opened - code: 5");
+    prompt.ShowMessage(OpenFailureMessage("/a b.wav", OpenFailureCause::AccessDenied));
     EXPECT_EQ(std::tuple(title, text, icon),
               std::tuple(QString("Quelbrook"), QString("File /a b.wav could not be opened - code: 5"), QMessageBox::Warning));
     answer(QMessageBox::Ok);

@@ -16,11 +16,28 @@
 namespace {
 
 struct Message {
-    QString translation;
+    QStringList translations;  // one, or one per plural form
     QString type;  // "unfinished", "vanished", "obsolete" or empty
 };
 // (context, source text) -> its translation.
 using Catalogue = std::map<std::pair<QString, QString>, Message>;
+
+// A translation's text, or its plural forms one by one.
+Message ReadTranslation(QXmlStreamReader& xml)
+{
+    Message message;
+    message.type = xml.attributes().value(QLatin1String("type")).toString();
+    QString text;
+    while (xml.readNext() != QXmlStreamReader::EndElement && !xml.atEnd()) {
+        if (xml.isCharacters())
+            text += xml.text();
+        else if (xml.isStartElement())
+            message.translations << xml.readElementText();
+    }
+    if (message.translations.isEmpty())
+        message.translations << text;
+    return message;
+}
 
 Catalogue Read(const QString& path)
 {
@@ -37,12 +54,8 @@ Catalogue Read(const QString& path)
             context = xml.readElementText();
         else if (xml.name() == QLatin1String("source"))
             source = xml.readElementText();
-        else if (xml.name() == QLatin1String("translation")) {
-            Message message;
-            message.type = xml.attributes().value(QLatin1String("type")).toString();
-            message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-            catalogue[{context, source}] = message;
-        }
+        else if (xml.name() == QLatin1String("translation"))
+            catalogue[{context, source}] = ReadTranslation(xml);
     }
     EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
     return catalogue;
@@ -94,9 +107,13 @@ TEST(Catalogues, TranslateEveryTextOfTheSourcesCompletely)
             SCOPED_TRACE((context + QStringLiteral(": ") + source).toStdString());
             EXPECT_TRUE(kept.count(key)) << "missing from the catalogue";
             EXPECT_TRUE(message.type.isEmpty()) << message.type.toStdString();
-            EXPECT_FALSE(message.translation.trimmed().isEmpty());
-            EXPECT_EQ(Placeholders(message.translation), Placeholders(source));
-            EXPECT_EQ(HasMnemonic(message.translation), HasMnemonic(source));
+            for (const QString& translation : message.translations) {
+                EXPECT_FALSE(translation.trimmed().isEmpty());
+                EXPECT_EQ(Placeholders(translation), Placeholders(source));
+                EXPECT_EQ(HasMnemonic(translation), HasMnemonic(source));
+                // Each plural form says the count it is chosen for.
+                EXPECT_EQ(translation.contains(QLatin1String("%Ln")), source.contains(QLatin1String("%Ln")));
+            }
         }
         for (const auto& [key, message] : kept)
             EXPECT_TRUE(updated.count(key)) << "no longer in the sources: " << key.second.toStdString();
@@ -105,13 +122,17 @@ TEST(Catalogues, TranslateEveryTextOfTheSourcesCompletely)
 
 TEST(Catalogues, AreInstalledWithQtsOwnForTheLocale)
 {
-    for (const auto& [name, regions, cancel] : {std::tuple{"de_DE", "Regionen", "Abbrechen"},
-                                                 std::tuple{"fr_FR", "Régions", "Annuler"}}) {
+    // The plural forms follow the language's rules: French counts 0 as singular, German does not.
+    for (const auto& [name, regions, cancel, none] :
+         {std::tuple{"de_DE", "Regionen", "Abbrechen", "0 Dateien werden aufgelistet"},
+          std::tuple{"fr_FR", "Régions", "Annuler", "Mise en liste\u00a0: 0 fichier"}}) {
         const CTranslations translations{QLocale(QLatin1String(name))};
         EXPECT_TRUE(translations.HasProgramCatalogue()) << name;
         EXPECT_TRUE(translations.HasQtCatalogue()) << name;
         EXPECT_EQ(QCoreApplication::translate("CXDlg2", "Regions"), QString::fromUtf8(regions));
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QLatin1String(cancel));
+        EXPECT_EQ(QCoreApplication::translate("CFileListing", "Listing %Ln files", nullptr, 0),
+                  QString::fromUtf8(none));
     }
     // English needs no catalogue, and the texts are the sources' again.
     const CTranslations english{QLocale(QLocale::English, QLocale::UnitedStates)};

@@ -77,7 +77,8 @@ TEST(OpenFailureCause, ErrnoMapsToShownCodeAndReasonAndTextsNameTheFile)
     };
     for (const auto& [error, code, words] : table) {
         const FileFailure failure = FailureFromErrno(error);
-        EXPECT_EQ(std::pair(static_cast<int>(failure.cause), ReasonText(failure.reason)), std::pair(code, std::string(words)))
+        EXPECT_EQ(std::pair(static_cast<int>(failure.cause), RenderEnglish(ReasonText(failure.reason))),
+                  std::pair(code, std::string(words)))
             << "errno " << error;
     }
 
@@ -93,13 +94,16 @@ TEST(OpenFailureCause, ErrnoMapsToShownCodeAndReasonAndTextsNameTheFile)
         "Disk full while accessing a b.wav.", "An attempt was made to access a b.wav past its end.",
     };
     for (int code = 0; code <= 14; ++code)
-        EXPECT_EQ(CauseText(static_cast<OpenFailureCause>(code), "a b.wav"), texts[code]) << code;
+        EXPECT_EQ(RenderEnglish(CauseText(static_cast<OpenFailureCause>(code), "a b.wav")), texts[code]) << code;
     // The reason goes before the full stop, and after the code.
-    EXPECT_EQ(CauseText(FailureFromErrno(EROFS), "/m/a.wav"), "Access to /m/a.wav was denied (read-only file system).");
-    EXPECT_EQ(CauseText(OpenFailureCause::BadSeek, "a.wav", SystemReason::InputOutput), "Seek failed on a.wav (input/output error)");
-    EXPECT_EQ(OpenFailureMessage("/x/%2 y.wav", FailureFromErrno(EDQUOT)),
+    EXPECT_EQ(RenderEnglish(CauseText(FailureFromErrno(EROFS), "/m/a.wav")),
+              "Access to /m/a.wav was denied (read-only file system).");
+    EXPECT_EQ(RenderEnglish(CauseText(OpenFailureCause::BadSeek, "a.wav", SystemReason::InputOutput)),
+              "Seek failed on a.wav (input/output error)");
+    EXPECT_EQ(RenderEnglish(OpenFailureMessage("/x/%2 y.wav", FailureFromErrno(EDQUOT))),
               "File /x/%2 y.wav could not be opened - code: 13 (disk quota exceeded)");
-    EXPECT_EQ(OpenFailureMessage("/x/a.wav", OpenFailureCause::AccessDenied), "File /x/a.wav could not be opened - code: 5");
+    EXPECT_EQ(RenderEnglish(OpenFailureMessage("/x/a.wav", OpenFailureCause::AccessDenied)),
+              "File /x/a.wav could not be opened - code: 5");
 }
 
 // A file on a read-only mount is refused for writing in the system's words;

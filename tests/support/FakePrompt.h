@@ -11,7 +11,7 @@
 // (Cancel once the queue is empty, so an unexpected question changes nothing).
 class FakePrompt : public CUserPrompt {
 public:
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void ShowMessage(const CoreText& text) override { messages.push_back(RenderEnglish(text)); }
 
     bool AskClearReadOnly(const std::string& path) override
     {

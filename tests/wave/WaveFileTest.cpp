@@ -177,8 +177,8 @@ TEST_F(Load, FilesThatAreNoWavFilesAreToldApartFromWavFilesWithoutAFormat)
         EXPECT_EQ(wave.NotWave(), notWave) << name;
         EXPECT_EQ(ReadFile(p), image) << name;
     }
-    EXPECT_EQ(NoFormatText("/a.txt", true), "/a.txt is not a WAV file (no RIFF/WAVE header)");
-    EXPECT_EQ(NoFormatText("/a.wav", false), "no complete \"fmt \" chunk in /a.wav");
+    EXPECT_EQ(RenderEnglish(NoFormatText("/a.txt", true)), "/a.txt is not a WAV file (no RIFF/WAVE header)");
+    EXPECT_EQ(RenderEnglish(NoFormatText("/a.wav", false)), "no complete \"fmt \" chunk in /a.wav");
     EXPECT_EQ(prompt.messages, std::vector<std::string>{});
 }
 
@@ -318,10 +318,10 @@ TEST(ReadOnlyQuestion, PathShortenedInTheMiddle)
     EXPECT_EQ(ShortenMiddle("abcdefghij", 9), "abc...hij");
     // "é" is two bytes: a cut through it leaves the whole character out.
     EXPECT_EQ(ShortenMiddle("/home/cafe\xC3\xA9/audio/t\xC3\xA9ke1234.wav", 26), "/home/cafe...ke1234.wav");
-    EXPECT_EQ(WriteProtectQuestion("/home/user/audio/take12.wav"),
+    EXPECT_EQ(RenderEnglish(WriteProtectQuestion("/home/user/audio/take12.wav")),
               "The file /home/user/.../take12.wav is Write protected\n\n"
               "Change the attribute and allow the change?\n\nCancel leaves this file unchanged");
-    EXPECT_EQ(WriteProtectQuestion("%s %d.wav").substr(0, 19), "The file %s %d.wav ");
+    EXPECT_EQ(RenderEnglish(WriteProtectQuestion("%s %d.wav")).substr(0, 19), "The file %s %d.wav ");
 }
 
 TEST_F(Rewrite, FilesOf4GiBAndMoreAreReadAndWrittenAtTheirTrueOffsets)

@@ -18,9 +18,9 @@ namespace {
 
 class CDemoPrompt : public CUserPrompt {
 public:
-    void ShowMessage(const std::string& text) override
+    void ShowMessage(const CoreText& text) override
     {
-        QMessageBox::warning(nullptr, QApplication::applicationName(), QString::fromStdString(text));
+        QMessageBox::warning(nullptr, QApplication::applicationName(), QString::fromStdString(RenderEnglish(text)));
     }
     bool AskClearReadOnly(const std::string&) override { return false; }
 };
