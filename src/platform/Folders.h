@@ -1,0 +1,33 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// Paths are UTF-8 text everywhere in the program; these are the only places
+// where they become the system's own path type and back (UTF-16 on Windows).
+std::filesystem::path NativePath(const std::string& utf8);
+std::string Utf8Path(const std::filesystem::path& path);
+
+// folder and name joined with the system's separator.
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+// The last component of the path.
+std::string FileNameOf(const std::string& path);
+
+// The path made absolute against the current folder, in the system's
+// spelling (one separator style); the path itself when that fails.
+std::string AbsolutePath(const std::string& path);
+
+// Creates the folder and its missing parents, new ones open to their owner
+// only. False with the system's words in failure.
+bool CreateFolders(const std::string& path, std::string& failure);
+
+// The full paths of the regular files in folder (none when it cannot be read).
+std::vector<std::string> RegularFilesIn(const std::string& folder);
+
+// Something exists under the path.
+bool PathExists(const std::string& path);
+
+// Removes a file; false when it could not be removed.
+bool RemoveFile(const std::string& path);
