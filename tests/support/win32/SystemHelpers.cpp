@@ -1,0 +1,47 @@
+#include "SystemHelpers.h"
+
+#include "platform/Folders.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+
+namespace testsys {
+
+std::string MakeTempFolder()
+{
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::filesystem::path folder = base / ("quelbrook-test-" + std::to_string(random()));
+        if (CreateDirectoryW(folder.c_str(), nullptr))
+            return Utf8Path(folder);
+    }
+    std::abort();
+}
+
+void SetEnvironment(const char* name, const std::string& value)
+{
+    // _wputenv_s changes the C runtime's copy, which getenv reads, and the
+    // process environment, which Win32 calls and child processes see.
+    _wputenv_s(NativePath(name).c_str(), NativePath(value).c_str());
+}
+
+void UnsetEnvironment(const char* name)
+{
+    _wputenv_s(NativePath(name).c_str(), L"");
+}
+
+const char* StateHomeVariable()
+{
+    return "LOCALAPPDATA";
+}
+
+std::string JournalFolderIn(const std::string& stateHome)
+{
+    return stateHome + "\\Quelbrook\\journal";
+}
+
+}  // namespace testsys
