@@ -5,15 +5,16 @@ set(CPACK_PACKAGE_NAME quelbrook)
 set(CPACK_PACKAGE_VENDOR "The Quelbrook project")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Batch editor for the format header of WAV files")
-set(CPACK_PACKAGE_CONTACT "Quelbrook maintainers <support@quelbrook.example.org>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quelbrook.example.org")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own catalogues, so that its standard buttons and dialogs are translated too.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 # Extended description; CPack puts the summary line in front of it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "Quelbrook rewrites the sample rate, channel count, resolution and block
@@ -41,6 +42,9 @@ if(quelbrook_month LESS 10)
   set(quelbrook_month 0${quelbrook_month})
 endif()
 set(QUELBROOK_RELEASE_DATE "${CMAKE_MATCH_3}-${quelbrook_month}-${CMAKE_MATCH_1}")
+# The maintainer is the one who signed the newest entry: one place for that address.
+string(REGEX MATCH "^ -- ([^<]+ <[^>]+>)  " _ "${quelbrook_changelog_trailer}")
+set(CPACK_PACKAGE_CONTACT "${CMAKE_MATCH_1}")
 
 # Man pages name the version they describe.
 set(quelbrook_man_pages ${PROJECT_SOURCE_DIR}/docs/quelbrook-cli.1)

@@ -1,5 +1,8 @@
-// Renders the pictures of the README: the main window with files listed and
-// the open dialog previewing a file's regions. Usage: quelbrook_screenshots <folder>
+// Renders the main window with files listed and the open dialog previewing a
+// file's regions, in the language, scale and font size the environment gives.
+// Usage: quelbrook_screenshots <folder> [--suffix TEXT] [--dark]
+// writes <folder>/main-window<TEXT>.png and <folder>/open-dialog<TEXT>.png;
+// --dark paints with a dark palette.
 #include "WavBuilder.h"
 #include "app/CBatchEditorApp.h"
 #include "app/CBatchEditorDlg.h"
@@ -51,6 +54,35 @@ void Settle(int milliseconds)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
+// A dark palette as desktops offer it.
+QPalette DarkPalette()
+{
+    QPalette dark;
+    const QColor window(45, 45, 48), base(30, 30, 32), text(230, 230, 230), disabled(130, 130, 130);
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::AlternateBase, window);
+    dark.setColor(QPalette::ToolTipBase, base);
+    dark.setColor(QPalette::ToolTipText, text);
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, window);
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::BrightText, Qt::white);
+    dark.setColor(QPalette::Light, window.lighter(160));
+    dark.setColor(QPalette::Midlight, window.lighter(130));
+    dark.setColor(QPalette::Mid, window.darker(130));
+    dark.setColor(QPalette::Dark, window.darker(160));
+    dark.setColor(QPalette::Shadow, Qt::black);
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::Link, QColor(110, 170, 255));
+    dark.setColor(QPalette::PlaceholderText, disabled);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, disabled);
+    return dark;
+}
+
 bool Save(QWidget& widget, const QString& path)
 {
     const bool saved = widget.grab().save(path);
@@ -65,7 +97,18 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     CBatchEditorApp app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    QString out = QStringLiteral("docs");
+    QString suffix;
+    const QStringList arguments = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--dark")) {
+            QApplication::setStyle(QStringLiteral("Fusion"));
+            QApplication::setPalette(DarkPalette());
+        } else if (arguments[i] == QLatin1String("--suffix") && i + 1 < arguments.size())
+            suffix = arguments[++i];
+        else
+            out = arguments[i];
+    }
     QDir().mkpath(out);
 
     // Short, readable paths for the pictures; removed again unless they were there before.
@@ -109,13 +152,12 @@ int main(int argc, char** argv)
     emit list->SelectionChanged();
     window.findChild<QComboBox*>(QStringLiteral("rateSelector"))->setCurrentIndex(6);
     Settle(100);
-    bool ok = Save(window, out + QStringLiteral("/main-window.png"));
+    bool ok = Save(window, out + QStringLiteral("/main-window") + suffix + QStringLiteral(".png"));
 
     CXDlg2 dialog(profile, prompt, &window);
     dialog.setWindowTitle(QStringLiteral("Select Sound Files"));
     dialog.SetOkButtonText(QStringLiteral("Select"));
     dialog.setDirectory(sessions);
-    dialog.resize(900, 640);
     dialog.show();
     Settle(800);  // the file list fills in from a thread of its own
     // Highlight the fourth file as a user would, with the keyboard.
@@ -129,7 +171,7 @@ int main(int argc, char** argv)
     Settle(300);
     dialog.RefreshPreview(paths[3]);
     Settle(200);
-    ok = Save(dialog, out + QStringLiteral("/open-dialog.png")) && ok;
+    ok = Save(dialog, out + QStringLiteral("/open-dialog") + suffix + QStringLiteral(".png")) && ok;
     dialog.hide();
     demo.removeRecursively();
     return ok ? 0 : 1;

@@ -1,6 +1,7 @@
 #include "app/CAboutDlg.h"
 
 #include "app/CDialogUnits.h"
+#include "app/CMessageBoxPrompt.h"
 #include "controls/CUrlLabel.h"
 
 #include "Version.h"
@@ -12,7 +13,7 @@
 CAboutDlg::CAboutDlg(CUserPrompt& prompt, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Quelbrook"));
+    setWindowTitle(tr("About %1").arg(CMessageBoxPrompt::ProgramName()));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     const CDialogUnits units(font());
     setFixedSize(units.Size(235, 82));
@@ -22,9 +23,10 @@ CAboutDlg::CAboutDlg(CUserPrompt& prompt, QWidget* parent)
     const QRect iconRect = units.Rect(11, 17, 20, 20);
     icon->setGeometry(QRect(iconRect.topLeft(), QSize(32, 32)));
     icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
-    icon->setAccessibleName(QStringLiteral("Quelbrook"));
+    icon->setAccessibleName(CMessageBoxPrompt::ProgramName());
 
-    auto* version = new QLabel(QStringLiteral("Quelbrook Version ") + QString::fromLatin1(QuelbrookVersion), this);
+    auto* version = new QLabel(
+        tr("%1 Version %2").arg(CMessageBoxPrompt::ProgramName(), QString::fromLatin1(QuelbrookVersion)), this);
     version->setObjectName(QStringLiteral("versionText"));
     version->setTextFormat(Qt::PlainText);
     version->setGeometry(units.Rect(43, 10, 119, 8));
@@ -42,12 +44,7 @@ CAboutDlg::CAboutDlg(CUserPrompt& prompt, QWidget* parent)
     auto* webLink = new CUrlLabel(prompt, QStringLiteral("The Quelbrook project"), this);
     webLink->setObjectName(QStringLiteral("webLink"));
     webLink->setGeometry(units.Rect(43, 31, 115, 8));
-    webLink->SetUrl(QString::fromLatin1(WebAddress));
-
-    auto* mailLink = new CUrlLabel(prompt, QStringLiteral("Email: ") + QString::fromLatin1(MailAddress), this);
-    mailLink->setObjectName(QStringLiteral("mailLink"));
-    mailLink->setGeometry(units.Rect(44, 59, 140, 8));
-    mailLink->SetUrl(QStringLiteral("mailto:") + QString::fromLatin1(MailAddress));
+    webLink->SetUrl(QString::fromLatin1(QuelbrookHomePage));
 
     okButton->setFocus();
 }

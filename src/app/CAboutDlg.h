@@ -4,13 +4,12 @@
 
 class CUserPrompt;
 
-// "About Quelbrook": the icon, the version and two links of the project.
+// "About Quelbrook": the icon, the version and the link to the project's
+// home page (the one the package names). The project publishes no contact
+// address, so there is no mail link.
 class CAboutDlg : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr const char* WebAddress = "https://quelbrook.example.org";
-    static constexpr const char* MailAddress = "support@quelbrook.example.org";
-
     explicit CAboutDlg(CUserPrompt& prompt, QWidget* parent = nullptr);
 };

@@ -10,30 +10,70 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QStandardPaths>
 
 CBatchEditorApp::CBatchEditorApp(int& argc, char** argv)
     : QApplication(argc, argv)
 {
     setWindowIcon(AppIcon());
+    // Window managers show it after each window's own title.
+    setApplicationDisplayName(CMessageBoxPrompt::ProgramName());
     setDesktopFileName(QStringLiteral("quelbrook"));
 }
 
-QStringList CBatchEditorApp::ReadCommandLine(int& argc, char** argv)
+namespace {
+
+// The program's own options and arguments; Qt's are taken by the
+// application object before this parser sees the rest.
+void DescribeOptions(QCommandLineParser& parser)
 {
-    // Parsed before the windowing system is reached, so that --help and
-    // --version also work without a display; both print and end the program.
-    const QCoreApplication parsing(argc, argv);
     QCoreApplication::setApplicationVersion(QString::fromLatin1(QuelbrookVersion));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Changes WAV file header information."));
+    parser.setApplicationDescription(
+        QStringLiteral("Changes WAV file header information.\n\n"
+                       "Qt's standard options are accepted too, such as -style NAME, -platform NAME, -reverse,\n"
+                       "-stylesheet FILE and -qwindowgeometry WxH+X+Y."));
+    // "-reverse" is one option, as Qt reads it, not -r -e -v ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("paths"),
                                  QStringLiteral("WAV files to list; folders give the WAV files in them and in "
                                                 "their subfolders."),
                                  QStringLiteral("[FILE|FOLDER...]"));
-    parser.process(parsing);
+}
+
+} // namespace
+
+std::optional<CBatchEditorApp::Answer> CBatchEditorApp::AnswerWithoutDisplay(int argc, char** argv)
+{
+    static const QSet<QByteArray> asking{"-h", "--help", "-?", "--help-all", "-v", "--version"};
+    bool asked = false;
+    for (int i = 1; i < argc && !asked && qstrcmp(argv[i], "--") != 0; ++i)
+        asked = asking.contains(QByteArray(argv[i]));
+    if (!asked)
+        return std::nullopt;
+
+    // A core application only: it reaches no windowing system. Qt's own
+    // options are unknown to this parser, which does not stop it from
+    // seeing --help or --version among them.
+    int coreArgc = argc;
+    const QCoreApplication core(coreArgc, argv);
+    QCommandLineParser parser;
+    DescribeOptions(parser);
+    parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(QStringLiteral("version")))
+        return Answer{QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion()
+                          + QLatin1Char('\n'),
+                      0};
+    return Answer{parser.helpText(), 0};
+}
+
+QStringList CBatchEditorApp::ReadCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    DescribeOptions(parser);
+    parser.process(arguments);
     return parser.positionalArguments();
 }
 
@@ -63,5 +103,5 @@ QIcon CBatchEditorApp::AppIcon()
 QString CBatchEditorApp::ProfilePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
-        + CMessageBoxPrompt::ApplicationName() + QStringLiteral(".INI");
+        + CMessageBoxPrompt::ExecutableName() + QStringLiteral(".INI");
 }

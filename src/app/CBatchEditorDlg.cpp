@@ -2,11 +2,14 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CBatchEditorApp.h"
+#include "app/CChangeBatch.h"
 #include "app/CDialogUnits.h"
+#include "app/CFileListing.h"
+#include "app/CFormatSelectors.h"
+#include "app/CHeaderSurvey.h"
 #include "app/CInvListBox.h"
 #include "app/CMessageBoxPrompt.h"
 #include "app/CPathLabel.h"
-#include "platform/CPathWalker.h"
 #include "controls/CHoverBitmapButton.h"
 #include "journal/CBatchUndo.h"
 #include "journal/CJournalFolder.h"
@@ -15,15 +18,12 @@
 #include "opendlg/CXDlg2.h"
 #include "opendlg/FolderOfPath.h"
 #include "platform/CProfileFile.h"
-#include "platform/OpenFailureCause.h"
+#include "wave/CChangeSummary.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDropEvent>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
@@ -34,34 +34,20 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSet>
 #include <QShortcut>
+#include <QTimer>
 #include <QUrl>
 
 #include "Version.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <iterator>
 #include <string>
 #include <vector>
-#include <limits>
 
 namespace {
-
-constexpr std::array<std::uint32_t, 10> RateValues{8000, 11025, 16000, 22050, 32000,
-                                                   44100, 48000, 88200, 96000, 192000};
-constexpr std::array<std::uint16_t, 3> ResolutionValues{8, 16, 24};
-constexpr int ChannelItems = 2;
-constexpr int ByteItems = 4;
-
-// A batch shows its progress once per slice of this many milliseconds, so that
-// showing the walk costs little beside rewriting the files.
-constexpr int BatchSliceMs = 30;
-constexpr int ProgressDelayMs = 500;
 
 constexpr const char* ProfileSection = "Folders";
 constexpr const char* ProfileStartFolder = "OpenDefault";
@@ -69,47 +55,6 @@ constexpr const char* ProfileStartFolder = "OpenDefault";
 std::string LocalPath(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
-}
-
-// What the engine told the user about one file, as one line.
-QString Reasons(const std::vector<std::string>& messages)
-{
-    QStringList lines;
-    for (const std::string& message : messages)
-        lines << QString::fromStdString(message).simplified();
-    return lines.join(QStringLiteral("; "));
-}
-
-// The reason for a file about which the engine said nothing.
-QString SilentReason(const QString& path, const QString& otherwise)
-{
-    return QFileInfo::exists(path) ? otherwise : QStringLiteral("the file does not exist");
-}
-
-QString ProgressText(int done, int total)
-{
-    const QLocale locale;
-    return QStringLiteral("Changing headers: %1 of %2 files").arg(locale.toString(done), locale.toString(total));
-}
-
-// Position of value in values, or the position after the last item ("undefined").
-template <typename Values, typename Value>
-int ItemOf(const Values& values, Value value)
-{
-    const auto found = std::find(values.begin(), values.end(), value);
-    return static_cast<int>(std::distance(values.begin(), found));
-}
-
-// Places a widget whose natural height differs from the template's in the
-// vertical middle of the template rectangle.
-void PlaceCentred(QWidget* widget, const QRect& rect)
-{
-    const int height = widget->sizeHint().height();
-    if (height <= rect.height()) {
-        widget->setGeometry(rect);
-        return;
-    }
-    widget->setGeometry(rect.x(), rect.center().y() - height / 2, rect.width(), height);
 }
 
 // The local files and folders a drag carries; anything else makes the whole drag unwelcome.
@@ -143,7 +88,7 @@ CBatchEditorDlg::CBatchEditorDlg(CProfileFile& settings, CMessageBoxPrompt& mess
     , filePrompt(prompt)
     , wave(filePrompt)
 {
-    setWindowTitle(QStringLiteral("Quelbrook"));
+    setWindowTitle(CMessageBoxPrompt::ProgramName());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowIcon(CBatchEditorApp::AppIcon());
     setAcceptDrops(true);
@@ -165,9 +110,6 @@ CBatchEditorDlg::CBatchEditorDlg(CProfileFile& settings, CMessageBoxPrompt& mess
     clearAllButton->AttachAndLoad(themeHelper);
     setAllButton->AttachAndLoad(themeHelper);
 
-    SetAllFlags(true);
-    FillSelectors();
-
     undoAction = new QAction(QStringLiteral("&Undo Last Change"), this);
     undoAction->setObjectName(QStringLiteral("undoLastChangeAction"));
     connect(undoAction, &QAction::triggered, this, &CBatchEditorDlg::HandleUndoLastChange);
@@ -175,12 +117,6 @@ CBatchEditorDlg::CBatchEditorDlg(CProfileFile& settings, CMessageBoxPrompt& mess
 
     helpShortcut = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(helpShortcut, &QShortcut::activated, this, &CBatchEditorDlg::ShowAbout);
-
-    // A message or question about a file of a running batch is shown with that file on display.
-    filePrompt.SetBeforeShowing([this] {
-        if (batchRunning && batchEntry >= 0)
-            ShowBatchEntry(batchEntry);
-    });
 
     openButton->setFocus();
 }
@@ -217,34 +153,8 @@ void CBatchEditorDlg::CreateControls()
     auto* formatGroup = new QGroupBox(this);
     formatGroup->setGeometry(units.Rect(14, 29, 291, 81));
 
-    static constexpr std::array<int, RowCount> selectorTop{41, 57, 73, 90};
-    static constexpr std::array<const char*, RowCount> selectorNames{"rateSelector", "channelSelector",
-                                                                      "resolutionSelector", "byteSelector"};
-    for (int row = 0; row < RowCount; ++row) {
-        auto* selector = new QComboBox(this);
-        const auto index = static_cast<std::size_t>(row);
-        selector->setObjectName(QString::fromLatin1(selectorNames[index]));
-        PlaceCentred(selector, units.Rect(88, selectorTop[index], 53, 12));
-        connect(selector, &QComboBox::activated, this, &CBatchEditorDlg::UpdateChangeButton);
-        selectors[index] = selector;
-    }
-
-    // Check boxes in template order: rate, channels, resolution, bytes.
-    static constexpr std::array<int, RowCount> checkTop{42, 59, 75, 91};
-    static constexpr std::array<const char*, RowCount> checkNames{"rateCheck", "channelCheck", "resolutionCheck",
-                                                                   "byteCheck"};
-    // All four read "Change"; a screen reader needs to tell them apart.
-    static constexpr std::array<const char*, RowCount> checkSpokenNames{
-        "Change sample rate", "Change number of channels", "Change resolution", "Change bytes per sample"};
-    for (int row = 0; row < RowCount; ++row) {
-        const auto index = static_cast<std::size_t>(row);
-        auto* check = new QCheckBox(QStringLiteral("Change"), this);
-        check->setObjectName(QString::fromLatin1(checkNames[index]));
-        check->setAccessibleName(QString::fromLatin1(checkSpokenNames[index]));
-        PlaceCentred(check, units.Rect(214, checkTop[index], 46, 10));
-        connect(check, &QCheckBox::clicked, this, [this, row] { HandleToggleFlag(static_cast<Row>(row)); });
-        checks[index] = check;
-    }
+    formatRows = new CFormatSelectors(this, units);
+    connect(formatRows, &CFormatSelectors::Changed, this, &CBatchEditorDlg::UpdateChangeButton);
 
     clearAllButton = new CHoverBitmapButton(QStringLiteral("FXCLRA"), this);
     clearAllButton->setObjectName(QStringLiteral("clearAllButton"));
@@ -275,24 +185,14 @@ void CBatchEditorDlg::CreateControls()
     quitButton->setGeometry(units.Rect(168, 218, 50, 16));
     connect(quitButton, &QPushButton::clicked, this, &CBatchEditorDlg::HandleQuit);
 
-    static constexpr std::array<const char*, RowCount> labels{"Sample Rate:", "No. Channels:", "Resolution:",
-                                                              "Bits per sample:"};
-    std::array<QLabel*, RowCount> rowLabels{};
-    for (std::size_t row = 0; row < labels.size(); ++row) {
-        rowLabels[row] = new QLabel(QString::fromLatin1(labels[row]), this);
-        rowLabels[row]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        // Names the selector for assistive technology.
-        rowLabels[row]->setBuddy(selectors[row]);
-    }
-
     auto* filesGroup = new QGroupBox(QStringLiteral(" Selected Files "), this);
     filesGroup->setGeometry(units.Rect(14, 112, 291, 97));
 
     auto* hertz = new QLabel(QStringLiteral("Hz"), this);
-    PlaceCentred(hertz, units.Rect(147, 43, 9, 8));
+    CDialogUnits::PlaceCentred(hertz, units.Rect(147, 43, 9, 8));
     hertz->adjustSize();
     auto* bit = new QLabel(QStringLiteral("bit"), this);
-    PlaceCentred(bit, units.Rect(147, 76, 9, 8));
+    CDialogUnits::PlaceCentred(bit, units.Rect(147, 76, 9, 8));
     bit->adjustSize();
 
     static constexpr std::array<std::array<int, 3>, 4> lines{{{154, 64, 49}, {164, 80, 39}, {155, 95, 48}, {164, 47, 39}}};
@@ -308,9 +208,7 @@ void CBatchEditorDlg::CreateControls()
     // Row labels wider than the template's first column (fonts differ from
     // platform to platform) widen that column rather than reach into the
     // frame: what lies right of it moves over, the frames and the window grow.
-    int labelWidth = units.X(53);
-    for (const QLabel* label : rowLabels)
-        labelWidth = std::max(labelWidth, label->sizeHint().width());
+    const int labelWidth = std::max(units.X(53), formatRows->LabelWidth());
     if (const int extra = labelWidth - units.X(53); extra > 0) {
         const int columnEnd = units.X(19 + 53);
         for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -321,68 +219,53 @@ void CBatchEditorDlg::CreateControls()
         }
         setFixedSize(width() + extra, height());
     }
-    static constexpr std::array<int, RowCount> labelTop{43, 60, 76, 92};
-    for (std::size_t row = 0; row < RowCount; ++row) {
-        const QRect cell = units.Rect(19, labelTop[row], 53, 8);
-        PlaceCentred(rowLabels[row], QRect(cell.topLeft(), QSize(labelWidth, cell.height())));
-    }
-}
-
-void CBatchEditorDlg::FillSelectors()
-{
-    selectors[RateRow]->addItems({QStringLiteral("8,000"), QStringLiteral("11,025"), QStringLiteral("16,000"),
-                                  QStringLiteral("22,050"), QStringLiteral("32,000"), QStringLiteral("44,100"),
-                                  QStringLiteral("48,000"), QStringLiteral("88,200"), QStringLiteral("96,000"),
-                                  QStringLiteral("192,000"), QStringLiteral("undefined")});
-    selectors[ChannelsRow]->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("undefined")});
-    selectors[ResolutionRow]->addItems(
-        {QStringLiteral("8"), QStringLiteral("16"), QStringLiteral("24"), QStringLiteral("undefined")});
-    selectors[BytesRow]->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                                   QStringLiteral("4"), QStringLiteral("undefined")});
-    // Nothing is shown until the first file has been read.
-    for (QComboBox* selector : selectors)
-        selector->setCurrentIndex(-1);
+    formatRows->PlaceLabels(units, labelWidth);
 }
 
 void CBatchEditorDlg::HandleOpen()
 {
     const QString startFolder =
         QFile::decodeName(profile.GetString(ProfileSection, ProfileStartFolder).c_str());
-    ListChosenFiles(openDialogRunner(startFolder).value_or(QStringList()));
+    if (const std::optional<QStringList> chosen = openDialogRunner(startFolder))
+        ListPaths(*chosen, false);
+    // Also after a cancelled Open or listing: entry 0 is read again.
+    ShowListedFiles();
 }
 
 void CBatchEditorDlg::AddFilesAndFolders(const QStringList& paths)
 {
-    std::vector<std::string> arguments;
-    arguments.reserve(static_cast<std::size_t>(paths.size()));
-    // Relative paths (from the command line) are listed as the full paths Open gives.
-    for (const QString& path : paths)
-        arguments.push_back(LocalPath(QFileInfo(path).absoluteFilePath()));
-
-    QStringList files;
-    QStringList problems;
-    CPathWalker walker(
-        true,
-        [&](const std::string& path, const FolderEntry*) {
-            const QString file = QFile::decodeName(path.c_str());
-            if (QFileInfo::exists(file))
-                files << file;
-            else
-                problems << QString::fromStdString(CauseText(OpenFailureCause::FileNotFound, path));
-        },
-        [&](const std::string&, const std::string& message) { problems << QString::fromStdString(message); });
-    walker.Walk(arguments);
-    if (!files.isEmpty())
-        ListChosenFiles(files);
-    if (!problems.isEmpty())
-        prompt.ShowMessage(problems.join(QLatin1Char('\n')).toStdString());
+    // A drop that arrives while files are listed or changed waits for them.
+    if (batchRunning) {
+        QTimer::singleShot(100, this, [this, paths] { AddFilesAndFolders(paths); });
+        return;
+    }
+    const CFileListing::Outcome outcome = ListPaths(paths, true);
+    if (outcome.cancelled)
+        return;
+    if (outcome.files > 0)
+        ShowListedFiles();
+    if (!outcome.problems.isEmpty())
+        prompt.ShowMessage(outcome.problems.join(QLatin1Char('\n')).toStdString());
 }
 
-void CBatchEditorDlg::ListChosenFiles(const QStringList& chosen)
+CFileListing::Outcome CBatchEditorDlg::ListPaths(const QStringList& paths, bool searchFolders)
 {
-    for (const QString& path : chosen)
-        fileList->AddString(path);
+    // The listing lets the window repaint: nothing else may start meanwhile.
+    const QPointer<QWidget> focused = focusWidget();
+    SetBatchRunning(true);
+    CFileListing listing(this, *fileList);
+    const CFileListing::Outcome outcome =
+        searchFolders ? listing.ListFilesAndFolders(paths) : listing.ListFiles(paths);
+    // Input that came in meanwhile reaches the disabled controls now.
+    QCoreApplication::processEvents();
+    SetBatchRunning(false);
+    if (focused)
+        focused->setFocus();
+    return outcome;
+}
 
+void CBatchEditorDlg::ShowListedFiles()
+{
     fileLoaded = fileList->Count() > 0;
     if (fileLoaded) {
         currentPath = fileList->Text(0);
@@ -403,21 +286,7 @@ void CBatchEditorDlg::ShowCurrentFile()
 
 void CBatchEditorDlg::ShowFormat()
 {
-    // Values the last load could not read belong to no file: none of them is shown.
-    if (!wave.HeaderLoaded()) {
-        for (QComboBox* selector : selectors)
-            selector->setCurrentIndex(selector->count() - 1);
-        return;
-    }
-    const WaveFormat& format = wave.Format();
-
-    selectors[RateRow]->setCurrentIndex(ItemOf(RateValues, format.sampleRate));
-    selectors[ChannelsRow]->setCurrentIndex(format.channels == 1 || format.channels == 2 ? format.channels - 1
-                                                                                         : ChannelItems);
-    selectors[ResolutionRow]->setCurrentIndex(ItemOf(ResolutionValues, format.bitsPerSample));
-    // A file may name zero channels: its bytes per sample are undefined then.
-    const int bytes = format.channels == 0 ? 0 : format.blockAlign / format.channels;
-    selectors[BytesRow]->setCurrentIndex(bytes >= 1 && bytes <= ByteItems ? bytes - 1 : ByteItems);
+    formatRows->ShowFormat(wave.HeaderLoaded() ? &wave.Format() : nullptr);
 }
 
 void CBatchEditorDlg::ShowPathText()
@@ -428,17 +297,8 @@ void CBatchEditorDlg::ShowPathText()
 
 void CBatchEditorDlg::UpdateChangeButton()
 {
-    bool enable = !batchRunning && fileList->Count() > 0;
-    bool anyFlag = false;
-    for (std::size_t row = 0; row < RowCount; ++row) {
-        if (!changeFlags[row])
-            continue;
-        anyFlag = true;
-        const QComboBox* selector = selectors[row];
-        if (selector->currentIndex() == selector->count() - 1)
-            enable = false;
-    }
-    changeButton->setEnabled(enable && anyFlag);
+    changeButton->setEnabled(!batchRunning && fileList->Count() > 0 && formatRows->AnyFlag()
+                             && !formatRows->HoldsChangeBack());
 }
 
 void CBatchEditorDlg::HandleFileSelected()
@@ -453,72 +313,45 @@ void CBatchEditorDlg::HandleFileSelected()
     UpdateChangeButton();
 }
 
-void CBatchEditorDlg::HandleToggleFlag(Row row)
-{
-    const auto index = static_cast<std::size_t>(row);
-    changeFlags[index] = !changeFlags[index];
-    selectors[index]->setEnabled(changeFlags[index]);
-    UpdateChangeButton();
-}
-
-void CBatchEditorDlg::SetAllFlags(bool on)
-{
-    for (std::size_t row = 0; row < RowCount; ++row) {
-        changeFlags[row] = on;
-        checks[row]->setChecked(on);
-        selectors[row]->setEnabled(on);
-    }
-}
-
 void CBatchEditorDlg::HandleClearAll()
 {
-    SetAllFlags(false);
+    formatRows->SetAllFlags(false);
     UpdateChangeButton();
 }
 
 void CBatchEditorDlg::HandleSetAll()
 {
-    SetAllFlags(true);
+    formatRows->SetAllFlags(true);
     UpdateChangeButton();
 }
 
-HeaderChangeRequest CBatchEditorDlg::BuildChangeRequest() const
+bool CBatchEditorDlg::ConfirmChange(const HeaderChangeRequest& request)
 {
-    const WaveFormat& shown = wave.Format();
-    HeaderChangeRequest request;
-    request.sampleRate = shown.sampleRate;
-    request.channels = shown.channels;
-    request.bitsPerSample = shown.bitsPerSample;
-    request.blockAlign = shown.blockAlign;
-
-    const int rate = selectors[RateRow]->currentIndex();
-    if (rate >= 0 && rate < static_cast<int>(RateValues.size()))
-        request.sampleRate = RateValues[static_cast<std::size_t>(rate)];
-    const int channels = selectors[ChannelsRow]->currentIndex();
-    if (channels >= 0 && channels < ChannelItems)
-        request.channels = static_cast<std::uint16_t>(channels + 1);
-    const int resolution = selectors[ResolutionRow]->currentIndex();
-    if (resolution >= 0 && resolution < static_cast<int>(ResolutionValues.size()))
-        request.bitsPerSample = ResolutionValues[static_cast<std::size_t>(resolution)];
-    // Bytes per sample of one channel times the channel count settled above.
-    const int bytes = selectors[BytesRow]->currentIndex();
-    if (bytes >= 0 && bytes < ByteItems)
-        request.blockAlign = static_cast<std::uint16_t>((bytes + 1) * request.channels);
-
-    request.changeSampleRate = changeFlags[RateRow];
-    request.changeChannels = changeFlags[ChannelsRow];
-    request.changeBitsPerSample = changeFlags[ResolutionRow];
-    request.changeBlockAlign = changeFlags[BytesRow];
-    return request;
+    // What the request does to each listed file is read from the files now.
+    CChangeSummary summary(request, formatRows->Untouched());
+    bool read = false;
+    {
+        const QPointer<QWidget> focused = focusWidget();
+        SetBatchRunning(true);
+        const auto unlock = qScopeGuard([this, &focused] {
+            SetBatchRunning(false);
+            if (focused)
+                focused->setFocus();
+        });
+        read = CHeaderSurvey(this, *fileList).Run(summary);
+    }
+    return read && prompt.ConfirmChange(ChangeConfirmation, QString::fromStdString(summary.Text()));
 }
 
 void CBatchEditorDlg::HandleChange()
 {
     // A press that still reaches the button during a batch (a script, an
     // assistive tool) must not start a second batch inside the first.
-    if (batchRunning || !prompt.AskYesNo(ChangeConfirmation))
+    if (batchRunning)
         return;
-    const HeaderChangeRequest request = BuildChangeRequest();
+    const HeaderChangeRequest request = formatRows->BuildRequest(wave.Format());
+    if (!ConfirmChange(request))
+        return;
     CJournalWriter journal;
     if (!BeginBatch(journal, {}))
         return;
@@ -530,7 +363,8 @@ void CBatchEditorDlg::HandleChange()
 
     const QPointer<QWidget> focused = focusWidget();
     SetBatchRunning(true);
-    const BatchReport report = RunBatch(request);
+    const BatchReport report =
+        CChangeBatch(this, *fileList, wave, filePrompt, [this](int entry) { ShowBatchEntry(entry); }).Run(request);
     // Input that came in during the batch reaches the disabled controls now
     // instead of being acted on once they are enabled again.
     QCoreApplication::processEvents();
@@ -553,75 +387,6 @@ void CBatchEditorDlg::HandleChange()
     }
 }
 
-BatchReport CBatchEditorDlg::RunBatch(const HeaderChangeRequest& request)
-{
-    BatchReport report;
-    report.total = fileList->Count();
-
-    QProgressDialog progress(this);
-    progress.setWindowTitle(QStringLiteral("Changing headers"));
-    progress.setAccessibleName(QStringLiteral("Change progress"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setAutoReset(false);
-    progress.setAutoClose(false);
-    progress.setRange(0, report.total);
-    progress.setLabelText(ProgressText(0, report.total));
-    // Shown by the loop between two files, never by the dialog's own timer,
-    // which would put it over a question that is waiting for an answer.
-    progress.setMinimumDuration(std::numeric_limits<int>::max());
-    progress.setValue(0);
-    batchProgress = &progress;
-
-    // The display follows the walk once per slice, not once per file: an
-    // event-loop round trip per file would cost more than the rewrite itself.
-    QElapsedTimer running;
-    running.start();
-    QElapsedTimer slice;
-    int i = 0;
-    for (; i < fileList->Count() && !progress.wasCanceled(); ++i) {
-        const QString path = fileList->Text(i);
-        batchEntry = i;
-        filePrompt.StartFile();
-        wave.SetFileName(LocalPath(path));
-        if (!slice.isValid() || slice.hasExpired(BatchSliceMs)) {
-            ShowBatchEntry(i);
-            if (!progress.isVisible() && running.hasExpired(ProgressDelayMs))
-                progress.show();
-            QCoreApplication::processEvents();
-            slice.start();
-            if (progress.wasCanceled())
-                break;
-        }
-        // Without a freshly read header there are no values of this file to keep;
-        // a chunk too short for them goes on so that the rewrite says why it is left alone.
-        if (!wave.HeaderLoaded() && !wave.FmtChunkTooShort()) {
-            const QString reason = filePrompt.Messages().empty()
-                ? SilentReason(path, QStringLiteral("no complete \"fmt \" chunk"))
-                : Reasons(filePrompt.Messages());
-            report.notChanged.push_back({path, BatchReport::Outcome::Failed, reason});
-        } else if (wave.RewriteHeader(request)) {
-            ++report.changed;
-        } else if (filePrompt.ReadOnlyDeclined()) {
-            report.notChanged.push_back({path, BatchReport::Outcome::Skipped,
-                                         QStringLiteral("Cancel was answered to the write-protect question")});
-        } else {
-            const QString reason = filePrompt.Messages().empty()
-                ? SilentReason(path, QStringLiteral("the header could not be rewritten"))
-                : Reasons(filePrompt.Messages());
-            report.notChanged.push_back({path, BatchReport::Outcome::Failed, reason});
-        }
-    }
-    filePrompt.StopRecording();
-    batchEntry = -1;
-    batchProgress = nullptr;
-
-    report.cancelled = i < fileList->Count();
-    for (; i < fileList->Count(); ++i)
-        report.notChanged.push_back({fileList->Text(i), BatchReport::Outcome::Skipped,
-                                     QStringLiteral("not reached: Change was cancelled")});
-    return report;
-}
-
 void CBatchEditorDlg::ShowBatchEntry(int index)
 {
     // The file was just read by the batch: show what was read, without reading it again.
@@ -629,8 +394,6 @@ void CBatchEditorDlg::ShowBatchEntry(int index)
     currentPath = fileList->Text(index);
     ShowFormat();
     ShowPathText();
-    batchProgress->setLabelText(ProgressText(index + 1, batchProgress->maximum()));
-    batchProgress->setValue(index);
 }
 
 void CBatchEditorDlg::SetBatchRunning(bool running)
@@ -641,10 +404,7 @@ void CBatchEditorDlg::SetBatchRunning(bool running)
     clearAllButton->setEnabled(!running);
     setAllButton->setEnabled(!running);
     helpShortcut->setEnabled(!running);
-    for (std::size_t row = 0; row < RowCount; ++row) {
-        checks[row]->setEnabled(!running);
-        selectors[row]->setEnabled(!running && changeFlags[row]);
-    }
+    formatRows->SetLocked(running);
     UpdateChangeButton();
 }
 
@@ -653,10 +413,12 @@ void CBatchEditorDlg::KeepOnly(const BatchReport& report)
     QSet<QString> kept;
     for (const BatchReport::Entry& entry : report.notChanged)
         kept.insert(entry.path);
-    for (int i = fileList->Count() - 1; i >= 0; --i) {
+    std::vector<int> changed;
+    for (int i = 0; i < fileList->Count(); ++i) {
         if (!kept.contains(fileList->Text(i)))
-            fileList->DeleteString(i);
+            changed.push_back(i);
     }
+    fileList->DeleteStrings(std::move(changed));
     if (fileList->Count() > 0) {
         fileList->SetCurrentSelection(0);
         HandleFileSelected();
@@ -837,5 +599,8 @@ void CBatchEditorDlg::HandleUndoLastChange()
         if (leftAlone.size() > ListedFiles)
             report += QStringLiteral("\n... and %1 more").arg(leftAlone.size() - ListedFiles);
     }
-    prompt.ShowMessage(report.toStdString());
+    if (leftAlone.isEmpty())
+        prompt.ShowInformation(report);
+    else
+        prompt.ShowMessage(report.toStdString());
 }

@@ -1,20 +1,20 @@
 #pragma once
 
 #include "app/BatchReport.h"
+#include "app/CFileListing.h"
 #include "app/CRecordingPrompt.h"
 #include "controls/CThemeHelper.h"
 #include "wave/CWaveFile.h"
-#include "wave/HeaderChangeRequest.h"
 
 #include <QDialog>
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <cstddef>
 #include <functional>
 #include <optional>
 
+class CFormatSelectors;
 class CHoverBitmapButton;
 class CInvListBox;
 class CJournalWriter;
@@ -22,9 +22,6 @@ class CMessageBoxPrompt;
 class CPathLabel;
 class CProfileFile;
 class QAction;
-class QCheckBox;
-class QComboBox;
-class QProgressDialog;
 class QPushButton;
 class QShortcut;
 
@@ -70,28 +67,24 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum Row { RateRow, ChannelsRow, ResolutionRow, BytesRow, RowCount };
-
     void CreateControls();
-    void FillSelectors();
     void HandleOpen();
-    void ListChosenFiles(const QStringList& chosen);
+    CFileListing::Outcome ListPaths(const QStringList& paths, bool searchFolders);
+    void ShowListedFiles();
     void HandleChange();
+    // Asks before a Change, naming what it does to the listed files.
+    bool ConfirmChange(const HeaderChangeRequest& request);
     void HandleQuit();
     void HandleFileSelected();
-    void HandleToggleFlag(Row row);
     void HandleClearAll();
     void HandleSetAll();
-    void SetAllFlags(bool on);
     void ShowCurrentFile();
     void ShowFormat();
     void ShowPathText();
     void ShowBatchEntry(int index);
     void SetBatchRunning(bool running);
-    BatchReport RunBatch(const HeaderChangeRequest& request);
     void KeepOnly(const BatchReport& report);
     void UpdateChangeButton();
-    HeaderChangeRequest BuildChangeRequest() const;
     void ShowAbout();
     // Starts the journal of a Change or an undo; false (after saying why)
     // when it cannot be written, and then no file may be touched.
@@ -108,17 +101,14 @@ private:
     QString currentPath;
     bool fileLoaded = false;
     bool quitRequested = false;
+    // A Change, an undo or a listing is under way: it lets the window repaint, and nothing else may start.
     bool batchRunning = false;
-    int batchEntry = -1;
-    QProgressDialog* batchProgress = nullptr;
     CThemeHelper themeHelper;
     CRecordingPrompt filePrompt;
     CWaveFile wave;
-    std::array<bool, RowCount> changeFlags{};
 
     CPathLabel* pathStatic = nullptr;
-    std::array<QComboBox*, RowCount> selectors{};
-    std::array<QCheckBox*, RowCount> checks{};
+    CFormatSelectors* formatRows = nullptr;
     QPushButton* changeButton = nullptr;
     QPushButton* openButton = nullptr;
     QPushButton* quitButton = nullptr;

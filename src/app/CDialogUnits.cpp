@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QString>
+#include <QWidget>
 
 namespace {
 
@@ -39,4 +40,14 @@ QSize CDialogUnits::Size(int width, int height) const
 QRect CDialogUnits::Rect(int x, int y, int width, int height) const
 {
     return {X(x), Y(y), X(width), Y(height)};
+}
+
+void CDialogUnits::PlaceCentred(QWidget* widget, const QRect& rect)
+{
+    const int height = widget->sizeHint().height();
+    if (height <= rect.height()) {
+        widget->setGeometry(rect);
+        return;
+    }
+    widget->setGeometry(rect.x(), rect.center().y() - height / 2, rect.width(), height);
 }

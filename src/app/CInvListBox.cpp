@@ -3,34 +3,51 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <array>
+#include <functional>
 #include <memory>
-#include <optional>
 
 #include <sys/stat.h>
 
 namespace {
 
-// What tells the file at path from every other, when it exists.
-std::optional<std::pair<qulonglong, qulonglong>> FileIdOf(const QString& path)
-{
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return std::nullopt;
-    return std::pair(static_cast<qulonglong>(info.st_dev), static_cast<qulonglong>(info.st_ino));
-}
+// All rows of the list are one size, as wide as the widest path: measuring
+// each of 100,000 rows whenever the list lays them out would take seconds.
+class CWidestRowDelegate : public QStyledItemDelegate {
+public:
+    CWidestRowDelegate(const int& widestText, QObject* parent) : QStyledItemDelegate(parent), widest(widestText) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const int text = option.fontMetrics.horizontalAdvance(index.data().toString());
+        if (widest > text)
+            size.rwidth() += widest - text;
+        return size;
+    }
+
+private:
+    const int& widest;
+};
+
+// Above this many entries removed at once the list is rebuilt rather than
+// closed up once per entry.
+constexpr std::size_t RemovedOneByOne = 64;
 
 } // namespace
 
-CInvListBox::Entry::Entry(const QString& path, FileKey key)
-    : QListWidgetItem(path), folded(path.toCaseFolded()), file(std::move(key))
+CInvListBox::Entry::Entry(Candidate candidate)
+    : QListWidgetItem(candidate.path), folded(candidate.path.toCaseFolded()), file(std::move(candidate.file))
 {
 }
 
 // Without regard to letter case; names that differ only in case by their exact text.
-bool CInvListBox::Entry::SortsBefore(const Entry& other) const
+bool CInvListBox::Entry::operator<(const QListWidgetItem& item) const
 {
+    const Entry& other = static_cast<const Entry&>(item);
     const int order = folded.compare(other.folded);
     return order != 0 ? order < 0 : text() < other.text();
 }
@@ -38,8 +55,10 @@ bool CInvListBox::Entry::SortsBefore(const Entry& other) const
 CInvListBox::CInvListBox(QWidget* parent)
     : QListWidget(parent)
 {
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformItemSizes(true);
+    setItemDelegate(new CWidestRowDelegate(widestPath, this));
     // Reachable with Tab: without it the keyboard could neither pick nor delete a file.
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
@@ -48,33 +67,61 @@ CInvListBox::CInvListBox(QWidget* parent)
     });
 }
 
-int CInvListBox::AddString(const QString& path)
+CInvListBox::Candidate CInvListBox::Identify(const QString& path)
 {
-    FileKey key = path;
-    if (const auto id = FileIdOf(path))
-        key = *id;
-    if (const auto found = listed.find(key); found != listed.end())
-        return row(found->second);
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {path, path};
+    return {path, std::pair(static_cast<qulonglong>(info.st_dev), static_cast<qulonglong>(info.st_ino))};
+}
 
-    auto entry = std::make_unique<Entry>(path, std::move(key));
-    int low = 0;
-    int high = count();
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        if (entry->SortsBefore(EntryAt(middle)))
-            high = middle;
-        else
-            low = middle + 1;
+void CInvListBox::AddStrings(std::vector<Candidate> paths)
+{
+    // A path's width is taken as the advances of its characters added up:
+    // measuring each whole text would take most of the time of a long
+    // listing, and kerning only ever makes the text a little narrower.
+    const QFontMetrics metrics = fontMetrics();
+    std::array<int, 0x300> advances{};
+    advances.fill(-1);
+    const auto widthOf = [&](const QString& text) {
+        int width = 0;
+        for (const QChar character : text) {
+            if (character.unicode() >= advances.size())
+                return metrics.horizontalAdvance(text);
+            int& advance = advances[character.unicode()];
+            if (advance < 0)
+                advance = metrics.horizontalAdvance(character);
+            width += advance;
+        }
+        return width;
+    };
+    std::vector<std::unique_ptr<Entry>> added;
+    added.reserve(paths.size());
+    for (Candidate& path : paths) {
+        const auto [at, isNew] = listed.try_emplace(path.file, nullptr);
+        if (!isNew)
+            continue;
+        added.push_back(std::make_unique<Entry>(std::move(path)));
+        at->second = added.back().get();
+        widestPath = std::max(widestPath, widthOf(added.back()->text()));
     }
+    if (added.empty())
+        return;
+
+    // Sorted once for the whole batch: one by one, every insertion would move
+    // the entries after it.
+    std::sort(added.begin(), added.end(), [](const auto& a, const auto& b) { return *a < *b; });
+    const bool follows = count() == 0 || EntryAt(count() - 1) < *added.front();
     const QScopedValueRollback guard(selectingByProgram, true);
-    listed.emplace(entry->file, entry.get());
-    insertItem(low, entry.release());
-    return low;
+    for (std::unique_ptr<Entry>& entry : added)
+        addItem(entry.release());
+    if (!follows)
+        sortItems();
 }
 
 const CInvListBox::Entry& CInvListBox::EntryAt(int index) const
 {
-    // Every entry comes from AddString.
+    // Every entry comes from AddStrings.
     return *static_cast<const Entry*>(item(index));
 }
 
@@ -84,16 +131,43 @@ QString CInvListBox::Text(int index) const
     return entry != nullptr ? entry->text() : QString();
 }
 
-void CInvListBox::DeleteString(int index)
+void CInvListBox::DeleteStrings(std::vector<int> positions)
 {
+    std::sort(positions.begin(), positions.end(), std::greater<>());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    std::erase_if(positions, [this](int position) { return position < 0 || position >= count(); });
+    if (positions.empty())
+        return;
+
     const QScopedValueRollback guard(selectingByProgram, true);
-    const std::unique_ptr<QListWidgetItem> entry(takeItem(index));
-    if (entry)
-        listed.erase(static_cast<const Entry&>(*entry).file);
+    if (positions.size() <= RemovedOneByOne) {
+        for (const int position : positions) {
+            const std::unique_ptr<QListWidgetItem> entry(takeItem(position));
+            listed.erase(static_cast<const Entry&>(*entry).file);
+        }
+        return;
+    }
+    // Taken from the end, nothing moves; the entries kept go back in order.
+    std::vector<std::unique_ptr<QListWidgetItem>> kept;
+    auto removed = positions.begin();
+    for (int position = count() - 1; position >= 0; --position) {
+        std::unique_ptr<QListWidgetItem> entry(takeItem(position));
+        if (removed != positions.end() && *removed == position) {
+            listed.erase(static_cast<const Entry&>(*entry).file);
+            ++removed;
+        } else {
+            kept.push_back(std::move(entry));
+        }
+    }
+    for (auto entry = kept.rbegin(); entry != kept.rend(); ++entry)
+        addItem(entry->release());
 }
 
 int CInvListBox::CurrentSelection() const
 {
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && selectionModel()->isSelected(current))
+        return current.row();
     const QModelIndexList selected = selectionModel()->selectedIndexes();
     return selected.isEmpty() ? -1 : selected.first().row();
 }
@@ -109,19 +183,46 @@ void CInvListBox::SetCurrentSelection(int index)
     scrollToItem(item(index));
 }
 
+bool CInvListBox::HasSelection() const
+{
+    return selectionModel()->hasSelection();
+}
+
+void CInvListBox::RemoveSelected()
+{
+    std::vector<int> positions;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes())
+        positions.push_back(index.row());
+    if (positions.empty())
+        return;
+    const int first = *std::min_element(positions.begin(), positions.end());
+    DeleteStrings(std::move(positions));
+    if (count() > 0)
+        SetCurrentSelection(std::min(first, count() - 1));
+    AnnounceChange();
+}
+
+void CInvListBox::RemoveAll()
+{
+    if (count() == 0)
+        return;
+    {
+        const QScopedValueRollback guard(selectingByProgram, true);
+        listed.clear();
+        clear();
+    }
+    AnnounceChange();
+}
+
+void CInvListBox::AnnounceChange()
+{
+    // Queued: the owner reacts after the key or command has been dealt with.
+    QMetaObject::invokeMethod(this, &CInvListBox::FileListChanged, Qt::QueuedConnection);
+}
+
 void CInvListBox::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Delete) {
-        int position = CurrentSelection();
-        if (position >= 0) {
-            DeleteString(position);
-            if (count() > 0) {
-                position = std::min(position, count() - 1);
-                SetCurrentSelection(position);
-            }
-            // Queued: the owner reacts after this key has been dealt with.
-            QMetaObject::invokeMethod(this, &CInvListBox::FileListChanged, Qt::QueuedConnection);
-        }
-    }
+    if (event->key() == Qt::Key_Delete)
+        RemoveSelected();
     QListWidget::keyPressEvent(event);
 }

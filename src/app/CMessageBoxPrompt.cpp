@@ -3,8 +3,9 @@
 #include "app/CBatchReportDlg.h"
 #include "app/CWriteProtectDlg.h"
 
+#include "Version.h"
+
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -21,7 +22,12 @@ void CMessageBoxPrompt::SetOwner(QWidget* newOwner)
 
 void CMessageBoxPrompt::ShowMessage(const std::string& text)
 {
-    QMessageBox::warning(owner, ApplicationName(), QString::fromStdString(text), QMessageBox::Ok);
+    QMessageBox::warning(owner, ProgramName(), QString::fromStdString(text), QMessageBox::Ok);
+}
+
+void CMessageBoxPrompt::ShowInformation(const QString& text)
+{
+    QMessageBox::information(owner, ProgramName(), text, QMessageBox::Ok);
 }
 
 bool CMessageBoxPrompt::AskClearReadOnly(const std::string& path)
@@ -32,15 +38,23 @@ bool CMessageBoxPrompt::AskClearReadOnly(const std::string& path)
 
 bool CMessageBoxPrompt::AskYesNo(const QString& text)
 {
-    return QMessageBox::warning(owner, ApplicationName(), text, QMessageBox::Yes | QMessageBox::No,
-                                QMessageBox::Yes) == QMessageBox::Yes;
+    return QMessageBox::question(owner, ProgramName(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        == QMessageBox::Yes;
+}
+
+bool CMessageBoxPrompt::ConfirmChange(const QString& question, const QString& summary)
+{
+    QMessageBox box(QMessageBox::Question, ProgramName(), question, QMessageBox::Yes | QMessageBox::No, owner);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setInformativeText(summary);
+    return box.exec() == QMessageBox::Yes;
 }
 
 bool CMessageBoxPrompt::ShowBatchMessage(const std::string& text)
 {
-    QMessageBox box(QMessageBox::Warning, ApplicationName(), QString::fromStdString(text), QMessageBox::Ok, owner);
-    auto* quiet = new QCheckBox(QStringLiteral("&Don't show further messages during this Change"));
-    quiet->setToolTip(QStringLiteral("Every file left unchanged is listed with its reason when the Change ends."));
+    QMessageBox box(QMessageBox::Warning, ProgramName(), QString::fromStdString(text), QMessageBox::Ok, owner);
+    auto* quiet = new QCheckBox(tr("&Don't show further messages during this Change"));
+    quiet->setToolTip(tr("Every file left unchanged is listed with its reason when the Change ends."));
     box.setCheckBox(quiet);
     box.exec();
     return !quiet->isChecked();
@@ -52,7 +66,12 @@ bool CMessageBoxPrompt::ShowBatchReport(const BatchReport& report)
     return dialog.exec() == QDialog::Accepted;
 }
 
-QString CMessageBoxPrompt::ApplicationName()
+QString CMessageBoxPrompt::ProgramName()
+{
+    return QString::fromLatin1(QuelbrookName);
+}
+
+QString CMessageBoxPrompt::ExecutableName()
 {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }

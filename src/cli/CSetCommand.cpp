@@ -77,7 +77,7 @@ CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, const FolderE
             return {Status::Failed, journal->Failure() + "; the file was left unchanged", before, {}};
         }
         return {Status::Failed,
-                DescribeFailure(path, prompt.Messages(), wave.LastOpenError(), NoFormatChunkText(path)), before, {}};
+                DescribeFailure(path, prompt.Messages(), wave.LastOpenFailure(), NoFormatText(path, wave.NotWave())), before, {}};
     }
     if (!dryRun) {
         return {Status::Changed, {}, before, wave.Format()};

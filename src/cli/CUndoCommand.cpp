@@ -46,11 +46,19 @@ int CUndoCommand::Run(const std::vector<std::string>& args, const std::function<
     std::error_code error;
     const std::string absolute = std::filesystem::absolute(journalPath, error).lexically_normal().string();
 
+    // Read first: a journal that cannot be read or is not trusted leaves
+    // nothing written, not even a journal of this undo.
+    CJournalReader batch;
+    const bool readable = batch.Open(journalPath);
     std::unique_ptr<CJournalWriter> journal;
-    if (!dryRun) {
+    if (!dryRun && readable) {
         journal = OpenBatchJournal(args, {}, absolute, err);
-        if (!journal)
+        if (!journal) {
+            // A JSON reader still gets one whole document.
+            if (Json())
+                Finish();
             return ExitFileProblem;
+        }
         ownJournal = journal.get();
     }
     CParallelRunner runner(jobs, [&] { return shouldStop() || OutputFailed(); });
@@ -71,8 +79,7 @@ int CUndoCommand::Run(const std::vector<std::string>& args, const std::function<
                           [this, message](CFilePrompt&, std::size_t) { return Failure(journalPath, message); });
     };
     try {
-        CJournalReader batch;
-        if (!batch.Open(journalPath)) {
+        if (!readable) {
             fail(batch.Failure());
         } else {
             for (std::size_t i = batch.RecordCount(); i-- > 0;) {

@@ -17,6 +17,9 @@ struct CliInvocation {
     std::optional<std::string> filesFrom;
     bool nullSeparated = false;  // the list is separated by NUL bytes, not lines
     unsigned jobs = 1;           // files in flight at once
+    // Named paths follow every symbolic link, as root too (root follows
+    // only links root owns otherwise).
+    bool followLinks = false;
 
     // set: the fields to write; absent ones are written back from each file.
     std::optional<std::uint32_t> sampleRate;

@@ -65,6 +65,13 @@ void AddJobsOption(CLI::App& command, CliInvocation& invocation)
         ->transform(WholeNumber(MaxJobs));
 }
 
+void AddFollowLinksOption(CLI::App& command, CliInvocation& invocation)
+{
+    command.add_flag("--follow-links", invocation.followLinks,
+                     "Follow every symbolic link in the paths named, also when run as root (root otherwise "
+                     "follows only links that root owns)");
+}
+
 void AddCommonOptions(CLI::App& command, CliInvocation& invocation)
 {
     command.add_flag("--json", invocation.json, "Write one JSON array, one object per file, to standard output");
@@ -76,6 +83,7 @@ void AddCommonOptions(CLI::App& command, CliInvocation& invocation)
     command.add_flag("-0,--null", invocation.nullSeparated, "The --files-from list is separated by NUL bytes")
         ->needs("--files-from");
     AddJobsOption(command, invocation);
+    AddFollowLinksOption(command, invocation);
     command.add_option("PATH", invocation.paths, "WAV files, or folders with -r");
 }
 
@@ -125,6 +133,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
     undo->add_flag("--clear-readonly", invocation.clearReadOnly,
                    "Clear the read-only mark of write-protected files without asking");
     AddJobsOption(*undo, invocation);
+    AddFollowLinksOption(*undo, invocation);
     undo->add_option("JOURNAL", invocation.undoJournal, "The batch's journal (default: the newest batch)")
         ->type_name("FILE");
 

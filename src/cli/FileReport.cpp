@@ -1,6 +1,7 @@
 #include "FileReport.h"
 
 #include "platform/ByteWords.h"
+#include "wave/ConfirmWritable.h"
 
 #include <algorithm>
 #include <charconv>
@@ -83,7 +84,7 @@ void AppendFormatText(std::string& text, const WaveFormat& format)
 
 std::string ReadOnlySkippedText(const std::string& path)
 {
-    return path + " is write protected and was left untouched (--clear-readonly clears the read-only mark)";
+    return WriteProtectedText(path) + " (--clear-readonly clears the read-only mark)";
 }
 
 std::string EscapeControls(std::string text)
@@ -116,13 +117,8 @@ std::string EscapeControls(std::string text)
     return out;
 }
 
-std::string NoFormatChunkText(const std::string& path)
-{
-    return "no complete \"fmt \" chunk in " + path;
-}
-
 std::string DescribeFailure(const std::string& path, const std::vector<std::string>& messages,
-                            OpenFailureCause cause, const std::string& fallback)
+                            const FileFailure& failure, const std::string& fallback)
 {
     std::string text;
     for (const std::string& message : messages) {
@@ -132,19 +128,25 @@ std::string DescribeFailure(const std::string& path, const std::vector<std::stri
     std::error_code error;
     const auto type = std::filesystem::status(path, error).type();
     std::string reason;
+    bool hint = false;
     if (type == std::filesystem::file_type::not_found) {
         reason = CauseText(OpenFailureCause::FileNotFound, path);
     } else if (type == std::filesystem::file_type::directory) {
         reason = path + " is a folder: -r searches folders for .wav files";
+        hint = true;
     } else if (!error && type != std::filesystem::file_type::regular) {
         reason = path + " is not a regular file";
-    } else if (cause != OpenFailureCause::None) {
-        reason = CauseText(cause, path);
+    } else if (failure.cause != OpenFailureCause::None) {
+        reason = CauseText(failure, path);
     }
     if (text.empty()) {
         return reason.empty() ? fallback : reason;
     }
-    if (reason.empty() || text.find(reason) != std::string::npos) {
+    // The messages may already say it: the open-failure message gives the
+    // system's reason. Only the hint for a folder adds to that.
+    const std::string words = ReasonText(failure.reason);
+    if (reason.empty() || text.find(reason) != std::string::npos
+        || (!hint && !words.empty() && text.find(words) != std::string::npos)) {
         return text;
     }
     if (reason.back() == '.') {

@@ -20,7 +20,7 @@ void AppendFormatText(std::string& text, const WaveFormat& format);
 // sentence for its failure cause, and what the path is when it is no file at
 // all. fallback is used when nothing else explains it.
 std::string DescribeFailure(const std::string& path, const std::vector<std::string>& messages,
-                            OpenFailureCause cause, const std::string& fallback);
+                            const FileFailure& failure, const std::string& fallback);
 
 // The text for a write-protected file that was not touched.
 std::string ReadOnlySkippedText(const std::string& path);
@@ -29,6 +29,3 @@ std::string ReadOnlySkippedText(const std::string& path);
 // written as \xHH, so that a file name can neither drive the terminal nor
 // start a report line of its own.
 std::string EscapeControls(std::string text);
-
-// The text for a file in which no whole "fmt " chunk was found.
-std::string NoFormatChunkText(const std::string& path);

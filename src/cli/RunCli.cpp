@@ -15,6 +15,7 @@
 #include "FileReport.h"
 
 #include "journal/CJournalWriter.h"
+#include "platform/NamedPath.h"
 
 #include <sys/stat.h>
 
@@ -48,6 +49,7 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& environme
         return parsed.exitStatus;
     }
     const CliInvocation& invocation = *parsed.invocation;
+    SetFollowEveryLink(invocation.followLinks);
 
     std::ifstream listFile;
     std::istream* list = nullptr;
@@ -93,6 +95,10 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& environme
         if (!invocation.dryRun && !invocation.noJournal) {
             journal = OpenBatchJournal(args, invocation.journalFile, {}, environment.err);
             if (!journal) {
+                // A JSON reader still gets one whole document.
+                if (invocation.json) {
+                    set->Finish();
+                }
                 return ExitFileProblem;
             }
             set->SetJournal(journal.get());

@@ -1,6 +1,11 @@
 #include "controls/CBitmapButton.h"
 
+#include <QEvent>
 #include <QPainter>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
 
 // The pictures live in a static library; their registration has to be
 // pulled in explicitly, once, from the global namespace.
@@ -15,7 +20,7 @@ static void RegisterControlResources()
 
 namespace {
 
-bool LoadBitmap(QPixmap& target, const QString& name)
+bool LoadBitmap(QImage& target, const QString& name)
 {
     if (name.isEmpty())
         return true;
@@ -38,10 +43,10 @@ QString CBitmapButton::ResourcePath(const QString& name)
 bool CBitmapButton::LoadStateBitmaps(const QString& normal, const QString& selected,
                                      const QString& focus, const QString& disabled)
 {
-    normalBitmap = QPixmap();
-    selectedBitmap = QPixmap();
-    focusBitmap = QPixmap();
-    disabledBitmap = QPixmap();
+    normalBitmap = QImage();
+    selectedBitmap = QImage();
+    focusBitmap = QImage();
+    disabledBitmap = QImage();
 
     if (normal.isEmpty() || !normalBitmap.load(ResourcePath(normal))) {
         update();
@@ -54,12 +59,18 @@ bool CBitmapButton::LoadStateBitmaps(const QString& normal, const QString& selec
     return allLoaded;
 }
 
+int CBitmapButton::PictureScale(qreal devicePixelRatio) const
+{
+    const qreal fontScale = static_cast<qreal>(fontMetrics().height()) / pictureFontHeight;
+    return std::max(1, static_cast<int>(std::lround(fontScale * devicePixelRatio)));
+}
+
 void CBitmapButton::FitToBitmap()
 {
     if (normalBitmap.isNull())
         return;
     // Fixed, so that no layout stretches the pictures' frame.
-    setFixedSize(normalBitmap.size());
+    setFixedSize(sizeHint());
     updateGeometry();
 }
 
@@ -70,10 +81,15 @@ bool CBitmapButton::HasNormalBitmap() const
 
 QSize CBitmapButton::sizeHint() const
 {
-    return normalBitmap.isNull() ? QPushButton::sizeHint() : normalBitmap.size();
+    if (normalBitmap.isNull())
+        return QPushButton::sizeHint();
+    const qreal ratio = devicePixelRatioF();
+    const int scale = PictureScale(ratio);
+    return {static_cast<int>(std::ceil(normalBitmap.width() * scale / ratio)),
+            static_cast<int>(std::ceil(normalBitmap.height() * scale / ratio))};
 }
 
-const QPixmap& CBitmapButton::StateBitmap() const
+const QImage& CBitmapButton::StateBitmap() const
 {
     if (isDown() && !selectedBitmap.isNull())
         return selectedBitmap;
@@ -84,6 +100,39 @@ const QPixmap& CBitmapButton::StateBitmap() const
     return normalBitmap;
 }
 
+QImage CBitmapButton::StatePicture(qreal devicePixelRatio) const
+{
+    QImage picture = StateBitmap();
+    if (picture.format() == QImage::Format_Indexed8 && picture.colorCount() >= PictureColours) {
+        const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
+        const QPalette& colours = palette();
+        const std::array<QRgb, PictureColours> roles{
+            colours.color(group, QPalette::ButtonText).rgba(),
+            colours.color(QPalette::Disabled, QPalette::ButtonText).rgba(),
+            colours.color(group, QPalette::Button).rgba(),
+            colours.color(group, QPalette::Light).rgba(),
+            colours.color(group, QPalette::Shadow).rgba(),
+            colours.color(group, QPalette::Dark).rgba(),
+            colours.color(group, QPalette::ButtonText).rgba(),
+            qRgba(0, 0, 0, 0),
+        };
+        for (int index = 0; index < PictureColours; ++index)
+            picture.setColor(index, roles[static_cast<std::size_t>(index)]);
+    }
+    // Whole device pixels per picture pixel: no blurred edges.
+    const int scale = PictureScale(devicePixelRatio);
+    picture = picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    picture.setDevicePixelRatio(devicePixelRatio);
+    return picture;
+}
+
+qreal CBitmapButton::DeviceRatio(const QPainter& painter)
+{
+    // Painting into an image of another ratio (a grab, a print) scales
+    // through the painter's transform rather than through the device.
+    return std::max(painter.device()->devicePixelRatioF(), painter.deviceTransform().m22());
+}
+
 void CBitmapButton::paintEvent(QPaintEvent* event)
 {
     if (normalBitmap.isNull()) {
@@ -91,5 +140,13 @@ void CBitmapButton::paintEvent(QPaintEvent* event)
         return;
     }
     QPainter painter(this);
-    painter.drawPixmap(QPoint(0, 0), StateBitmap(), rect());
+    painter.drawImage(QPoint(0, 0), StatePicture(DeviceRatio(painter)));
+}
+
+void CBitmapButton::changeEvent(QEvent* event)
+{
+    QPushButton::changeEvent(event);
+    // The pictures grow with the font; a new palette repaints by itself.
+    if (event->type() == QEvent::FontChange && !normalBitmap.isNull())
+        FitToBitmap();
 }

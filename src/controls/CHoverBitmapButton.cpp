@@ -74,7 +74,7 @@ void CHoverBitmapButton::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     if (themeHelper != nullptr)
         themeHelper->DrawBackground(painter, rect(), CThemeHelper::PushButtonPart, ThemeState(), nullptr);
-    // White picture pixels keep the face, the black glyph shows through.
-    painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    painter.drawPixmap(QPoint(0, 0), StateBitmap(), rect());
+    // The picture's background is transparent: the styled face shows around
+    // the glyph, which is drawn in the palette's button text colour.
+    painter.drawImage(QPoint(0, 0), StatePicture(DeviceRatio(painter)));
 }

@@ -5,8 +5,8 @@
 class CThemeHelper;
 
 // A bitmap button that, while styled faces are in use, paints the style's
-// push-button face for its state (lit up under the pointer) and lays a
-// black-on-white picture over it with a bitwise AND.
+// push-button face for its state (lit up under the pointer) and lays the
+// glyph of a picture with a transparent background over it.
 class CHoverBitmapButton : public CBitmapButton {
     Q_OBJECT
 public:

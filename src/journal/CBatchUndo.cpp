@@ -1,16 +1,13 @@
 #include "CBatchUndo.h"
 
+#include "platform/CFile.h"
 #include "platform/CUserPrompt.h"
 #include "platform/OpenFailureCause.h"
 #include "wave/CWaveFile.h"
+#include "wave/ConfirmWritable.h"
 
-#include <cerrno>
 #include <optional>
 #include <vector>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -19,47 +16,35 @@ const char* const StatusNames[] = {"restored", "would restore", "conflict", "ski
 // Why the file at the record's path may not be written back, looked at
 // without opening it for writing. The restore itself decides again on the
 // file it opens; this only names the reason.
-struct DescriptorCloser {
-    int fd;
-    ~DescriptorCloser()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
-
 std::optional<UndoOutcome> FindConflict(const JournalRecord& record, bool& readOnly)
 {
     const std::string& path = record.path;
     const HeaderPatch& patch = record.patch;
-    // Reading must not touch the access time that --keep-times is to put back;
-    // only the owner may ask for that, and only the owner can put it back.
-    constexpr int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
-    int fd = ::open(path.c_str(), flags | O_NOATIME);
-    if (fd < 0 && errno == EPERM)
-        fd = ::open(path.c_str(), flags);
-    const DescriptorCloser closer{fd};
-    if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
-            return UndoOutcome{UndoStatus::Conflict, path + " is missing: it was moved or deleted since the batch"};
-        return UndoOutcome{UndoStatus::Failed, CauseText(CauseFromErrno(errno), path)};
-    }
-    struct stat info {};
+    // Opened as any named path (component by component when it is long);
+    // reading leaves the access time that --keep-times is to put back alone.
+    CFile file;
+    const OpenStatus status = file.Open(path, FileMode::Read);
+    // A folder on the way that is gone or no folder now (BadPath) is a missing file too.
+    if (status == OpenStatus::Missing || (status == OpenStatus::Failed && file.LastCause() == OpenFailureCause::BadPath))
+        return UndoOutcome{UndoStatus::Conflict, path + " is missing: it was moved or deleted since the batch"};
+    const UndoOutcome replaced{UndoStatus::Conflict,
+                               path + " was replaced: another file has its name now, so it was left alone"};
+    // Something other than a regular file under the name.
+    if (status == OpenStatus::Failed && file.LastCause() == OpenFailureCause::InvalidFile)
+        return replaced;
+    if (status == OpenStatus::Failed)
+        return UndoOutcome{UndoStatus::Failed,
+                           file.LinkRefusal().empty() ? CauseText(file.LastFailure(), path) : file.LinkRefusal()};
     std::vector<unsigned char> now(patch.after.size());
-    const bool statted = ::fstat(fd, &info) == 0;
-    const bool regular = statted && S_ISREG(info.st_mode);
-    const bool sameFile = regular && static_cast<std::uint64_t>(info.st_dev) == patch.identity.device &&
-                          static_cast<std::uint64_t>(info.st_ino) == patch.identity.inode;
-    const bool sameSize = sameFile && static_cast<std::uint64_t>(info.st_size) == patch.identity.size;
+    const bool sameFile = file.Device() == patch.identity.device && file.Inode() == patch.identity.inode;
+    const bool sameSize = sameFile && file.Length() == patch.identity.size;
     const bool read = sameSize && patch.offset <= patch.identity.size &&
                       now.size() <= patch.identity.size - patch.offset &&
-                      ::pread(fd, now.data(), now.size(), static_cast<off_t>(patch.offset)) ==
-                          static_cast<ssize_t>(now.size());
-    readOnly = regular && (info.st_mode & S_IWUSR) == 0;
+                      file.ReadAt(patch.offset, now.data(), now.size()) == now.size();
+    readOnly = file.ReadOnlyMarked();
 
     if (!sameFile)
-        return UndoOutcome{UndoStatus::Conflict,
-                           path + " was replaced: another file has its name now, so it was left alone"};
+        return replaced;
     if (!sameSize)
         return UndoOutcome{UndoStatus::Conflict,
                            path + " was changed since: its length differs from the length after the batch"};
@@ -76,8 +61,8 @@ std::optional<UndoOutcome> FindConflict(const JournalRecord& record, bool& readO
 
 bool ReadOnlyMarked(const std::string& path)
 {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0;
+    CFile file;
+    return file.Open(path, FileMode::Read) == OpenStatus::Opened && file.ReadOnlyMarked();
 }
 
 // The engine's messages about one file, gathered for its outcome; the
@@ -126,7 +111,7 @@ UndoOutcome CBatchUndo::Restore(const JournalRecord& record)
     if (!wave.RestorePatch(record.patch)) {
         // A write-protect question answered No leaves the mark in place.
         if (readOnly && ReadOnlyMarked(record.path))
-            return {UndoStatus::Skipped, record.path + " is write protected and was left untouched", true};
+            return {UndoStatus::Skipped, WriteProtectedText(record.path), true};
         return {UndoStatus::Failed,
                 recorder.messages.empty() ? record.path + " could not be written back" : recorder.messages, readOnly};
     }

@@ -1,12 +1,51 @@
 #include "CJournalReader.h"
 
+#include "CJournalFolder.h"
+
+#include "platform/NamedPath.h"
 #include "platform/OpenFailureCause.h"
 
+#include <cstdio>
 
 namespace {
 
 // No record comes near this; a longer line is damage, not a record to load.
 constexpr std::size_t MaxLineLength = 1 << 20;
+
+// Group or others may write.
+bool WritableByOthers(unsigned permissions)
+{
+    return (permissions & 022) != 0;
+}
+
+std::string Permissions(unsigned permissions)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "%04o", permissions);
+    return text;
+}
+
+// Undo writes whatever a journal says, so one that anyone but this user and
+// root could have written or put in place is not obeyed. The user's own
+// journal folder is theirs whatever its permissions.
+std::string Distrust(const CFile& file, const ResolvedPath& at)
+{
+    const unsigned user = ProcessUserId();
+    const auto foreign = [user](unsigned owner) { return owner != user && owner != 0; };
+    if (foreign(file.OwnerId()))
+        return "it belongs to " + UserName(file.OwnerId());
+    if (WritableByOthers(file.Permissions()))
+        return "group or others may write it (permissions " + Permissions(file.Permissions()) + ")";
+    std::string folder;
+    if (foreign(at.folderOwner))
+        folder = "its folder " + at.folderPath + " belongs to " + UserName(at.folderOwner);
+    else if (WritableByOthers(at.folderPermissions))
+        folder = "group or others may write its folder " + at.folderPath + " (permissions "
+            + Permissions(at.folderPermissions) + ")";
+    if (!folder.empty() && IsFolderOf(at, CJournalFolder::DefaultPath()))
+        folder.clear();
+    return folder;
+}
 
 }  // namespace
 
@@ -15,9 +54,25 @@ bool CJournalReader::Open(const std::string& journalPath)
     path = journalPath;
     lines.clear();
     failure.clear();
-    const OpenStatus status = file.Open(path, FileMode::Read);
+    // Opened inside the folder found to hold it, so that the folder judged
+    // is the one the file was read from, and the file judged the one read.
+    ResolvedPath where;
+    PathFailure unreachable;
+    if (!ResolveNamedPath(path, where, unreachable)) {
+        failure = !unreachable.refusal.empty() ? unreachable.refusal
+                                               : CauseText(unreachable.missing ? OpenFailureCause::FileNotFound
+                                                                               : unreachable.cause, path);
+        return false;
+    }
+    const OpenStatus status = file.OpenIn(where.entry, FileMode::Read);
     if (status != OpenStatus::Opened) {
-        failure = CauseText(status == OpenStatus::Missing ? OpenFailureCause::FileNotFound : file.LastCause(), path);
+        failure = status == OpenStatus::Missing ? CauseText(OpenFailureCause::FileNotFound, path) : CauseText(file.LastFailure(), path);
+        return false;
+    }
+    if (const std::string reason = Distrust(file, where); !reason.empty()) {
+        failure = "The journal " + path + " is not trusted: " + reason
+            + "; only a journal that nobody but you and root can change is followed";
+        file.Close();
         return false;
     }
 
@@ -56,7 +111,7 @@ bool CJournalReader::Open(const std::string& journalPath)
         at += got;
     }
     if (file.LastCause() != OpenFailureCause::None) {
-        failure = CauseText(file.LastCause(), path);
+        failure = CauseText(file.LastFailure(), path);
         return false;
     }
 

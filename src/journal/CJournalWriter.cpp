@@ -37,22 +37,33 @@ bool CJournalWriter::Create(const std::string& path, const JournalHeader& header
     createMode = mode;
     std::error_code error;
     workingFolder = std::filesystem::current_path(error).string();
-    // Read access too: a shared mapping for writing needs it.
-    const int flags = O_RDWR | O_CREAT | O_CLOEXEC | (mode == CreateMode::NewFile ? O_EXCL : O_TRUNC);
-    fd = ::open(path.c_str(), flags, 0600);
+    // Read access too: a shared mapping for writing needs it. A file the
+    // user named is replaced only once its successor has its header and
+    // its first space: a batch that cannot start leaves the old one whole.
+    std::string refusal;
+    if (mode == CreateMode::Replace)
+        replacement = std::make_unique<CReplacementFile>();
+    fd = replacement ? replacement->Create(path, refusal)
+                     : ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_EXCL, 0600);
     if (fd < 0) {
         Fail("could not be created", errno);
+        if (!refusal.empty())
+            failure = "The journal " + journalPath + " could not be created: " + refusal;
         return false;
     }
     struct stat info {};
     mapped = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    if (Append(EncodeHeader(header)))
-        return true;
+    if (Append(EncodeHeader(header))) {
+        if (!replacement || replacement->Commit())
+            return true;
+        Fail("could not be created", errno);
+    }
     Unmap();
     ::close(fd);
     fd = -1;
     if (mode == CreateMode::NewFile)
         ::unlink(path.c_str());
+    replacement.reset();
     return false;
 }
 
@@ -159,6 +170,9 @@ bool CJournalWriter::Finish()
     if (::close(fd) != 0 && failure.empty())
         Fail("could not be saved", errno);
     fd = -1;
+    // The journal took the name of the one it replaced: that too must last.
+    if (replacement && !replacement->SyncFolder() && failure.empty())
+        Fail("could not be saved", errno);
     return failure.empty();
 }
 

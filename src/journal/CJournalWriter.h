@@ -2,10 +2,12 @@
 
 #include "JournalFormat.h"
 
+#include "platform/CReplacementFile.h"
 #include "wave/HeaderPatch.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 
@@ -21,7 +23,7 @@ class CJournalWriter : public CPatchJournal {
 public:
     enum class CreateMode {
         NewFile,  // a new batch in the journal folder: an existing file is never replaced
-        Replace,  // a file the user named: created or replaced
+        Replace,  // a file the user named: created, or replaced once the new journal has started
     };
 
     CJournalWriter() = default;
@@ -56,6 +58,7 @@ private:
     std::string journalPath;
     std::string workingFolder;  // relative paths are recorded under it
     CreateMode createMode = CreateMode::NewFile;
+    std::unique_ptr<CReplacementFile> replacement;  // for a file the user named
     bool mapped = false;
     unsigned char* map = nullptr;
     std::uint64_t mapStart = 0;

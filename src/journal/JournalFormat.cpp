@@ -365,6 +365,11 @@ std::optional<JournalRecord> DecodeRecord(std::string_view line, std::string& fa
             return std::nullopt;
         record.path.assign(bytes.begin(), bytes.end());
     }
+    // The system would read the name only up to the NUL: another file's.
+    if (record.path.find('\0') != std::string::npos) {
+        failure = "its path holds a NUL byte";
+        return std::nullopt;
+    }
     if (patch.before.size() != patch.after.size() || patch.before.empty()) {
         failure = "\"before\" and \"after\" differ in length or are empty";
         return std::nullopt;

@@ -26,6 +26,7 @@
 #include <QShowEvent>
 #include <QStyle>
 #include <QStyleOptionViewItem>
+#include <QScreen>
 #include <QTreeView>
 
 #include <algorithm>
@@ -35,8 +36,8 @@
 
 namespace {
 
-const QString kWavFilter = QStringLiteral("WAV files (*.wav)");
-const QString kAllFilesFilter = QStringLiteral("All Files (*.*)");
+QString WavFilter() { return CXDlg2::tr("WAV files (*.wav)"); }
+QString AllFilesFilter() { return CXDlg2::tr("All Files (*.*)"); }
 constexpr const char* kShowTimeStamps = "ShowTimeStamps";
 constexpr const char* kWidth = "Width";
 constexpr const char* kHeight = "Height";
@@ -53,12 +54,18 @@ std::string RecentFolderKey(int n)
     return "Folder" + std::to_string(n);
 }
 
+// What the preview list draws beside a cell's text (two spaces on either
+// side), and a little more for the grid.
+int CellPadding(const QFontMetrics& metrics)
+{
+    return 4 * metrics.horizontalAdvance(QLatin1Char(' ')) + 4;
+}
+
 // 110 pixels fit a timecode in the classic 8-point dialog font; larger fonts
 // get what the text and the list's padding need, so that no digit is cut.
 int TimeColumnWidth(const QFontMetrics& metrics)
 {
-    const int pad = 2 * metrics.horizontalAdvance(QLatin1Char(' '));
-    return std::max(kTimeColumnWidth, metrics.horizontalAdvance(QStringLiteral("00:00:00:00::00")) + 2 * pad + 4);
+    return std::max(kTimeColumnWidth, metrics.horizontalAdvance(QStringLiteral("00:00:00:00::00")) + CellPadding(metrics));
 }
 
 QString Timecode(std::uint32_t samples, std::uint32_t sampleRate)
@@ -93,7 +100,7 @@ CXDlg2::CXDlg2(CProfileFile& profileFile, CUserPrompt& userPrompt, QWidget* pare
     setAcceptMode(QFileDialog::AcceptOpen);
     setFileMode(QFileDialog::ExistingFiles);
     setDefaultSuffix(QStringLiteral("wav"));
-    setNameFilters({kWavFilter, kAllFilesFilter});
+    setNameFilters({WavFilter(), AllFilesFilter()});
     setSizeGripEnabled(true);
     BuildPanel();
     ApplyFirstSize();
@@ -113,6 +120,16 @@ CXDlg2::CXDlg2(CProfileFile& profileFile, CUserPrompt& userPrompt, QWidget* pare
         suggestions = name->completer()->popup();
         suggestions->installEventFilter(this);
     }
+    // The file list's columns follow their contents as the folder's files come in.
+    fitFileColumns.setSingleShot(true);
+    fitFileColumns.setInterval(0);
+    connect(&fitFileColumns, &QTimer::timeout, this, &CXDlg2::FitFileColumns);
+    if (auto* model = findChild<QFileSystemModel*>()) {
+        const auto fit = [this] { fitFileColumns.start(); };
+        connect(model, &QFileSystemModel::directoryLoaded, this, fit);
+        connect(model, &QAbstractItemModel::rowsInserted, this, fit);
+        connect(model, &QAbstractItemModel::layoutChanged, this, fit);
+    }
     // Queued: the dialog sets its own pattern for the new file type first.
     if (const auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
         connect(types, &QComboBox::currentIndexChanged, this, &CXDlg2::ApplyFileTypeFilter, Qt::QueuedConnection);
@@ -120,7 +137,7 @@ CXDlg2::CXDlg2(CProfileFile& profileFile, CUserPrompt& userPrompt, QWidget* pare
 
 void CXDlg2::BuildPanel()
 {
-    auto* recentLabel = new QLabel(QStringLiteral("MRU folders:"), this);
+    auto* recentLabel = new QLabel(tr("MRU folders:"), this);
     recentFolderBox = new QComboBox(this);
     recentFolderBox->setObjectName(QStringLiteral("recentFolderBox"));
     recentFolderBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -129,26 +146,26 @@ void CXDlg2::BuildPanel()
     recentFolderBox->setMaxVisibleItems(kRecentFolders);
     recentLabel->setBuddy(recentFolderBox);
 
-    auto* regionLabel = new QLabel(QStringLiteral("Pro Tools region definitions:"), this);
-    regionsRadio = new QRadioButton(QStringLiteral("Regions"), this);
+    auto* regionLabel = new QLabel(tr("Pro Tools region definitions:"), this);
+    regionsRadio = new QRadioButton(tr("Regions"), this);
     regionsRadio->setObjectName(QStringLiteral("regionsRadio"));
-    timeStampsRadio = new QRadioButton(QStringLiteral("Time Stamps"), this);
+    timeStampsRadio = new QRadioButton(tr("Time Stamps"), this);
     timeStampsRadio->setObjectName(QStringLiteral("timeStampsRadio"));
 
     previewList = new CReportListCtrl(this);
     previewList->setObjectName(QStringLiteral("previewList"));
-    previewList->setAccessibleName(QStringLiteral("Regions"));
+    previewList->setAccessibleName(tr("Regions"));
     previewList->setFixedHeight(fontMetrics().height() * 8);
-    previewList->InsertColumn(0, kColumnFormat, kNameColumnWidth, QStringLiteral("Region Name"));
-    previewList->InsertColumn(1, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), QStringLiteral("Start"));
-    previewList->InsertColumn(2, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), QStringLiteral("End"));
+    previewList->InsertColumn(0, kColumnFormat, kNameColumnWidth, tr("Region Name"));
+    previewList->InsertColumn(1, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), tr("Start"));
+    previewList->InsertColumn(2, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), tr("End"));
     previewList->SetHighlightMode(CReportListCtrl::HighlightRow);
     previewList->EnableColumnDrag(1);
 
     auto* timeStampFrame = new QFrame(this);
     timeStampFrame->setObjectName(QStringLiteral("timeStampFrame"));
     timeStampFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    auto* timeStampLabel = new QLabel(QStringLiteral("BWF Time Stamp:"), this);
+    auto* timeStampLabel = new QLabel(tr("BWF Time Stamp:"), this);
     timeStampLabel->setObjectName(QStringLiteral("timeStampLabel"));
     // The label's box starts at the other labels' left edge; its text keeps
     // clear of the frame's border.
@@ -237,11 +254,54 @@ void CXDlg2::ApplyFirstSize()
         list->setMinimumHeight(height);
     };
     showRows(kFirstFileRows);
-    const QSize first = sizeHint().expandedTo(minimumSizeHint());
+    QSize first = sizeHint().expandedTo(minimumSizeHint());
     showRows(kMinimumFileRows);
 
+    // Never larger than the screen's free area less a title bar, unless the
+    // smallest usable size is larger still; a kept size only while it fits.
+    const QScreen* on = parentWidget() != nullptr ? parentWidget()->screen() : screen();
+    QSize room = on != nullptr ? on->availableGeometry().size() : first;
+    room.rheight() -= style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    room = room.expandedTo(minimumSizeHint());
+    first = first.boundedTo(room);
     const QSize kept(profile.GetInt(recentFolderSection, kWidth, 0), profile.GetInt(recentFolderSection, kHeight, 0));
-    resize(kept.isEmpty() ? first : kept.expandedTo(minimumSizeHint()));
+    const bool keptFits = !kept.isEmpty() && kept.width() <= room.width() && kept.height() <= room.height();
+    resize(keptFits ? kept.expandedTo(minimumSizeHint()) : first);
+}
+
+void CXDlg2::FitFileColumns()
+{
+    // Qt's dialog sizes them for sample texts without the cells' margins.
+    auto* details = findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (details == nullptr)
+        return;
+    QHeaderView* header = details->header();
+    const auto* items = static_cast<const QAbstractItemView*>(details);  // public there
+    const auto needed = [&](int column) {
+        return std::max(header->sectionSizeHint(column), items->sizeHintForColumn(column));
+    };
+    int others = 0;
+    for (int column = 1; column < header->count(); ++column) {
+        if (header->isSectionHidden(column))
+            continue;
+        header->resizeSection(column, needed(column));
+        others += header->sectionSize(column);
+    }
+    // Names take what they need while the other columns stay in view.
+    const int room = details->viewport()->width() - others;
+    header->resizeSection(0, std::max({header->sectionSizeHint(0), std::min(needed(0), room), header->sectionSize(0)}));
+}
+
+void CXDlg2::FitPreviewColumns()
+{
+    const QFontMetrics metrics = previewList->fontMetrics();
+    for (int column = 0; column < previewList->ColumnCount(); ++column) {
+        int width = std::max(column == 0 ? kNameColumnWidth : TimeColumnWidth(metrics),
+                             previewList->header()->sectionSizeHint(column));
+        for (int row = 0; row < previewList->ItemCount(); ++row)
+            width = std::max(width, metrics.horizontalAdvance(previewList->ItemText(row, column)) + CellPadding(metrics));
+        previewList->header()->resizeSection(column, width);
+    }
 }
 
 void CXDlg2::done(int result)
@@ -347,9 +407,9 @@ void CXDlg2::OnRegionsMode()
 {
     showTimeStamps = 0;
     profile.WriteInt(recentFolderSection, kShowTimeStamps, 0);
-    previewList->SetColumn(0, kColumnFormat, kNameColumnWidth, QStringLiteral("Region Name"));
-    previewList->SetColumn(1, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), QStringLiteral("Start"));
-    previewList->SetColumn(2, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), QStringLiteral("End"));
+    previewList->SetColumn(0, kColumnFormat, kNameColumnWidth, tr("Region Name"));
+    previewList->SetColumn(1, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), tr("Start"));
+    previewList->SetColumn(2, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), tr("End"));
     RefreshPreview(highlightedPath);
 }
 
@@ -357,8 +417,8 @@ void CXDlg2::OnTimeStampsMode()
 {
     showTimeStamps = 1;
     profile.WriteInt(recentFolderSection, kShowTimeStamps, 1);
-    previewList->SetColumn(1, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), QStringLiteral("Orig TS"));
-    previewList->SetColumn(2, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), QStringLiteral("User TS"));
+    previewList->SetColumn(1, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), tr("Orig TS"));
+    previewList->SetColumn(2, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), tr("User TS"));
     RefreshPreview(highlightedPath);
 }
 
@@ -379,9 +439,10 @@ void CXDlg2::RefreshPreview(const QString& path)
         if (preview.timeStampValid)
             timeStampText->setText(preview.bextTimeReference != 0
                                        ? Timecode(preview.bextTimeReference, preview.sampleRate)
-                                       : QStringLiteral("(None)"));
+                                       : tr("(None)"));
     }
     previewList->SetRedraw(true);
+    FitPreviewColumns();
 }
 
 void CXDlg2::OnRecentFolderPicked(int index)
@@ -393,7 +454,7 @@ void CXDlg2::OnRecentFolderPicked(int index)
         if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
             name->clear();
     } else
-        prompt.ShowMessage(folder.toStdString() + "\nThis folder could not be found.");
+        prompt.ShowMessage(tr("%1\nThis folder could not be found.").arg(folder).toStdString());
 }
 
 void CXDlg2::OnFilesAccepted(const QStringList& files)
@@ -433,7 +494,7 @@ void CXDlg2::ApplyFileTypeFilter()
 {
     // "*.*" is the familiar name for every file, but as a pattern it would
     // leave out names without a dot.
-    if (selectedNameFilter() != kAllFilesFilter)
+    if (selectedNameFilter() != AllFilesFilter())
         return;
     if (auto* files = findChild<QFileSystemModel*>())
         files->setNameFilters({QStringLiteral("*")});

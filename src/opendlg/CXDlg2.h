@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QString>
+#include <QTimer>
 
 class CProfileFile;
 class CReportListCtrl;
@@ -44,6 +45,9 @@ protected:
 private:
     void BuildPanel();
     void ApplyFirstSize();
+    // Columns as wide as their header and cell texts.
+    void FitFileColumns();
+    void FitPreviewColumns();
     void OnDialogReady();
     void OnHighlightChange();
     void OnRegionsMode();
@@ -70,6 +74,7 @@ private:
     QRadioButton* timeStampsRadio = nullptr;
     CReportListCtrl* previewList = nullptr;
     QLabel* timeStampText = nullptr;
+    QTimer fitFileColumns;
     // The completion list of the file-name field.
     QWidget* suggestions = nullptr;
 };

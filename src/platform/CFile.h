@@ -39,8 +39,9 @@ public:
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
 
-    // Opens an existing regular file once, following a symbolic link in its
-    // place; never creates or truncates it, never blocks on a FIFO. A
+    // Opens an existing regular file once, following symbolic links on the
+    // way as a named path may (see NamedPath.h; LinkRefusal() says why one
+    // was not); never creates or truncates it, never blocks on a FIFO. A
     // directory fails with AccessDenied and any other non-regular file with
     // InvalidFile, without a byte read. For ReadWrite, a file with the
     // read-only mark (no write permission for its owner) is opened all the
@@ -96,7 +97,13 @@ public:
     // Puts back the access and modification times the file had when opened.
     bool RestoreTimes();
 
-    OpenFailureCause LastCause() const { return lastCause; }
+    OpenFailureCause LastCause() const { return lastFailure.cause; }
+    const FileFailure& LastFailure() const { return lastFailure; }
+    // The symbolic link the last open refused to follow, in words; empty when none.
+    const std::string& LinkRefusal() const { return linkRefusal; }
+    // The open file's owner and permission bits.
+    unsigned OwnerId() const { return owner; }
+    unsigned Permissions() const { return permissions; }
 
 private:
     OpenStatus OpenAt(int folderFd, const std::string& name, FileMode mode, bool followLinks);
@@ -117,5 +124,7 @@ private:
     timespec modified {};
     std::array<unsigned char, HeadBytes> head;  // left uninitialised: the read fills what is used
     std::size_t headSize = 0;
-    OpenFailureCause lastCause = OpenFailureCause::None;
+    FileFailure lastFailure;
+    unsigned owner = 0;
+    std::string linkRefusal;
 };

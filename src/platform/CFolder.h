@@ -19,9 +19,12 @@ public:
     CFolder(const CFolder&) = delete;
     CFolder& operator=(const CFolder&) = delete;
 
-    // Opens the folder at path, following a link in its place. Returns 0 or
-    // the errno of the failure (ENOTDIR for anything but a folder).
+    // Opens the folder at path, following links on the way as a named path
+    // may (see NamedPath.h). Returns 0 or the errno of the failure (ENOTDIR
+    // for anything but a folder; EACCES with LinkRefusal() for a link not
+    // followed).
     int Open(const std::string& path);
+    const std::string& LinkRefusal() const { return linkRefusal; }
     // Opens the subfolder name of parent; a link there fails with ELOOP.
     int OpenIn(const CFolder& parent, const std::string& name);
     int Fd() const { return fd; }
@@ -31,7 +34,6 @@ public:
     int List(std::vector<Entry>& entries) const;
 
 private:
-    int OpenAt(int parent, const std::string& name, int extraFlags);
-
     int fd = -1;
+    std::string linkRefusal;
 };

@@ -15,7 +15,7 @@ namespace {
 
 std::string FolderFailure(const std::string& folder, int error)
 {
-    return CauseText(CauseFromErrno(error), folder);
+    return CauseText(FailureFromErrno(error), folder);
 }
 
 std::string Join(const std::string& folder, const std::string& name)
@@ -75,7 +75,7 @@ void CPathWalker::WalkFolder(const std::string& top)
 
         auto folder = std::make_shared<CFolder>();
         if (const int error = next.parent ? folder->OpenIn(*next.parent, next.name) : folder->Open(next.path)) {
-            onFailure(next.path, FolderFailure(next.path, error));
+            onFailure(next.path, folder->LinkRefusal().empty() ? FolderFailure(next.path, error) : folder->LinkRefusal());
             continue;
         }
         std::vector<CFolder::Entry> entries;

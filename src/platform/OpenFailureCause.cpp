@@ -2,45 +2,39 @@
 
 #include <cerrno>
 
-OpenFailureCause CauseFromErrno(int error)
-{
-    switch (error) {
-    case 0:
-        return OpenFailureCause::None;
-    case ENOENT:
-        return OpenFailureCause::FileNotFound;
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case ELOOP:
-        return OpenFailureCause::BadPath;
-    case EMFILE:
-    case ENFILE:
-        return OpenFailureCause::TooManyOpenFiles;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-        return OpenFailureCause::AccessDenied;
-    case EBADF:
-        return OpenFailureCause::InvalidFile;
-    case ESPIPE:
-        return OpenFailureCause::BadSeek;
-    case EIO:
-    case ENXIO:
-        return OpenFailureCause::HardIO;
-    case ETXTBSY:
-        return OpenFailureCause::SharingViolation;
-    case ENOLCK:
-        return OpenFailureCause::LockViolation;
-    case ENOSPC:
-    case EDQUOT:
-        return OpenFailureCause::DiskFull;
-    default:
-        return OpenFailureCause::Generic;
-    }
-}
-
 namespace {
+
+struct ErrnoRow {
+    int error;
+    OpenFailureCause cause;
+    SystemReason reason;
+};
+
+// The one table of what the system's errors mean here; any other error is
+// Generic without words.
+constexpr ErrnoRow ErrnoTable[] = {
+    {0, OpenFailureCause::None, SystemReason::None},
+    {ENOENT, OpenFailureCause::FileNotFound, SystemReason::Vanished},
+    {ENOTDIR, OpenFailureCause::BadPath, SystemReason::NotAFolderInPath},
+    {ENAMETOOLONG, OpenFailureCause::BadPath, SystemReason::NameTooLong},
+    {ELOOP, OpenFailureCause::BadPath, SystemReason::TooManyLinks},
+    {EMFILE, OpenFailureCause::TooManyOpenFiles, SystemReason::TooManyOpenFiles},
+    {ENFILE, OpenFailureCause::TooManyOpenFiles, SystemReason::TooManyOpenFiles},
+    {EACCES, OpenFailureCause::AccessDenied, SystemReason::PermissionDenied},
+    {EPERM, OpenFailureCause::AccessDenied, SystemReason::PermissionDenied},
+    {EROFS, OpenFailureCause::AccessDenied, SystemReason::ReadOnlyFileSystem},
+    {EISDIR, OpenFailureCause::AccessDenied, SystemReason::IsFolder},
+    {EBADF, OpenFailureCause::InvalidFile, SystemReason::None},
+    {ESPIPE, OpenFailureCause::BadSeek, SystemReason::None},
+    {EIO, OpenFailureCause::HardIO, SystemReason::InputOutput},
+    {ENXIO, OpenFailureCause::HardIO, SystemReason::NoDevice},
+    {ENODEV, OpenFailureCause::HardIO, SystemReason::NoDevice},
+    {ETXTBSY, OpenFailureCause::SharingViolation, SystemReason::InUse},
+    {EBUSY, OpenFailureCause::Generic, SystemReason::InUse},
+    {ENOLCK, OpenFailureCause::LockViolation, SystemReason::NoLocks},
+    {ENOSPC, OpenFailureCause::DiskFull, SystemReason::NoSpace},
+    {EDQUOT, OpenFailureCause::DiskFull, SystemReason::QuotaExceeded},
+};
 
 const char* CauseFormat(OpenFailureCause cause)
 {
@@ -76,17 +70,76 @@ std::string ReplaceFirst(std::string text, std::string_view placeholder, const s
 
 } // namespace
 
-std::string CauseText(OpenFailureCause cause, const std::string& fileName)
+FileFailure FailureFromErrno(int error)
 {
-    return ReplaceFirst(CauseFormat(cause), "%1", fileName);
+    for (const ErrnoRow& row : ErrnoTable) {
+        if (row.error == error)
+            return {row.cause, row.reason};
+    }
+    return {OpenFailureCause::Generic, SystemReason::None};
 }
 
-std::string OpenFailureMessage(const std::string& fileName, OpenFailureCause cause)
+OpenFailureCause CauseFromErrno(int error)
+{
+    return FailureFromErrno(error).cause;
+}
+
+std::string ReasonText(SystemReason reason)
+{
+    switch (reason) {
+    case SystemReason::None: return {};
+    case SystemReason::ReadOnlyFileSystem: return "read-only file system";
+    case SystemReason::PermissionDenied: return "permission denied";
+    case SystemReason::NoSpace: return "no space left on the device";
+    case SystemReason::QuotaExceeded: return "disk quota exceeded";
+    case SystemReason::Vanished: return "the file vanished";
+    case SystemReason::IsFolder: return "it is a folder";
+    case SystemReason::InUse: return "it is in use";
+    case SystemReason::NotRegularFile: return "it is not a regular file";
+    case SystemReason::SymbolicLink: return "it is a symbolic link, which is not followed here";
+    case SystemReason::NotAFolderInPath: return "a part of the path is not a folder";
+    case SystemReason::NameTooLong: return "the name is too long";
+    case SystemReason::TooManyLinks: return "too many levels of symbolic links";
+    case SystemReason::TooManyOpenFiles: return "too many open files";
+    case SystemReason::InputOutput: return "input/output error";
+    case SystemReason::NoDevice: return "no such device";
+    case SystemReason::NoLocks: return "no locks available";
+    }
+    return {};
+}
+
+std::string CauseText(OpenFailureCause cause, const std::string& fileName, SystemReason reason)
+{
+    std::string text = CauseFormat(cause);
+    if (const std::string words = ReasonText(reason); !words.empty()) {
+        const bool stop = text.back() == '.';
+        if (stop)
+            text.pop_back();
+        text += " (" + words + ")";
+        if (stop)
+            text += '.';
+    }
+    return ReplaceFirst(std::move(text), "%1", fileName);
+}
+
+std::string CauseText(const FileFailure& failure, const std::string& fileName)
+{
+    return CauseText(failure.cause, fileName, failure.reason);
+}
+
+std::string OpenFailureMessage(const std::string& fileName, OpenFailureCause cause, SystemReason reason)
 {
     // %1 is filled first so that a name containing "%2" is shown as it is.
     const std::string code = std::to_string(static_cast<int>(cause));
     std::string text = "File %1 could not be opened - code: %2";
     const auto codeAt = text.find("%2");
     text.replace(codeAt, 2, code);
-    return ReplaceFirst(text, "%1", fileName);
+    if (const std::string words = ReasonText(reason); !words.empty())
+        text += " (" + words + ")";
+    return ReplaceFirst(std::move(text), "%1", fileName);
+}
+
+std::string OpenFailureMessage(const std::string& fileName, const FileFailure& failure)
+{
+    return OpenFailureMessage(fileName, failure.cause, failure.reason);
 }

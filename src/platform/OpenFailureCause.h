@@ -22,11 +22,51 @@ enum class OpenFailureCause : int {
     EndOfFile = 14,
 };
 
-// The cause that an errno value stands for.
+// What the system said, finer than the code: one code (AccessDenied) stands
+// for a read-only file system as well as a missing permission.
+enum class SystemReason {
+    None,  // nothing more to say than the code
+    ReadOnlyFileSystem,
+    PermissionDenied,
+    NoSpace,
+    QuotaExceeded,
+    Vanished,
+    IsFolder,
+    InUse,
+    NotRegularFile,
+    SymbolicLink,
+    NotAFolderInPath,
+    NameTooLong,
+    TooManyLinks,
+    TooManyOpenFiles,
+    InputOutput,
+    NoDevice,
+    NoLocks,
+};
+
+// A failure as the program reports it: the shown code and the system's reason.
+struct FileFailure {
+    OpenFailureCause cause = OpenFailureCause::None;
+    SystemReason reason = SystemReason::None;
+
+    bool operator==(const FileFailure&) const = default;
+};
+
+// The cause and reason that an errno value stands for.
+FileFailure FailureFromErrno(int error);
 OpenFailureCause CauseFromErrno(int error);
 
-// The sentence for a cause, with the file's name in place of %1.
-std::string CauseText(OpenFailureCause cause, const std::string& fileName);
+// The reason in words ("read-only file system"); empty for None.
+std::string ReasonText(SystemReason reason);
 
-// "File %1 could not be opened - code: %2".
-std::string OpenFailureMessage(const std::string& fileName, OpenFailureCause cause);
+// The sentence for a cause, with the file's name in place of %1, and the
+// reason in words before its full stop: "Access to a.wav was denied
+// (read-only file system)."
+std::string CauseText(OpenFailureCause cause, const std::string& fileName, SystemReason reason = SystemReason::None);
+std::string CauseText(const FileFailure& failure, const std::string& fileName);
+
+// "File %1 could not be opened - code: %2", followed by the reason in words
+// in brackets when there is one.
+std::string OpenFailureMessage(const std::string& fileName, OpenFailureCause cause,
+                               SystemReason reason = SystemReason::None);
+std::string OpenFailureMessage(const std::string& fileName, const FileFailure& failure);

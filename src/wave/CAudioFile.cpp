@@ -37,8 +37,9 @@ bool CAudioFile::Open(OpenMode mode)
     case OpenStatus::Failed:
         break;
     }
-    lastOpenError = file.LastCause();
-    prompt.ShowMessage(OpenFailureMessage(fileName, lastOpenError));
+    lastOpenError = file.LastFailure();
+    // A link not followed is named, with its owner: a code would not say which.
+    prompt.ShowMessage(file.LinkRefusal().empty() ? OpenFailureMessage(fileName, lastOpenError) : file.LinkRefusal());
     return false;
 }
 

@@ -39,7 +39,8 @@ public:
     const std::string& FileName() const { return fileName; }
     bool HasFileName() const { return hasFileName; }
     bool IsOpen() const { return file.IsOpen(); }
-    OpenFailureCause LastOpenError() const { return lastOpenError; }
+    OpenFailureCause LastOpenError() const { return lastOpenError.cause; }
+    const FileFailure& LastOpenFailure() const { return lastOpenError; }
     const WaveFormat& Format() const { return format; }
 
 protected:
@@ -47,7 +48,7 @@ protected:
     CFile file;
     std::string fileName;
     WaveFormat format;
-    OpenFailureCause lastOpenError = OpenFailureCause::None;
+    FileFailure lastOpenError;
     bool hasFileName = false;
     std::optional<FolderEntry> within;
 };

@@ -77,6 +77,11 @@ std::string ShortFmtChunkText(const std::string& path, std::uint32_t declaredSiz
         + (declaredSize == 1 ? " byte" : " bytes") + "); the file was left unchanged.";
 }
 
+std::string NoFormatText(const std::string& path, bool notWave)
+{
+    return notWave ? path + " is not a WAV file (no RIFF/WAVE header)" : "no complete \"fmt \" chunk in " + path;
+}
+
 std::string AlignmentTooLargeText(const std::string& path, unsigned bytesPerSample, unsigned channels)
 {
     return std::to_string(bytesPerSample) + " bytes per sample times " + std::to_string(channels)
@@ -98,9 +103,10 @@ void CWaveFile::LoadHeader(bool closeAfter)
 {
     headerLoaded = false;
     fmtTooShort = false;
+    notWave = false;
     if (!Open(OpenMode::OpenRead))
         return;
-    file.CacheHead();
+    ReadHead();
 
     const ChunkPositions at = LocateChunks(file);
     headerLoaded = ReadFmtChunk(at.fmt);
@@ -112,6 +118,16 @@ void CWaveFile::LoadHeader(bool closeAfter)
     }
     if (closeAfter)
         Close();
+}
+
+void CWaveFile::ReadHead()
+{
+    file.CacheHead();
+    const auto head = file.CachedHead();
+    const auto holds = [&head](std::size_t at, const char* id) {
+        return head.size() >= at + 4 && std::memcmp(head.data() + at, id, 4) == 0;
+    };
+    notWave = !(holds(0, "RIFF") || holds(0, "RF64") || holds(0, "BW64")) || !holds(8, "WAVE");
 }
 
 bool CWaveFile::ReadFmtChunk(std::uint64_t offset)
@@ -148,9 +164,9 @@ bool CWaveFile::ConfirmWriting()
     readOnlyMarked = file.ReadOnlyMarked();
     if (dryRun || ConfirmWritable(file, fileName, prompt))
         return true;
-    // Left marked: refused as the system refuses a read-only file.
-    lastOpenError = OpenFailureCause::AccessDenied;
-    prompt.ShowMessage(OpenFailureMessage(fileName, lastOpenError));
+    // Left marked, as the user chose: refused as the system refuses a
+    // read-only file, but nothing more is said about it.
+    lastOpenError = {OpenFailureCause::AccessDenied, SystemReason::PermissionDenied};
     Close();
     return false;
 }
@@ -158,9 +174,10 @@ bool CWaveFile::ConfirmWriting()
 bool CWaveFile::RewriteHeader(const HeaderChangeRequest& request, std::optional<WaveFormat>* before)
 {
     readOnlyMarked = false;
+    notWave = false;
     if (!Open(OpenMode::OpenReadWrite))
         return false;
-    file.CacheHead();
+    ReadHead();
 
     // Values are taken from this file now, never from an earlier load, and
     // only inside the chunk the walk reached, within its declared size and
@@ -275,5 +292,5 @@ bool CWaveFile::Fail()
 void CWaveFile::ReportIoFailure()
 {
     if (file.LastCause() != OpenFailureCause::None)
-        prompt.ShowMessage(CauseText(file.LastCause(), fileName));
+        prompt.ShowMessage(CauseText(file.LastFailure(), fileName));
 }

@@ -63,13 +63,18 @@ public:
     bool HeaderLoaded() const { return headerLoaded; }
     // The last load found a "fmt " chunk declared too short for its fields.
     bool FmtChunkTooShort() const { return fmtTooShort; }
+    // The last load or rewrite opened a file that does not begin as a WAV
+    // file does ("RIFF", "RF64" or "BW64", then "WAVE").
+    bool NotWave() const { return notWave; }
     std::uint32_t BextTimeReference() const { return bextTimeReference; }
     std::uint64_t RegnOffset() const { return regnOffset; }
 
 private:
     bool ReadFmtChunk(std::uint64_t offset);
+    // Caches the file's head and tells from it whether it is a WAV file.
+    void ReadHead();
     std::uint32_t ReadBextChunk(std::uint64_t offset);
-    // The read-only question on the open file; false (with the open failure message) on Cancel.
+    // The read-only question on the open file; false on Cancel, without a message.
     bool ConfirmWriting();
     bool WritePatch(const HeaderPatch& patch);
     bool Fail();
@@ -79,6 +84,7 @@ private:
     std::uint64_t regnOffset = 0;
     bool headerLoaded = false;
     bool fmtTooShort = false;
+    bool notWave = false;
     CPatchJournal* patchJournal = nullptr;
     bool keepTimes = false;
     bool dryRun = false;
@@ -87,6 +93,10 @@ private:
 
 // "The "fmt " chunk of take.wav is too short to hold a format (4 bytes); the file was left unchanged."
 std::string ShortFmtChunkText(const std::string& path, std::uint32_t declaredSize);
+
+// Why no format was read from a file that could be opened:
+// "a.wav is not a WAV file (no RIFF/WAVE header)" or "no complete "fmt " chunk in a.wav".
+std::string NoFormatText(const std::string& path, bool notWave);
 
 // The per-channel alignment that does not fit the 16-bit field.
 std::string AlignmentTooLargeText(const std::string& path, unsigned bytesPerSample, unsigned channels);

@@ -10,8 +10,8 @@ bool ConfirmWritable(CFile& file, const std::string& path, CUserPrompt& prompt)
         return true;
     if (!prompt.AskClearReadOnly(path))
         return false;
-    if (const OpenFailureCause cause = file.ClearReadOnlyMark(); cause != OpenFailureCause::None) {
-        prompt.ShowMessage(CauseText(cause, path));
+    if (file.ClearReadOnlyMark() != OpenFailureCause::None) {
+        prompt.ShowMessage(CauseText(file.LastFailure(), path));
         return false;
     }
     return true;
@@ -20,7 +20,12 @@ bool ConfirmWritable(CFile& file, const std::string& path, CUserPrompt& prompt)
 std::string WriteProtectQuestion(std::string_view path)
 {
     return "The file " + ShortenMiddle(path, 26)
-        + " is Write protected\n\nChange the attribute and allow the change?\n\nCancel will quit the operation";
+        + " is Write protected\n\nChange the attribute and allow the change?\n\nCancel leaves this file unchanged";
+}
+
+std::string WriteProtectedText(const std::string& path)
+{
+    return path + " is write protected and was left untouched";
 }
 
 std::string ShortenMiddle(std::string_view text, std::size_t maxLength)

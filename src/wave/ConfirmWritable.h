@@ -16,6 +16,10 @@ bool ConfirmWritable(CFile& file, const std::string& path, CUserPrompt& prompt);
 // The write-protect question for path, with the path shortened to 26 characters.
 std::string WriteProtectQuestion(std::string_view path);
 
+// "a.wav is write protected and was left untouched": a file skipped because
+// its read-only mark was not cleared.
+std::string WriteProtectedText(const std::string& path);
+
 // text unchanged when it is at most maxLength bytes long, otherwise its first
 // and last (maxLength - 3) / 2 bytes joined by "...", each part cut back to
 // whole UTF-8 characters.

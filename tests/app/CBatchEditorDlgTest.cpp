@@ -56,11 +56,13 @@ class CScriptedPrompt : public CMessageBoxPrompt {
 public:
     std::deque<bool> answers;
     QStringList asked;  // messages, questions, and the paths asked about as read-only
+    QStringList summaries;  // what each Change's confirmation said it would do
     std::optional<BatchReport> report;
     std::function<void()> duringReadOnlyQuestion;  // runs while the batch waits for the answer
     bool silenceBatchMessages = false;
 
     void ShowMessage(const std::string& text) override { asked << QString::fromStdString(text); }
+    void ShowInformation(const QString& text) override { asked << "info: " + text; }
     bool ShowBatchMessage(const std::string& text) override
     {
         ShowMessage(text);
@@ -76,6 +78,12 @@ public:
     {
         report = shown;
         return AskYesNo(QStringLiteral("report"));
+    }
+    // The confirmation is recorded as its question; what it says below goes to summaries.
+    bool ConfirmChange(const QString& question, const QString& summary) override
+    {
+        summaries << summary;
+        return AskYesNo(question);
     }
     bool AskYesNo(const QString& text) override
     {
@@ -310,6 +318,23 @@ TEST_F(BatchEditorTest, ChangeRewritesTheFlaggedFieldsOfEveryFileAfterYes)
     ExpectFiles([](WavSpec& s) { s = {8000, 1, s.bits, 2}; });
 }
 
+TEST_F(BatchEditorTest, TheConfirmationNamesWhatEachTickedFieldDoesToTheListedFiles)
+{
+    // Only the rate is chosen; the other ticked rows still show the stereo 24-bit file's own values.
+    MakeFiles({{48000, 2, 24, 6}, {48000, 1, 16, 2}});
+    const QString text = Write("c.wav", testwav::Bytes(64, 'x'));
+    Open(paths + QStringList{text});
+    Choose("rateSelector", 8);  // 96,000
+    PressChange({false});
+    ExpectFiles();
+    const QString untouched = QString::fromUtf8(" \u2014 changes 1 of 3 files, although you left it at the shown file's own value");
+    EXPECT_EQ(prompt.summaries, QStringList{"Number of channels: 2" + untouched + "\nResolution: 24 bit" + untouched
+                                            + "\nBlock alignment: 6 bytes" + untouched
+                                            + QString::fromUtf8("\nSample rate: 96,000 Hz \u2014 changes 2 of 3 files\n")
+                                            + "1 of 3 files has a header that cannot be read; it will be left unchanged"});
+    EXPECT_EQ(prompt.asked, QStringList{CBatchEditorDlg::ChangeConfirmation});
+}
+
 TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneReportedAndCanBeKeptForARetry)
 {
     MakeFiles({Stereo48, Mono22, Mono24});
@@ -326,8 +351,9 @@ TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneReportedAndCanBeKept
     prompt.silenceBatchMessages = true;
 
     PressChange({true, false, false});
-    EXPECT_EQ(prompt.asked, (QStringList{CBatchEditorDlg::ChangeConfirmation, paths[1],
-                                         "File " + paths[1] + " could not be opened - code: 5", "report"}));
+    // Cancel on the write-protect question is no failure: nothing more is said about that file.
+    const QString shortMessage = QString::fromStdString(ShortFmtChunkText(Local(shortPath), 4));
+    EXPECT_EQ(prompt.asked, (QStringList{CBatchEditorDlg::ChangeConfirmation, paths[1], shortMessage, "report"}));
     EXPECT_FALSE(QFileInfo(paths[1]).permissions() & QFileDevice::WriteOwner);
     specs[0].bits = specs[2].bits = 16;
     ExpectFiles();
@@ -335,16 +361,16 @@ TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneReportedAndCanBeKept
     EXPECT_FALSE(QFileInfo::exists(gone));
     EXPECT_EQ(testwav::ReadFile(Local(shortPath)), tooShort);
     EXPECT_EQ(std::pair(prompt.report.value().total, prompt.report->changed), std::pair(6, 2));
-    EXPECT_EQ(NotChanged(), (QStringList{"skipped " + paths[1] + ": Cancel was answered to the write-protect question",
-                                         "failed " + cutPath + ": no complete \"fmt \" chunk",
+    EXPECT_EQ(NotChanged(), (QStringList{"skipped " + paths[1] + ": " + paths[1] + " is write protected and was left untouched",
+                                         "failed " + cutPath + ": no complete \"fmt \" chunk in " + cutPath,
                                          "failed " + gone + ": the file does not exist",
-                                         "failed " + shortPath + ": " + ShortFmtChunkText(Local(shortPath), 4).c_str()}));
+                                         "failed " + shortPath + ": " + shortMessage}));
     EXPECT_EQ(List()->Count(), 6);
 
     // Yes clears the mark for good and the file is rewritten; the two that
     // still fail are kept for a retry, and what cannot be read shows no values.
     PressChange({true, true, true});
-    EXPECT_EQ(prompt.asked.filter("too short to hold").size(), 1);  // silenced only in the batch before
+    EXPECT_EQ(prompt.asked.filter("too short to hold").size(), 2);  // silenced only in the batch it was shown in
     EXPECT_TRUE(QFileInfo(paths[1]).permissions() & QFileDevice::WriteOwner);
     specs[1].bits = 16;
     ExpectFiles();
@@ -548,6 +574,13 @@ TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
     EXPECT_EQ(Shown(), (QStringList{paths[0], "48,000", "2", "16", "2"}));
     // The newest batch is the undo now: nothing left to undo here.
     EXPECT_FALSE(undo->isEnabled());
+
+    // Every file restored is news, not a problem.
+    PressChange({true});
+    prompt.answers = {true};
+    undo->trigger();
+    EXPECT_EQ(prompt.asked.back(), "info: 3 of 3 files were restored.");
+    ExpectFiles();
 }
 
 } // namespace

@@ -23,7 +23,7 @@
 namespace {
 
 const QString QuestionTail = QStringLiteral(
-    " is Write protected\n\nChange the attribute and allow the change?\n\nCancel will quit the operation");
+    " is Write protected\n\nChange the attribute and allow the change?\n\nCancel leaves this file unchanged");
 
 // Runs action on the modal window that exec() puts up next, a Modal: the
 // timer fires once that window's event loop runs.
@@ -57,13 +57,14 @@ TEST(WriteProtectDlg, NamesTheFileAndAnswersYesOnlyForYes)
     }
 }
 
-TEST(AboutDlg, LinksAreReachedWithTabAndOpenWithEnterSpaceOrTheirAction)
+TEST(AboutDlg, TheHomePageLinkIsReachedWithTabAndOpensWithEnterSpaceOrItsAction)
 {
     FakePrompt prompt;
     CAboutDlg about(prompt);
     about.show();
     about.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+    EXPECT_EQ(about.windowTitle(), "About Quelbrook");
     std::vector<QUrl> opened;
     for (CUrlLabel* link : about.findChildren<CUrlLabel*>())
         link->SetOpener([&opened](const QUrl& url) {
@@ -71,13 +72,13 @@ TEST(AboutDlg, LinksAreReachedWithTabAndOpenWithEnterSpaceOrTheirAction)
             return true;
         });
     EXPECT_EQ(testa11y::UnnamedControls(about), QStringList());
-    EXPECT_EQ(testa11y::TabOrder(about), (QStringList{"webLink", "mailLink"}));
+    // No mail link: the project publishes no contact address.
+    EXPECT_EQ(testa11y::TabOrder(about), (QStringList{"webLink"}));
 
     auto* web = about.findChild<CUrlLabel*>("webLink");
-    auto* mail = about.findChild<CUrlLabel*>("mailLink");
-    QAccessibleInterface* link = testa11y::Of(mail);
+    QAccessibleInterface* link = testa11y::Of(web);
     EXPECT_EQ(link->role(), QAccessible::Link);
-    EXPECT_EQ(link->text(QAccessible::Name), "Email: support@quelbrook.example.org");
+    EXPECT_EQ(link->text(QAccessible::Name), "The Quelbrook project");
     EXPECT_FALSE(link->state().traversed);
 
     // The focus is seen.
@@ -86,33 +87,46 @@ TEST(AboutDlg, LinksAreReachedWithTabAndOpenWithEnterSpaceOrTheirAction)
     EXPECT_NE(web->grab().toImage(), unfocused);
 
     QTest::keyClick(web, Qt::Key_Return);
-    QTest::keyClick(mail, Qt::Key_Space);
+    QTest::keyClick(web, Qt::Key_Space);
     link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(about.isVisible());  // Enter on a link is not the OK button's
-    const QUrl mailto(QStringLiteral("mailto:support@quelbrook.example.org"));
-    EXPECT_EQ(opened, (std::vector<QUrl>{QUrl(QStringLiteral("https://quelbrook.example.org")), mailto, mailto}));
+    // Where the package points, never a placeholder.
+    const QUrl home(QStringLiteral("https://quelbrook.github.io"));
+    EXPECT_EQ(opened, (std::vector<QUrl>{home, home, home}));
     EXPECT_TRUE(link->state().traversed);
 }
 
-TEST(MessageBoxPrompt, WarnsAndAsksInTheProgramsName)
+TEST(MessageBoxPrompt, EachMessageCarriesTheIconOfWhatItIsAndTheProgramsName)
 {
     CMessageBoxPrompt prompt;
-    QString title, text;
+    QString title, text, details;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
     const auto answer = [&](QMessageBox::StandardButton button) {
         WhenModal<QMessageBox>([&, button](QMessageBox* box) {
             title = box->windowTitle();
             text = box->text();
+            details = box->informativeText();
+            icon = box->icon();
             (box->button(button) ? box->button(button) : box->buttons().first())->click();
         });
     };
     answer(QMessageBox::Ok);
     prompt.ShowMessage("File /a b.wav could not be opened - code: 5");
-    EXPECT_EQ(title, QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
-    EXPECT_EQ(text, "File /a b.wav could not be opened - code: 5");
+    EXPECT_EQ(std::tuple(title, text, icon),
+              std::tuple(QString("Quelbrook"), QString("File /a b.wav could not be opened - code: 5"), QMessageBox::Warning));
+    answer(QMessageBox::Ok);
+    prompt.ShowInformation(QStringLiteral("2 of 2 files were restored."));
+    EXPECT_EQ(std::tuple(title, icon), std::tuple(QString("Quelbrook"), QMessageBox::Information));
     answer(QMessageBox::Yes);
     EXPECT_TRUE(prompt.AskYesNo(QStringLiteral("Continue?")));
+    EXPECT_EQ(std::tuple(title, icon), std::tuple(QString("Quelbrook"), QMessageBox::Question));
     answer(QMessageBox::No);
     EXPECT_FALSE(prompt.AskYesNo(QStringLiteral("Continue?")));
+    // The Change's own question, with what it will do below it.
+    answer(QMessageBox::Yes);
+    EXPECT_TRUE(prompt.ConfirmChange(QStringLiteral("Continue?"), QStringLiteral("Sample rate: 48,000 Hz")));
+    EXPECT_EQ(std::tuple(title, text, details, icon), std::tuple(QString("Quelbrook"), QString("Continue?"),
+                                                                 QString("Sample rate: 48,000 Hz"), QMessageBox::Question));
 
     // Read-only files are asked about with the write-protect dialog.
     for (const std::string button : {"yesButton", "cancelButton"}) {

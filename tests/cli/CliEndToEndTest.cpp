@@ -186,7 +186,7 @@ TEST_F(CliTool, UnusableFilesFailTheRunUnchangedAndWithoutHanging)
         EXPECT_EQ(run.status, 1);
         for (const std::string& part : {dir / "good.wav: " + line, dir / "missing.wav" + " was not found.",
                                         "no complete \"fmt \" chunk in " + dir / "nofmt.wav",
-                                        dir / "pipe.wav" + " is not a regular file",
+                                        dir / "pipe.wav" + " could not be opened - code: 6 (it is not a regular file)",
                                         dir / "folder.wav" + " is a folder", std::string(summary)})
             EXPECT_TRUE(Has(run.out, part)) << command << ": " << run.out;
     }
@@ -308,6 +308,47 @@ TEST_F(CliTool, FilesFromTakesAnyNameAndRecursionFindsOnlyWaveFilesWithin)
     const std::string lines = dir / "with space.wav" + "\n\n" + dir / "bad\xFF.wav" + "\n";
     WriteFile(dir / "lines", Bytes(lines.begin(), lines.end()));
     EXPECT_TRUE(Has(RunTool({"info", "--files-from", dir / "lines"}).out, "2 files read, 0 failed"));
+}
+
+// Run as root, a named path follows only links that root owns: a user who
+// swaps a name for a link cannot make root rewrite a file of root's.
+TEST_F(CliTool, RunAsRootNamedPathsFollowOnlyLinksRootOwns)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "links of another user are made as root";
+    const std::string secret = PutFile(dir, "secret.wav", SimpleWave(), 0600);
+    fs::create_directory(dir / "sub");
+    const std::string inner = PutFile(dir, "sub/inner.wav", SimpleWave(), 0600);
+    const auto link = [&](const std::string& target, const std::string& name, uid_t owner) {
+        fs::create_symlink(target, dir / name);
+        EXPECT_EQ(lchown((dir / name).c_str(), owner, owner), 0);
+        return dir / name;
+    };
+    const std::string foreign = link(secret, "foreign.wav", 65534);
+    const std::string foreignFolder = link("sub", "folder", 65534);
+    const std::string own = link("secret.wav", "own.wav", 0);
+    WriteFile(dir / "list", Bytes(foreign.begin(), foreign.end()));
+
+    // As an argument, through a folder on the way, as a folder to search, and in a list.
+    auto run = RunTool({"set", "--json", "-r", "--rate", "48000", "--files-from", dir / "list", foreign,
+                        foreignFolder + "/inner.wav", foreignFolder});
+    EXPECT_EQ(run.status, 1);
+    const std::string links[] = {foreign, foreignFolder, foreignFolder, foreign};
+    ASSERT_EQ(run.Json().size(), std::size(links)) << run.out;
+    for (std::size_t i = 0; i < std::size(links); ++i)
+        EXPECT_TRUE(run.Json()[i]["status"] == "failed"
+                    && Has(run.Json()[i]["message"], links[i] + " is a symbolic link that belongs to nobody")) << run.Json()[i];
+    EXPECT_EQ(std::pair(ReadFile(secret), ReadFile(inner)), std::pair(SimpleWave(), SimpleWave()));
+    // Nor is a journal named through such a link written.
+    run = RunTool({"set", "--rate", "48000", "--journal", foreign, own});
+    EXPECT_TRUE(run.status == 1 && Has(run.err, foreign + " is a symbolic link that belongs to nobody")) << run.err;
+    EXPECT_EQ(ReadFile(secret), SimpleWave());
+
+    // A link of root's is followed, and --follow-links follows any.
+    EXPECT_EQ(RunTool({"set", "--rate", "48000", own}).status, 0);
+    EXPECT_EQ(ReadFile(secret), At48k());
+    EXPECT_EQ(RunTool({"set", "--follow-links", "--rate", "48000", foreignFolder + "/inner.wav"}).status, 0);
+    EXPECT_EQ(ReadFile(inner), At48k());
 }
 
 }  // namespace

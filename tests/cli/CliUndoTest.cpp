@@ -5,10 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <sstream>
 
@@ -144,21 +148,35 @@ TEST_F(CliUndo, FilesChangedReplacedOrGoneSinceAreLeftAloneAndReportedAndTimesKe
               std::tuple(nlohmann::json(dir / "kept.wav"), nlohmann::json("skipped"), true)) << again;
 }
 
-TEST_F(CliUndo, ABatchWhoseJournalCannotBeWrittenTouchesNoFile)
+TEST_F(CliUndo, ABatchWhoseJournalCannotBeWrittenTouchesNoFileNorTheJournalItWouldReplace)
 {
     Make("a.wav", SimpleWave());
     WriteFile(dir / "regular", {1});
+    const std::string named = dir / "j.jsonl";
+    ASSERT_EQ(RunTool({"set", "--rate", "48000", "--journal", named, dir / "a.wav"}).status, 0);
+    const Bytes earlier = ReadFile(named);
+    const Bytes changed = ReadFile(dir / "a.wav");
     // No journal named: the journal folder itself cannot be made.
     const std::vector<std::string> brokenHome = {"env", "XDG_STATE_HOME=" + dir / "regular"};
+    // A file size limit stands in for a disk too full for the journal's first reserved space.
+    const std::vector<std::string> fullDisk = {"sh", "-c", "trap '' XFSZ; exec prlimit --fsize=4096 \"$@\"", "sh"};
     using Args = std::vector<std::string>;
-    for (const auto& [journal, reason] : {std::pair{Args{"--journal", "/dev/full"}, "No space left on device"},
-                                          std::pair{Args{"--journal", dir / "regular/j.jsonl"}, "Not a directory"},
-                                          std::pair{Args{}, "could not be created"}}) {
-        const auto run = RunTool(Join({"set", "--rate", "48000", dir / "a.wav"}, journal), brokenHome);
-        EXPECT_EQ(std::tuple(run.status, run.out, RunTool({"undo"}, brokenHome).status), std::tuple(1, "", 1));
+    for (const auto& [journal, as, reason] : {std::tuple{Args{"--journal", "/dev/full"}, brokenHome, "No space left on device"},
+                                              std::tuple{Args{"--journal", dir / "regular/j.jsonl"}, brokenHome, "Not a directory"},
+                                              std::tuple{Args{}, brokenHome, "could not be created"},
+                                              std::tuple{Args{"--journal", named}, fullDisk, "File too large"}}) {
+        const auto run = RunTool(Join({"set", "--json", "--rate", "96000", dir / "a.wav"}, journal), as);
+        EXPECT_EQ(std::tuple(run.status, nlohmann::json::parse(run.out, nullptr, false), RunTool({"undo"}, brokenHome).status),
+                  std::tuple(1, nlohmann::json::array(), 1)) << run.out;
         EXPECT_TRUE(Has(run.err, reason) && Has(run.err, "No file was changed")) << run.err;
     }
-    EXPECT_EQ(Contents(), original);
+    // An undo that cannot write its own journal writes no file either, and still one JSON document.
+    const auto undo = RunTool({"undo", "--json", named}, brokenHome);
+    EXPECT_EQ(std::pair(undo.status, nlohmann::json::parse(undo.out, nullptr, false)), std::pair(1, nlohmann::json::array()));
+    EXPECT_EQ(ReadFile(dir / "a.wav"), changed);
+    // The earlier batch is still whole and nothing was left beside it.
+    EXPECT_EQ(ReadFile(named), earlier);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 3);
 
     // --dry-run and --no-journal write none.
     EXPECT_EQ(RunTool({"set", "--dry-run", "--rate", "48000", dir / "a.wav"}).status, 0);
@@ -166,6 +184,103 @@ TEST_F(CliUndo, ABatchWhoseJournalCannotBeWrittenTouchesNoFile)
     EXPECT_TRUE(home.Batches().empty());
     EXPECT_EQ(RunTool({"set", "--no-journal", "--journal", dir / "j", dir / "a.wav"}).status, 2);
     EXPECT_EQ(RunTool({"undo"}).status, 1);
+    EXPECT_EQ(RunTool({"undo", named}).status, 0);
+    EXPECT_EQ(Contents(), original);
+}
+
+// undo writes what a journal says: one that anyone but the user and root
+// could have written or put in place, or a record naming a path the system
+// would cut short, is refused and nothing at all is written.
+TEST_F(CliUndo, AJournalOthersCouldHaveChangedIsRefusedAndNothingIsWritten)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "a journal of another user is made as root";
+    const std::string wave = Make("a.wav", SimpleWave());
+    const std::string folder = dir / "journals";
+    const std::string journal = folder + "/j.jsonl";
+    fs::create_directory(folder);
+    ASSERT_EQ(RunTool({"set", "--rate", "48000", "--journal", journal, wave}).status, 0);
+    const auto changed = Contents();
+    const std::string text = ReadText(journal);
+    const auto withPath = [&](const std::string& replacement) {
+        std::string tampered = text;
+        const std::string quoted = "\"path\":\"" + wave + "\"";
+        tampered.replace(tampered.find(quoted), quoted.size(), "\"path\":\"" + replacement + "\"");
+        WriteFile(journal, Bytes(tampered.begin(), tampered.end()));
+    };
+    std::string hex;
+    for (const char c : wave + '\0') {
+        const auto byte = static_cast<unsigned char>(c);
+        hex += "0123456789abcdef"[byte >> 4];
+        hex += "0123456789abcdef"[byte & 15];
+    }
+    const std::pair<std::function<void()>, std::string> cases[] = {
+        {[&] { ASSERT_EQ(chown(journal.c_str(), 65534, 65534), 0); }, "it belongs to nobody"},
+        {[&] { ASSERT_EQ(chmod(journal.c_str(), 0620), 0); }, "group or others may write it (permissions 0620)"},
+        {[&] { ASSERT_EQ(chmod(journal.c_str(), 0602), 0); }, "(permissions 0602)"},
+        {[&] { ASSERT_EQ(chown(folder.c_str(), 65534, 65534), 0); }, "its folder " + folder + " belongs to nobody"},
+        {[&] { ASSERT_EQ(chmod(folder.c_str(), 01777), 0); }, "its folder " + folder + " (permissions 1777)"},
+        {[&] { withPath(wave + "\\u0000.txt"); }, "its path holds a NUL byte"},
+        {[&] { withPath("x\",\"pathBytes\":\"" + hex); }, "its path holds a NUL byte"},
+    };
+    for (const auto& [make, reason] : cases) {
+        SCOPED_TRACE(reason);
+        WriteFile(journal, Bytes(text.begin(), text.end()));
+        ASSERT_EQ(chown(journal.c_str(), 0, 0) | chmod(journal.c_str(), 0600), 0);
+        ASSERT_EQ(chown(folder.c_str(), 0, 0) | chmod(folder.c_str(), 0700), 0);
+        make();
+        const auto run = RunTool({"undo", "--json", journal});
+        EXPECT_EQ(run.status, 1);
+        ASSERT_EQ(run.Json().size(), 1u) << run.out;
+        EXPECT_EQ(run.Json()[0]["status"], "failed");
+        EXPECT_TRUE(Has(run.Json()[0]["message"], reason)) << run.out;
+        EXPECT_EQ(Contents(), changed);
+        EXPECT_TRUE(home.Batches().empty());
+    }
+
+    // The user's own journal folder is trusted whatever its permissions.
+    ASSERT_EQ(RunTool({"set", "--rate", "96000", wave}).status, 0);
+    ASSERT_EQ(chmod(fs::path(home.Batches().at(0)).parent_path().c_str(), 0775), 0);
+    EXPECT_EQ(RunTool({"undo"}).status, 0);
+    EXPECT_EQ(Contents(), changed);
+}
+
+// set -r reaches a file deeper than the system's path limit by opening each
+// folder inside the one before; undo must reach it the same way.
+TEST_F(CliUndo, AFileDeeperThanThePathLimitIsRestored)
+{
+    const std::string name(200, 'd');
+    int folder = open(dir.Path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (int depth = 0; depth < 24; ++depth) {  // over 4,800 bytes of path
+        ASSERT_EQ(mkdirat(folder, name.c_str(), 0700), 0);
+        const int next = openat(folder, name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        close(folder);
+        folder = next;
+    }
+    const auto content = [folder](const Bytes* replacement = nullptr) {
+        const int fd = openat(folder, "deep.wav", O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        Bytes bytes(512);
+        if (replacement != nullptr) {
+            EXPECT_EQ(pwrite(fd, replacement->data(), replacement->size(), 0), ssize_t(replacement->size()));
+        }
+        bytes.resize(std::size_t(std::max<ssize_t>(pread(fd, bytes.data(), bytes.size(), 0), 0)));
+        close(fd);
+        return bytes;
+    };
+    const Bytes image = SimpleWave();
+    content(&image);
+
+    EXPECT_EQ(RunTool({"set", "-r", "--rate", "48000", dir.Path()}).status, 0);
+    EXPECT_EQ(content(), At48k());
+    const auto undo = RunTool({"undo"});
+    EXPECT_EQ(undo.status, 0) << undo.out;
+    EXPECT_EQ(content(), image);
+    // Undone again (the change comes back), with every link followed as a user other than root would.
+    EXPECT_EQ(RunTool({"undo", "--follow-links"}).status, 0);
+    EXPECT_EQ(content(), At48k());
+    close(folder);
+    // Deeper than std::filesystem can remove.
+    EXPECT_EQ(std::system(("rm -rf '" + dir / name + "'").c_str()), 0);
 }
 
 // The journal fills up part way (a file size limit stands in for a full disk):

@@ -13,6 +13,8 @@
 #include <QCompleter>
 #include <QLineEdit>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -285,6 +287,13 @@ TEST_F(OpenDialog, OpensShowingTenFilesAndThePreviewAndKeepsItsSize)
     EXPECT_EQ(profile.GetInt(kSection, "Width", 0), kept.width());
     EXPECT_EQ(profile.GetInt(kSection, "Height", 0), kept.height());
     EXPECT_EQ(Open(folder, 12)->size(), kept);
+
+    // A kept size the screen can no longer hold gives way to the first size.
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    profile.WriteInt(kSection, "Width", screen.width() + 100);
+    const auto dialog = Open(folder, 12);
+    EXPECT_LE(dialog->width(), screen.width());
+    EXPECT_TRUE(showsRows(*dialog, 9));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/CFile.h"
 #include "platform/Cp1252.h"
+#include "platform/NamedPath.h"
 #include "platform/OpenFailureCause.h"
 
 #include "WavBuilder.h"
@@ -7,7 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
+#include <tuple>
 #include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -30,17 +35,51 @@ bool AsNobody(Body body)
     return status == 0;
 }
 
+// A mount namespace of its own: directly when privileged, otherwise inside a
+// user namespace in which this user is root.
+bool InOwnMountNamespace()
+{
+    if (unshare(CLONE_NEWNS) == 0)
+        return true;
+    const std::string uid = std::to_string(getuid()), gid = std::to_string(getgid());
+    if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+        return false;
+    WriteFile("/proc/self/setgroups", Bytes{'d', 'e', 'n', 'y'});
+    const std::string uidMap = "0 " + uid + " 1", gidMap = "0 " + gid + " 1";
+    WriteFile("/proc/self/uid_map", Bytes(uidMap.begin(), uidMap.end()));
+    WriteFile("/proc/self/gid_map", Bytes(gidMap.begin(), gidMap.end()));
+    return true;
+}
+
 }  // namespace
 
-TEST(OpenFailureCause, ErrnoMapsToShownCodeAndTextsNameTheFile)
+TEST(OpenFailureCause, ErrnoMapsToShownCodeAndReasonAndTextsNameTheFile)
 {
-    const std::pair<int, int> table[] = {
-        {ENOENT, 2}, {ENOTDIR, 3}, {ENAMETOOLONG, 3}, {ELOOP, 3}, {EMFILE, 4}, {ENFILE, 4},
-        {EACCES, 5}, {EPERM, 5},   {EROFS, 5},        {EIO, 10},  {ENXIO, 10}, {ENOSPC, 13},
-        {EDQUOT, 13}, {EINVAL, 1}, {EBUSY, 1},        {0x7FFF, 1},
+    const std::tuple<int, int, const char*> table[] = {
+        {ENOENT, 2, "the file vanished"},
+        {ENOTDIR, 3, "a part of the path is not a folder"},
+        {ENAMETOOLONG, 3, "the name is too long"},
+        {ELOOP, 3, "too many levels of symbolic links"},
+        {EMFILE, 4, "too many open files"},
+        {ENFILE, 4, "too many open files"},
+        {EACCES, 5, "permission denied"},
+        {EPERM, 5, "permission denied"},
+        {EROFS, 5, "read-only file system"},
+        {EISDIR, 5, "it is a folder"},
+        {EIO, 10, "input/output error"},
+        {ENXIO, 10, "no such device"},
+        {ETXTBSY, 11, "it is in use"},
+        {EBUSY, 1, "it is in use"},
+        {ENOSPC, 13, "no space left on the device"},
+        {EDQUOT, 13, "disk quota exceeded"},
+        {EINVAL, 1, ""},
+        {0x7FFF, 1, ""},
     };
-    for (const auto& [error, code] : table)
-        EXPECT_EQ(static_cast<int>(CauseFromErrno(error)), code) << "errno " << error;
+    for (const auto& [error, code, words] : table) {
+        const FileFailure failure = FailureFromErrno(error);
+        EXPECT_EQ(std::pair(static_cast<int>(failure.cause), ReasonText(failure.reason)), std::pair(code, std::string(words)))
+            << "errno " << error;
+    }
 
     // Each cause's text names the file.
     const char* texts[] = {
@@ -55,8 +94,40 @@ TEST(OpenFailureCause, ErrnoMapsToShownCodeAndTextsNameTheFile)
     };
     for (int code = 0; code <= 14; ++code)
         EXPECT_EQ(CauseText(static_cast<OpenFailureCause>(code), "a b.wav"), texts[code]) << code;
-    EXPECT_EQ(OpenFailureMessage("/x/%2 y.wav", OpenFailureCause::DiskFull),
-              "File /x/%2 y.wav could not be opened - code: 13");
+    // The reason goes before the full stop, and after the code.
+    EXPECT_EQ(CauseText(FailureFromErrno(EROFS), "/m/a.wav"), "Access to /m/a.wav was denied (read-only file system).");
+    EXPECT_EQ(CauseText(OpenFailureCause::BadSeek, "a.wav", SystemReason::InputOutput), "Seek failed on a.wav (input/output error)");
+    EXPECT_EQ(OpenFailureMessage("/x/%2 y.wav", FailureFromErrno(EDQUOT)),
+              "File /x/%2 y.wav could not be opened - code: 13 (disk quota exceeded)");
+    EXPECT_EQ(OpenFailureMessage("/x/a.wav", OpenFailureCause::AccessDenied), "File /x/a.wav could not be opened - code: 5");
+}
+
+// A file on a read-only mount is refused for writing in the system's words;
+// the mount is made in a namespace of a child of its own.
+TEST(CFile, AFileOnAReadOnlyMountIsRefusedAsSuch)
+{
+    TempDir dir;
+    const std::string mount = dir / "ro";
+    ASSERT_EQ(::mkdir(mount.c_str(), 0755), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (!InOwnMountNamespace() || ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+            || ::mount("tmpfs", mount.c_str(), "tmpfs", 0, nullptr) != 0)
+            _exit(77);
+        WriteFile(mount + "/a.wav", Bytes(10, 1));
+        if (::mount(nullptr, mount.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+            _exit(77);
+        CFile file;
+        const bool refused = file.Open(mount + "/a.wav", FileMode::ReadWrite) == OpenStatus::Failed
+            && file.LastFailure() == FileFailure{OpenFailureCause::AccessDenied, SystemReason::ReadOnlyFileSystem}
+            && file.Open(mount + "/a.wav", FileMode::Read) == OpenStatus::Opened;
+        _exit(refused ? 0 : 1);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 77)
+        GTEST_SKIP() << "no mount namespace here";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 TEST(CFile, ClearingTheReadOnlyMarkAddsOwnerWriteOnlyAndKeepsTimes)
@@ -153,5 +224,47 @@ TEST(CFile, WithoutPrivilegeTheSecondOpenForWritingMustFindTheSameFile)
                 && (swapped || file.ReplaceAt(0, "\3", "\1", 1));
         })) << "swapped " << swapped;
         EXPECT_EQ(ReadFile(path), swapped ? Bytes(10, 2) : (Bytes{3, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+    }
+}
+
+// A path too long to be opened whole is walked one component at a time; the
+// walk must land where the system would, for root and for anyone else.
+TEST(NamedPath, AWalkedPathLandsWhereTheSystemWould)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir / "a");
+    WriteFile(dir / "a/f", {'A'});
+    WriteFile(dir / "f", {'T'});
+    for (const auto& [target, name] : {std::pair{"a", "rel"}, {"loop", "loop"}, {"a/f", "file"}})
+        std::filesystem::create_symlink(target, dir / name);
+    std::filesystem::create_symlink(dir / "a", dir / "abs");
+    // Thousands of "/." put the path over the system's limit.
+    std::string far = dir.Path().string();
+    for (int i = 0; i < 2100; ++i)
+        far += "/.";
+    // The byte the file holds, or the errno of the failure.
+    const std::pair<std::string, int> cases[] = {
+        {"/a/f", 'A'}, {"/rel/f", 'A'}, {"/abs/f", 'A'}, {"/file", 'A'}, {"/rel/../f", 'T'}, {"/a/../rel/./f", 'A'},
+        {"/loop/f", ELOOP}, {"/a/f/x", ENOTDIR}, {"/none/f", ENOENT},
+    };
+    const auto lands = [&](const std::string& path, int expected) {
+        std::string refusal;
+        const int fd = OpenNamedPath(far + path, O_RDONLY | O_CLOEXEC, refusal);
+        char byte = 0;
+        const int got = fd < 0 ? errno : ::read(fd, &byte, 1) == 1 ? byte : -1;
+        if (fd >= 0)
+            ::close(fd);
+        return got == expected && refusal.empty();
+    };
+    for (const auto& [path, expected] : cases)
+        EXPECT_TRUE(lands(path, expected)) << path;
+
+    // Run as root, a link of another user on the way is named and not followed.
+    if (FollowsRootLinksOnly()) {
+        ASSERT_EQ(lchown((dir / "rel").c_str(), kNobody, kNobody), 0);
+        std::string refusal;
+        EXPECT_EQ(OpenNamedPath(far + "/rel/f", O_RDONLY | O_CLOEXEC, refusal), -1);
+        EXPECT_EQ(errno, EACCES);
+        EXPECT_NE(refusal.find(dir / "rel is a symbolic link that belongs to nobody"), std::string::npos) << refusal;
     }
 }

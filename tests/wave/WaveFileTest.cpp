@@ -159,6 +159,26 @@ TEST_F(Load, ReadsFmtBextAndRegnPositionAndKeepsWhatCannotBeRead)
                                                         + " is too short to hold a format (4 bytes); the file was left unchanged."});
 }
 
+TEST_F(Load, FilesThatAreNoWavFilesAreToldApartFromWavFilesWithoutAFormat)
+{
+    const std::tuple<const char*, Bytes, bool> cases[] = {
+        {"text", Bytes(64, 'x'), true},
+        {"AIFF", WavBuilder("FORM", "AIFF").Chunk("COMM", Bytes(18, 1)).Build(), true},
+        {"RIFF without fmt", WavBuilder().Chunk("data", Pattern(8)).Build(), false},
+        {"RF64 without fmt", WavBuilder("RF64").Chunk("data", Pattern(8)).Build(), false},
+    };
+    for (const auto& [name, image, notWave] : cases) {
+        const std::string p = SetFile("x.wav", image);
+        EXPECT_EQ(std::pair(wave.HeaderLoaded(), wave.NotWave()), std::pair(false, notWave)) << name;
+        EXPECT_FALSE(wave.RewriteHeader({}));
+        EXPECT_EQ(wave.NotWave(), notWave) << name;
+        EXPECT_EQ(ReadFile(p), image) << name;
+    }
+    EXPECT_EQ(NoFormatText("/a.txt", true), "/a.txt is not a WAV file (no RIFF/WAVE header)");
+    EXPECT_EQ(NoFormatText("/a.wav", false), "no complete \"fmt \" chunk in /a.wav");
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{});
+}
+
 TEST_F(Load, OpenMessages)
 {
     EXPECT_FALSE(wave.Open(OpenMode::OpenRead));
@@ -169,7 +189,7 @@ TEST_F(Load, OpenMessages)
     EXPECT_EQ(prompt.messages.back(), "File already open.");
     EXPECT_TRUE(wave.Close());
     wave.SetFileName(dir.Path().string());
-    EXPECT_EQ(prompt.messages.back(), "File " + dir.Path().string() + " could not be opened - code: 5");
+    EXPECT_EQ(prompt.messages.back(), "File " + dir.Path().string() + " could not be opened - code: 5 (it is a folder)");
 }
 
 // Registered with a time-out: opening a FIFO must not wait for a writer.
@@ -178,7 +198,7 @@ TEST_F(Load, FifoIsRefusedWithoutBlocking)
     const std::string fifo = dir / "pipe.wav";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
     wave.SetFileName(fifo);
-    EXPECT_EQ(prompt.messages, std::vector<std::string>{"File " + fifo + " could not be opened - code: 6"});
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{"File " + fifo + " could not be opened - code: 6 (it is not a regular file)"});
     EXPECT_FALSE(wave.HeaderLoaded());
 }
 
@@ -280,7 +300,8 @@ TEST_F(Rewrite, ReadOnlyFilesAreAskedAboutOneByOne)
     }
     EXPECT_EQ(results, (std::vector<bool>{true, false, true, true, false}));
     EXPECT_EQ(prompt.asked, (std::vector<std::string>{p1, p2, p3}));
-    EXPECT_EQ(prompt.messages, std::vector<std::string>{"File " + p2 + " could not be opened - code: 5"});
+    // Cancel was the user's own choice: no failure is reported for it.
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{});
     EXPECT_EQ(ReadFile(p2), kPlain);
     EXPECT_EQ(Mode(p2), 0444u);
     EXPECT_TRUE(Rewritten(kPlain, ReadFile(p1), 12, kCorrected));
@@ -296,7 +317,7 @@ TEST(ReadOnlyQuestion, PathShortenedInTheMiddle)
     EXPECT_EQ(ShortenMiddle("/home/cafe\xC3\xA9/audio/t\xC3\xA9ke1234.wav", 26), "/home/cafe...ke1234.wav");
     EXPECT_EQ(WriteProtectQuestion("/home/user/audio/take12.wav"),
               "The file /home/user/.../take12.wav is Write protected\n\n"
-              "Change the attribute and allow the change?\n\nCancel will quit the operation");
+              "Change the attribute and allow the change?\n\nCancel leaves this file unchanged");
     EXPECT_EQ(WriteProtectQuestion("%s %d.wav").substr(0, 19), "The file %s %d.wav ");
 }
 
@@ -452,10 +473,10 @@ TEST_F(Rewrite, FailedWritesAndClosesLeaveTheFileAsItWas)
     const Bytes& image = kPlain;
     const std::string p = Put("full.wav", image);
     const std::pair<FileCalls, std::string> faults[] = {
-        {{pread, HalfThenFull, close}, "Disk full while accessing " + p + "."},
+        {{pread, HalfThenFull, close}, "Disk full while accessing " + p + " (no space left on the device)."},
         // A network file system may report a failed write only when the file is closed.
         {{pread, pwrite, [](int fd) { close(fd); errno = EIO; return -1; }},
-         "A hardware I/O error was reported while accessing " + p + "."},
+         "A hardware I/O error was reported while accessing " + p + " (input/output error)."},
     };
     for (const auto& [calls, message] : faults) {
         writes = 0;

@@ -1,6 +1,7 @@
 // Opens the open dialog on its own, so it can be tried without the main window.
 // Usage: quelbrook-opendlg-demo [starting folder]
 
+#include "i18n/CTranslations.h"
 #include "opendlg/CXDlg2.h"
 #include "platform/CProfileFile.h"
 #include "platform/CUserPrompt.h"
@@ -29,6 +30,7 @@ public:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    const CTranslations translations;
     const QString base = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
     CProfileFile profile(
         (QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' + base + ".INI").toStdString());

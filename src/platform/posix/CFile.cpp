@@ -1,6 +1,7 @@
 #include "CFile.h"
 
 #include "FileCalls.h"
+#include "NamedPath.h"
 
 #include <algorithm>
 #include <atomic>
@@ -15,9 +16,10 @@
 
 namespace {
 
-OpenFailureCause NonRegularCause(mode_t mode)
+FileFailure NonRegularFailure(mode_t mode)
 {
-    return S_ISDIR(mode) ? OpenFailureCause::AccessDenied : OpenFailureCause::InvalidFile;
+    return S_ISDIR(mode) ? FileFailure{OpenFailureCause::AccessDenied, SystemReason::IsFolder}
+                         : FileFailure{OpenFailureCause::InvalidFile, SystemReason::NotRegularFile};
 }
 
 bool Refused(int error)
@@ -33,15 +35,22 @@ constexpr auto kMaxOffset = static_cast<std::uint64_t>(std::numeric_limits<off_t
 // refusal the rest of the run opens without it.
 std::atomic<bool> noAccessTimeRefused{false};
 
-int OpenKeepingAccessTime(int folderFd, const char* name, int flags)
+// A named path goes through OpenNamedPath (links as this run allows them,
+// any length); an entry of an open folder is opened right there.
+int OpenEntry(int folderFd, const char* name, int flags, bool named, std::string& refusal)
+{
+    return named ? OpenNamedPath(name, flags, refusal) : ::openat(folderFd, name, flags);
+}
+
+int OpenKeepingAccessTime(int folderFd, const char* name, int flags, bool named, std::string& refusal)
 {
     if (!noAccessTimeRefused.load(std::memory_order_relaxed)) {
-        const int opened = ::openat(folderFd, name, flags | O_NOATIME);
+        const int opened = OpenEntry(folderFd, name, flags | O_NOATIME, named, refusal);
         if (opened >= 0 || errno != EPERM)
             return opened;
         noAccessTimeRefused.store(true, std::memory_order_relaxed);
     }
-    return ::openat(folderFd, name, flags);
+    return OpenEntry(folderFd, name, flags, named, refusal);
 }
 
 } // namespace
@@ -70,19 +79,21 @@ OpenStatus CFile::OpenIn(const FolderEntry& entry, FileMode mode)
 OpenStatus CFile::OpenAt(int folderFd, const std::string& entry, FileMode mode, bool follow)
 {
     Close();
-    lastCause = OpenFailureCause::None;
+    lastFailure = {};
+    linkRefusal.clear();
 
     // O_NONBLOCK: a FIFO opens at once and is then refused below, unread.
     const int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK | (follow ? 0 : O_NOFOLLOW);
-    int opened = OpenKeepingAccessTime(folderFd, entry.c_str(), flags | (mode == FileMode::ReadWrite ? O_RDWR : O_RDONLY));
+    int opened = OpenKeepingAccessTime(folderFd, entry.c_str(), flags | (mode == FileMode::ReadWrite ? O_RDWR : O_RDONLY),
+                                       follow, linkRefusal);
     int error = errno;
     bool forWriting = mode == FileMode::ReadWrite && opened >= 0;
     struct stat info {};
     bool known = false;
-    if (opened < 0 && mode == FileMode::ReadWrite && Refused(error)) {
+    if (opened < 0 && mode == FileMode::ReadWrite && Refused(error) && linkRefusal.empty()) {
         // Refused for writing: only a read-only mark, which the user may
         // clear, gives a reason to keep it open.
-        opened = OpenKeepingAccessTime(folderFd, entry.c_str(), flags | O_RDONLY);
+        opened = OpenKeepingAccessTime(folderFd, entry.c_str(), flags | O_RDONLY, follow, linkRefusal);
         known = opened >= 0 && ::fstat(opened, &info) == 0;
         if (opened >= 0 && (!known || !S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) != 0)) {
             ::close(opened);
@@ -92,16 +103,19 @@ OpenStatus CFile::OpenAt(int folderFd, const std::string& entry, FileMode mode, 
     if (opened < 0) {
         if (error == ENOENT)
             return OpenStatus::Missing;
-        lastCause = CauseFromErrno(error);
+        lastFailure = FailureFromErrno(error);
+        // Refused by O_NOFOLLOW: a link in the entry's place.
+        if (error == ELOOP && !follow)
+            lastFailure.reason = SystemReason::SymbolicLink;
         return OpenStatus::Failed;
     }
     if (!known && ::fstat(opened, &info) != 0) {
-        lastCause = CauseFromErrno(errno);
+        lastFailure = FailureFromErrno(errno);
         ::close(opened);
         return OpenStatus::Failed;
     }
     if (!S_ISREG(info.st_mode)) {
-        lastCause = NonRegularCause(info.st_mode);
+        lastFailure = NonRegularFailure(info.st_mode);
         ::close(opened);
         return OpenStatus::Failed;
     }
@@ -115,6 +129,7 @@ OpenStatus CFile::OpenAt(int folderFd, const std::string& entry, FileMode mode, 
     writable = forWriting;
     readOnlyMarked = (info.st_mode & S_IWUSR) == 0;
     permissions = info.st_mode & 07777;
+    owner = info.st_uid;
     length = static_cast<std::uint64_t>(info.st_size);
     device = static_cast<std::uint64_t>(info.st_dev);
     inode = static_cast<std::uint64_t>(info.st_ino);
@@ -125,26 +140,29 @@ OpenStatus CFile::OpenAt(int folderFd, const std::string& entry, FileMode mode, 
 
 OpenFailureCause CFile::ClearReadOnlyMark()
 {
-    if (fd < 0)
-        return OpenFailureCause::InvalidFile;
+    if (fd < 0) {
+        lastFailure = {OpenFailureCause::InvalidFile, SystemReason::None};
+        return lastFailure.cause;
+    }
     // fchmod changes only the change time, never the access or modification times.
     if (readOnlyMarked && ::fchmod(fd, permissions | S_IWUSR) != 0)
-        return lastCause = CauseFromErrno(errno);
+        return (lastFailure = FailureFromErrno(errno)).cause;
     readOnlyMarked = false;
     permissions |= S_IWUSR;
     if (writable)
         return OpenFailureCause::None;
 
     const int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_RDWR | (followLinks ? 0 : O_NOFOLLOW);
-    const int again = OpenKeepingAccessTime(folder, name.c_str(), flags);
+    const int again = OpenKeepingAccessTime(folder, name.c_str(), flags, followLinks, linkRefusal);
     if (again < 0)
-        return lastCause = CauseFromErrno(errno);
+        return (lastFailure = FailureFromErrno(errno)).cause;
     struct stat info {};
     // Someone may have put another file under the name since the first open.
     if (::fstat(again, &info) != 0 || static_cast<std::uint64_t>(info.st_dev) != device
         || static_cast<std::uint64_t>(info.st_ino) != inode) {
         ::close(again);
-        return lastCause = OpenFailureCause::AccessDenied;
+        lastFailure = {OpenFailureCause::AccessDenied, SystemReason::None};
+        return lastFailure.cause;
     }
     ::close(fd);
     fd = again;
@@ -167,7 +185,7 @@ bool CFile::Close()
         return false;
     const bool closed = CurrentFileCalls().close(fd) == 0;
     if (!closed)
-        lastCause = CauseFromErrno(errno);
+        lastFailure = FailureFromErrno(errno);
     Forget();
     return closed;
 }
@@ -199,7 +217,7 @@ std::size_t CFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t count)
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            lastCause = CauseFromErrno(errno);
+            lastFailure = FailureFromErrno(errno);
             break;
         }
         if (got == 0)
@@ -217,7 +235,7 @@ bool CFile::WriteAll(std::uint64_t offset, const unsigned char* bytes, std::size
         if (put < 0 && errno == EINTR)
             continue;
         if (put <= 0) {
-            lastCause = put < 0 ? CauseFromErrno(errno) : OpenFailureCause::DiskFull;
+            lastFailure = put < 0 ? FailureFromErrno(errno) : FileFailure{OpenFailureCause::DiskFull, SystemReason::NoSpace};
             return false;
         }
         done += static_cast<std::size_t>(put);
@@ -228,7 +246,7 @@ bool CFile::WriteAll(std::uint64_t offset, const unsigned char* bytes, std::size
 bool CFile::ReplaceAt(std::uint64_t offset, const void* bytes, const void* previous, std::size_t count)
 {
     if (fd < 0 || !CanWrite() || offset > kMaxOffset || count > kMaxOffset - offset) {
-        lastCause = OpenFailureCause::AccessDenied;
+        lastFailure = {OpenFailureCause::AccessDenied, SystemReason::None};
         return false;
     }
     const auto* in = static_cast<const unsigned char*>(bytes);
@@ -236,10 +254,10 @@ bool CFile::ReplaceAt(std::uint64_t offset, const void* bytes, const void* previ
     if (!WriteAll(offset, in, count, done)) {
         // The blocks written so far are allocated now, so putting their old
         // bytes back needs no space the failed write did not get.
-        const OpenFailureCause cause = lastCause;
+        const FileFailure failure = lastFailure;
         std::size_t undone = 0;
         WriteAll(offset, static_cast<const unsigned char*>(previous), done, undone);
-        lastCause = cause;
+        lastFailure = failure;
         return false;
     }
     // Keep the cached head in step with what is on disk.
@@ -264,6 +282,6 @@ bool CFile::RestoreTimes()
     const timespec times[2] = {accessed, modified};
     if (fd >= 0 && ::futimens(fd, times) == 0)
         return true;
-    lastCause = CauseFromErrno(errno);
+    lastFailure = FailureFromErrno(errno);
     return false;
 }

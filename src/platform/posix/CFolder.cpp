@@ -1,5 +1,7 @@
 #include "CFolder.h"
 
+#include "NamedPath.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -7,6 +9,13 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+// O_DIRECTORY refuses a FIFO before it could block; O_NONBLOCK is a second guard.
+constexpr int Flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+
+}  // namespace
 
 CFolder::~CFolder()
 {
@@ -16,20 +25,17 @@ CFolder::~CFolder()
 
 int CFolder::Open(const std::string& path)
 {
-    return OpenAt(AT_FDCWD, path, 0);
+    if (fd >= 0)
+        ::close(fd);
+    fd = OpenNamedPath(path, Flags, linkRefusal);
+    return fd >= 0 ? 0 : errno;
 }
 
 int CFolder::OpenIn(const CFolder& parent, const std::string& name)
 {
-    return OpenAt(parent.fd, name, O_NOFOLLOW);
-}
-
-int CFolder::OpenAt(int parent, const std::string& name, int extraFlags)
-{
     if (fd >= 0)
         ::close(fd);
-    // O_DIRECTORY refuses a FIFO before it could block; O_NONBLOCK is a second guard.
-    fd = ::openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | extraFlags);
+    fd = ::openat(parent.fd, name.c_str(), Flags | O_NOFOLLOW);
     return fd >= 0 ? 0 : errno;
 }
 
