@@ -27,6 +27,13 @@ std::string FileNameOf(const std::string& path)
     return Utf8Path(NativePath(path).filename());
 }
 
+std::string CurrentFolder()
+{
+    std::error_code error;
+    const fs::path current = fs::current_path(error);
+    return error ? std::string() : Utf8Path(current);
+}
+
 std::string AbsolutePath(const std::string& path)
 {
     std::error_code error;
@@ -52,6 +59,22 @@ std::vector<std::string> RegularFilesIn(const std::string& folder)
         if (it->is_regular_file(error))
             files.push_back(Utf8Path(it->path()));
     return files;
+}
+
+PathKind KindOfPath(const std::string& path)
+{
+    std::error_code error;
+    switch (fs::status(NativePath(path), error).type()) {
+    case fs::file_type::not_found:
+        return PathKind::Missing;
+    case fs::file_type::regular:
+        return PathKind::File;
+    case fs::file_type::directory:
+        return PathKind::Folder;
+    default:
+        break;
+    }
+    return error ? PathKind::Unknown : PathKind::Other;
 }
 
 bool PathExists(const std::string& path)

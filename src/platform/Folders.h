@@ -15,6 +15,14 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 // The last component of the path.
 std::string FileNameOf(const std::string& path);
 
+// The current folder; empty when the system cannot say.
+std::string CurrentFolder();
+
+// The absolute spelling of path that journals keep: under folder when it is
+// relative, with the system's one separator. out is reused, so that a batch
+// allocates nothing per file.
+void AbsolutePathInto(const std::string& folder, const std::string& path, std::string& out);
+
 // The path made absolute against the current folder, in the system's
 // spelling (one separator style); the path itself when that fails.
 std::string AbsolutePath(const std::string& path);
@@ -25,6 +33,11 @@ bool CreateFolders(const std::string& path, std::string& failure);
 
 // The full paths of the regular files in folder (none when it cannot be read).
 std::vector<std::string> RegularFilesIn(const std::string& folder);
+
+enum class PathKind { Missing, File, Folder, Other, Unknown };
+
+// What the path leads to, links followed; Unknown when the system would not say.
+PathKind KindOfPath(const std::string& path);
 
 // Something exists under the path.
 bool PathExists(const std::string& path);

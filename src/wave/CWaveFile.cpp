@@ -209,7 +209,7 @@ bool CWaveFile::RewriteHeader(const HeaderChangeRequest& request, std::optional<
     const bool extensionChanged = updated->validBitsPerSample != found.validBitsPerSample
         || updated->channelMask != found.channelMask;
     const std::size_t end = extensionChanged ? kExtensionWrittenEnd : kFmtFieldsEnd;
-    HeaderPatch patch{{file.Device(), file.Inode(), file.Length()}, offset + kFirstWritten,
+    HeaderPatch patch{file.Identity(), offset + kFirstWritten,
                       {chunk + kFirstWritten, chunk + end}, {written + kFirstWritten, written + end}};
     // Asked only about a file that would be written.
     if (!ConfirmWriting())
@@ -230,7 +230,7 @@ bool CWaveFile::RestorePatch(const HeaderPatch& patch)
     readOnlyMarked = false;
     if (!Open(OpenMode::OpenReadWrite))
         return false;
-    if (patch.identity != FileIdentity{file.Device(), file.Inode(), file.Length()}) {
+    if (patch.identity != file.Identity()) {
         prompt.ShowMessage(fileName + " is no longer the file that was changed (it was replaced, or its length "
                                       "differs); it was left unchanged.");
         return Fail();
