@@ -10,9 +10,9 @@
 #include "journal/CJournalFolder.h"
 #include "journal/CJournalReader.h"
 #include "journal/CJournalWriter.h"
+#include "platform/Folders.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -43,8 +43,7 @@ int CUndoCommand::Run(const std::vector<std::string>& args, const std::function<
         }
         journalPath = *newest;
     }
-    std::error_code error;
-    const std::string absolute = std::filesystem::absolute(journalPath, error).lexically_normal().string();
+    const std::string absolute = AbsolutePath(journalPath);
 
     // Read first: a journal that cannot be read or is not trusted leaves
     // nothing written, not even a journal of this undo.

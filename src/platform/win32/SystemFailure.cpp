@@ -4,6 +4,9 @@
 
 namespace {
 
+// Not named by the mingw-w64 headers.
+constexpr DWORD DiskQuotaExceeded = 1295;
+
 struct ErrorRow {
     DWORD error;
     OpenFailureCause cause;
@@ -36,7 +39,7 @@ constexpr ErrorRow ErrorTable[] = {
     {ERROR_LOCK_VIOLATION, OpenFailureCause::LockViolation, SystemReason::InUse},
     {ERROR_HANDLE_DISK_FULL, OpenFailureCause::DiskFull, SystemReason::NoSpace},
     {ERROR_DISK_FULL, OpenFailureCause::DiskFull, SystemReason::NoSpace},
-    {ERROR_DISK_QUOTA_EXCEEDED, OpenFailureCause::DiskFull, SystemReason::QuotaExceeded},
+    {DiskQuotaExceeded, OpenFailureCause::DiskFull, SystemReason::QuotaExceeded},
     {ERROR_HANDLE_EOF, OpenFailureCause::EndOfFile, SystemReason::None},
 };
 
