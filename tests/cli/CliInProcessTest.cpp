@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -42,7 +41,7 @@ TEST(CliTerminal, WriteProtectQuestionIsAskedForEachReadOnlyFileInInputOrder)
     for (int i = 0; i < 24; ++i) {
         args.push_back(dir / ("f" + std::to_string(i) + ".wav"));
         WriteFile(args.back(), clitest::SimpleWave());
-        ASSERT_EQ(chmod(args.back().c_str(), i == 1 ? 0644 : 0444), 0);
+        testsys::SetReadOnly(args.back(), i != 1);
         if (i != 1)  // three answers; after them the end of input is no
             expected += "The file " + args.back() + " is write protected. Clear its read-only mark and allow the change? [y/N] " +
                         (i > 3 ? "\n" : "");

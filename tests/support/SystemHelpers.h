@@ -13,6 +13,10 @@ std::string MakeTempFolder();
 void SetEnvironment(const char* name, const std::string& value);
 void UnsetEnvironment(const char* name);
 
+// Sets or clears the system's read-only mark: the owner's write permission
+// on POSIX systems, the read-only attribute on Windows.
+void SetReadOnly(const std::string& path, bool readOnly);
+
 // The variable that decides where the program keeps its state, and the
 // journal folder below it.
 const char* StateHomeVariable();

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include <sys/stat.h>
+
 namespace testsys {
 
 std::string MakeTempFolder()
@@ -21,6 +23,13 @@ void SetEnvironment(const char* name, const std::string& value)
 void UnsetEnvironment(const char* name)
 {
     unsetenv(name);
+}
+
+void SetReadOnly(const std::string& path, bool readOnly)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || ::chmod(path.c_str(), readOnly ? info.st_mode & ~0222u : info.st_mode | 0200u) != 0)
+        std::abort();
 }
 
 const char* StateHomeVariable()

@@ -34,6 +34,17 @@ void UnsetEnvironment(const char* name)
     _wputenv_s(NativePath(name).c_str(), L"");
 }
 
+void SetReadOnly(const std::string& path, bool readOnly)
+{
+    const std::filesystem::path native = NativePath(path);
+    const DWORD attributes = GetFileAttributesW(native.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        std::abort();
+    const DWORD changed = readOnly ? attributes | FILE_ATTRIBUTE_READONLY : attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
+    if (SetFileAttributesW(native.c_str(), changed != 0 ? changed : FILE_ATTRIBUTE_NORMAL) == 0)
+        std::abort();
+}
+
 const char* StateHomeVariable()
 {
     return "LOCALAPPDATA";
