@@ -17,6 +17,19 @@ void UnsetEnvironment(const char* name);
 // on POSIX systems, the read-only attribute on Windows.
 void SetReadOnly(const std::string& path, bool readOnly);
 
+// Makes link a symbolic link to target (a folder's when folder); false when
+// the system (or wine) cannot make one here, for the test to skip.
+bool MakeSymbolicLink(const std::string& target, const std::string& link, bool folder);
+
+// The journal reserves space ahead through a mapping and a crash leaves it
+// (POSIX systems); on Windows it is written as it goes.
+bool JournalReservesAhead();
+
+// The folder is open to its owner only, as the journal's folder must be: the
+// permission bits on POSIX systems; on Windows the ACL inherited from the
+// user's profile, which the program does not change.
+bool OwnerOnly(const std::string& folder);
+
 // The variable that decides where the program keeps its state, and the
 // journal folder below it.
 const char* StateHomeVariable();

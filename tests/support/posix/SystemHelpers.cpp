@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace testsys {
 
@@ -30,6 +31,22 @@ void SetReadOnly(const std::string& path, bool readOnly)
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0 || ::chmod(path.c_str(), readOnly ? info.st_mode & ~0222u : info.st_mode | 0200u) != 0)
         std::abort();
+}
+
+bool MakeSymbolicLink(const std::string& target, const std::string& link, bool)
+{
+    return ::symlink(target.c_str(), link.c_str()) == 0;
+}
+
+bool JournalReservesAhead()
+{
+    return true;
+}
+
+bool OwnerOnly(const std::string& folder)
+{
+    struct stat info {};
+    return ::stat(folder.c_str(), &info) == 0 && (info.st_mode & 0777) == 0700;
 }
 
 const char* StateHomeVariable()

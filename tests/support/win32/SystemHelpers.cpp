@@ -45,6 +45,34 @@ void SetReadOnly(const std::string& path, bool readOnly)
         std::abort();
 }
 
+bool MakeSymbolicLink(const std::string& target, const std::string& link, bool folder)
+{
+    const DWORD flags = (folder ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0) | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE;
+    const std::wstring at = NativePath(link).wstring();
+    if (CreateSymbolicLinkW(at.c_str(), NativePath(target).c_str(), flags) == 0)
+        return false;
+    // Wine makes a link that neither shows as a reparse point nor leads to
+    // its target: no link in the Windows sense.
+    const DWORD attributes = GetFileAttributesW(at.c_str());
+    const HANDLE through = CreateFileW(at.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                       FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const bool real = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0
+                      && through != INVALID_HANDLE_VALUE;
+    if (through != INVALID_HANDLE_VALUE)
+        CloseHandle(through);
+    return real;
+}
+
+bool JournalReservesAhead()
+{
+    return false;
+}
+
+bool OwnerOnly(const std::string&)
+{
+    return true;
+}
+
 const char* StateHomeVariable()
 {
     return "LOCALAPPDATA";
