@@ -10,8 +10,8 @@
 #include "app/CInvListBox.h"
 #include "app/CMessageBoxPrompt.h"
 #include "app/CPathLabel.h"
+#include "app/CUndoLastChange.h"
 #include "controls/CHoverBitmapButton.h"
-#include "journal/CBatchUndo.h"
 #include "journal/CJournalFolder.h"
 #include "journal/CJournalReader.h"
 #include "journal/CJournalWriter.h"
@@ -25,21 +25,18 @@
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
-#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSet>
 #include <QShortcut>
 #include <QTimer>
-#include <QUrl>
 
 #include "Version.h"
 
@@ -55,20 +52,6 @@ constexpr const char* ProfileStartFolder = "OpenDefault";
 std::string LocalPath(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
-}
-
-// The local files and folders a drag carries; anything else makes the whole drag unwelcome.
-QStringList DraggedPaths(const QMimeData* data)
-{
-    QStringList paths;
-    if (data == nullptr || !data->hasUrls())
-        return paths;
-    for (const QUrl& url : data->urls()) {
-        if (!url.isLocalFile())
-            return {};
-        paths << url.toLocalFile();
-    }
-    return paths;
 }
 
 } // namespace
@@ -89,7 +72,9 @@ CBatchEditorDlg::CBatchEditorDlg(CProfileFile& settings, CMessageBoxPrompt& mess
     , wave(filePrompt)
 {
     setWindowTitle(CMessageBoxPrompt::ProgramName());
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // Customised, so that the window manager offers only these: the window has one size.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
     setWindowIcon(CBatchEditorApp::AppIcon());
     setAcceptDrops(true);
 
@@ -112,11 +97,39 @@ CBatchEditorDlg::CBatchEditorDlg(CProfileFile& settings, CMessageBoxPrompt& mess
 
     undoAction = new QAction(QStringLiteral("&Undo Last Change"), this);
     undoAction->setObjectName(QStringLiteral("undoLastChangeAction"));
+    // Shown in the menu; the key itself is the shortcut below, which also
+    // works while the action has not been brought up to date.
+    undoAction->setShortcut(QKeySequence::Undo);
     connect(undoAction, &QAction::triggered, this, &CBatchEditorDlg::HandleUndoLastChange);
     UpdateUndoAction();
+    removeAction = new QAction(tr("&Remove Selected Files"), this);
+    removeAction->setObjectName(QStringLiteral("removeSelectedAction"));
+    removeAction->setShortcut(QKeySequence::Delete);
+    connect(removeAction, &QAction::triggered, fileList, &CInvListBox::RemoveSelected);
+    clearAction = new QAction(tr("&Clear List"), this);
+    clearAction->setObjectName(QStringLiteral("clearListAction"));
+    connect(clearAction, &QAction::triggered, fileList, &CInvListBox::RemoveAll);
 
     helpShortcut = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(helpShortcut, &QShortcut::activated, this, &CBatchEditorDlg::ShowAbout);
+    // Nothing starts while files are listed or changed (Quit refuses by itself).
+    const auto whenIdle = [this](void (CBatchEditorDlg::*command)()) {
+        return [this, command] {
+            if (!batchRunning)
+                (this->*command)();
+        };
+    };
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this), &QShortcut::activated, this,
+            whenIdle(&CBatchEditorDlg::HandleOpen));
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+            &CBatchEditorDlg::HandleQuit);
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this,
+            whenIdle(&CBatchEditorDlg::HandleUndoLastChange));
+    // The context menu from the keyboard, whichever control has the focus. The
+    // Menu key needs no shortcut: the platform turns it into a context-menu
+    // event for the control, which passes it on to the window.
+    connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this), &QShortcut::activated, this,
+            &CBatchEditorDlg::ShowContextMenuAtFocus);
 
     openButton->setFocus();
 }
@@ -250,17 +263,23 @@ void CBatchEditorDlg::AddFilesAndFolders(const QStringList& paths)
 
 CFileListing::Outcome CBatchEditorDlg::ListPaths(const QStringList& paths, bool searchFolders)
 {
-    // The listing lets the window repaint: nothing else may start meanwhile.
+    // A listing long enough to let the window repaint locks it meanwhile:
+    // nothing else may start.
     const QPointer<QWidget> focused = focusWidget();
-    SetBatchRunning(true);
-    CFileListing listing(this, *fileList);
+    bool locked = false;
+    CFileListing listing(this, *fileList, [this, &locked] {
+        locked = true;
+        SetBatchRunning(true);
+    });
     const CFileListing::Outcome outcome =
         searchFolders ? listing.ListFilesAndFolders(paths) : listing.ListFiles(paths);
-    // Input that came in meanwhile reaches the disabled controls now.
-    QCoreApplication::processEvents();
-    SetBatchRunning(false);
-    if (focused)
-        focused->setFocus();
+    if (locked) {
+        // Input that came in meanwhile reaches the disabled controls now.
+        QCoreApplication::processEvents();
+        SetBatchRunning(false);
+        if (focused)
+            focused->setFocus();
+    }
     return outcome;
 }
 
@@ -299,6 +318,10 @@ void CBatchEditorDlg::UpdateChangeButton()
 {
     changeButton->setEnabled(!batchRunning && fileList->Count() > 0 && formatRows->AnyFlag()
                              && !formatRows->HoldsChangeBack());
+    // A greyed Change says why, also to assistive technology.
+    const QString why = fileList->Count() > 0 ? formatRows->Reasons() : QString();
+    changeButton->setToolTip(why);
+    changeButton->setAccessibleDescription(why);
 }
 
 void CBatchEditorDlg::HandleFileSelected()
@@ -462,9 +485,29 @@ void CBatchEditorDlg::closeEvent(QCloseEvent* event)
 
 void CBatchEditorDlg::contextMenuEvent(QContextMenuEvent* event)
 {
+    ShowContextMenu(event->globalPos());
+}
+
+void CBatchEditorDlg::ShowContextMenuAtFocus()
+{
+    QWidget* focused = focusWidget() != nullptr ? focusWidget() : this;
+    QPoint at = focused->rect().center();
+    if (focused == fileList && fileList->currentItem() != nullptr)
+        at = fileList->viewport()->mapTo(fileList, fileList->visualItemRect(fileList->currentItem()).center());
+    ShowContextMenu(focused->mapToGlobal(at));
+}
+
+void CBatchEditorDlg::ShowContextMenu(const QPoint& at)
+{
     QMenu menu(this);
     UpdateUndoAction();
+    removeAction->setEnabled(fileList->HasSelection());
+    clearAction->setEnabled(fileList->Count() > 0);
     menu.addAction(undoAction);
+    menu.addSeparator();
+    menu.addAction(removeAction);
+    menu.addAction(clearAction);
+    menu.addSeparator();
     // Every item, whenever added, waits while a batch runs.
     connect(&menu, &QMenu::aboutToShow, &menu, [this, &menu] {
         if (batchRunning) {
@@ -473,19 +516,19 @@ void CBatchEditorDlg::contextMenuEvent(QContextMenuEvent* event)
         }
     });
     menu.addAction(QStringLiteral("&About Quelbrook..."), this, &CBatchEditorDlg::ShowAbout);
-    menu.exec(event->globalPos());
+    menu.exec(at);
 }
 
 void CBatchEditorDlg::dragEnterEvent(QDragEnterEvent* event)
 {
     // Not while files are being rewritten: the list is being walked.
-    if (!batchRunning && !DraggedPaths(event->mimeData()).isEmpty())
+    if (!batchRunning && !CFileListing::DraggedPaths(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void CBatchEditorDlg::dropEvent(QDropEvent* event)
 {
-    const QStringList paths = DraggedPaths(event->mimeData());
+    const QStringList paths = CFileListing::DraggedPaths(event->mimeData());
     if (batchRunning || paths.isEmpty())
         return;
     event->acceptProposedAction();
@@ -518,13 +561,6 @@ void CBatchEditorDlg::ShowAbout()
     about.exec();
 }
 
-QString CBatchEditorDlg::UndoConfirmation(std::size_t files)
-{
-    return QStringLiteral("Undo the last Change to %1?\n\n"
-                          "Each file gets back the header it had before, unless it has been changed since.")
-        .arg(files == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(files));
-}
-
 bool CBatchEditorDlg::BeginBatch(CJournalWriter& journal, const std::string& undoes)
 {
     std::vector<std::string> arguments;
@@ -548,41 +584,27 @@ void CBatchEditorDlg::EndBatch(CJournalWriter& journal)
 
 void CBatchEditorDlg::UpdateUndoAction()
 {
-    const auto newest = CJournalFolder().NewestBatch();
-    CJournalReader batch;
-    undoAction->setEnabled(newest && batch.Open(*newest) && batch.Header().program == DesktopProgramName
-                           && batch.Header().undoes.empty());
+    undoAction->setEnabled(CUndoLastChange::UndoableBatch().has_value());
 }
 
 void CBatchEditorDlg::HandleUndoLastChange()
 {
-    UpdateUndoAction();
-    const auto newest = CJournalFolder().NewestBatch();
+    const auto newest = CUndoLastChange::UndoableBatch();
+    undoAction->setEnabled(newest.has_value());
     CJournalReader batch;
-    if (!undoAction->isEnabled() || !newest || !batch.Open(*newest))
+    if (!newest || !batch.Open(*newest))
         return;
-    if (!prompt.AskYesNo(UndoConfirmation(batch.RecordCount())))
+    if (!prompt.AskYesNo(CUndoLastChange::Confirmation(batch.RecordCount())))
         return;
     CJournalWriter journal;
     if (!BeginBatch(journal, *newest))
         return;
-
-    CBatchUndo undo(prompt);
-    undo.SetJournal(&journal);
-    std::size_t restored = 0;
-    QStringList leftAlone;
+    CUndoLastChange::Report report;
     {
         // A question about a read-only file opens an event loop: nothing may start meanwhile.
         SetBatchRunning(true);
         const auto running = qScopeGuard([this] { SetBatchRunning(false); });
-        for (std::size_t i = batch.RecordCount(); i-- > 0;) {
-            const auto record = batch.ReadRecord(i);
-            const UndoOutcome outcome = record ? undo.Restore(*record) : UndoOutcome{UndoStatus::Failed, batch.Failure()};
-            if (outcome.status == UndoStatus::Restored)
-                ++restored;
-            else
-                leftAlone << QString::fromStdString(outcome.message);
-        }
+        report = CUndoLastChange::Restore(batch, journal, prompt);
     }
     EndBatch(journal);
     // The shown file is read again; the line above it no longer speaks of the Change.
@@ -590,17 +612,9 @@ void CBatchEditorDlg::HandleUndoLastChange()
         ShowCurrentFile();
         ShowPathText();
     }
-
-    // Long lists are cut: the journal keeps every record.
-    constexpr qsizetype ListedFiles = 20;
-    QString report = QStringLiteral("%1 of %2 files were restored.").arg(restored).arg(batch.RecordCount());
-    if (!leftAlone.isEmpty()) {
-        report += QStringLiteral("\n\nLeft alone:\n") + leftAlone.mid(0, ListedFiles).join(QLatin1Char('\n'));
-        if (leftAlone.size() > ListedFiles)
-            report += QStringLiteral("\n... and %1 more").arg(leftAlone.size() - ListedFiles);
-    }
-    if (leftAlone.isEmpty())
-        prompt.ShowInformation(report);
+    // A complete undo is news; files left alone are a problem to look at.
+    if (report.complete)
+        prompt.ShowInformation(report.text);
     else
-        prompt.ShowMessage(report.toStdString());
+        prompt.ShowMessage(report.text.toStdString());
 }

@@ -38,8 +38,6 @@ public:
 
     static const QString PromptText;
     static const QString ChangeConfirmation;
-    // The question before Undo Last Change, naming how many files it touches.
-    static QString UndoConfirmation(std::size_t files);
 
     CBatchEditorDlg(CProfileFile& profile, CMessageBoxPrompt& prompt, QWidget* parent = nullptr);
     ~CBatchEditorDlg() override;
@@ -86,6 +84,8 @@ private:
     void KeepOnly(const BatchReport& report);
     void UpdateChangeButton();
     void ShowAbout();
+    void ShowContextMenu(const QPoint& at);
+    void ShowContextMenuAtFocus();
     // Starts the journal of a Change or an undo; false (after saying why)
     // when it cannot be written, and then no file may be touched.
     bool BeginBatch(CJournalWriter& journal, const std::string& undoes);
@@ -117,4 +117,6 @@ private:
     CHoverBitmapButton* clearAllButton = nullptr;
     CHoverBitmapButton* setAllButton = nullptr;
     QAction* undoAction = nullptr;
+    QAction* removeAction = nullptr;
+    QAction* clearAction = nullptr;
 };

@@ -8,10 +8,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QMimeData>
 #include <QProgressDialog>
+#include <QUrl>
 
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -24,14 +27,27 @@ struct ListingCancelled {};
 
 } // namespace
 
-CFileListing::CFileListing(QWidget* owner, CInvListBox& fileList)
-    : window(owner), list(fileList)
+CFileListing::CFileListing(QWidget* owner, CInvListBox& fileList, std::function<void()> yielding)
+    : window(owner), list(fileList), beforeYielding(std::move(yielding))
 {
 }
 
 QString CFileListing::ProgressText(qsizetype files)
 {
     return files == 1 ? tr("Listing 1 file") : tr("Listing %1 files").arg(QLocale().toString(files));
+}
+
+QStringList CFileListing::DraggedPaths(const QMimeData* data)
+{
+    QStringList paths;
+    if (data == nullptr || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        paths << url.toLocalFile();
+    }
+    return paths;
 }
 
 CFileListing::Outcome CFileListing::ListFiles(const QStringList& files)
@@ -76,6 +92,8 @@ CFileListing::Outcome CFileListing::List(const QStringList& paths, bool searchFo
             progress.setValue(static_cast<int>(found.size()));
         if (!progress.isVisible() && running.hasExpired(ProgressDelayMs))
             progress.show();
+        if (beforeYielding)
+            std::exchange(beforeYielding, nullptr)();
         QCoreApplication::processEvents();
         slice.start();
         if (progress.wasCanceled())

@@ -3,7 +3,10 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <functional>
+
 class CInvListBox;
+class QMimeData;
 class QWidget;
 
 // Puts the paths the user chose into the file list: from Open as they are;
@@ -24,16 +27,20 @@ public:
         QStringList problems;
     };
 
-    CFileListing(QWidget* window, CInvListBox& list);
+    // beforeYielding runs once, before the listing first lets the window take events.
+    CFileListing(QWidget* window, CInvListBox& list, std::function<void()> beforeYielding);
 
     Outcome ListFiles(const QStringList& files);
     Outcome ListFilesAndFolders(const QStringList& paths);
 
     static QString ProgressText(qsizetype files);
+    // The local files and folders a drag carries; anything else makes the whole drag unwelcome.
+    static QStringList DraggedPaths(const QMimeData* data);
 
 private:
     Outcome List(const QStringList& paths, bool searchFolders);
 
     QWidget* window;
     CInvListBox& list;
+    std::function<void()> beforeYielding;
 };

@@ -34,6 +34,8 @@ public:
     bool AnyFlag() const;
     // A flagged row stands on "undefined": Change would have no value to write.
     bool HoldsChangeBack() const;
+    // Why HoldsChangeBack, one line per row.
+    QString Reasons() const;
     void SetAllFlags(bool on);
     void SetLocked(bool locked);
 

@@ -6,6 +6,7 @@
 #include "platform/CUserPrompt.h"
 #include "platform/Cp1252.h"
 #include "timecode/CTimecode.h"
+#include "wave/CWaveFile.h"
 #include "wave/RegionPreview.h"
 
 #include <QAbstractItemView>
@@ -377,29 +378,24 @@ void CXDlg2::OnDialogReady()
 
 QString CXDlg2::HighlightedFile() const
 {
-    // Folders among the selection do not count; several files give no single path.
-    QString file;
-    for (const QString& path : selectedFiles()) {
-        if (!QFileInfo(path).isFile())
-            continue;
-        if (!file.isEmpty())
-            return {};
-        file = path;
-    }
-    return file;
+    // A folder, or several items, give no single path.
+    const QStringList selected = selectedFiles();
+    if (selected.size() != 1 || !QFileInfo(selected.first()).isFile())
+        return {};
+    return selected.first();
 }
 
 void CXDlg2::OnHighlightChange()
 {
-    const QString path = HighlightedFile();
+    QString path = HighlightedFile();
+    // Only a WAV file is previewed; for anything else the preview is empty.
+    if (!path.endsWith(QStringLiteral("wav"), Qt::CaseInsensitive))
+        path.clear();
     // One click reports both a new current item and a new selection.
     if (highlightReported && path == highlightedPath)
         return;
     highlightReported = true;
     highlightedPath = path;
-    previewList->DeleteAllItems();
-    if (!path.isEmpty() && !path.endsWith(QStringLiteral("wav"), Qt::CaseInsensitive))
-        return;
     RefreshPreview(path);
 }
 
@@ -426,8 +422,13 @@ void CXDlg2::RefreshPreview(const QString& path)
 {
     previewList->SetRedraw(false);
     previewList->DeleteAllItems();
+    // Nothing of a file previewed before may stay on screen.
+    timeStampText->clear();
     if (!path.isEmpty()) {
-        const RegionPreview preview = ReadRegionPreview(QFile::encodeName(path).toStdString(), prompt);
+        CWaveFile wave(prompt);
+        wave.SetFileName(QFile::encodeName(path).toStdString());
+        // A file whose header cannot be read is no WAV file to preview.
+        const RegionPreview preview = wave.HeaderLoaded() ? ReadRegionPreview(wave) : RegionPreview{};
         const bool timeStamps = showTimeStamps != 0;
         int row = 0;
         for (const RegionRecord& region : preview.regions) {

@@ -30,7 +30,7 @@ public:
     QStringList ChosenPaths() const;
 
     // Fills the preview list and the time stamp for the file at path; an
-    // empty path only empties the list.
+    // empty path, or a file whose header cannot be read, leaves both empty.
     void RefreshPreview(const QString& path);
 
     static constexpr const char* recentFolderSection = "Import Recent Folder List";

@@ -21,7 +21,7 @@ struct RegionPreview {
     std::uint32_t sampleRate = 0;
     std::uint32_t bextTimeReference = 0;  // 0: no time stamp
     // The reading got far enough for the time stamp to be shown; when false
-    // the preview leaves the time stamp on screen as it was.
+    // there is none to show.
     bool timeStampValid = false;
     std::vector<RegionRecord> regions;  // in chunk order
 };

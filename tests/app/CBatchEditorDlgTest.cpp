@@ -8,14 +8,17 @@
 #include "app/CInvListBox.h"
 #include "app/CMessageBoxPrompt.h"
 #include "app/CPathLabel.h"
+#include "app/CUndoLastChange.h"
 #include "wave/CWaveFile.h"
 #include "platform/CProfileFile.h"
 
 #include <QApplication>
 #include <QAction>
+#include <QDir>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QMenu>
 #include <QProgressDialog>
@@ -166,6 +169,13 @@ protected:
         return lines;
     }
 
+    // What the selector tells of its value, to the eye and to assistive technology alike.
+    QString Hint(const char* name)
+    {
+        EXPECT_EQ(Get(name)->toolTip(), Get(name)->accessibleDescription()) << name;
+        return Get(name)->toolTip();
+    }
+
     // The path shown, then the four selectors' texts: rate, channels, resolution, bytes per sample.
     QStringList Shown()
     {
@@ -177,11 +187,12 @@ protected:
         QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, List()->visualItemRect(List()->item(row)).center());
     }
 
-    // Picks an item with the keyboard, as a user would.
+    // Picks an item with the keyboard, as a user would (Home moves the cursor of a typed rate).
     void Choose(const char* selectorName, int index)
     {
         auto* selector = Get<QComboBox>(selectorName);
-        QTest::keyClick(selector, Qt::Key_Home);
+        for (int i = 0; i < selector->count(); ++i)
+            QTest::keyClick(selector, Qt::Key_Up);
         for (int i = 0; i < index; ++i)
             QTest::keyClick(selector, Qt::Key_Down);
         ASSERT_EQ(selector->currentIndex(), index);
@@ -257,16 +268,26 @@ TEST_F(BatchEditorTest, UndefinedValuesHoldChangeBackWhileTheirFlagIsSet)
     Open(paths);
     EXPECT_EQ(Shown(), (QStringList{paths[0], "44,100", "undefined", "16", "undefined"}));
     EXPECT_FALSE(ChangeEnabled());
+    EXPECT_EQ(Hint("channelSelector"), "This file has 0 channels, which is not one of the choices. "
+                                       "Untick its Change box to keep each file's own number of channels.");
+    EXPECT_EQ(Hint("byteSelector"), "This file's bytes per sample, block alignment 4 for 0 channels, is not one "
+                                    "of the choices. Untick its Change box to keep each file's own bytes per sample.");
+    // The greyed Change gives both reasons.
+    EXPECT_EQ(Hint("changeButton"), Hint("channelSelector") + "\n" + Hint("byteSelector"));
     ClickEntry(1);
     EXPECT_EQ(Shown(), (QStringList{paths[1], "undefined", "2", "16", "2"}));
     EXPECT_FALSE(ChangeEnabled());
+    EXPECT_TRUE(Hint("rateSelector").startsWith("This file's sample rate, 12,000 Hz, is not one of the choices."));
+    EXPECT_EQ(Hint("channelSelector"), "");
 
     Click("rateCheck");
     EXPECT_TRUE(ChangeEnabled());
-    Choose("channelSelector", 2);  // "undefined" by hand
-    EXPECT_FALSE(ChangeEnabled());
-    Choose("channelSelector", 0);
-    EXPECT_TRUE(ChangeEnabled());
+    EXPECT_EQ(Hint("changeButton"), "");
+    // "undefined" is shown, never offered: the keys stop at the last value.
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_End, Qt::Key_PageDown})
+        QTest::keyClick(Get("channelSelector"), key);
+    EXPECT_EQ(Get<QComboBox>("channelSelector")->currentText(), "2");
+    EXPECT_FALSE(Get<QComboBox>("channelSelector")->model()->index(2, 0).flags() & Qt::ItemIsEnabled);
     Click("rateCheck");
     EXPECT_FALSE(ChangeEnabled());
 
@@ -300,7 +321,7 @@ TEST_F(BatchEditorTest, ChangeRewritesTheFlaggedFieldsOfEveryFileAfterYes)
 
     // Enter away from any push button runs the default button, Change.
     prompt.answers = {true};
-    QTest::keyClick(Get("rateSelector"), Qt::Key_Return);
+    QTest::keyClick(Get("channelSelector"), Qt::Key_Return);
     EXPECT_EQ(prompt.asked, QStringList(2, CBatchEditorDlg::ChangeConfirmation));
     ExpectFiles([](WavSpec& s) { s.rate = 8000; });
     EXPECT_EQ(List()->CurrentSelection(), 0);
@@ -399,6 +420,8 @@ TEST_F(BatchEditorTest, NothingStartsWhileABatchRunsInputMeanwhileIsDroppedAndCa
             QMetaObject::invokeMethod(Get("changeButton"), "clicked", Q_ARG(bool, false));
             Get<QPushButton>("quitButton")->click();
             window.close();
+            for (const Qt::Key key : {Qt::Key_O, Qt::Key_Q, Qt::Key_Z})
+                QTest::keyClick(&window, key, Qt::ControlModifier);
             QTimer::singleShot(0, [] {
                 auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
                 ASSERT_NE(menu, nullptr);
@@ -429,6 +452,7 @@ TEST_F(BatchEditorTest, NothingStartsWhileABatchRunsInputMeanwhileIsDroppedAndCa
     PressChange({true, true, true, false});
 
     EXPECT_EQ(prompt.asked.count(CBatchEditorDlg::ChangeConfirmation), 1);
+    EXPECT_EQ(startFolders.size(), 1);  // Ctrl+O opened nothing
     for (std::size_t i = 0; i < 4; ++i)
         specs[i].rate = 8000;
     ExpectFiles();
@@ -482,6 +506,10 @@ TEST_F(BatchEditorTest, EveryControlIsNamedReachedWithTabAndItsLabelShowsWhole)
         order << name;
     }
     EXPECT_EQ(testa11y::UnnamedControls(window), QStringList());
+    // One size only, so the window manager is told to offer no Maximize.
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::CustomizeWindowHint));
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 
     // Tab walks the controls in the order above, round to Change again; the
     // disabled ones are skipped and announced as disabled.
@@ -563,9 +591,9 @@ TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
 
     prompt.asked.clear();
     prompt.answers = {true};
-    undo->trigger();
+    QTest::keyClick(Get("rateSelector"), Qt::Key_Z, Qt::ControlModifier);
     ASSERT_EQ(prompt.asked.size(), 2);
-    EXPECT_EQ(prompt.asked[0], CBatchEditorDlg::UndoConfirmation(3));
+    EXPECT_EQ(prompt.asked[0], CUndoLastChange::Confirmation(3));
     EXPECT_TRUE(prompt.asked[0].contains("3 files"));
     EXPECT_TRUE(prompt.asked[1].startsWith("2 of 3 files were restored.")) << prompt.asked[1].toStdString();
     EXPECT_TRUE(prompt.asked[1].contains(paths[2] + " was changed since")) << prompt.asked[1].toStdString();
@@ -581,6 +609,126 @@ TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
     undo->trigger();
     EXPECT_EQ(prompt.asked.back(), "info: 3 of 3 files were restored.");
     ExpectFiles();
+}
+
+TEST_F(BatchEditorTest, ATypedRateIsWrittenAndShownAsItselfWhileTheItemsKeepTheirPlaces)
+{
+    MakeFiles({Stereo48, Mono22});
+    Open(paths);
+    ChangeOnly("rate", 6);  // 48,000
+    auto* rate = Get<QComboBox>("rateSelector");
+    // typed, shown, Change enabled
+    const std::tuple<const char*, const char*, bool> typing[] = {
+        {"999", "999", false},           {"1000001", "100000", true}, {"48 0x48", "48 048", true},
+        {"1,000,000", "1,000,000", true}, {"47,952", "47,952", true},
+    };
+    for (const auto& [typed, shown, enabled] : typing) {
+        rate->lineEdit()->selectAll();
+        QTest::keyClicks(rate, typed);
+        EXPECT_EQ(rate->currentText(), shown) << typed;
+        EXPECT_EQ(ChangeEnabled(), enabled) << typed;
+        EXPECT_EQ(Hint("changeButton"), enabled ? "" : "Type a whole number of hertz from 1,000 to 1,000,000.");
+    }
+    EXPECT_EQ(Shown(), (QStringList{paths[0], "47,952", "2", "16", "2"}));
+    EXPECT_EQ(rate->count(), 11);
+    EXPECT_EQ(rate->itemText(6), "48,000");
+
+    // Enter runs Change, which writes the rate with the average byte rate that follows from it.
+    prompt.answers = {true};
+    QTest::keyClick(rate, Qt::Key_Return);
+    ExpectFiles([](WavSpec& s) { s.rate = 47952; });  // the average byte rate too: rate × alignment
+    // The files' own rate is none of the items.
+    EXPECT_EQ(Shown(), (QStringList{"2 files changed", "undefined", "2", "16", "2"}));
+    EXPECT_TRUE(Hint("rateSelector").contains("47,952 Hz"));
+    // Typing anywhere into "undefined" starts a rate.
+    rate->lineEdit()->setCursorPosition(4);
+    QTest::keyClicks(rate, "44056");
+    EXPECT_EQ(rate->currentText(), "44056");
+}
+
+TEST_F(BatchEditorTest, ALongListingShowsItsProgressKeepsTheWindowAliveAndCancelAddsNothing)
+{
+    MakeFiles({Stereo48});
+    Open(paths);
+    // Paths deep down take long enough to look up for several slices.
+    QString deep = dir.path();
+    for (int i = 0; i < 200; ++i)
+        deep += "/d";
+    ASSERT_TRUE(QDir().mkpath(deep));
+    const QStringList many = Texts(40000, [&](int i) { return deep + QStringLiteral("/take %1.wav").arg(i); });
+
+    int rounds = 0;
+    QTimer during;
+    QObject::connect(&during, &QTimer::timeout, [&] {
+        auto* progress = window.findChild<QProgressDialog*>();
+        ASSERT_NE(progress, nullptr);
+        if (++rounds == 1) {
+            // The window takes events, but nothing can be started meanwhile.
+            for (const char* name : {"openButton", "changeButton", "quitButton", "rateCheck"})
+                EXPECT_FALSE(Get(name)->isEnabled()) << name;
+            EXPECT_FALSE(progress->isVisible());
+            std::this_thread::sleep_for(std::chrono::milliseconds(600));
+        } else if (progress->isVisible()) {
+            EXPECT_EQ(progress->labelText(), "Listing 40,000 files");
+            EXPECT_EQ(testa11y::SpokenName(progress), "Listing progress");
+            QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+            during.stop();
+        }
+    });
+    during.start(0);
+    Open(many);
+    EXPECT_GT(rounds, 1);
+    EXPECT_FALSE(during.isActive());
+    EXPECT_EQ(Listed(), paths);
+    EXPECT_EQ(Shown(), (QStringList{paths[0], "48,000", "2", "16", "2"}));
+    EXPECT_TRUE(ChangeEnabled());
+    EXPECT_TRUE(Get("openButton")->isEnabled());
+}
+
+TEST_F(BatchEditorTest, KeysAndTheContextMenuReachTheCommandsFromAnyControl)
+{
+    MakeFiles({Stereo48, Mono22, Mono24});
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    openAnswer = paths;
+    QTest::keyClick(Get("quitButton"), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(Listed(), paths);
+
+    // The menu comes up from the keyboard (the Menu key reaches the control as
+    // a context-menu event); its items are picked by their letters.
+    const auto pickFromMenu = [&](QWidget* at, const std::function<void()>& open, Qt::Key item) {
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            shown = true;
+            QTest::keyClick(menu, item);
+        });
+        at->setFocus();
+        open();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(shown);
+    };
+    // Two entries picked with Ctrl are taken off the list, not off the disk.
+    ClickEntry(0);
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      List()->visualItemRect(List()->item(2)).center());
+    pickFromMenu(List(), [&] { QTest::keyClick(List(), Qt::Key_F10, Qt::ShiftModifier); }, Qt::Key_R);
+    EXPECT_EQ(Listed(), QStringList(paths[1]));
+    EXPECT_EQ(List()->CurrentSelection(), 0);
+    pickFromMenu(Get("byteSelector"), [&] {
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, Get("byteSelector")->mapToGlobal(QPoint()));
+        QApplication::sendEvent(Get("byteSelector"), &menuKey);
+    }, Qt::Key_C);
+    EXPECT_EQ(List()->Count(), 0);
+    EXPECT_FALSE(ChangeEnabled());
+    ExpectFiles();
+
+    // Offscreen, no window is active after a popup menu.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(Get("rateSelector"), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window.isVisible());
 }
 
 } // namespace

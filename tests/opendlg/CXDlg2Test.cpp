@@ -198,6 +198,46 @@ TEST_F(OpenDialog, PreviewsTheRegionsAndTimeStampOfTheHighlightedFile)
     EXPECT_TRUE(prompt.messages.empty());
 }
 
+TEST_F(OpenDialog, ThePreviewIsEmptyWhenaNoSingleReadableWavFileIsHighlighted)
+{
+    const std::vector<Region> regions = {{"Intro", -1, 0, 48000, 0, 0}};
+    const std::string folder = Folder("takes");
+    WriteWav(folder + "a.wav", 48000, &regions);
+    WriteWav(folder + "b.wav", 96000, &regions);
+    testwav::WriteFile(folder + "fake.wav", testwav::Bytes(64, 'x'));
+    testwav::WriteFile(folder + "notes.txt", testwav::Bytes(64, 'x'));
+    Folder("takes/sub");
+    const auto dialog = Open(folder, 4);
+    const QStringList shown{"Region Name|Start|End", "Intro|00:00:00:00::00|00:00:01:00::00"};
+
+    // Each time from a file with regions and a time stamp, to something else.
+    const std::pair<const char*, std::function<void()>> away[] = {
+        {"a folder", [&] { Highlight(*dialog, "sub"); }},
+        {"two files", [&] { Highlight(*dialog, "b.wav", Qt::ControlModifier); }},
+        {"a file that is no WAV file inside", [&] { Highlight(*dialog, "fake.wav"); }},
+        {"a file of another kind", [&] {
+             auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+             QTest::keyClick(types, Qt::Key_Down);
+             ASSERT_TRUE(WaitForListing(*dialog, 5));
+             Highlight(*dialog, "notes.txt");
+         }},
+    };
+    for (const auto& [what, highlight] : away) {
+        SCOPED_TRACE(what);
+        Highlight(*dialog, "a.wav");
+        ASSERT_EQ(Preview(*dialog), shown);
+        ASSERT_EQ(TimeStamp(*dialog), "00:00:01:00::00");
+        highlight();
+        EXPECT_EQ(Preview(*dialog), QStringList("Region Name|Start|End"));
+        EXPECT_EQ(TimeStamp(*dialog), "");
+        // Switching the mode reads nothing either.
+        QTest::mouseClick(dialog->findChild<QRadioButton*>("regionsRadio"), Qt::LeftButton);
+        EXPECT_EQ(std::pair(Preview(*dialog).size(), TimeStamp(*dialog)), std::pair(qsizetype(1), QString()));
+    }
+    Highlight(*dialog, "b.wav");
+    EXPECT_EQ(TimeStamp(*dialog), "00:00:02:00::00");
+}
+
 TEST_F(OpenDialog, TenConfirmationsKeepTheNineMostRecentFolders)
 {
     QStringList folders;  // most recent first
