@@ -6,8 +6,9 @@
 # (the processors' work alone); system calls per file, peak memory as the
 # batch and the files grow, and the same batch on simulated network storage
 # (every file system call delayed by LATENCY_US through the preloaded bench
-# library) with one job and with 32, and the price of the journal (on, the
-# default, against --no-journal).
+# library) with one job and with 32, the price of the journal (on, the
+# default, against --no-journal), and the default jobs against the floor on
+# one thread and on as many threads.
 # Not a test: figures only.
 #
 # Usage: bench/cli_bench.sh [BUILD_DIR]    (default: build)
@@ -116,7 +117,7 @@ printf '  in memory       median: floor %.4f s   cli -j 1 %.4f s   ratio %.2f   
   "$floor_s" "$cli_s" "$(calc "$cli_s / $floor_s")" "$jobs" "$default_s" "$(calc "$default_s / $floor_s")"
 printf '                  best:   floor %.4f s   cli -j 1 %.4f s   ratio %.2f   cli -j %d %.4f s   ratio %.2f\n' \
   "$floor_best" "$cli_best" "$(calc "$cli_best / $floor_best")" "$jobs" "$default_best" "$(calc "$default_best / $floor_best")"
-printf '  system calls    floor %d (%s per further file)   cli %d (%s per further file, goal <= 5)\n' \
+printf '  system calls    floor %d (%s per further file)   cli %d (%s per further file, goal <= 6)\n' \
   "$floor_all" "$(calc "($floor_all - $floor_one) / ($count - 1)")" \
   "$cli_all" "$(calc "($cli_all - $cli_one) / ($count - 1)")"
 printf '                  info: %d (%s per further file, goal <= 4)\n' \
@@ -135,3 +136,22 @@ on_s=$(median <"$work/journal-a.times")
 off_s=$(median <"$work/journal-b.times")
 printf '  journal         median: floor %.4f s   journal on %.4f s (ratio %.2f, goal <= 1.5)   --no-journal %.4f s (ratio %.2f)\n' \
   "$floor2_s" "$on_s" "$(calc "$on_s / $floor2_s")" "$off_s" "$(calc "$off_s / $floor2_s")"
+
+# The default jobs in memory, journal on and off, against the floor on one
+# thread and on as many threads as the default jobs, and -j 1 beside them.
+for name in floor1 floorj on off one; do : >"$work/goal-$name.times"; done
+for ((i = 0; i < rounds; i++)); do
+  seconds "$floor" "${files[@]}" >>"$work/goal-floor1.times"
+  seconds "$floor" -j "$jobs" "${files[@]}" >>"$work/goal-floorj.times"
+  seconds "$cli" set --rate 48000 "${files[@]}" >>"$work/goal-on.times"
+  seconds "$cli" set --rate 48000 --no-journal "${files[@]}" >>"$work/goal-off.times"
+  seconds "$cli" set --rate 48000 -j 1 "${files[@]}" >>"$work/goal-one.times"
+done
+floor1_s=$(median <"$work/goal-floor1.times")
+floorj_s=$(median <"$work/goal-floorj.times")
+goal_on=$(median <"$work/goal-on.times")
+goal_off=$(median <"$work/goal-off.times")
+goal_one=$(median <"$work/goal-one.times")
+printf '  default -j %d   median: floor %.4f s (on %d threads %.4f s, ratio %.2f)   journal on %.4f s (ratio %.2f, goal <= 1.3)   --no-journal %.4f s (ratio %.2f, goal <= 1.1)   -j 1 %.4f s (ratio %.2f)\n' \
+  "$jobs" "$floor1_s" "$jobs" "$floorj_s" "$(calc "$floorj_s / $floor1_s")" "$goal_on" "$(calc "$goal_on / $floor1_s")" \
+  "$goal_off" "$(calc "$goal_off / $floor1_s")" "$goal_one" "$(calc "$goal_one / $floor1_s")"

@@ -1,14 +1,20 @@
 // The least work a header rewrite can do, as the yardstick for quelbrook-cli:
 // per file open, read the first 4 KiB, find "fmt ", write its 14 bytes of
-// fields (sample rate 48000, average byte rate recomputed), close.
-// Usage: quelbrook_floor_set FILE...
+// fields (sample rate 48000, average byte rate recomputed), close. With -j N,
+// N threads take the files in turn from a shared counter and nothing else.
+// Usage: quelbrook_floor_set [-j N] FILE...
 
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -51,12 +57,27 @@ bool RewriteOne(const char* path)
 
 int main(int argc, char** argv)
 {
-    int failed = 0;
-    for (int i = 1; i < argc; ++i) {
-        if (!RewriteOne(argv[i])) {
-            std::fprintf(stderr, "%s: not rewritten\n", argv[i]);
-            failed = 1;
-        }
+    int first = 1;
+    int jobs = 1;
+    if (argc > 2 && std::strcmp(argv[1], "-j") == 0) {
+        jobs = std::max(1, std::atoi(argv[2]));
+        first = 3;
     }
+    std::atomic<int> next{first};
+    std::atomic<int> failed{0};
+    const auto work = [&] {
+        for (int i = next++; i < argc; i = next++) {
+            if (!RewriteOne(argv[i])) {
+                std::fprintf(stderr, "%s: not rewritten\n", argv[i]);
+                failed = 1;
+            }
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (int j = 1; j < jobs; ++j)
+        helpers.emplace_back(work);
+    work();
+    for (std::thread& helper : helpers)
+        helper.join();
     return failed;
 }

@@ -1,13 +1,14 @@
 // LD_PRELOAD library that makes every file system call wait as a network
 // share's round trip would: a fixed delay (QUELBROOK_LATENCY_US, default 200
-// microseconds) before open, stat, fstat, pread, pwrite and close and their
-// variants. The wait sleeps, so other threads run meanwhile, as they would
+// microseconds) before open, stat, fstat, pread, pwrite, close and flock and
+// their variants. The wait sleeps, so other threads run meanwhile, as they would
 // while a request is on the wire.
 //
 //   LD_PRELOAD=build/bench/libquelbrook_latency.so quelbrook-cli set ...
 
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
@@ -99,3 +100,5 @@ QUELBROOK_DELAYED(ssize_t, pwrite, (int fd, const void* buffer, size_t count, of
 QUELBROOK_DELAYED(ssize_t, pwrite64, (int fd, const void* buffer, size_t count, off64_t offset),
                   (fd, buffer, count, offset))
 QUELBROOK_DELAYED(int, close, (int fd), (fd))
+// A lock on a network file system is a request to the server too.
+QUELBROOK_DELAYED(int, flock, (int fd, int operation), (fd, operation))

@@ -55,7 +55,8 @@ bool InsideFields(const std::vector<unsigned char>& input, const std::vector<uns
     if (fmtAt == 0 || fmtAt + 8 > input.size())
         return false;
     const std::uint64_t declared = PlainLe(input.data() + fmtAt + 4, 4);
-    const bool extensible = PlainLe(input.data() + fmtAt + 8, 2) == 0xFFFE && declared >= 40;
+    const bool extensible = PlainLe(input.data() + fmtAt + 8, 2) == 0xFFFE && declared >= 40
+        && fmtAt + 26 <= input.size() && PlainLe(input.data() + fmtAt + 24, 2) >= 22;
     const std::uint64_t fieldsEnd = fmtAt + (extensible ? 32 : 24);
     // The extension's size field (bytes 24-25) never changes.
     const bool sizeKept = last < fmtAt + 24 || std::equal(input.begin() + static_cast<std::ptrdiff_t>(fmtAt + 24),

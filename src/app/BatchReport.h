@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <vector>
 
-// What one Change did: how many files were rewritten, and each file that was
-// not, with why.
+// What one Change did: how many files were rewritten, each file that was
+// not, with why, and each file that was with a warning.
 struct BatchReport {
-    enum class Outcome { Skipped, Failed };
+    enum class Outcome { Skipped, Failed, Changed };
 
     struct Entry {
         QString path;
@@ -20,6 +20,7 @@ struct BatchReport {
     int changed = 0;
     bool cancelled = false;
     std::vector<Entry> notChanged;  // in list order
+    std::vector<Entry> warned;      // changed all the same (Outcome::Changed), in list order
 
     int Count(Outcome outcome) const
     {

@@ -400,7 +400,7 @@ void CBatchEditorDlg::HandleChange()
         HandleFileSelected();
     }
     QApplication::beep();
-    if (report.notChanged.empty()) {
+    if (report.notChanged.empty() && report.warned.empty()) {
         const QString changed = report.changed == 1
             ? QStringLiteral("1 file changed")
             : QStringLiteral("%1 files changed").arg(QLocale().toString(report.changed));

@@ -19,7 +19,9 @@ CBatchReportDlg::CBatchReportDlg(const BatchReport& report, QWidget* parent)
     summary->setWordWrap(true);
     summary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    auto* listCaption = new QLabel(QStringLiteral("&Files not changed:"), this);
+    auto* listCaption = new QLabel(report.warned.empty() ? QStringLiteral("&Files not changed:")
+                                                         : tr("&Files not changed, and warnings:"),
+                                   this);
     auto* list = new QPlainTextEdit(this);
     list->setObjectName(QStringLiteral("notChangedList"));
     list->setReadOnly(true);
@@ -66,6 +68,8 @@ QString CBatchReportDlg::Listing(const BatchReport& report)
         text += entry.outcome == BatchReport::Outcome::Skipped ? QStringLiteral("Skipped: ") : QStringLiteral("Failed: ");
         text += entry.path + QStringLiteral(" - ") + entry.reason + QLatin1Char('\n');
     }
+    for (const BatchReport::Entry& entry : report.warned)
+        text += tr("Changed, with a warning: ") + entry.path + QStringLiteral(" - ") + entry.reason + QLatin1Char('\n');
     text.chop(1);
     return text;
 }

@@ -117,6 +117,9 @@ BatchReport CChangeBatch::Run(const HeaderChangeRequest& request)
             report.notChanged.push_back({path, BatchReport::Outcome::Failed, reason});
         } else if (wave.RewriteHeader(request)) {
             ++report.changed;
+            // Said about a file that changed: a warning, such as an error reported when it was closed.
+            if (!filePrompt.Messages().empty())
+                report.warned.push_back({path, BatchReport::Outcome::Changed, Reasons(filePrompt.Messages())});
         } else if (filePrompt.ReadOnlyDeclined()) {
             report.notChanged.push_back({path, BatchReport::Outcome::Skipped,
                                          QString::fromStdString(WriteProtectedText(Local(path)))});

@@ -30,13 +30,17 @@ CUndoLastChange::Report CUndoLastChange::Restore(CJournalReader& batch, CJournal
     undo.SetJournal(&journal);
     std::size_t restored = 0;
     QStringList leftAlone;
+    QStringList warnings;  // about files that were restored all the same
     for (std::size_t i = batch.RecordCount(); i-- > 0;) {
         const auto record = batch.ReadRecord(i);
         const UndoOutcome outcome = record ? undo.Restore(*record) : UndoOutcome{UndoStatus::Failed, batch.Failure()};
-        if (outcome.status == UndoStatus::Restored)
-            ++restored;
-        else
+        if (outcome.status != UndoStatus::Restored) {
             leftAlone << QString::fromStdString(outcome.message);
+            continue;
+        }
+        ++restored;
+        if (!outcome.message.empty())
+            warnings << QString::fromStdString(outcome.message);
     }
 
     // Long lists are cut: the journal keeps every record.
@@ -47,5 +51,10 @@ CUndoLastChange::Report CUndoLastChange::Restore(CJournalReader& batch, CJournal
         if (leftAlone.size() > ListedFiles)
             report += QStringLiteral("\n... and %1 more").arg(leftAlone.size() - ListedFiles);
     }
-    return {report, leftAlone.isEmpty()};
+    if (!warnings.isEmpty()) {
+        report += tr("\n\nRestored with a warning:\n") + warnings.mid(0, ListedFiles).join(QLatin1Char('\n'));
+        if (warnings.size() > ListedFiles)
+            report += tr("\n... and %1 more").arg(warnings.size() - ListedFiles);
+    }
+    return {report, leftAlone.isEmpty() && warnings.isEmpty()};
 }

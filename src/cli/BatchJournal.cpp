@@ -18,7 +18,7 @@ std::unique_ptr<CJournalWriter> OpenBatchJournal(const std::vector<std::string>&
     if (created)
         return journal;
     err << CliProgramName << ": " << (file.empty() ? failure : journal->Failure()) << ". No file was changed"
-        << (undoes.empty() ? " (--no-journal runs without a journal, and the batch cannot be undone).\n" : ".\n");
+        << " (--journal FILE writes it elsewhere; --no-journal runs without one, and the batch cannot be undone).\n";
     return nullptr;
 }
 

@@ -91,16 +91,9 @@ CFileCommand::Result CInfoCommand::Process(const std::string& path, const Folder
     }
 
     if (Json()) {
-        nlohmann::ordered_json object = {
-            {"path", path},
-            {"ok", true},
-            {"formatTag", format.formatTag},
-            {"channels", format.channels},
-            {"sampleRate", format.sampleRate},
-            {"avgBytesPerSec", format.avgBytesPerSec},
-            {"blockAlign", format.blockAlign},
-            {"bitsPerSample", format.bitsPerSample},
-        };
+        nlohmann::ordered_json object = {{"path", path}, {"ok", true}, {"formatTag", format.formatTag}};
+        // The same fields, extensible ones included, as set's before and after.
+        object.update(FormatToJson(format));
         AddTimeReferenceAndRegions(object, preview);
         return {CJsonArrayWriter::Encode(object), Read, false};
     }

@@ -80,7 +80,8 @@ CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, const FolderE
                 DescribeFailure(path, prompt.Messages(), wave.LastOpenFailure(), NoFormatText(path, wave.NotWave())), before, {}};
     }
     if (!dryRun) {
-        return {Status::Changed, {}, before, wave.Format()};
+        // What the engine said about a file it changed is a warning (a failed close, times not put back).
+        return {Status::Changed, JoinMessages(prompt.Messages()), before, wave.Format()};
     }
     if (!wave.ReadOnlyMarked()) {
         return {Status::WouldChange, "dry run: nothing written", before, wave.Format()};
@@ -105,6 +106,8 @@ CFileCommand::Result CSetCommand::Report(const std::string& path, const Outcome&
         nlohmann::ordered_json object = {{"path", path}, {"status", StatusNames[status]}};
         if (outcome.status != Status::Changed) {
             object["message"] = outcome.message;
+        } else if (!outcome.message.empty()) {
+            object["warning"] = outcome.message;
         }
         if (outcome.before) {
             object["before"] = FormatToJson(*outcome.before);
@@ -124,8 +127,8 @@ CFileCommand::Result CSetCommand::Report(const std::string& path, const Outcome&
         AppendFormatText(line, *outcome.before);
         line += " -> ";
         AppendFormatText(line, *outcome.after);
-        if (outcome.status != Status::Changed) {
-            line += " (" + outcome.message + ")";
+        if (!outcome.message.empty()) {
+            line += (outcome.status == Status::Changed ? " (warning: " : " (") + outcome.message + ")";
         }
     } else {
         line += outcome.message;

@@ -23,6 +23,8 @@ CUndoCommand::CUndoCommand(const CliInvocation& invocation, const Output& output
                            CProgressLine& progressLine)
     : CFileCommand(output, invocation.json, terminalPrompt, progressLine),
       journalPath(invocation.undoJournal),
+      ownJournalFile(invocation.journalFile),
+      noJournal(invocation.noJournal),
       jobs(invocation.jobs),
       dryRun(invocation.dryRun),
       keepTimes(invocation.keepTimes),
@@ -45,13 +47,22 @@ int CUndoCommand::Run(const std::vector<std::string>& args, const std::function<
     }
     const std::string absolute = AbsolutePath(journalPath);
 
+    // Replacing the batch with the undo's own journal would leave nothing to undo.
+    const auto own = ownJournalFile.empty() ? std::nullopt : IdentityOfPath(ownJournalFile);
+    const auto named = IdentityOfPath(journalPath);
+    if (own && named && own->device == named->device && own->inode == named->inode) {
+        err << CliProgramName << ": --journal " << EscapeControls(ownJournalFile)
+            << " names the batch to undo; give the undo's journal another name\n";
+        return ExitUsage;
+    }
+
     // Read first: a journal that cannot be read or is not trusted leaves
     // nothing written, not even a journal of this undo.
     CJournalReader batch;
     const bool readable = batch.Open(journalPath);
     std::unique_ptr<CJournalWriter> journal;
-    if (!dryRun && readable) {
-        journal = OpenBatchJournal(args, {}, absolute, err);
+    if (!dryRun && !noJournal && readable) {
+        journal = OpenBatchJournal(args, ownJournalFile, absolute, err);
         if (!journal) {
             // A JSON reader still gets one whole document.
             if (Json())
@@ -132,11 +143,15 @@ CFileCommand::Result CUndoCommand::Report(const std::string& path, const UndoOut
         nlohmann::ordered_json object = {{"path", path}, {"status", UndoStatusName(outcome.status)}};
         if (outcome.status != UndoStatus::Restored)
             object["message"] = outcome.message;
+        else if (!outcome.message.empty())
+            object["warning"] = outcome.message;
         return {CJsonArrayWriter::Encode(object), tally, fileFailed};
     }
     std::string line = path + ": " + UndoStatusName(outcome.status);
     if (outcome.status != UndoStatus::Restored)
         line += ": " + outcome.message;
+    else if (!outcome.message.empty())
+        line += " (warning: " + outcome.message + ")";
     std::string text = EscapeControls(std::move(line));
     text += '\n';
     return {std::move(text), tally, fileFailed};

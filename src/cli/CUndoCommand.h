@@ -34,6 +34,8 @@ private:
     std::string Summary() const override;
 
     std::string journalPath;
+    std::string ownJournalFile;  // --journal: where this undo's own journal goes
+    bool noJournal;
     unsigned jobs;
     bool dryRun;
     bool keepTimes;

@@ -72,6 +72,15 @@ void AddFollowLinksOption(CLI::App& command, CliInvocation& invocation)
                      "follows only links that root owns)");
 }
 
+// set and undo: each batch that writes journals itself.
+void AddJournalOptions(CLI::App& command, CliInvocation& invocation)
+{
+    command.add_option("--journal", invocation.journalFile, "Write the journal of this batch to FILE (replaced)")
+        ->type_name("FILE");
+    command.add_flag("--no-journal", invocation.noJournal, "Write no journal: the batch cannot be undone")
+        ->excludes("--journal");
+}
+
 void AddCommonOptions(CLI::App& command, CliInvocation& invocation)
 {
     command.add_flag("--json", invocation.json, "Write one JSON array, one object per file, to standard output");
@@ -117,10 +126,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
     set->add_flag("--dry-run", invocation.dryRun, "Report what would be written; write nothing");
     set->add_flag("--clear-readonly", invocation.clearReadOnly,
                   "Clear the read-only mark of write-protected files without asking");
-    set->add_option("--journal", invocation.journalFile, "Write the journal of this batch to FILE (replaced)")
-        ->type_name("FILE");
-    set->add_flag("--no-journal", invocation.noJournal, "Write no journal: the batch cannot be undone")
-        ->excludes("--journal");
+    AddJournalOptions(*set, invocation);
     set->add_flag("--keep-times", invocation.keepTimes, "Put back each file's access and modification times");
     set->add_flag("--no-preserve-root", invocation.noPreserveRoot, "Allow -r to search the root folder /");
     AddCommonOptions(*set, invocation);
@@ -132,6 +138,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
     undo->add_flag("--keep-times", invocation.keepTimes, "Put back each file's access and modification times");
     undo->add_flag("--clear-readonly", invocation.clearReadOnly,
                    "Clear the read-only mark of write-protected files without asking");
+    AddJournalOptions(*undo, invocation);
     AddJobsOption(*undo, invocation);
     AddFollowLinksOption(*undo, invocation);
     undo->add_option("JOURNAL", invocation.undoJournal, "The batch's journal (default: the newest batch)")

@@ -58,11 +58,16 @@ void AppendFormatText(std::string& text, const WaveFormat& format)
     // Built on the stack and appended once: the report formats two of these per file.
     char line[160];  // the longest, every number at its widest, is under 110
     char* at = line;
+    char* const end = line + sizeof line;
+    // Bounded although it cannot fill up: the compiler cannot see that, and
+    // neither can a reader once the text grows.
     const auto add = [&](std::string_view part) {
-        std::memcpy(at, part.data(), part.size());
-        at += part.size();
+        const auto room = static_cast<std::size_t>(end - at);
+        const std::size_t count = std::min(part.size(), room);
+        std::memcpy(at, part.data(), count);
+        at += count;
     };
-    const auto number = [&](std::uint32_t value, int base = 10) { at = std::to_chars(at, line + sizeof line, value, base).ptr; };
+    const auto number = [&](std::uint32_t value, int base = 10) { at = std::to_chars(at, end, value, base).ptr; };
     number(format.sampleRate);
     add(" Hz, ");
     number(format.channels);
@@ -117,13 +122,19 @@ std::string EscapeControls(std::string text)
     return out;
 }
 
-std::string DescribeFailure(const std::string& path, const std::vector<std::string>& messages,
-                            const FileFailure& failure, const std::string& fallback)
+std::string JoinMessages(const std::vector<std::string>& messages)
 {
     std::string text;
     for (const std::string& message : messages) {
         text += (text.empty() ? "" : "; ") + message;
     }
+    return text;
+}
+
+std::string DescribeFailure(const std::string& path, const std::vector<std::string>& messages,
+                            const FileFailure& failure, const std::string& fallback)
+{
+    const std::string text = JoinMessages(messages);
     // Only a failed file gets looked at again, so this costs nothing on success.
     const PathKind kind = KindOfPath(path);
     std::string reason;

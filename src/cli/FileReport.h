@@ -16,6 +16,9 @@ nlohmann::ordered_json FormatToJson(const WaveFormat& format);
 // Built in place: this runs for every file of a batch.
 void AppendFormatText(std::string& text, const WaveFormat& format);
 
+// The engine's messages about one file, as one text ("; " between them).
+std::string JoinMessages(const std::vector<std::string>& messages);
+
 // Why a file could not be read or written: the engine's messages and the
 // sentence for its failure cause, and what the path is when it is no file at
 // all. fallback is used when nothing else explains it.

@@ -118,5 +118,6 @@ UndoOutcome CBatchUndo::Restore(const JournalRecord& record)
     }
     if (dryRun)
         return {UndoStatus::WouldRestore, "dry run: nothing written", readOnly};
-    return {UndoStatus::Restored, {}, readOnly};
+    // Said about a file that was restored: a warning (a failed close, times not put back).
+    return {UndoStatus::Restored, recorder.messages, readOnly};
 }

@@ -14,7 +14,7 @@ const char* UndoStatusName(UndoStatus status);
 
 struct UndoOutcome {
     UndoStatus status = UndoStatus::Failed;
-    std::string message;  // why, whenever the file was not restored
+    std::string message;  // why, whenever the file was not restored; a warning when it was
     bool readOnly = false;  // the file carried the read-only mark
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CUpdateLock.h"
 #include "FileIdentity.h"
 #include "OpenFailureCause.h"
 
@@ -56,6 +57,11 @@ public:
     // False when nothing was open or when closing reported an error (a
     // network file system reports delayed write errors there; see LastCause()).
     bool Close();
+
+    // Waits until no other process updates the file and keeps others waiting
+    // until Close(): the header read from now on is still the file's when
+    // it is written (see CUpdateLock).
+    void LockForUpdate();
 
     // Length of the file when it was opened.
     std::uint64_t Length() const { return length; }
@@ -127,4 +133,5 @@ private:
     FileFailure lastFailure;
     unsigned owner = 0;
     std::string linkRefusal;
+    CUpdateLock updateLock;
 };

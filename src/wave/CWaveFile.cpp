@@ -19,8 +19,12 @@ constexpr std::size_t kExtensibleEnd = 48;
 constexpr std::uint32_t kFieldsSize = 16;
 constexpr std::uint32_t kExtensibleSize = 40;
 constexpr std::uint16_t kTagExtensible = 0xFFFE;
-// The rewritten range: bytes 10-23, and up to the channel mask's end.
+// cbSize: the extension declares valid bits, channel mask and sub-format.
+constexpr std::uint16_t kExtensionSize = 22;
+// The rewritten range: bytes 10-23, and for an extensible header valid bits
+// and channel mask (26-31). cbSize (24-25) lies between and is never changed.
 constexpr std::size_t kFirstWritten = 10;
+constexpr std::size_t kExtensionFirst = 26;
 constexpr std::size_t kExtensionWrittenEnd = 32;
 
 // Takes a little-endian field from bytes, of which got were read; bytes
@@ -50,7 +54,7 @@ bool DecodeFmt(const unsigned char* chunk, std::size_t got, WaveFormat& format)
     if (got < kFmtFieldsEnd)
         return false;
     format.extensible = format.formatTag == kTagExtensible && ReadLE32(chunk + 4) >= kExtensibleSize
-        && got >= kExtensibleEnd;
+        && got >= kExtensibleEnd && ReadLE16(chunk + 24) >= kExtensionSize;
     format.validBitsPerSample = format.extensible ? ReadLE16(chunk + 26) : 0;
     format.channelMask = format.extensible ? ReadLE32(chunk + 28) : 0;
     return true;
@@ -177,6 +181,9 @@ bool CWaveFile::RewriteHeader(const HeaderChangeRequest& request, std::optional<
     notWave = false;
     if (!Open(OpenMode::OpenReadWrite))
         return false;
+    // Another batch must not write between this read and the write below.
+    if (!dryRun)
+        file.LockForUpdate();
     ReadHead();
 
     // Values are taken from this file now, never from an earlier load, and
@@ -230,26 +237,23 @@ bool CWaveFile::RestorePatch(const HeaderPatch& patch)
     readOnlyMarked = false;
     if (!Open(OpenMode::OpenReadWrite))
         return false;
+    if (!dryRun)
+        file.LockForUpdate();
     if (patch.identity != file.Identity()) {
         prompt.ShowMessage(fileName + " is no longer the file that was changed (it was replaced, or its length "
                                       "differs); it was left unchanged.");
         return Fail();
     }
     const std::size_t count = patch.after.size();
-    // Only ever inside the fields of the "fmt " chunk that the walk reaches, as a rewrite writes.
+    // Only what a rewrite writes, in the "fmt " chunk that the walk reaches.
     file.CacheHead();
-    const std::uint64_t fmt = LocateChunks(file, true).fmt;
-    unsigned char header[8];
-    const std::uint64_t fieldsEnd = fmt != 0 && file.ReadAt(fmt, header, sizeof header) == sizeof header
-        ? std::min(fmt + 8 + ReadLE32(header + 4), fmt + kExtensionWrittenEnd)
-        : 0;
-    if (patch.offset < fmt + kFirstWritten || patch.offset >= fieldsEnd || count > fieldsEnd - patch.offset) {
+    if (!InRewrittenFields(patch, LocateChunks(file, true).fmt)) {
         prompt.ShowMessage("The recorded change of " + fileName
-                           + " lies outside its format fields; the file was left unchanged.");
+                           + " lies outside the format fields that a change writes; the file was left unchanged.");
         return Fail();
     }
     std::vector<unsigned char> now(count);
-    if (count == 0 || patch.before.size() != count || patch.offset > file.Length()
+    if (patch.offset > file.Length()
         || count > file.Length() - patch.offset || file.ReadAt(patch.offset, now.data(), count) != count
         || now != patch.after) {
         prompt.ShowMessage("The bytes that were changed in " + fileName
@@ -265,6 +269,28 @@ bool CWaveFile::RestorePatch(const HeaderPatch& patch)
     return WritePatch({patch.identity, patch.offset, patch.after, patch.before});
 }
 
+bool CWaveFile::InRewrittenFields(const HeaderPatch& patch, std::uint64_t fmt)
+{
+    const std::size_t count = patch.after.size();
+    unsigned char chunk[kExtensibleEnd];
+    const std::size_t got = fmt != 0 ? file.ReadAt(fmt, chunk, sizeof chunk) : 0;
+    WaveFormat found;
+    if (count == 0 || patch.before.size() != count || got < 8 || std::memcmp(chunk, "fmt ", 4) != 0
+        || ReadLE32(chunk + 4) < kFieldsSize || !DecodeFmt(chunk, got, found))
+        return false;
+    const std::uint64_t first = fmt + kFirstWritten;
+    const std::uint64_t end = fmt + (found.extensible ? kExtensionWrittenEnd : kFmtFieldsEnd);
+    if (patch.offset < first || patch.offset >= end || count > end - patch.offset)
+        return false;
+    // A rewrite of the extension writes cbSize back as it was.
+    for (std::uint64_t at = fmt + kFmtFieldsEnd; at < fmt + kExtensionFirst; ++at) {
+        const auto i = static_cast<std::size_t>(at - patch.offset);
+        if (at >= patch.offset && i < count && patch.before[i] != patch.after[i])
+            return false;
+    }
+    return true;
+}
+
 bool CWaveFile::WritePatch(const HeaderPatch& patch)
 {
     // Write-ahead: the journal holds the patch before the file changes.
@@ -275,11 +301,36 @@ bool CWaveFile::WritePatch(const HeaderPatch& patch)
     if (keepTimes && !file.RestoreTimes())
         ReportIoFailure();
     // A network file system may report a failed write only here.
-    if (!file.Close()) {
-        ReportIoFailure();
+    if (!file.Close())
+        return SettleFailedClose(patch);
+    return true;
+}
+
+bool CWaveFile::SettleFailedClose(const HeaderPatch& patch)
+{
+    // The write went through, so the file may well hold it: what a fresh
+    // open reads decides, as it is what every later reader gets. The journal
+    // keeps the record either way.
+    std::string error = CauseText(file.LastFailure(), fileName);
+    if (!error.empty() && error.back() == '.')
+        error.pop_back();
+    CFile again;
+    std::vector<unsigned char> now(patch.after.size());
+    const bool read = OpenAgain(again) == OpenStatus::Opened
+        && again.ReadAt(patch.offset, now.data(), now.size()) == now.size();
+    if (read && now == patch.after) {
+        prompt.ShowMessage("Closing " + fileName + " reported an error (" + error
+                           + "), but reading it again found the new values in place.");
+        return true;
+    }
+    if (read && now == patch.before) {
+        prompt.ShowMessage(error + " when it was closed; reading it again found the values it had before, so it "
+                                   "was left unchanged.");
         return false;
     }
-    return true;
+    prompt.ShowMessage(error + " when it was closed, and it could not be read again: it may hold the new values "
+                               "(the journal has the change).");
+    return false;
 }
 
 bool CWaveFile::Fail()

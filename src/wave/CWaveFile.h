@@ -34,15 +34,19 @@ public:
     // having written nothing, when the file cannot be opened for writing, has
     // no complete "fmt " chunk (the reason is shown), the journal refuses the
     // patch or the write fails (the bytes already written are put back).
-    // When before is given it receives the file's format as found, on
+    // When closing reports an error after the write, the file is read again:
+    // true with a warning shown when it holds the new values. The same holds
+    // for RestorePatch. When before is given it receives the file's format as found, on
     // failure too once the chunk was read.
     bool RewriteHeader(const HeaderChangeRequest& request, std::optional<WaveFormat>* before = nullptr);
 
     // Writes the bytes the patch changed back to what they were
     // (patch.before), with the safety of a rewrite: one open, the read-only
     // question, and only when the file is the one the patch was made to
-    // (same device, inode and size), the range lies inside the fields of the
-    // "fmt " chunk the walk reaches, and the file still holds patch.after there.
+    // (same device, inode and size), the range lies inside what a rewrite of
+    // the "fmt " chunk the walk reaches writes (the 14 format bytes, valid bits
+    // and channel mask of an extensible header; never cbSize), and the file
+    // still holds patch.after there.
     // Otherwise nothing is written, the reason is shown and false returned.
     // The journal, when set, is told the reverse patch first.
     bool RestorePatch(const HeaderPatch& patch);
@@ -76,7 +80,12 @@ private:
     std::uint32_t ReadBextChunk(std::uint64_t offset);
     // The read-only question on the open file; false on Cancel, without a message.
     bool ConfirmWriting();
+    // The patch changes only bytes a rewrite of the "fmt " chunk at fmt writes.
+    bool InRewrittenFields(const HeaderPatch& patch, std::uint64_t fmt);
     bool WritePatch(const HeaderPatch& patch);
+    // After a write whose close failed: true, with a warning, when the file
+    // holds the patch's bytes; false when it holds the old ones or cannot be read.
+    bool SettleFailedClose(const HeaderPatch& patch);
     bool Fail();
     void ReportIoFailure();
 

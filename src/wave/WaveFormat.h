@@ -10,7 +10,7 @@ struct WaveFormat {
     std::uint16_t bitsPerSample = 0;
     std::uint32_t sampleRate = 0;
     std::uint32_t avgBytesPerSec = 0;
-    // An extensible header (tag 0xFFFE) whose extension lies inside the chunk and the file.
+    // An extensible header (tag 0xFFFE, cbSize 22 or more) whose extension lies inside the chunk and the file.
     bool extensible = false;
     std::uint16_t validBitsPerSample = 0;
     std::uint32_t channelMask = 0;

@@ -11,6 +11,7 @@
 #include "app/CUndoLastChange.h"
 #include "wave/CWaveFile.h"
 #include "platform/CProfileFile.h"
+#include "platform/posix/FileCalls.h"
 
 #include <QApplication>
 #include <QAction>
@@ -32,6 +33,10 @@
 #include <functional>
 #include <optional>
 #include <thread>
+#include <utility>
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace {
 
@@ -99,6 +104,22 @@ public:
         answers.pop_front();
         return answer;
     }
+};
+
+// Every close of a file reports an error while it lives.
+struct ClosesFail {
+    ClosesFail()
+        : saved(std::exchange(CurrentFileCalls(), FileCalls{pread, pwrite, [](int fd) {
+                                                                 close(fd);
+                                                                 errno = EIO;
+                                                                 return -1;
+                                                             }}))
+    {
+    }
+    ~ClosesFail() { CurrentFileCalls() = saved; }
+    ClosesFail(const ClosesFail&) = delete;
+    ClosesFail& operator=(const ClosesFail&) = delete;
+    FileCalls saved;
 };
 
 class BatchEditorTest : public ::testing::Test {
@@ -583,7 +604,16 @@ TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
     EXPECT_TRUE(prompt.asked[1].contains("could not be created")) << prompt.asked[1].toStdString();
     ExpectFiles();
 
-    PressChange({true});
+    {
+        // Every close reports an error, as a network file system may; the files hold the new bytes
+        // all the same, so they count as changed (and below as restored), the error named.
+        const ClosesFail failing;
+        PressChange({true, false});
+    }
+    ASSERT_TRUE(prompt.report);
+    EXPECT_EQ(std::pair(prompt.report->changed, prompt.report->warned.size()), std::pair(3, std::size_t{3}));
+    EXPECT_TRUE(prompt.report->warned[0].reason.startsWith("Closing " + paths[0] + " reported an error"))
+        << prompt.report->warned[0].reason.toStdString();
     EXPECT_TRUE(undo->isEnabled());
     // A file changed again since keeps its later bytes.
     specs[2] = {96000, 1, 24, 3};
@@ -591,12 +621,17 @@ TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
 
     prompt.asked.clear();
     prompt.answers = {true};
-    QTest::keyClick(Get("rateSelector"), Qt::Key_Z, Qt::ControlModifier);
+    {
+        const ClosesFail failing;
+        QTest::keyClick(Get("rateSelector"), Qt::Key_Z, Qt::ControlModifier);
+    }
     ASSERT_EQ(prompt.asked.size(), 2);
     EXPECT_EQ(prompt.asked[0], CUndoLastChange::Confirmation(3));
     EXPECT_TRUE(prompt.asked[0].contains("3 files"));
     EXPECT_TRUE(prompt.asked[1].startsWith("2 of 3 files were restored.")) << prompt.asked[1].toStdString();
     EXPECT_TRUE(prompt.asked[1].contains(paths[2] + " was changed since")) << prompt.asked[1].toStdString();
+    EXPECT_TRUE(prompt.asked[1].contains("Restored with a warning:\nClosing " + paths[1] + " reported an error"))
+        << prompt.asked[1].toStdString();
     ExpectFiles();
     // The shown file is read again, and the line above it no longer claims the change.
     EXPECT_EQ(Shown(), (QStringList{paths[0], "48,000", "2", "16", "2"}));

@@ -147,10 +147,12 @@ TEST(MessageBoxPrompt, EachMessageCarriesTheIconOfWhatItIsAndTheProgramsName)
         EXPECT_EQ(prompt.ShowBatchMessage("File /a.wav could not be opened - code: 5"), !silence);
     }
 
-    // The end report lists each file left unchanged; only "Keep only these files" answers true.
+    // The end report lists each file left unchanged, then those changed with a warning; only "Keep only
+    // these files" answers true.
     const BatchReport report{4, 1, true,
                              {{"/a.wav", BatchReport::Outcome::Failed, "no complete \"fmt \" chunk"},
-                              {"/b.wav", BatchReport::Outcome::Skipped, "not reached: Change was cancelled"}}};
+                              {"/b.wav", BatchReport::Outcome::Skipped, "not reached: Change was cancelled"}},
+                             {{"/c.wav", BatchReport::Outcome::Changed, "closing /c.wav reported an error"}}};
     for (const std::string button : {"keepOnlyButton", "closeButton"}) {
         WhenModal<CBatchReportDlg>([&](CBatchReportDlg* dialog) {
             text = dialog->findChild<QLabel*>("summaryText")->text() + '\n'
@@ -161,7 +163,8 @@ TEST(MessageBoxPrompt, EachMessageCarriesTheIconOfWhatItIsAndTheProgramsName)
         EXPECT_EQ(text, "1 of 4 files changed, 1 skipped, 1 failed. Change was cancelled: the files it had not "
                         "reached were left as they were.\n"
                         "Failed: /a.wav - no complete \"fmt \" chunk\n"
-                        "Skipped: /b.wav - not reached: Change was cancelled");
+                        "Skipped: /b.wav - not reached: Change was cancelled\n"
+                        "Changed, with a warning: /c.wav - closing /c.wav reported an error");
     }
 }
 

@@ -81,7 +81,8 @@ TEST_F(Layout, MainWindowAndItsDialogs)
     ExpectFits(question);
     const BatchReport report{3, 1, false,
                              {{"/a.wav", BatchReport::Outcome::Failed, "no complete \"fmt \" chunk"},
-                              {"/b.wav", BatchReport::Outcome::Skipped, "the file does not exist"}}};
+                              {"/b.wav", BatchReport::Outcome::Skipped, "the file does not exist"}},
+                             {{"/c.wav", BatchReport::Outcome::Changed, "Closing /c.wav reported an error"}}};
     CBatchReportDlg reported(report);
     ExpectFits(reported);
 }

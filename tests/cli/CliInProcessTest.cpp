@@ -1,5 +1,5 @@
-// What needs a terminal: the write-protect question and the progress line,
-// driven through the tool's entry point with terminal-like streams.
+// What needs a terminal (the write-protect question and the progress line)
+// or injected system calls, driven through the tool's entry point.
 #include "CliTestSupport.h"
 #include "SystemHelpers.h"
 
@@ -14,8 +14,10 @@
 
 
 #include <cstdio>
+#include <cerrno>
 #include <filesystem>
 #include <sstream>
+#include <utility>
 
 using namespace testwav;
 using clitest::Has;
@@ -158,3 +160,4 @@ TEST(CliWalk, NamesSwappedForLinksAfterTheListingAreNotFollowed)
     EXPECT_EQ(ReadFile(outside / "secret.wav"), secret);
     EXPECT_EQ(ReadFile(outside / "x.wav"), secret);
 }
+

@@ -187,6 +187,20 @@ TEST_F(CliUndo, ABatchWhoseJournalCannotBeWrittenTouchesNoFileNorTheJournalItWou
     EXPECT_EQ(RunTool({"undo"}).status, 1);
     EXPECT_EQ(RunTool({"undo", named}).status, 0);
     EXPECT_EQ(Contents(), original);
+
+    // undo takes the same two options, so a state folder it cannot use need not stop it.
+    const std::string batch = dir / "batch.jsonl", b = Make("b.wav", SimpleWave());
+    ASSERT_EQ(RunTool({"set", "--journal", batch, "--rate", "96000", b}).status, 0);
+    const Bytes changedB = ReadFile(b);
+    const auto refused = RunTool({"undo", batch}, brokenHome);
+    EXPECT_EQ(std::pair(refused.status, Has(refused.err, "No file was changed")), std::pair(1, true)) << refused.err;
+    EXPECT_EQ(ReadFile(b), changedB);
+    EXPECT_EQ(RunTool({"undo", "--journal", batch, batch}).status, 2);  // would replace the batch it undoes
+    EXPECT_EQ(RunTool({"undo", "--journal", dir / "undo.jsonl", batch}, brokenHome).status, 0);
+    EXPECT_EQ(ReadFile(b), original[b]);
+    EXPECT_EQ(RunTool({"undo", "--no-journal", dir / "undo.jsonl"}, brokenHome).status, 0);
+    EXPECT_EQ(ReadFile(b), changedB);
+    EXPECT_EQ(home.Batches().size(), 1u);  // the undo of the named journal's alone
 }
 
 // undo writes what a journal says: one that anyone but the user and root

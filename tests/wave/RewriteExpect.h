@@ -27,7 +27,7 @@ inline ::testing::AssertionResult Rewritten(const testwav::Bytes& before, const 
     put(10, fields.data(), fields.size());
     const unsigned char *was = before.data() + fmtAt, *now = after.data() + fmtAt;
     if (fmtAt + 48 <= before.size() && was[8] == 0xFE && was[9] == 0xFF && was[4] + (was[5] << 8) >= 40
-        && after.size() == before.size()) {
+        && was[24] + (was[25] << 8) >= 22 && after.size() == before.size()) {
         const auto mask = [](const unsigned char* c) {
             return std::uint32_t{c[28]} | std::uint32_t{c[29]} << 8 | std::uint32_t{c[30]} << 16 | std::uint32_t{c[31]} << 24;
         };

@@ -169,7 +169,7 @@ OpenFailureCause CFile::ClearReadOnlyMark()
         lastFailure = {OpenFailureCause::AccessDenied, SystemReason::None};
         return lastFailure.cause;
     }
-    ::close(fd);
+    updateLock.Retire(handle);
     handle = again;
     writable = true;
     return OpenFailureCause::None;
@@ -184,10 +184,17 @@ void CFile::Forget()
     headSize = 0;
 }
 
+void CFile::LockForUpdate()
+{
+    if (handle != NoHandle)
+        updateLock.Acquire(handle, device, inode);
+}
+
 bool CFile::Close()
 {
     if (handle == NoHandle)
         return false;
+    updateLock.Release(handle);
     const bool closed = CurrentFileCalls().close(static_cast<int>(handle)) == 0;
     if (!closed)
         lastFailure = FailureFromSystemError(errno);

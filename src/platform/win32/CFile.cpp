@@ -178,10 +178,16 @@ OpenFailureCause CFile::ClearReadOnlyMark()
     }
     FILETIME keep{0xFFFFFFFF, 0xFFFFFFFF};
     SetFileTime(again, nullptr, &keep, nullptr);
-    CloseHandle(opened);
+    updateLock.Retire(handle);
     handle = reinterpret_cast<SystemHandle>(again);
     writable = true;
     return OpenFailureCause::None;
+}
+
+void CFile::LockForUpdate()
+{
+    if (handle != NoHandle)
+        updateLock.Acquire(handle, device, inode);
 }
 
 void CFile::Forget()
@@ -197,6 +203,7 @@ bool CFile::Close()
 {
     if (handle == NoHandle)
         return false;
+    updateLock.Release(handle);
     const bool closed = CloseHandle(reinterpret_cast<HANDLE>(handle)) != 0;
     if (!closed)
         lastFailure = SystemFailureNow();
