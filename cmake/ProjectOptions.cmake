@@ -26,8 +26,20 @@ set(quelbrook_optimised "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
 target_compile_options(quelbrook_hardening INTERFACE
   $<${quelbrook_optimised}:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2>
   -fstack-protector-strong)
-target_link_options(quelbrook_hardening INTERFACE -Wl,-z,relro,-z,now)
-set(CMAKE_POSITION_INDEPENDENT_CODE ON)
-include(CheckPIESupported)
-check_pie_supported()
+if(WIN32)
+  set(ZLIB_USE_STATIC_LIBS ON)
+  # Windows' own hardening: address-space layout randomisation with 64-bit
+  # entropy and no execution from data pages. Everything is linked in, so the
+  # program needs no DLLs beyond those of Windows itself.
+  target_link_options(quelbrook_hardening INTERFACE
+    -static -fstack-protector-strong -Wl,--dynamicbase,--nxcompat,--high-entropy-va)
+  # UTF-16 Win32 calls and no min/max macros from windows.h.
+  target_compile_definitions(quelbrook_hardening INTERFACE
+    UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
+else()
+  target_link_options(quelbrook_hardening INTERFACE -Wl,-z,relro,-z,now)
+  set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+  include(CheckPIESupported)
+  check_pie_supported()
+endif()
 target_link_libraries(quelbrook_options INTERFACE quelbrook_hardening)

@@ -1,6 +1,7 @@
 #include "app/CInvListBox.h"
 
-#include <QFile>
+#include "platform/Folders.h"
+
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 #include <QStyledItemDelegate>
@@ -9,8 +10,6 @@
 #include <array>
 #include <functional>
 #include <memory>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -69,10 +68,10 @@ CInvListBox::CInvListBox(QWidget* parent)
 
 CInvListBox::Candidate CInvListBox::Identify(const QString& path)
 {
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+    const std::optional<FileIdentity> identity = IdentityOfPath(path.toStdString());
+    if (!identity)
         return {path, path};
-    return {path, std::pair(static_cast<qulonglong>(info.st_dev), static_cast<qulonglong>(info.st_ino))};
+    return {path, std::pair(static_cast<qulonglong>(identity->device), static_cast<qulonglong>(identity->inode))};
 }
 
 void CInvListBox::AddStrings(std::vector<Candidate> paths)

@@ -10,9 +10,9 @@
 #include "journal/CJournalFolder.h"
 #include "journal/CJournalReader.h"
 #include "journal/CJournalWriter.h"
+#include "platform/Folders.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -45,11 +45,12 @@ int CUndoCommand::Run(const std::vector<std::string>& args, const std::function<
         }
         journalPath = *newest;
     }
-    std::error_code error;
-    const std::string absolute = std::filesystem::absolute(journalPath, error).lexically_normal().string();
+    const std::string absolute = AbsolutePath(journalPath);
 
     // Replacing the batch with the undo's own journal would leave nothing to undo.
-    if (!ownJournalFile.empty() && std::filesystem::equivalent(ownJournalFile, journalPath, error)) {
+    const auto own = ownJournalFile.empty() ? std::nullopt : IdentityOfPath(ownJournalFile);
+    const auto named = IdentityOfPath(journalPath);
+    if (own && named && own->device == named->device && own->inode == named->inode) {
         err << CliProgramName << ": --journal " << EscapeControls(ownJournalFile)
             << " names the batch to undo; give the undo's journal another name\n";
         return ExitUsage;

@@ -1,13 +1,13 @@
 #include "FileReport.h"
 
 #include "platform/ByteWords.h"
+#include "platform/Folders.h"
 #include "wave/ConfirmWritable.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
 #include <string_view>
 #include <system_error>
 
@@ -136,16 +136,15 @@ std::string DescribeFailure(const std::string& path, const std::vector<std::stri
 {
     const std::string text = JoinMessages(messages);
     // Only a failed file gets looked at again, so this costs nothing on success.
-    std::error_code error;
-    const auto type = std::filesystem::status(path, error).type();
+    const PathKind kind = KindOfPath(path);
     std::string reason;
     bool hint = false;
-    if (type == std::filesystem::file_type::not_found) {
+    if (kind == PathKind::Missing) {
         reason = RenderEnglish(CauseText(OpenFailureCause::FileNotFound, path));
-    } else if (type == std::filesystem::file_type::directory) {
+    } else if (kind == PathKind::Folder) {
         reason = path + " is a folder: -r searches folders for .wav files";
         hint = true;
-    } else if (!error && type != std::filesystem::file_type::regular) {
+    } else if (kind == PathKind::Other) {
         reason = path + " is not a regular file";
     } else if (failure.cause != OpenFailureCause::None) {
         reason = RenderEnglish(CauseText(failure, path));

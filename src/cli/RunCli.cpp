@@ -15,9 +15,8 @@
 #include "FileReport.h"
 
 #include "journal/CJournalWriter.h"
+#include "platform/Folders.h"
 #include "platform/NamedPath.h"
-
-#include <sys/stat.h>
 
 #include <fstream>
 #include <memory>
@@ -31,14 +30,6 @@ constexpr int ExitInterrupted = 130;
 
 // Thrown out of the walk once the run stops starting files.
 struct StopWalk {};
-
-bool IsRootFolder(const std::string& path)
-{
-    struct stat root {};
-    struct stat folder {};
-    return ::stat("/", &root) == 0 && ::stat(path.c_str(), &folder) == 0 && root.st_dev == folder.st_dev &&
-           root.st_ino == folder.st_ino;
-}
 
 }  // namespace
 
@@ -57,7 +48,7 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& environme
     if (listOnInput) {
         list = &environment.in;
     } else if (invocation.filesFrom) {
-        listFile.open(*invocation.filesFrom, std::ios::binary);
+        listFile.open(NativePath(*invocation.filesFrom), std::ios::binary);
         if (!listFile) {
             environment.err << CliProgramName << ": the list " << EscapeControls(*invocation.filesFrom)
                             << " could not be opened\n";
@@ -130,7 +121,7 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& environme
     const bool guardRoot = invocation.command == CliInvocation::Command::Set && invocation.recursive &&
                            !invocation.noPreserveRoot;
     const auto take = [&](const std::string& argument) {
-        if (guardRoot && IsRootFolder(argument)) {
+        if (guardRoot && IsFileSystemRoot(argument)) {
             if (!command->SubmitFailure(runner, argument,
                                         "searching the root folder for files to rewrite is refused "
                                         "(--no-preserve-root allows it)")) {

@@ -2,14 +2,11 @@
 
 #include "CJournalWriter.h"
 
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <optional>
-#include <system_error>
-#include <unistd.h>
+#include "platform/Folders.h"
+#include "platform/UserFolders.h"
 
-namespace fs = std::filesystem;
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -30,20 +27,15 @@ std::string BatchName(const std::string& time)
     for (const char c : time)
         if (c != '-' && c != ':')
             name += c;
-    return name + '-' + std::to_string(::getpid()) + std::string(BatchSuffix);
+    return name + '-' + std::to_string(CurrentProcessId()) + std::string(BatchSuffix);
 }
 
 }  // namespace
 
 std::string CJournalFolder::DefaultPath()
 {
-    const char* state = std::getenv("XDG_STATE_HOME");
-    if (state != nullptr && state[0] == '/')
-        return (fs::path(state) / "quelbrook" / "journal").string();
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] == '/')
-        return (fs::path(home) / ".local" / "state" / "quelbrook" / "journal").string();
-    return {};
+    const std::string state = UserStateFolder();
+    return state.empty() ? state : JoinPath(state, "journal");
 }
 
 CJournalFolder::CJournalFolder(std::string path)
@@ -54,14 +46,12 @@ CJournalFolder::CJournalFolder(std::string path)
 bool CJournalFolder::CreateBatch(CJournalWriter& writer, const JournalHeader& header, std::string& failure) const
 {
     if (folder.empty()) {
-        failure = "There is no journal folder: neither XDG_STATE_HOME nor HOME is set";
+        failure = std::string("There is no journal folder: ") + MissingStateFolderReason();
         return false;
     }
-    std::error_code error;
-    if (fs::create_directories(folder, error))
-        fs::permissions(folder, fs::perms::owner_all, error);
-    if (error) {
-        failure = "The journal folder " + folder + " could not be created: " + error.message();
+    std::string reason;
+    if (!CreateFolders(folder, reason)) {
+        failure = "The journal folder " + folder + " could not be created: " + reason;
         return false;
     }
     // Two batches started in the same microsecond by one process differ in the next try.
@@ -69,10 +59,10 @@ bool CJournalFolder::CreateBatch(CJournalWriter& writer, const JournalHeader& he
     std::optional<JournalHeader> retry;
     for (int attempt = 0;; ++attempt) {
         const JournalHeader& named = retry ? *retry : header;
-        const std::string path = (fs::path(folder) / BatchName(named.time)).string();
+        const std::string path = JoinPath(folder, BatchName(named.time));
         if (writer.Create(path, named, CJournalWriter::CreateMode::NewFile))
             break;
-        if (attempt == 9 || !fs::exists(path, error)) {
+        if (attempt == 9 || !PathExists(path)) {
             failure = writer.Failure();
             return false;
         }
@@ -86,13 +76,8 @@ bool CJournalFolder::CreateBatch(CJournalWriter& writer, const JournalHeader& he
 
 std::vector<std::string> CJournalFolder::Batches() const
 {
-    std::vector<std::string> batches;
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        if (IsBatchName(name) && it->is_regular_file(error))
-            batches.push_back(it->path().string());
-    }
+    std::vector<std::string> batches = RegularFilesIn(folder);
+    std::erase_if(batches, [](const std::string& path) { return !IsBatchName(FileNameOf(path)); });
     std::sort(batches.begin(), batches.end());
     return batches;
 }
@@ -108,9 +93,8 @@ std::optional<std::string> CJournalFolder::NewestBatch() const
 void CJournalFolder::RemoveOldBatches(const std::string& current) const
 {
     const std::vector<std::string> batches = Batches();
-    std::error_code ignored;
     // A clock set back can make the new batch sort before older ones: it stays.
     for (std::size_t i = 0; i + KeptBatches < batches.size(); ++i)
         if (batches[i] != current)
-            fs::remove(batches[i], ignored);
+            RemoveFile(batches[i]);
 }

@@ -16,7 +16,7 @@ class CJournalFolder {
 public:
     static constexpr std::size_t KeptBatches = 100;
 
-    // $XDG_STATE_HOME/quelbrook/journal, or ~/.local/state/quelbrook/journal;
+    // The journal folder in UserStateFolder();
     // empty when there is no home to put it in.
     static std::string DefaultPath();
 

@@ -5,47 +5,11 @@
 #include "platform/NamedPath.h"
 #include "platform/OpenFailureCause.h"
 
-#include <cstdio>
 
 namespace {
 
 // No record comes near this; a longer line is damage, not a record to load.
 constexpr std::size_t MaxLineLength = 1 << 20;
-
-// Group or others may write.
-bool WritableByOthers(unsigned permissions)
-{
-    return (permissions & 022) != 0;
-}
-
-std::string Permissions(unsigned permissions)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "%04o", permissions);
-    return text;
-}
-
-// Undo writes whatever a journal says, so one that anyone but this user and
-// root could have written or put in place is not obeyed. The user's own
-// journal folder is theirs whatever its permissions.
-std::string Distrust(const CFile& file, const ResolvedPath& at)
-{
-    const unsigned user = ProcessUserId();
-    const auto foreign = [user](unsigned owner) { return owner != user && owner != 0; };
-    if (foreign(file.OwnerId()))
-        return "it belongs to " + UserName(file.OwnerId());
-    if (WritableByOthers(file.Permissions()))
-        return "group or others may write it (permissions " + Permissions(file.Permissions()) + ")";
-    std::string folder;
-    if (foreign(at.folderOwner))
-        folder = "its folder " + at.folderPath + " belongs to " + UserName(at.folderOwner);
-    else if (WritableByOthers(at.folderPermissions))
-        folder = "group or others may write its folder " + at.folderPath + " (permissions "
-            + Permissions(at.folderPermissions) + ")";
-    if (!folder.empty() && IsFolderOf(at, CJournalFolder::DefaultPath()))
-        folder.clear();
-    return folder;
-}
 
 }  // namespace
 
@@ -70,7 +34,9 @@ bool CJournalReader::Open(const std::string& journalPath)
                                                              : CauseText(file.LastFailure(), path));
         return false;
     }
-    if (const std::string reason = Distrust(file, where); !reason.empty()) {
+    // Undo writes whatever a journal says, so one that anyone but this user
+    // and the administrator could have written or put in place is not obeyed.
+    if (const std::string reason = WhyOthersMayChange(file, where, CJournalFolder::DefaultPath()); !reason.empty()) {
         failure = "The journal " + path + " is not trusted: " + reason
             + "; only a journal that nobody but you and root can change is followed";
         file.Close();

@@ -2,7 +2,7 @@
 
 #include "JournalFormat.h"
 
-#include "platform/CReplacementFile.h"
+#include "platform/CAppendFile.h"
 #include "wave/HeaderPatch.h"
 
 #include <cstddef>
@@ -11,13 +11,9 @@
 #include <mutex>
 #include <string>
 
-// Writes one batch's journal. Each record is in the kernel before RecordPatch
-// lets its file be written, so a crash mid-batch leaves a record for every
-// file that may have changed; one fsync at the end makes it durable. A
-// regular file is written through a shared mapping, the page cache itself,
-// which costs no system call per record; the space is allocated ahead and
-// cut back to the records, so a journal left by a crash ends in zero bytes.
-// Other files (a device named with --journal) get one write per record.
+// Writes one batch's journal. Each record is in the system (see CAppendFile)
+// before RecordPatch lets its file be written, so a crash mid-batch leaves a
+// record for every file that may have changed; Finish makes it durable.
 // RecordPatch may be called from several threads.
 class CJournalWriter : public CPatchJournal {
 public:
@@ -46,24 +42,14 @@ public:
 
 private:
     bool Append(const std::string& text);
-    // Maps the file from offset on with room for atLeast bytes; false with
-    // Failure(), or with mapped cleared when the file cannot be mapped.
-    bool MapFrom(std::uint64_t offset, std::size_t atLeast);
-    // cutToRecords: the file's length becomes that of the records again.
-    void Unmap(bool cutToRecords = true);
-    void Fail(const std::string& what, int error);
+    // Failure() from the file's.
+    void Fail();
 
     mutable std::mutex mutex;
-    int fd = -1;
+    CAppendFile file;
     std::string journalPath;
     std::string workingFolder;  // relative paths are recorded under it
     CreateMode createMode = CreateMode::NewFile;
-    std::unique_ptr<CReplacementFile> replacement;  // for a file the user named
-    bool mapped = false;
-    unsigned char* map = nullptr;
-    std::uint64_t mapStart = 0;
-    std::uint64_t mapLength = 0;
-    std::uint64_t written = 0;  // bytes of the journal so far
     std::size_t records = 0;
     std::string failure;
 };

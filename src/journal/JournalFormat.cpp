@@ -249,16 +249,18 @@ std::optional<Json> ParseObject(std::string_view line, std::string& failure)
 
 std::string JournalTimeNow()
 {
-    const auto now = std::chrono::system_clock::now();
-    const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(now.time_since_epoch()).count();
-    const std::time_t seconds = static_cast<std::time_t>(micros / 1000000);
-    std::tm utc{};
-    gmtime_r(&seconds, &utc);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &utc);
-    char fraction[16];
-    std::snprintf(fraction, sizeof fraction, ".%06dZ", static_cast<int>(micros % 1000000));
-    return std::string(text) + fraction;
+    using namespace std::chrono;
+    // The calendar of the standard library: the same on every system.
+    const auto now = floor<microseconds>(system_clock::now());
+    const auto day = floor<days>(now);
+    const year_month_day date(day);
+    const hh_mm_ss time(now - day);
+    char text[48];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d.%06dZ", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                  static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+                  static_cast<int>(time.seconds().count()), static_cast<int>(time.subseconds().count()));
+    return text;
 }
 
 std::string EncodeHeader(const JournalHeader& header)

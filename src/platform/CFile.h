@@ -1,26 +1,27 @@
 #pragma once
 
 #include "CUpdateLock.h"
+#include "FileIdentity.h"
 #include "OpenFailureCause.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <ctime>
 #include <memory>
 #include <span>
 #include <string>
 
+class CFolder;
+
 enum class FileMode { Read, ReadWrite };
 
-// A file named inside an open folder (a descriptor that must stay open while
-// it is used): opened there, never through a symbolic link in its place.
+// A file named inside an open folder: opened there, never through a
+// symbolic link (or, on Windows, a junction) in its place.
 struct FolderEntry {
-    int folderFd = -1;
+    // Kept open for as long as a copy of the entry lives, so that the file
+    // can be opened after the search has left its folder.
+    std::shared_ptr<const CFolder> folder;
     std::string name;
-    // Keeps folderFd open for as long as a copy of the entry lives, so that
-    // the file can be opened after the search has left its folder.
-    std::shared_ptr<const void> folder;
 };
 
 enum class OpenStatus {
@@ -52,7 +53,7 @@ public:
     // The same for an entry of an open folder; a symbolic link there is
     // refused (BadPath), never followed.
     OpenStatus OpenIn(const FolderEntry& entry, FileMode mode);
-    bool IsOpen() const { return fd >= 0; }
+    bool IsOpen() const { return handle != NoHandle; }
     // False when nothing was open or when closing reported an error (a
     // network file system reports delayed write errors there; see LastCause()).
     bool Close();
@@ -64,8 +65,8 @@ public:
 
     // Length of the file when it was opened.
     std::uint64_t Length() const { return length; }
-    std::uint64_t Device() const { return device; }
-    std::uint64_t Inode() const { return inode; }
+    // Which file this is, with its length when it was opened.
+    FileIdentity Identity() const { return {device, inode, length}; }
 
     bool ReadOnlyMarked() const { return readOnlyMarked; }
     // Grants the owner's write permission on the open file (nothing else
@@ -107,27 +108,26 @@ public:
     const FileFailure& LastFailure() const { return lastFailure; }
     // The symbolic link the last open refused to follow, in words; empty when none.
     const std::string& LinkRefusal() const { return linkRefusal; }
-    // The open file's owner and permission bits.
+    // The open file's owner and permission bits (POSIX systems; 0 on Windows).
     unsigned OwnerId() const { return owner; }
     unsigned Permissions() const { return permissions; }
 
 private:
-    OpenStatus OpenAt(int folderFd, const std::string& name, FileMode mode, bool followLinks);
+    OpenStatus OpenAt(const CFolder* inFolder, const std::string& name, FileMode mode, bool followLinks);
     bool WriteAll(std::uint64_t offset, const unsigned char* bytes, std::size_t count, std::size_t& done);
     void Forget();
 
-    int fd = -1;
-    int folder = -1;  // where name was opened, for the second open for writing
+    SystemHandle handle = NoHandle;
+    const CFolder* folder = nullptr;  // where name was opened, for the second open for writing
     std::string name;
     bool followLinks = true;
     bool writable = false;
     bool readOnlyMarked = false;
-    unsigned permissions = 0;
+    unsigned permissions = 0;  // mode bits; file attributes on Windows
     std::uint64_t length = 0;
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
-    timespec accessed {};
-    timespec modified {};
+    FileTimes times;
     std::array<unsigned char, HeadBytes> head;  // left uninitialised: the read fills what is used
     std::size_t headSize = 0;
     FileFailure lastFailure;

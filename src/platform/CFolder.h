@@ -1,5 +1,8 @@
 #pragma once
 
+#include "FileIdentity.h"
+#include "OpenFailureCause.h"
+
 #include <string>
 #include <vector>
 
@@ -20,20 +23,27 @@ public:
     CFolder& operator=(const CFolder&) = delete;
 
     // Opens the folder at path, following links on the way as a named path
-    // may (see NamedPath.h). Returns 0 or the errno of the failure (ENOTDIR
-    // for anything but a folder; EACCES with LinkRefusal() for a link not
-    // followed).
-    int Open(const std::string& path);
+    // may (see NamedPath.h). Returns the failure (None on success; BadPath
+    // for anything but a folder; AccessDenied with LinkRefusal() for a link
+    // not followed).
+    FileFailure Open(const std::string& path);
     const std::string& LinkRefusal() const { return linkRefusal; }
-    // Opens the subfolder name of parent; a link there fails with ELOOP.
-    int OpenIn(const CFolder& parent, const std::string& name);
-    int Fd() const { return fd; }
+    // Opens the subfolder name of parent; a link (or a junction) there fails
+    // with BadPath, SymbolicLink.
+    FileFailure OpenIn(const CFolder& parent, const std::string& name);
+    // For the platform's own calls: files are opened inside the folder.
+    SystemHandle Handle() const { return handle; }
+    // Takes over a folder the platform opened otherwise.
+    void Adopt(SystemHandle opened, std::string openedPath);
+    // The path the folder was opened by, for messages.
+    const std::string& Path() const { return path; }
 
     // The entries but "." and "..", in the order the system lists them.
-    // Returns 0 or the errno of the failure; entries listed before it stay.
-    int List(std::vector<Entry>& entries) const;
+    // Returns the failure; entries listed before it stay.
+    FileFailure List(std::vector<Entry>& entries) const;
 
 private:
-    int fd = -1;
+    SystemHandle handle = NoHandle;
+    std::string path;
     std::string linkRefusal;
 };

@@ -1,27 +1,14 @@
 #include "platform/CPathWalker.h"
 
 #include "platform/CFolder.h"
+#include "platform/Folders.h"
 #include "platform/OpenFailureCause.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <filesystem>
 #include <memory>
 #include <utility>
 
-#include <sys/stat.h>
-
 namespace {
-
-std::string FolderFailure(const std::string& folder, int error)
-{
-    return RenderEnglish(CauseText(FailureFromErrno(error), folder));
-}
-
-std::string Join(const std::string& folder, const std::string& name)
-{
-    return (std::filesystem::path(folder) / name).string();
-}
 
 // A folder still to be searched: its name inside its parent, kept open
 // until the last of its pending subfolders has been opened.
@@ -57,9 +44,8 @@ void CPathWalker::Walk(const std::vector<std::string>& arguments)
 
 void CPathWalker::Walk(const std::string& argument)
 {
-    struct stat info {};
     // A folder named on the command line is searched even through a link.
-    if (recursive && ::stat(argument.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+    if (recursive && KindOfPath(argument) == PathKind::Folder) {
         WalkFolder(argument);
     } else {
         onFile(argument, nullptr);
@@ -74,27 +60,28 @@ void CPathWalker::WalkFolder(const std::string& top)
         pending.pop_back();
 
         auto folder = std::make_shared<CFolder>();
-        if (const int error = next.parent ? folder->OpenIn(*next.parent, next.name) : folder->Open(next.path)) {
-            onFailure(next.path, folder->LinkRefusal().empty() ? FolderFailure(next.path, error) : folder->LinkRefusal());
+        const FileFailure failure = next.parent ? folder->OpenIn(*next.parent, next.name) : folder->Open(next.path);
+        if (failure.cause != OpenFailureCause::None) {
+            onFailure(next.path, folder->LinkRefusal().empty() ? RenderEnglish(CauseText(failure, next.path)) : folder->LinkRefusal());
             continue;
         }
         std::vector<CFolder::Entry> entries;
-        const int listError = folder->List(entries);
-        if (listError != 0) {
-            onFailure(next.path, FolderFailure(next.path, listError));
+        const FileFailure listFailure = folder->List(entries);
+        if (listFailure.cause != OpenFailureCause::None) {
+            onFailure(next.path, RenderEnglish(CauseText(listFailure, next.path)));
         }
         std::sort(entries.begin(), entries.end(),
                   [](const CFolder::Entry& a, const CFolder::Entry& b) { return a.name < b.name; });
         for (const CFolder::Entry& entry : entries) {
             if (entry.type == CFolder::EntryType::File && HasWaveExtension(entry.name)) {
-                const FolderEntry at{folder->Fd(), entry.name, folder};
-                onFile(Join(next.path, entry.name), &at);
+                const FolderEntry at{folder, entry.name};
+                onFile(JoinPath(next.path, entry.name), &at);
             }
         }
         // Reversed onto the stack, so the subfolders are visited in name order.
         for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
             if (it->type == CFolder::EntryType::Folder) {
-                pending.push_back({folder, it->name, Join(next.path, it->name)});
+                pending.push_back({folder, it->name, JoinPath(next.path, it->name)});
             }
         }
     }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "FileIdentity.h"
+
 #include <cstdint>
 
-// An exclusive advisory lock (flock) on a file, held from before its header is
+// An exclusive advisory lock on a file (flock; on Windows a lock on a byte
+// far beyond any end of file, which blocks no reading or writing), held from before its header is
 // read until after it is written, so that two batches never both read a
 // header before either writes it. Other processes wait for it; threads of
 // this process that open the same file under another name share it instead
@@ -18,12 +21,12 @@ public:
 
     // Waits for the lock on the file open as fd. A file system without locks
     // lets the update go ahead unlocked.
-    void Acquire(int fd, std::uint64_t device, std::uint64_t inode);
+    void Acquire(SystemHandle fd, std::uint64_t device, std::uint64_t inode);
     // Before fd is closed; the lock goes with it.
-    void Release(int fd);
+    void Release(SystemHandle fd);
     // Closes fd, which the file stays open without (it was opened again):
     // when fd carries the lock, it is kept open until the lock is released.
-    void Retire(int fd);
+    void Retire(SystemHandle fd);
 
 private:
     enum class Role { None, Holder, Sharer };

@@ -18,19 +18,13 @@ void SetFollowEveryLink(bool every);
 bool FollowsRootLinksOnly();
 
 struct PathFailure {
-    int error = 0;  // the errno of the failure
+    int error = 0;  // the system's error code (see FailureFromSystemError)
     OpenFailureCause cause = OpenFailureCause::None;
     bool missing = false;  // nothing exists under the path
     // A symbolic link that was not followed, in words that name it and its
     // owner; empty for any other failure.
     std::string refusal;
 };
-
-// Opens path as open(2) with flags would, but follows links only as above,
-// and a path longer than the system takes whole is walked one component at
-// a time, each opened inside the folder before it. Returns the descriptor,
-// or -1 with errno set (EACCES and refusal set for a link not followed).
-int OpenNamedPath(const std::string& path, int flags, std::string& refusal);
 
 // The folder that holds the file a path leads to, reached one component at a
 // time as above, and what the system says of it as opened. The file itself
@@ -46,11 +40,8 @@ struct ResolvedPath {
 };
 bool ResolveNamedPath(const std::string& path, ResolvedPath& resolved, PathFailure& failure);
 
-// folderPath names the folder in which resolved lies (false when it names
-// none).
-bool IsFolderOf(const ResolvedPath& resolved, const std::string& folderPath);
-
-// The user this process acts as (the effective user).
-unsigned ProcessUserId();
-// A user's login name, or "user N" when the number has none.
-std::string UserName(unsigned id);
+// Why the file, opened from resolved, may have been written or put in place
+// by someone other than this user and the system's administrator; empty when
+// nobody else could. A file in ownFolder (the user's own state folder) is
+// judged by itself alone.
+std::string WhyOthersMayChange(const CFile& file, const ResolvedPath& resolved, const std::string& ownFolder);

@@ -54,9 +54,9 @@ struct FileFailure {
     bool operator==(const FileFailure&) const = default;
 };
 
-// The cause and reason that an errno value stands for.
-FileFailure FailureFromErrno(int error);
-OpenFailureCause CauseFromErrno(int error);
+// The cause and reason that a system error stands for: an errno value on
+// POSIX systems, a GetLastError() code on Windows.
+FileFailure FailureFromSystemError(int error);
 
 // The reason in words ("read-only file system"); an empty text for None.
 CoreText ReasonText(SystemReason reason);

@@ -215,7 +215,7 @@ bool CWaveFile::RewriteHeader(const HeaderChangeRequest& request, std::optional<
     const bool extensionChanged = updated->validBitsPerSample != found.validBitsPerSample
         || updated->channelMask != found.channelMask;
     const std::size_t end = extensionChanged ? kExtensionWrittenEnd : kFmtFieldsEnd;
-    HeaderPatch patch{{file.Device(), file.Inode(), file.Length()}, offset + kFirstWritten,
+    HeaderPatch patch{file.Identity(), offset + kFirstWritten,
                       {chunk + kFirstWritten, chunk + end}, {written + kFirstWritten, written + end}};
     // Asked only about a file that would be written.
     if (!ConfirmWriting())
@@ -238,7 +238,7 @@ bool CWaveFile::RestorePatch(const HeaderPatch& patch)
         return false;
     if (!dryRun)
         file.LockForUpdate();
-    if (patch.identity != FileIdentity{file.Device(), file.Inode(), file.Length()}) {
+    if (patch.identity != file.Identity()) {
         prompt.ShowMessage(CoreText(TextId::FileReplaced, {fileName}));
         return Fail();
     }

@@ -1,17 +1,10 @@
 #pragma once
 
+#include "platform/FileIdentity.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-// Which file a patch was made to: the same path may later name another file.
-struct FileIdentity {
-    std::uint64_t device = 0;
-    std::uint64_t inode = 0;
-    std::uint64_t size = 0;
-
-    bool operator==(const FileIdentity&) const = default;
-};
 
 // The bytes one rewrite changes: one contiguous range, what it held and what
 // it holds afterwards. Enough to undo the rewrite byte for byte.

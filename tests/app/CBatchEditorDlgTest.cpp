@@ -11,7 +11,7 @@
 #include "app/CUndoLastChange.h"
 #include "wave/CWaveFile.h"
 #include "platform/CProfileFile.h"
-#include "platform/FileCalls.h"
+#include "platform/posix/FileCalls.h"
 
 #include <QApplication>
 #include <QAction>

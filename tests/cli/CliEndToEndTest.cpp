@@ -1,4 +1,5 @@
 #include "CliTestSupport.h"
+#include "RunTool.h"
 
 #include "Version.h"
 

@@ -2,6 +2,7 @@
 // corpus, conflicts of every kind, a journal that cannot be written, and
 // file times.
 #include "CliTestSupport.h"
+#include "RunTool.h"
 
 #include <gtest/gtest.h>
 

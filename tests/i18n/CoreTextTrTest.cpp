@@ -30,7 +30,7 @@ public:
 
 TEST(CoreTextTr, TranslatesTheFormatAndNestedReasonsAndKeepsNamesAsTheyAre)
 {
-    const CoreText message = OpenFailureMessage("/x/%2 y.wav", FailureFromErrno(EDQUOT));
+    const CoreText message = OpenFailureMessage("/x/%2 y.wav", FailureFromSystemError(EDQUOT));
     // Without a catalogue the desktop program says what the command-line tool says.
     EXPECT_EQ(TranslateCoreText(message).toStdString(), RenderEnglish(message));
 

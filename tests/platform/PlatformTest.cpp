@@ -1,6 +1,7 @@
 #include "platform/CFile.h"
 #include "platform/Cp1252.h"
 #include "platform/NamedPath.h"
+#include "platform/posix/PosixNamedPath.h"
 #include "platform/OpenFailureCause.h"
 
 #include "WavBuilder.h"
@@ -76,7 +77,7 @@ TEST(OpenFailureCause, ErrnoMapsToShownCodeAndReasonAndTextsNameTheFile)
         {0x7FFF, 1, ""},
     };
     for (const auto& [error, code, words] : table) {
-        const FileFailure failure = FailureFromErrno(error);
+        const FileFailure failure = FailureFromSystemError(error);
         EXPECT_EQ(std::pair(static_cast<int>(failure.cause), RenderEnglish(ReasonText(failure.reason))),
                   std::pair(code, std::string(words)))
             << "errno " << error;
@@ -96,11 +97,11 @@ TEST(OpenFailureCause, ErrnoMapsToShownCodeAndReasonAndTextsNameTheFile)
     for (int code = 0; code <= 14; ++code)
         EXPECT_EQ(RenderEnglish(CauseText(static_cast<OpenFailureCause>(code), "a b.wav")), texts[code]) << code;
     // The reason goes before the full stop, and after the code.
-    EXPECT_EQ(RenderEnglish(CauseText(FailureFromErrno(EROFS), "/m/a.wav")),
+    EXPECT_EQ(RenderEnglish(CauseText(FailureFromSystemError(EROFS), "/m/a.wav")),
               "Access to /m/a.wav was denied (read-only file system).");
     EXPECT_EQ(RenderEnglish(CauseText(OpenFailureCause::BadSeek, "a.wav", SystemReason::InputOutput)),
               "Seek failed on a.wav (input/output error)");
-    EXPECT_EQ(RenderEnglish(OpenFailureMessage("/x/%2 y.wav", FailureFromErrno(EDQUOT))),
+    EXPECT_EQ(RenderEnglish(OpenFailureMessage("/x/%2 y.wav", FailureFromSystemError(EDQUOT))),
               "File /x/%2 y.wav could not be opened - code: 13 (disk quota exceeded)");
     EXPECT_EQ(RenderEnglish(OpenFailureMessage("/x/a.wav", OpenFailureCause::AccessDenied)),
               "File /x/a.wav could not be opened - code: 5");

@@ -3,11 +3,13 @@
 // Where the code under test keeps its batch journals: XDG_STATE_HOME pointed
 // at a fresh temporary folder while the object lives.
 
+#include "SystemHelpers.h"
 #include "WavBuilder.h"
+
+#include "platform/Folders.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,16 +20,16 @@ class ScopedStateHome {
 public:
     ScopedStateHome()
     {
-        if (const char* old = std::getenv("XDG_STATE_HOME"))
+        if (const char* old = std::getenv(testsys::StateHomeVariable()))
             previous = old;
-        setenv("XDG_STATE_HOME", dir.Path().c_str(), 1);
+        testsys::SetEnvironment(testsys::StateHomeVariable(), Utf8Path(dir.Path()));
     }
     ~ScopedStateHome()
     {
         if (previous)
-            setenv("XDG_STATE_HOME", previous->c_str(), 1);
+            testsys::SetEnvironment(testsys::StateHomeVariable(), *previous);
         else
-            unsetenv("XDG_STATE_HOME");
+            testsys::UnsetEnvironment(testsys::StateHomeVariable());
     }
     ScopedStateHome(const ScopedStateHome&) = delete;
     ScopedStateHome& operator=(const ScopedStateHome&) = delete;
@@ -35,11 +37,7 @@ public:
     // The batch journals, oldest first.
     std::vector<std::string> Batches() const
     {
-        std::vector<std::string> batches;
-        std::error_code error;
-        for (std::filesystem::directory_iterator it(dir / "quelbrook/journal", error), end; !error && it != end;
-             it.increment(error))
-            batches.push_back(it->path().string());
+        std::vector<std::string> batches = RegularFilesIn(testsys::JournalFolderIn(Utf8Path(dir.Path())));
         std::sort(batches.begin(), batches.end());
         return batches;
     }

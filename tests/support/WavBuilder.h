@@ -3,6 +3,10 @@
 // Builds RIFF/RF64 file images chunk by chunk for tests (little-endian
 // whatever the machine), plus temp directories and whole-file helpers.
 
+#include "SystemHelpers.h"
+
+#include "platform/Folders.h"
+
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -158,18 +162,13 @@ private:
 // A fresh directory under the system temp directory, removed with its content.
 class TempDir {
 public:
-    TempDir()
-    {
-        std::string templ = (std::filesystem::temp_directory_path() / "quelbrook-test-XXXXXX").string();
-        if (mkdtemp(templ.data()) == nullptr)
-            std::abort();
-        path = templ;
-    }
+    TempDir() : path(NativePath(testsys::MakeTempFolder())) {}
     ~TempDir() { std::filesystem::remove_all(path, ignored); }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    std::string operator/(std::string_view name) const { return (path / name).string(); }
+    // Names and paths are UTF-8, as everywhere in the program.
+    std::string operator/(std::string_view name) const { return Utf8Path(path / NativePath(std::string(name))); }
     const std::filesystem::path& Path() const { return path; }
 
 private:
@@ -179,14 +178,14 @@ private:
 
 inline void WriteFile(const std::string& path, const Bytes& bytes)
 {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+    std::ofstream(NativePath(path), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
                                                 static_cast<std::streamsize>(bytes.size()));
 }
 
 // The whole file, or count bytes from offset (fewer at the end).
 inline Bytes ReadFile(const std::string& path, std::uint64_t offset = 0, std::size_t count = SIZE_MAX)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(NativePath(path), std::ios::binary);
     if (count == SIZE_MAX)
         return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     in.seekg(static_cast<std::streamoff>(offset));

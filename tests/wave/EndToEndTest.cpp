@@ -143,7 +143,7 @@ TEST(Corpus, BigRf64IsRewrittenInPlace)
     std::uint64_t total = 0;
     {
         const std::unique_ptr<gzFile_s, decltype(&gzclose)> in(
-            gzopen((kCorpus / "wavinfo/Testfile_SEQ_RF64_Big.wav.gz").c_str(), "rb"), gzclose);
+            gzopen(Utf8Path(kCorpus / "wavinfo/Testfile_SEQ_RF64_Big.wav.gz").c_str(), "rb"), gzclose);
         ASSERT_TRUE(in);
         std::ofstream out(path, std::ios::binary);
         std::vector<char> buf(1 << 20);

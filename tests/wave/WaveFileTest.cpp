@@ -2,7 +2,7 @@
 #include "wave/ConfirmWritable.h"
 #include "wave/RegionPreview.h"
 
-#include "platform/FileCalls.h"
+#include "platform/posix/FileCalls.h"
 
 #include "FakePrompt.h"
 #include "RewriteExpect.h"

@@ -1,7 +1,10 @@
 #include "CFile.h"
 
+#include "CFolder.h"
 #include "FileCalls.h"
 #include "NamedPath.h"
+#include "PosixNamedPath.h"
+#include "PosixTimes.h"
 
 #include <algorithm>
 #include <atomic>
@@ -68,17 +71,18 @@ CFile::~CFile()
 
 OpenStatus CFile::Open(const std::string& path, FileMode mode)
 {
-    return OpenAt(AT_FDCWD, path, mode, true);
+    return OpenAt(nullptr, path, mode, true);
 }
 
 OpenStatus CFile::OpenIn(const FolderEntry& entry, FileMode mode)
 {
-    return OpenAt(entry.folderFd, entry.name, mode, false);
+    return OpenAt(entry.folder.get(), entry.name, mode, false);
 }
 
-OpenStatus CFile::OpenAt(int folderFd, const std::string& entry, FileMode mode, bool follow)
+OpenStatus CFile::OpenAt(const CFolder* inFolder, const std::string& entry, FileMode mode, bool follow)
 {
     Close();
+    const int folderFd = inFolder != nullptr ? static_cast<int>(inFolder->Handle()) : AT_FDCWD;
     lastFailure = {};
     linkRefusal.clear();
 
@@ -103,14 +107,14 @@ OpenStatus CFile::OpenAt(int folderFd, const std::string& entry, FileMode mode, 
     if (opened < 0) {
         if (error == ENOENT)
             return OpenStatus::Missing;
-        lastFailure = FailureFromErrno(error);
+        lastFailure = FailureFromSystemError(error);
         // Refused by O_NOFOLLOW: a link in the entry's place.
         if (error == ELOOP && !follow)
             lastFailure.reason = SystemReason::SymbolicLink;
         return OpenStatus::Failed;
     }
     if (!known && ::fstat(opened, &info) != 0) {
-        lastFailure = FailureFromErrno(errno);
+        lastFailure = FailureFromSystemError(errno);
         ::close(opened);
         return OpenStatus::Failed;
     }
@@ -120,8 +124,8 @@ OpenStatus CFile::OpenAt(int folderFd, const std::string& entry, FileMode mode, 
         return OpenStatus::Failed;
     }
 
-    fd = opened;
-    folder = folderFd;
+    handle = opened;
+    folder = inFolder;
     // Only a file opened for reading is opened again (for writing) by name.
     if (!forWriting)
         name = entry;
@@ -133,29 +137,30 @@ OpenStatus CFile::OpenAt(int folderFd, const std::string& entry, FileMode mode, 
     length = static_cast<std::uint64_t>(info.st_size);
     device = static_cast<std::uint64_t>(info.st_dev);
     inode = static_cast<std::uint64_t>(info.st_ino);
-    accessed = info.st_atim;
-    modified = info.st_mtim;
+    times = {NanosecondsOf(info.st_atim), NanosecondsOf(info.st_mtim)};
     return OpenStatus::Opened;
 }
 
 OpenFailureCause CFile::ClearReadOnlyMark()
 {
-    if (fd < 0) {
+    if (handle == NoHandle) {
         lastFailure = {OpenFailureCause::InvalidFile, SystemReason::None};
         return lastFailure.cause;
     }
+    const int fd = static_cast<int>(handle);
     // fchmod changes only the change time, never the access or modification times.
     if (readOnlyMarked && ::fchmod(fd, permissions | S_IWUSR) != 0)
-        return (lastFailure = FailureFromErrno(errno)).cause;
+        return (lastFailure = FailureFromSystemError(errno)).cause;
     readOnlyMarked = false;
     permissions |= S_IWUSR;
     if (writable)
         return OpenFailureCause::None;
 
     const int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_RDWR | (followLinks ? 0 : O_NOFOLLOW);
-    const int again = OpenKeepingAccessTime(folder, name.c_str(), flags, followLinks, linkRefusal);
+    const int folderFd = folder != nullptr ? static_cast<int>(folder->Handle()) : AT_FDCWD;
+    const int again = OpenKeepingAccessTime(folderFd, name.c_str(), flags, followLinks, linkRefusal);
     if (again < 0)
-        return (lastFailure = FailureFromErrno(errno)).cause;
+        return (lastFailure = FailureFromSystemError(errno)).cause;
     struct stat info {};
     // Someone may have put another file under the name since the first open.
     if (::fstat(again, &info) != 0 || static_cast<std::uint64_t>(info.st_dev) != device
@@ -164,15 +169,15 @@ OpenFailureCause CFile::ClearReadOnlyMark()
         lastFailure = {OpenFailureCause::AccessDenied, SystemReason::None};
         return lastFailure.cause;
     }
-    updateLock.Retire(fd);
-    fd = again;
+    updateLock.Retire(handle);
+    handle = again;
     writable = true;
     return OpenFailureCause::None;
 }
 
 void CFile::Forget()
 {
-    fd = -1;
+    handle = NoHandle;
     writable = false;
     readOnlyMarked = false;
     length = 0;
@@ -181,25 +186,25 @@ void CFile::Forget()
 
 void CFile::LockForUpdate()
 {
-    if (fd >= 0)
-        updateLock.Acquire(fd, device, inode);
+    if (handle != NoHandle)
+        updateLock.Acquire(handle, device, inode);
 }
 
 bool CFile::Close()
 {
-    if (fd < 0)
+    if (handle == NoHandle)
         return false;
-    updateLock.Release(fd);
-    const bool closed = CurrentFileCalls().close(fd) == 0;
+    updateLock.Release(handle);
+    const bool closed = CurrentFileCalls().close(static_cast<int>(handle)) == 0;
     if (!closed)
-        lastFailure = FailureFromErrno(errno);
+        lastFailure = FailureFromSystemError(errno);
     Forget();
     return closed;
 }
 
 void CFile::CacheHead(std::size_t bytes)
 {
-    if (fd < 0)
+    if (handle == NoHandle)
         return;
     const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(std::min(bytes, HeadBytes), length));
     headSize = 0;  // so that the read below goes to the file
@@ -208,8 +213,9 @@ void CFile::CacheHead(std::size_t bytes)
 
 std::size_t CFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t count)
 {
-    if (fd < 0 || count == 0)
+    if (handle == NoHandle || count == 0)
         return 0;
+    const int fd = static_cast<int>(handle);
     if (offset < headSize && count <= headSize - offset) {
         std::memcpy(buffer, head.data() + offset, count);
         return count;
@@ -224,7 +230,7 @@ std::size_t CFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t count)
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            lastFailure = FailureFromErrno(errno);
+            lastFailure = FailureFromSystemError(errno);
             break;
         }
         if (got == 0)
@@ -237,12 +243,13 @@ std::size_t CFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t count)
 bool CFile::WriteAll(std::uint64_t offset, const unsigned char* bytes, std::size_t count, std::size_t& done)
 {
     done = 0;
+    const int fd = static_cast<int>(handle);
     while (done < count) {
         const ssize_t put = CurrentFileCalls().pwrite(fd, bytes + done, count - done, static_cast<off_t>(offset + done));
         if (put < 0 && errno == EINTR)
             continue;
         if (put <= 0) {
-            lastFailure = put < 0 ? FailureFromErrno(errno) : FileFailure{OpenFailureCause::DiskFull, SystemReason::NoSpace};
+            lastFailure = put < 0 ? FailureFromSystemError(errno) : FileFailure{OpenFailureCause::DiskFull, SystemReason::NoSpace};
             return false;
         }
         done += static_cast<std::size_t>(put);
@@ -252,7 +259,7 @@ bool CFile::WriteAll(std::uint64_t offset, const unsigned char* bytes, std::size
 
 bool CFile::ReplaceAt(std::uint64_t offset, const void* bytes, const void* previous, std::size_t count)
 {
-    if (fd < 0 || !CanWrite() || offset > kMaxOffset || count > kMaxOffset - offset) {
+    if (handle == NoHandle || !CanWrite() || offset > kMaxOffset || count > kMaxOffset - offset) {
         lastFailure = {OpenFailureCause::AccessDenied, SystemReason::None};
         return false;
     }
@@ -275,9 +282,9 @@ bool CFile::ReplaceAt(std::uint64_t offset, const void* bytes, const void* previ
 
 std::uint64_t CFile::NextData(std::uint64_t offset) const
 {
-    if (fd < 0 || offset >= length)
+    if (handle == NoHandle || offset >= length)
         return length;
-    const off_t data = ::lseek(fd, static_cast<off_t>(offset), SEEK_DATA);
+    const off_t data = ::lseek(static_cast<int>(handle), static_cast<off_t>(offset), SEEK_DATA);
     if (data >= 0)
         return std::min(static_cast<std::uint64_t>(data), length);
     // ENXIO: nothing but a hole up to the end; anything else: the file system cannot tell.
@@ -286,9 +293,9 @@ std::uint64_t CFile::NextData(std::uint64_t offset) const
 
 bool CFile::RestoreTimes()
 {
-    const timespec times[2] = {accessed, modified};
-    if (fd >= 0 && ::futimens(fd, times) == 0)
+    const timespec kept[2] = {TimespecOf(times.accessed), TimespecOf(times.modified)};
+    if (handle != NoHandle && ::futimens(static_cast<int>(handle), kept) == 0)
         return true;
-    lastFailure = FailureFromErrno(errno);
+    lastFailure = FailureFromSystemError(errno);
     return false;
 }

@@ -1,5 +1,8 @@
 #include "CReplacementFile.h"
 
+#include "CFolder.h"
+#include "PosixNamedPath.h"
+
 #include <cerrno>
 #include <random>
 
@@ -10,7 +13,7 @@
 CReplacementFile::~CReplacementFile()
 {
     if (!temporary.empty())
-        ::unlinkat(where.entry.folderFd, temporary.c_str(), 0);
+        ::unlinkat(static_cast<int>(where.entry.folder->Handle()), temporary.c_str(), 0);
 }
 
 int CReplacementFile::Create(const std::string& path, std::string& refusal)
@@ -33,7 +36,7 @@ int CReplacementFile::Create(const std::string& path, std::string& refusal)
         errno = failure.error;
         return -1;
     }
-    const int folder = where.entry.folderFd;
+    const int folder = static_cast<int>(where.entry.folder->Handle());
     const std::string& name = where.entry.name;
     // An unguessable name: in a folder others may write, a name made ahead only costs a retry.
     std::random_device random;
@@ -55,7 +58,7 @@ bool CReplacementFile::Commit()
 {
     if (temporary.empty())
         return true;
-    const int folder = where.entry.folderFd;
+    const int folder = static_cast<int>(where.entry.folder->Handle());
     if (::renameat(folder, temporary.c_str(), folder, where.entry.name.c_str()) != 0)
         return false;
     temporary.clear();
@@ -68,7 +71,7 @@ bool CReplacementFile::SyncFolder() const
     if (!renamed)
         return true;
     // The folder is held for lookups only; syncing needs it opened for reading.
-    const int folder = ::openat(where.entry.folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int folder = ::openat(static_cast<int>(where.entry.folder->Handle()), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0)
         return false;
     const bool synced = ::fsync(folder) == 0;

@@ -1,22 +1,19 @@
 #include "CUpdateLock.h"
 
-#include <cerrno>
 #include <condition_variable>
 #include <iterator>
 #include <map>
 #include <mutex>
 #include <utility>
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
+#include <windows.h>
 
 namespace {
 
 // A file this process holds the lock on, and who uses it.
 struct LockedFile {
-    int fd = -1;          // the descriptor whose open file description holds the lock
-    bool ownsFd = false;  // fd is kept here, past the user that opened it
+    SystemHandle fd = NoHandle;  // the handle that holds the lock
+    bool ownsFd = false;         // fd is kept here, past the user that opened it
     unsigned users = 1;
     bool settled = false;  // the holder has the lock (or found that it cannot be had)
 };
@@ -29,6 +26,17 @@ struct Shard {
     std::map<std::pair<std::uint64_t, std::uint64_t>, LockedFile> locked;
 };
 
+// A byte no file reaches: locking it blocks no read or write of the file,
+// only other locks of it.
+bool LockFarByte(SystemHandle handle, bool wait)
+{
+    OVERLAPPED where {};
+    where.Offset = 0xFFFFFFFE;
+    where.OffsetHigh = 0x7FFFFFFF;
+    const DWORD flags = LOCKFILE_EXCLUSIVE_LOCK | (wait ? 0 : LOCKFILE_FAIL_IMMEDIATELY);
+    return LockFileEx(reinterpret_cast<HANDLE>(handle), flags, 0, 1, 0, &where) != 0;
+}
+
 Shard& ShardOf(std::uint64_t inode)
 {
     static Shard shards[64];
@@ -39,12 +47,13 @@ Shard& ShardOf(std::uint64_t inode)
 
 CUpdateLock::~CUpdateLock()
 {
-    Release(-1);
+    Release(NoHandle);
 }
 
-void CUpdateLock::Acquire(int fd, std::uint64_t fileDevice, std::uint64_t fileInode)
+void CUpdateLock::Acquire(SystemHandle handle, std::uint64_t fileDevice, std::uint64_t fileInode)
 {
-    Release(fd);
+    Release(handle);
+    const SystemHandle fd = handle;
     device = fileDevice;
     inode = fileInode;
     Shard& shard = ShardOf(inode);
@@ -59,21 +68,19 @@ void CUpdateLock::Acquire(int fd, std::uint64_t fileDevice, std::uint64_t fileIn
     }
     role = Role::Holder;
     // Free nearly always: taken at once, and no sharer can have come meanwhile.
-    // Any failure but "held elsewhere" means no locks here (ENOLCK,
-    // EOPNOTSUPP, EBADF for a read-only descriptor on a network file system).
-    entry->second.settled = ::flock(fd, LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR);
+    // Any failure but "held elsewhere" means no locks here.
+    entry->second.settled = LockFarByte(fd, false) || GetLastError() != ERROR_LOCK_VIOLATION;
     if (entry->second.settled)
         return;
     // Another process may hold it for long: never wait under the mutex.
     guard.unlock();
-    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
-    }
+    LockFarByte(fd, true);
     guard.lock();
     entry->second.settled = true;
     shard.settledChanged.notify_all();
 }
 
-void CUpdateLock::Release(int fd)
+void CUpdateLock::Release(SystemHandle handle)
 {
     if (role == Role::None)
         return;
@@ -83,18 +90,21 @@ void CUpdateLock::Release(int fd)
     LockedFile& file = entry->second;
     if (--file.users == 0) {
         if (file.ownsFd)
-            ::close(file.fd);
+            CloseHandle(reinterpret_cast<HANDLE>(file.fd));
         shard.locked.erase(entry);
     } else if (role == Role::Holder && !file.ownsFd) {
         // A sharer is still at work: the lock outlives this descriptor.
-        file.fd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
-        file.ownsFd = file.fd >= 0;
+        HANDLE copy = nullptr;
+        file.ownsFd = DuplicateHandle(GetCurrentProcess(), reinterpret_cast<HANDLE>(handle), GetCurrentProcess(), &copy,
+                                      0, FALSE, DUPLICATE_SAME_ACCESS) != 0;
+        file.fd = file.ownsFd ? reinterpret_cast<SystemHandle>(copy) : NoHandle;
     }
     role = Role::None;
 }
 
-void CUpdateLock::Retire(int fd)
+void CUpdateLock::Retire(SystemHandle handle)
 {
+    const SystemHandle fd = handle;
     if (role == Role::Holder) {
         Shard& shard = ShardOf(inode);
         const std::lock_guard guard(shard.mutex);
@@ -105,5 +115,5 @@ void CUpdateLock::Retire(int fd)
             return;
         }
     }
-    ::close(fd);
+    CloseHandle(reinterpret_cast<HANDLE>(fd));
 }

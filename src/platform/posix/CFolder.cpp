@@ -1,6 +1,7 @@
 #include "CFolder.h"
 
 #include "NamedPath.h"
+#include "PosixNamedPath.h"
 
 #include <cerrno>
 #include <cstring>
@@ -19,37 +20,54 @@ constexpr int Flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK
 
 CFolder::~CFolder()
 {
-    if (fd >= 0)
-        ::close(fd);
+    if (handle != NoHandle)
+        ::close(static_cast<int>(handle));
 }
 
-int CFolder::Open(const std::string& path)
+FileFailure CFolder::Open(const std::string& folderPath)
 {
-    if (fd >= 0)
-        ::close(fd);
-    fd = OpenNamedPath(path, Flags, linkRefusal);
-    return fd >= 0 ? 0 : errno;
+    if (handle != NoHandle)
+        ::close(static_cast<int>(handle));
+    path = folderPath;
+    const int fd = OpenNamedPath(path, Flags, linkRefusal);
+    handle = fd < 0 ? NoHandle : fd;
+    return fd >= 0 ? FileFailure{} : FailureFromSystemError(errno);
 }
 
-int CFolder::OpenIn(const CFolder& parent, const std::string& name)
+void CFolder::Adopt(SystemHandle opened, std::string openedPath)
 {
-    if (fd >= 0)
-        ::close(fd);
-    fd = ::openat(parent.fd, name.c_str(), Flags | O_NOFOLLOW);
-    return fd >= 0 ? 0 : errno;
+    if (handle != NoHandle)
+        ::close(static_cast<int>(handle));
+    handle = opened < 0 ? NoHandle : opened;
+    path = std::move(openedPath);
 }
 
-int CFolder::List(std::vector<Entry>& entries) const
+FileFailure CFolder::OpenIn(const CFolder& parent, const std::string& name)
 {
+    if (handle != NoHandle)
+        ::close(static_cast<int>(handle));
+    path = parent.path + '/' + name;
+    const int fd = ::openat(static_cast<int>(parent.handle), name.c_str(), Flags | O_NOFOLLOW);
+    handle = fd < 0 ? NoHandle : fd;
+    if (fd >= 0)
+        return {};
+    const int error = errno;
+    return error == ELOOP ? FileFailure{OpenFailureCause::BadPath, SystemReason::SymbolicLink}
+                          : FailureFromSystemError(error);
+}
+
+FileFailure CFolder::List(std::vector<Entry>& entries) const
+{
+    const int fd = static_cast<int>(handle);
     // The stream takes its own descriptor: closing it must leave ours open.
     const int listed = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
     if (listed < 0)
-        return errno;
+        return FailureFromSystemError(errno);
     DIR* dir = ::fdopendir(listed);
     if (dir == nullptr) {
         const int error = errno;
         ::close(listed);
-        return error;
+        return FailureFromSystemError(error);
     }
     ::rewinddir(dir);
     int error = 0;
@@ -74,5 +92,5 @@ int CFolder::List(std::vector<Entry>& entries) const
                                                                : EntryType::Other});
     }
     ::closedir(dir);
-    return error;
+    return FailureFromSystemError(error);
 }

@@ -1,6 +1,10 @@
 #include "NamedPath.h"
 
+#include "CFolder.h"
+#include "PosixNamedPath.h"
+
 #include <atomic>
+#include <cstdio>
 #include <cerrno>
 #include <memory>
 #include <string_view>
@@ -17,6 +21,21 @@
 #include <unistd.h>
 
 namespace {
+
+unsigned ProcessUserId()
+{
+    return ::geteuid();
+}
+
+std::string UserName(unsigned id)
+{
+    passwd entry {};
+    passwd* found = nullptr;
+    std::vector<char> buffer(4096);
+    if (::getpwuid_r(id, &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr)
+        return found->pw_name;
+    return "user " + std::to_string(id);
+}
 
 std::atomic<bool> followEvery{false};
 
@@ -124,7 +143,6 @@ public:
     }
 
     int Folder() const { return folder->Fd(); }
-    const std::shared_ptr<CDescriptor>& FolderKeeper() const { return folder; }
     const std::string& FolderPath() const { return folderPath; }
     const std::string& Last() const { return pending.back(); }
     bool LastIsMagic() const { return lastIsMagic; }
@@ -281,12 +299,20 @@ bool ResolveNamedPath(const std::string& path, ResolvedPath& resolved, PathFailu
     if (!walked || ::fstat(walk.Folder(), &info) != 0) {
         const int error = errno;
         failure.error = error;
-        failure.cause = CauseFromErrno(error);
+        failure.cause = FailureFromSystemError(error).cause;
         failure.missing = error == ENOENT;
         failure.refusal = walk.Refusal();
         return false;
     }
-    resolved.entry = {walk.Folder(), walk.Last(), walk.FolderKeeper()};
+    // The entry keeps a folder of its own open; the walk's goes with it.
+    auto folder = std::make_shared<CFolder>();
+    folder->Adopt(::fcntl(walk.Folder(), F_DUPFD_CLOEXEC, 0), walk.FolderPath());
+    if (folder->Handle() == NoHandle) {
+        failure.error = errno;
+        failure.cause = FailureFromSystemError(errno).cause;
+        return false;
+    }
+    resolved.entry = {std::move(folder), walk.Last()};
     resolved.folderPath = walk.FolderPath().empty() ? "." : walk.FolderPath();
     resolved.folderDevice = static_cast<std::uint64_t>(info.st_dev);
     resolved.folderInode = static_cast<std::uint64_t>(info.st_ino);
@@ -296,7 +322,8 @@ bool ResolveNamedPath(const std::string& path, ResolvedPath& resolved, PathFailu
     return true;
 }
 
-bool IsFolderOf(const ResolvedPath& resolved, const std::string& folderPath)
+// folderPath names the folder in which resolved lies.
+static bool IsFolderOf(const ResolvedPath& resolved, const std::string& folderPath)
 {
     std::string ignored;
     const CDescriptor folder(folderPath.empty() ? -1 : OpenNamedPath(folderPath, O_PATH | O_DIRECTORY | O_CLOEXEC, ignored));
@@ -306,17 +333,38 @@ bool IsFolderOf(const ResolvedPath& resolved, const std::string& folderPath)
         && static_cast<std::uint64_t>(info.st_ino) == resolved.folderInode;
 }
 
-unsigned ProcessUserId()
+namespace {
+
+// Group or others may write.
+bool WritableByOthers(unsigned permissions)
 {
-    return ::geteuid();
+    return (permissions & 022) != 0;
 }
 
-std::string UserName(unsigned id)
+std::string Permissions(unsigned permissions)
 {
-    passwd entry {};
-    passwd* found = nullptr;
-    std::vector<char> buffer(4096);
-    if (::getpwuid_r(id, &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr)
-        return found->pw_name;
-    return "user " + std::to_string(id);
+    char text[16];
+    std::snprintf(text, sizeof text, "%04o", permissions & 07777);
+    return text;
+}
+
+}  // namespace
+
+std::string WhyOthersMayChange(const CFile& file, const ResolvedPath& at, const std::string& ownFolder)
+{
+    const unsigned user = ProcessUserId();
+    const auto foreign = [user](unsigned owner) { return owner != user && owner != 0; };
+    if (foreign(file.OwnerId()))
+        return "it belongs to " + UserName(file.OwnerId());
+    if (WritableByOthers(file.Permissions()))
+        return "group or others may write it (permissions " + Permissions(file.Permissions()) + ")";
+    std::string folder;
+    if (foreign(at.folderOwner))
+        folder = "its folder " + at.folderPath + " belongs to " + UserName(at.folderOwner);
+    else if (WritableByOthers(at.folderPermissions))
+        folder = "group or others may write its folder " + at.folderPath + " (permissions "
+            + Permissions(at.folderPermissions) + ")";
+    if (!folder.empty() && IsFolderOf(at, ownFolder))
+        folder.clear();
+    return folder;
 }

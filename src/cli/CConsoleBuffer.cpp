@@ -1,42 +1,28 @@
-#include "CFdOutputBuffer.h"
+#include "CConsoleBuffer.h"
 
-#include <cerrno>
-#include <unistd.h>
-
-CFdOutputBuffer::CFdOutputBuffer(int descriptor, std::size_t bufferSize) : fd(descriptor), buffer(bufferSize)
+CConsoleBuffer::CConsoleBuffer(ConsoleStream console, std::size_t bufferSize) : stream(console), buffer(bufferSize)
 {
     setp(buffer.data(), buffer.data() + buffer.size());
 }
 
-CFdOutputBuffer::~CFdOutputBuffer()
+CConsoleBuffer::~CConsoleBuffer()
 {
     FlushBuffer();
 }
 
-bool CFdOutputBuffer::WriteAll(const char* data, std::size_t size)
+bool CConsoleBuffer::WriteAll(const char* data, std::size_t size)
 {
-    while (size > 0 && error == 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0) {
-            if (errno != EINTR) {
-                error = errno;
-            }
-            continue;
-        }
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return error == 0;
+    return !failure.failed && WriteToConsole(stream, data, size, failure);
 }
 
-bool CFdOutputBuffer::FlushBuffer()
+bool CConsoleBuffer::FlushBuffer()
 {
     const auto pending = static_cast<std::size_t>(pptr() - pbase());
     setp(buffer.data(), buffer.data() + buffer.size());
     return pending == 0 || WriteAll(buffer.data(), pending);
 }
 
-CFdOutputBuffer::int_type CFdOutputBuffer::overflow(int_type c)
+CConsoleBuffer::int_type CConsoleBuffer::overflow(int_type c)
 {
     if (!FlushBuffer()) {
         return traits_type::eof();
@@ -52,7 +38,7 @@ CFdOutputBuffer::int_type CFdOutputBuffer::overflow(int_type c)
     return c;
 }
 
-std::streamsize CFdOutputBuffer::xsputn(const char_type* text, std::streamsize count)
+std::streamsize CConsoleBuffer::xsputn(const char_type* text, std::streamsize count)
 {
     const auto size = static_cast<std::size_t>(count);
     if (size <= static_cast<std::size_t>(epptr() - pptr())) {
@@ -68,7 +54,7 @@ std::streamsize CFdOutputBuffer::xsputn(const char_type* text, std::streamsize c
     return WriteAll(text, size) ? count : 0;
 }
 
-int CFdOutputBuffer::sync()
+int CConsoleBuffer::sync()
 {
     return FlushBuffer() ? 0 : -1;
 }

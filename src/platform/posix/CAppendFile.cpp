@@ -1,0 +1,175 @@
+#include "CAppendFile.h"
+
+#include "CReplacementFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The file is mapped this much ahead at a time, its blocks allocated first,
+// so that running out of space is an error code and never a fault. Each
+// step ahead is as long as the file so far, between these bounds: few
+// remappings for a long batch, little memory and spare space for any.
+constexpr std::uint64_t MapStep = 1 << 16;
+constexpr std::uint64_t MaxMapStep = 1 << 20;
+
+}  // namespace
+
+struct CAppendFile::Replacement {
+    CReplacementFile file;
+};
+
+CAppendFile::CAppendFile() = default;
+
+CAppendFile::~CAppendFile()
+{
+    Close();
+}
+
+void CAppendFile::Close()
+{
+    if (handle == NoHandle)
+        return;
+    Unmap();
+    ::close(static_cast<int>(handle));
+    handle = NoHandle;
+}
+
+bool CAppendFile::Create(const std::string& named, CreateMode createMode)
+{
+    path = named;
+    mode = createMode;
+    // Read access too: a shared mapping for writing needs it.
+    std::string refusal;
+    if (mode == CreateMode::Replace)
+        replacement = std::make_unique<Replacement>();
+    const int fd = replacement ? replacement->file.Create(path, refusal)
+                               : ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_EXCL, 0600);
+    if (fd < 0) {
+        Fail("could not be created", errno);
+        if (!refusal.empty())
+            failure = "could not be created: " + refusal;
+        return false;
+    }
+    handle = fd;
+    struct stat info {};
+    mapped = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    return true;
+}
+
+bool CAppendFile::Commit()
+{
+    if (!replacement || replacement->file.Commit())
+        return true;
+    Fail("could not be created", errno);
+    return false;
+}
+
+void CAppendFile::Discard()
+{
+    Close();
+    if (mode == CreateMode::NewFile)
+        ::unlink(path.c_str());
+    replacement.reset();
+}
+
+bool CAppendFile::Append(const char* data, std::size_t size)
+{
+    if (mapped && written + size > mapStart + mapLength && !MapFrom(written, size))
+        return false;
+    if (mapped) {
+        // The mapping is the page cache: the bytes are in the kernel once copied.
+        std::memcpy(map + (written - mapStart), data, size);
+        written += size;
+        return true;
+    }
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t wrote = ::write(static_cast<int>(handle), data + done, size - done);
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0) {
+            Fail("could not be written", wrote < 0 ? errno : ENOSPC);
+            return false;
+        }
+        done += static_cast<std::size_t>(wrote);
+    }
+    written += size;
+    return true;
+}
+
+bool CAppendFile::MapFrom(std::uint64_t offset, std::size_t atLeast)
+{
+    Unmap(false);
+    const int fd = static_cast<int>(handle);
+    const auto page = static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
+    const std::uint64_t start = offset / page * page;
+    const std::uint64_t ahead = std::clamp(offset, MapStep, MaxMapStep);
+    const std::uint64_t length = (offset - start + atLeast + ahead + page - 1) / page * page;
+    if (::ftruncate(fd, static_cast<off_t>(start + length)) != 0) {
+        Fail("could not be written", errno);
+        return false;
+    }
+    if (const int error = ::posix_fallocate(fd, static_cast<off_t>(start), static_cast<off_t>(length)); error != 0) {
+        Fail("could not be written", error);
+        return false;
+    }
+    void* address = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_SHARED, fd, static_cast<off_t>(start));
+    if (address == MAP_FAILED) {
+        // A file system that cannot map files is written in sequence instead.
+        mapped = false;
+        if (::ftruncate(fd, static_cast<off_t>(written)) != 0 || ::lseek(fd, static_cast<off_t>(written), SEEK_SET) < 0) {
+            Fail("could not be written", errno);
+            return false;
+        }
+    }
+    if (mapped) {
+        map = static_cast<unsigned char*>(address);
+        mapStart = start;
+        mapLength = length;
+    }
+    return true;
+}
+
+void CAppendFile::Unmap(bool cutToRecords)
+{
+    if (map != nullptr)
+        ::munmap(map, mapLength);
+    map = nullptr;
+    mapStart = mapLength = 0;
+    // The space allocated ahead goes; the zeros a crash leaves end the file.
+    if (cutToRecords && mapped && ::ftruncate(static_cast<int>(handle), static_cast<off_t>(written)) != 0
+        && failure.empty())
+        Fail("could not be saved", errno);
+}
+
+bool CAppendFile::Finish()
+{
+    if (handle == NoHandle)
+        return failure.empty();
+    Unmap();
+    const int fd = static_cast<int>(handle);
+    handle = NoHandle;
+    // EINVAL: a device such as /dev/null, which keeps nothing to make durable.
+    if (::fsync(fd) != 0 && errno != EINVAL && failure.empty())
+        Fail("could not be saved", errno);
+    if (::close(fd) != 0 && failure.empty())
+        Fail("could not be saved", errno);
+    // The file took the name of the one it replaced: that too must last.
+    if (replacement && !replacement->file.SyncFolder() && failure.empty())
+        Fail("could not be saved", errno);
+    return failure.empty();
+}
+
+void CAppendFile::Fail(const char* what, int error)
+{
+    failure = std::string(what) + ": " + std::system_category().message(error);
+}

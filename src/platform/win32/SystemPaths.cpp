@@ -1,0 +1,94 @@
+#include "Folders.h"
+
+#include "WideText.h"
+
+#include <windows.h>
+
+namespace {
+
+bool IsSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
+
+}  // namespace
+
+void AbsolutePathInto(const std::string& folder, const std::string& path, std::string& out)
+{
+    const bool withDrive = path.size() >= 3 && path[1] == ':' && IsSeparator(path[2]);
+    const bool network = path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
+    if (withDrive || network || folder.empty()) {
+        out.assign(path);
+    } else if (!path.empty() && IsSeparator(path[0])) {
+        // Rooted on the working folder's drive.
+        out.assign(folder, 0, folder.size() >= 2 && folder[1] == ':' ? 2 : 0).append(path);
+    } else {
+        // "C:name" is relative to that drive's own working folder, which
+        // Windows keeps per process: AbsolutePath asks it.
+        if (path.size() >= 2 && path[1] == ':') {
+            out.assign(AbsolutePath(path));
+            return;
+        }
+        out.assign(folder);
+        if (!IsSeparator(out.back()))
+            out += '\\';
+        out.append(path);
+    }
+    for (char& c : out)
+        if (c == '/')
+            c = '\\';
+}
+
+std::string_view SamePathKey(const std::string& path, std::string& storage)
+{
+    // Long names for short 8.3 ones (where the file exists), one letter case
+    // as the file system compares names, one separator.
+    std::wstring full = SystemPath(path);
+    const DWORD needed = GetLongPathNameW(full.c_str(), nullptr, 0);
+    if (needed > 0) {
+        std::wstring longer(needed, L'\0');
+        const DWORD length = GetLongPathNameW(full.c_str(), longer.data(), needed);
+        if (length > 0 && length < needed) {
+            longer.resize(length);
+            full = std::move(longer);
+        }
+    }
+    if (!full.empty())
+        CharUpperBuffW(full.data(), static_cast<DWORD>(full.size()));
+    storage = Utf8FromWide(full);
+    return storage;
+}
+
+std::optional<FileIdentity> IdentityOfPath(const std::string& path)
+{
+    const HANDLE opened = CreateFileW(SystemPath(path).c_str(), FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (opened == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info {};
+    const bool known = GetFileInformationByHandle(opened, &info) != 0;
+    CloseHandle(opened);
+    if (!known)
+        return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber,
+                        (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow,
+                        (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow};
+}
+
+bool IsFileSystemRoot(const std::string& path)
+{
+    const std::wstring full = SystemPath(path);
+    wchar_t volume[MAX_PATH + 1] = {};
+    if (full.empty() || GetVolumePathNameW(full.c_str(), volume, MAX_PATH) == 0)
+        return false;
+    std::wstring root = volume;
+    std::wstring named = full;
+    while (!root.empty() && root.back() == L'\\')
+        root.pop_back();
+    while (!named.empty() && named.back() == L'\\')
+        named.pop_back();
+    return CompareStringOrdinal(root.c_str(), -1, named.c_str(), -1, TRUE) == CSTR_EQUAL
+           || CompareStringOrdinal(root.c_str(), -1, named.substr(named.starts_with(L"\\\\?\\") ? 4 : 0).c_str(), -1,
+                                   TRUE) == CSTR_EQUAL;
+}

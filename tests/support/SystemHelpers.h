@@ -1,0 +1,38 @@
+#pragma once
+
+// What tests do to the system beyond reading and writing files, with one
+// version per system: the test bodies stay the same everywhere.
+
+#include <string>
+
+namespace testsys {
+
+// A fresh folder of its own under the system's temporary folder (UTF-8 path).
+std::string MakeTempFolder();
+
+void SetEnvironment(const char* name, const std::string& value);
+void UnsetEnvironment(const char* name);
+
+// Sets or clears the system's read-only mark: the owner's write permission
+// on POSIX systems, the read-only attribute on Windows.
+void SetReadOnly(const std::string& path, bool readOnly);
+
+// Makes link a symbolic link to target (a folder's when folder); false when
+// the system (or wine) cannot make one here, for the test to skip.
+bool MakeSymbolicLink(const std::string& target, const std::string& link, bool folder);
+
+// The journal reserves space ahead through a mapping and a crash leaves it
+// (POSIX systems); on Windows it is written as it goes.
+bool JournalReservesAhead();
+
+// The folder is open to its owner only, as the journal's folder must be: the
+// permission bits on POSIX systems; on Windows the ACL inherited from the
+// user's profile, which the program does not change.
+bool OwnerOnly(const std::string& folder);
+
+// The variable that decides where the program keeps its state, and the
+// journal folder below it.
+const char* StateHomeVariable();
+std::string JournalFolderIn(const std::string& stateHome);
+
+}  // namespace testsys
