@@ -61,6 +61,10 @@ struct CoreText {
     static CoreText Number(std::uint64_t value);
 
     bool operator==(const CoreText&) const = default;
+    // A text is compared with English only once rendered: a string would
+    // otherwise become a Verbatim text and never be equal.
+    bool operator==(const std::string&) const = delete;
+    bool operator==(const char*) const = delete;
 };
 
 // The English format string of an id ("File %1 could not be opened - code: %2").

@@ -106,7 +106,7 @@ TEST(Windows, FileHeldWithoutSharingFailsInWordsAndStaysUnchanged)
     CFile file;
     EXPECT_EQ(file.Open(path, FileMode::ReadWrite), OpenStatus::Failed);
     EXPECT_EQ(file.LastCause(), OpenFailureCause::SharingViolation);
-    EXPECT_EQ(CauseText(file.LastFailure(), "a.wav"), "A sharing violation occurred while accessing a.wav (it is in use).");
+    EXPECT_EQ(RenderEnglish(CauseText(file.LastFailure(), "a.wav")), "A sharing violation occurred while accessing a.wav (it is in use).");
     CloseHandle(holder);
     EXPECT_EQ(testwav::ReadFile(path), image);
 }
