@@ -155,8 +155,8 @@ int main(int argc, char** argv)
     bool ok = Save(window, out + QStringLiteral("/main-window") + suffix + QStringLiteral(".png"));
 
     CXDlg2 dialog(profile, prompt, &window);
-    dialog.setWindowTitle(QStringLiteral("Select Sound Files"));
-    dialog.SetOkButtonText(QStringLiteral("Select"));
+    dialog.setWindowTitle(CBatchEditorDlg::OpenDialogTitle());
+    dialog.SetOkButtonText(CBatchEditorDlg::OpenDialogOkText());
     dialog.setDirectory(sessions);
     dialog.show();
     Settle(800);  // the file list fills in from a thread of its own

@@ -61,6 +61,16 @@ QString CBatchEditorDlg::PromptText()
     return tr("[Press the Open button to select sound files]");
 }
 
+QString CBatchEditorDlg::OpenDialogTitle()
+{
+    return tr("Select Sound Files");
+}
+
+QString CBatchEditorDlg::OpenDialogOkText()
+{
+    return tr("Select");
+}
+
 QString CBatchEditorDlg::ChangeConfirmation()
 {
     return tr("Warning!  Changing the header info can affect the ability for an application to play the WAV file.\n\n"
@@ -87,8 +97,8 @@ CBatchEditorDlg::CBatchEditorDlg(CProfileFile& settings, CMessageBoxPrompt& mess
         CXDlg2 dialog(profile, prompt, this);
         if (!startFolder.isEmpty())
             dialog.setDirectory(startFolder);
-        dialog.setWindowTitle(tr("Select Sound Files"));
-        dialog.SetOkButtonText(tr("Select"));
+        dialog.setWindowTitle(OpenDialogTitle());
+        dialog.SetOkButtonText(OpenDialogOkText());
         if (dialog.RunModal() != 1)
             return std::nullopt;
         return dialog.ChosenPaths();

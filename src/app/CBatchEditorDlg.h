@@ -38,6 +38,9 @@ public:
 
     static QString PromptText();
     static QString ChangeConfirmation();
+    // The open dialog's title and OK caption as this window gives them.
+    static QString OpenDialogTitle();
+    static QString OpenDialogOkText();
 
     CBatchEditorDlg(CProfileFile& profile, CMessageBoxPrompt& prompt, QWidget* parent = nullptr);
     ~CBatchEditorDlg() override;
