@@ -27,7 +27,7 @@ namespace {
 
 class AgreeingPrompt : public CUserPrompt {
 public:
-    void ShowMessage(const std::string&) override {}
+    void ShowMessage(const CoreText&) override {}
     bool AskClearReadOnly(const std::string&) override { return true; }
 };
 

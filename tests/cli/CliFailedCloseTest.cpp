@@ -15,21 +15,7 @@
 
 using namespace testwav;
 using clitest::Has;
-
-namespace {
-
-struct Session {
-    std::istringstream in;
-    std::ostringstream out, err;
-
-    int Run(const std::vector<std::string>& args, bool inputIsTerminal, bool errorIsTerminal,
-            const std::atomic<bool>* interrupted = nullptr)
-    {
-        return RunCli(args, {in, out, err, inputIsTerminal, errorIsTerminal, false, std::chrono::milliseconds(0), interrupted});
-    }
-};
-
-}  // namespace
+using clitest::Session;
 
 // A close that reports an error after the write (a network file system's
 // delayed write error) while the file holds the new bytes: changed, and

@@ -21,19 +21,9 @@
 
 using namespace testwav;
 using clitest::Has;
+using clitest::Session;
 
 namespace {
-
-struct Session {
-    std::istringstream in;
-    std::ostringstream out, err;
-
-    int Run(const std::vector<std::string>& args, bool inputIsTerminal, bool errorIsTerminal,
-            const std::atomic<bool>* interrupted = nullptr)
-    {
-        return RunCli(args, {in, out, err, inputIsTerminal, errorIsTerminal, false, std::chrono::milliseconds(0), interrupted});
-    }
-};
 
 TEST(CliTerminal, WriteProtectQuestionIsAskedForEachReadOnlyFileInInputOrder)
 {

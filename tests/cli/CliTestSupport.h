@@ -4,9 +4,13 @@
 
 #include "StateHome.h"
 #include "WavBuilder.h"
+#include "cli/RunCli.h"
 
 #include <nlohmann/json.hpp>
 
+#include <atomic>
+#include <chrono>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -27,5 +31,17 @@ inline std::vector<std::string> Join(std::vector<std::string> args, const std::v
     args.insert(args.end(), paths.begin(), paths.end());
     return args;
 }
+
+// The tool run in-process on string streams.
+struct Session {
+    std::istringstream in;
+    std::ostringstream out, err;
+
+    int Run(const std::vector<std::string>& args, bool inputIsTerminal, bool errorIsTerminal,
+            const std::atomic<bool>* interrupted = nullptr)
+    {
+        return RunCli(args, {in, out, err, inputIsTerminal, errorIsTerminal, false, std::chrono::milliseconds(0), interrupted});
+    }
+};
 
 }  // namespace clitest
