@@ -1,18 +1,18 @@
 #include "CUpdateLock.h"
 
+#include "SystemLock.h"
+
 #include <condition_variable>
 #include <iterator>
 #include <map>
 #include <mutex>
 #include <utility>
 
-#include <windows.h>
-
 namespace {
 
 // A file this process holds the lock on, and who uses it.
 struct LockedFile {
-    SystemHandle fd = NoHandle;  // the handle that holds the lock
+    SystemHandle fd = NoHandle;  // the handle whose open file holds the lock
     bool ownsFd = false;         // fd is kept here, past the user that opened it
     unsigned users = 1;
     bool settled = false;  // the holder has the lock (or found that it cannot be had)
@@ -25,17 +25,6 @@ struct Shard {
     std::condition_variable settledChanged;
     std::map<std::pair<std::uint64_t, std::uint64_t>, LockedFile> locked;
 };
-
-// A byte no file reaches: locking it blocks no read or write of the file,
-// only other locks of it.
-bool LockFarByte(SystemHandle handle, bool wait)
-{
-    OVERLAPPED where {};
-    where.Offset = 0xFFFFFFFE;
-    where.OffsetHigh = 0x7FFFFFFF;
-    const DWORD flags = LOCKFILE_EXCLUSIVE_LOCK | (wait ? 0 : LOCKFILE_FAIL_IMMEDIATELY);
-    return LockFileEx(reinterpret_cast<HANDLE>(handle), flags, 0, 1, 0, &where) != 0;
-}
 
 Shard& ShardOf(std::uint64_t inode)
 {
@@ -68,13 +57,12 @@ void CUpdateLock::Acquire(SystemHandle handle, std::uint64_t fileDevice, std::ui
     }
     role = Role::Holder;
     // Free nearly always: taken at once, and no sharer can have come meanwhile.
-    // Any failure but "held elsewhere" means no locks here.
-    entry->second.settled = LockFarByte(fd, false) || GetLastError() != ERROR_LOCK_VIOLATION;
+    entry->second.settled = TryLockFile(fd) != LockAttempt::HeldElsewhere;
     if (entry->second.settled)
         return;
     // Another process may hold it for long: never wait under the mutex.
     guard.unlock();
-    LockFarByte(fd, true);
+    WaitLockFile(fd);
     guard.lock();
     entry->second.settled = true;
     shard.settledChanged.notify_all();
@@ -90,14 +78,12 @@ void CUpdateLock::Release(SystemHandle handle)
     LockedFile& file = entry->second;
     if (--file.users == 0) {
         if (file.ownsFd)
-            CloseHandle(reinterpret_cast<HANDLE>(file.fd));
+            CloseSystemHandle(file.fd);
         shard.locked.erase(entry);
     } else if (role == Role::Holder && !file.ownsFd) {
         // A sharer is still at work: the lock outlives this descriptor.
-        HANDLE copy = nullptr;
-        file.ownsFd = DuplicateHandle(GetCurrentProcess(), reinterpret_cast<HANDLE>(handle), GetCurrentProcess(), &copy,
-                                      0, FALSE, DUPLICATE_SAME_ACCESS) != 0;
-        file.fd = file.ownsFd ? reinterpret_cast<SystemHandle>(copy) : NoHandle;
+        file.fd = DuplicateSystemHandle(handle);
+        file.ownsFd = file.fd != NoHandle;
     }
     role = Role::None;
 }
@@ -115,5 +101,5 @@ void CUpdateLock::Retire(SystemHandle handle)
             return;
         }
     }
-    CloseHandle(reinterpret_cast<HANDLE>(fd));
+    CloseSystemHandle(fd);
 }
