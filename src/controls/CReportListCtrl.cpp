@@ -1,8 +1,8 @@
 #include "controls/CReportListCtrl.h"
 
 #include "controls/CDragHeaderCtrl.h"
+#include "controls/CReportListModel.h"
 
-#include <QAbstractTableModel>
 #include <QFocusEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -12,22 +12,6 @@
 
 namespace {
 
-// Moves element from in front of element to (the size for the end).
-template <typename Vector>
-void MoveElement(Vector& items, int from, int to)
-{
-    const auto first = items.begin();
-    if (from < to)
-        std::rotate(first + from, first + from + 1, first + to);
-    else
-        std::rotate(first + to, first + from, first + from + 1);
-}
-
-int ToInt(std::size_t n)
-{
-    return static_cast<int>(n);
-}
-
 std::size_t ToIndex(int n)
 {
     return static_cast<std::size_t>(n);
@@ -35,134 +19,8 @@ std::size_t ToIndex(int n)
 
 } // namespace
 
-// The list's texts, by row and column position. While quiet (SetRedraw(false))
-// row changes are made without telling the views; the reset at the end does.
-class CReportListCtrl::Model : public QAbstractTableModel {
-public:
-    struct Column {
-        Qt::Alignment format;
-        QString text;
-    };
-    struct Row {
-        std::vector<QString> texts;
-        qintptr data = 0;
-    };
-
-    using QAbstractTableModel::QAbstractTableModel;
-
-    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : ToInt(rows.size()); }
-    int columnCount(const QModelIndex& parent) const override
-    {
-        return parent.isValid() ? 0 : ToInt(columns.size());
-    }
-
-    QVariant data(const QModelIndex& index, int role) const override
-    {
-        if (!index.isValid())
-            return {};
-        const auto column = ToIndex(index.column());
-        if (role == Qt::DisplayRole)
-            return rows[ToIndex(index.row())].texts[column];
-        if (role == Qt::TextAlignmentRole) {
-            const Qt::Alignment horizontal = column == 0 ? Qt::AlignLeft : columns[column].format;
-            return (horizontal | Qt::AlignVCenter).toInt();
-        }
-        return {};
-    }
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        if (orientation != Qt::Horizontal || section < 0 || section >= ToInt(columns.size()))
-            return {};
-        if (role == Qt::DisplayRole)
-            return columns[ToIndex(section)].text;
-        if (role == Qt::TextAlignmentRole)
-            return (columns[ToIndex(section)].format | Qt::AlignVCenter).toInt();
-        return {};
-    }
-
-    Qt::ItemFlags flags(const QModelIndex& index) const override
-    {
-        return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren
-                               : Qt::NoItemFlags;
-    }
-
-    void InsertColumn(int at, Column column)
-    {
-        beginInsertColumns({}, at, at);
-        columns.insert(columns.begin() + at, std::move(column));
-        for (Row& row : rows)
-            row.texts.insert(row.texts.begin() + at, QString());
-        endInsertColumns();
-    }
-
-    void SetColumn(int at, Column column)
-    {
-        columns[ToIndex(at)] = std::move(column);
-        if (!quiet)
-            emit headerDataChanged(Qt::Horizontal, at, at);
-    }
-
-    void InsertRow(int at, const QString& text, qintptr value)
-    {
-        if (!quiet)
-            beginInsertRows({}, at, at);
-        Row row{std::vector<QString>(columns.size()), value};
-        if (!columns.empty())
-            row.texts[0] = text;
-        rows.insert(rows.begin() + at, std::move(row));
-        if (!quiet)
-            endInsertRows();
-    }
-
-    void SetText(int row, int column, const QString& text)
-    {
-        rows[ToIndex(row)].texts[ToIndex(column)] = text;
-        if (!quiet) {
-            const QModelIndex changed = index(row, column);
-            emit dataChanged(changed, changed, {Qt::DisplayRole});
-        }
-    }
-
-    void Clear()
-    {
-        if (!quiet)
-            beginResetModel();
-        rows.clear();
-        if (!quiet)
-            endResetModel();
-    }
-
-    void SetQuiet(bool on)
-    {
-        if (on == quiet)
-            return;
-        quiet = on;
-        if (on)
-            beginResetModel();
-        else
-            endResetModel();
-    }
-
-    void MoveColumn(int from, int to)
-    {
-        MoveElement(columns, from, to);
-        for (Row& row : rows)
-            MoveElement(row.texts, from, to);
-        if (quiet)
-            return;
-        emit headerDataChanged(Qt::Horizontal, 0, ToInt(columns.size()) - 1);
-        if (!rows.empty())
-            emit dataChanged(index(0, 0), index(ToInt(rows.size()) - 1, ToInt(columns.size()) - 1));
-    }
-
-    std::vector<Column> columns;
-    std::vector<Row> rows;
-    bool quiet = false;
-};
-
 CReportListCtrl::CReportListCtrl(QWidget* parent)
-    : QTreeView(parent), table(new Model(this)), dragHeader(new CDragHeaderCtrl(this))
+    : QTreeView(parent), table(new CReportListModel(this)), dragHeader(new CDragHeaderCtrl(this))
 {
     setHeader(dragHeader);
     setModel(table);
@@ -198,7 +56,7 @@ int CReportListCtrl::InsertColumn(int column, Qt::Alignment format, int width, c
 {
     // A new column changes the shape of the table, which the views must see
     // even while redrawing is held back.
-    const bool quiet = table->quiet;
+    const bool quiet = table->IsQuiet();
     table->SetQuiet(false);
     column = std::clamp(column, 0, ColumnCount());
     table->InsertColumn(column, {format, text});
@@ -217,17 +75,17 @@ void CReportListCtrl::SetColumn(int column, Qt::Alignment format, int width, con
 
 int CReportListCtrl::ColumnCount() const
 {
-    return ToInt(table->columns.size());
+    return table->ColumnCount();
 }
 
 QString CReportListCtrl::ColumnText(int column) const
 {
-    return column >= 0 && column < ColumnCount() ? table->columns[ToIndex(column)].text : QString();
+    return column >= 0 && column < ColumnCount() ? table->ColumnAt(column).text : QString();
 }
 
 Qt::Alignment CReportListCtrl::ColumnFormat(int column) const
 {
-    return column >= 0 && column < ColumnCount() ? table->columns[ToIndex(column)].format : Qt::Alignment();
+    return column >= 0 && column < ColumnCount() ? table->ColumnAt(column).format : Qt::Alignment();
 }
 
 int CReportListCtrl::InsertItem(int row, const QString& text, qintptr value)
@@ -250,19 +108,19 @@ void CReportListCtrl::DeleteAllItems()
 
 int CReportListCtrl::ItemCount() const
 {
-    return ToInt(table->rows.size());
+    return table->RowCount();
 }
 
 QString CReportListCtrl::ItemText(int row, int column) const
 {
     if (row < 0 || row >= ItemCount() || column < 0 || column >= ColumnCount())
         return {};
-    return table->rows[ToIndex(row)].texts[ToIndex(column)];
+    return table->Text(row, column);
 }
 
 qintptr CReportListCtrl::ItemData(int row) const
 {
-    return row >= 0 && row < ItemCount() ? table->rows[ToIndex(row)].data : 0;
+    return row >= 0 && row < ItemCount() ? table->Data(row) : 0;
 }
 
 void CReportListCtrl::SetRedraw(bool redraw)

@@ -3,6 +3,7 @@
 #include <QTreeView>
 
 class CDragHeaderCtrl;
+class CReportListModel;
 
 // A list in report view that draws its rows itself, so that a highlighted row
 // is painted across the whole width of the list, and whose columns the user
@@ -58,12 +59,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    class Model;
-
     void UpdateFocusRows();
     QRect RowHighlightRect(int row) const;
 
-    Model* table = nullptr;                 // owned as a child object
+    CReportListModel* table = nullptr;  // owned as a child object
     CDragHeaderCtrl* dragHeader = nullptr;  // owned as a child widget
     int highlightMode = HighlightNormal;
 };
