@@ -10,11 +10,9 @@
 
 namespace {
 
-constexpr const char* NoTimeStamp = "(None)";
-
 std::string TimecodeOrNone(std::uint32_t samples, std::uint32_t sampleRate)
 {
-    return samples == 0 ? NoTimeStamp : PreviewTimecode(samples, sampleRate);
+    return samples == 0 ? NoTimeStampText : PreviewTimecode(samples, sampleRate);
 }
 
 std::string Position(std::uint32_t samples, std::uint32_t sampleRate)
@@ -52,7 +50,7 @@ void AppendTimeReferenceAndRegions(std::string& text, const RegionPreview& previ
     const std::uint32_t bext = preview.bextTimeReference;
     const std::size_t count = preview.regions.size();
     text += "BWF time reference " + std::to_string(bext) + " " +
-            (bext == 0 ? std::string(NoTimeStamp) : "(" + PreviewTimecode(bext, rate) + ")") + ", " +
+            (bext == 0 ? std::string(NoTimeStampText) : "(" + PreviewTimecode(bext, rate) + ")") + ", " +
             std::to_string(count) + (count == 1 ? " region" : " regions") + "\n";
     for (std::size_t i = 0; i < count; ++i) {
         const RegionRecord& region = preview.regions[i];

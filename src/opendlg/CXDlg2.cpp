@@ -1,13 +1,12 @@
 #include "opendlg/CXDlg2.h"
 
-#include "controls/CReportListCtrl.h"
+#include "opendlg/CFileDialogParts.h"
+#include "opendlg/CRecentFolders.h"
+#include "opendlg/CRegionPreviewPanel.h"
 #include "opendlg/FolderOfPath.h"
+#include "opendlg/ProfileText.h"
 #include "platform/CProfileFile.h"
 #include "platform/CUserPrompt.h"
-#include "platform/Cp1252.h"
-#include "timecode/CTimecode.h"
-#include "wave/CWaveFile.h"
-#include "wave/RegionPreview.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -15,15 +14,12 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFileSystemModel>
-#include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QRadioButton>
 #include <QShowEvent>
 #include <QStyle>
 #include <QStyleOptionViewItem>
@@ -39,40 +35,14 @@ namespace {
 
 QString WavFilter() { return CXDlg2::tr("WAV files (*.wav)"); }
 QString AllFilesFilter() { return CXDlg2::tr("All Files (*.*)"); }
+// The dialog's own settings share the recent folders' section.
+constexpr const char* kSection = CRecentFolders::Section;
 constexpr const char* kShowTimeStamps = "ShowTimeStamps";
 constexpr const char* kWidth = "Width";
 constexpr const char* kHeight = "Height";
 // Rows of files the file list shows at least, and when the dialog first opens.
 constexpr int kMinimumFileRows = 4;
 constexpr int kFirstFileRows = 10;
-constexpr int kRecentFolders = 9;
-constexpr int kNameColumnWidth = 184;
-constexpr int kTimeColumnWidth = 110;
-constexpr Qt::Alignment kColumnFormat = Qt::AlignHCenter;
-
-std::string RecentFolderKey(int n)
-{
-    return "Folder" + std::to_string(n);
-}
-
-// What the preview list draws beside a cell's text (two spaces on either
-// side), and a little more for the grid.
-int CellPadding(const QFontMetrics& metrics)
-{
-    return 4 * metrics.horizontalAdvance(QLatin1Char(' ')) + 4;
-}
-
-// 110 pixels fit a timecode in the classic 8-point dialog font; larger fonts
-// get what the text and the list's padding need, so that no digit is cut.
-int TimeColumnWidth(const QFontMetrics& metrics)
-{
-    return std::max(kTimeColumnWidth, metrics.horizontalAdvance(QStringLiteral("00:00:00:00::00")) + CellPadding(metrics));
-}
-
-QString Timecode(std::uint32_t samples, std::uint32_t sampleRate)
-{
-    return QString::fromStdString(PreviewTimecode(samples, sampleRate));
-}
 
 // Height of the detail view for rows of files: header, rows (an icon and a
 // line of text each), frame, and a horizontal scroll bar should it need one.
@@ -94,10 +64,15 @@ int FileListHeight(const QTreeView& view, int rows)
 } // namespace
 
 CXDlg2::CXDlg2(CProfileFile& profileFile, CUserPrompt& userPrompt, QWidget* parent)
-    : QFileDialog(parent), profile(profileFile), prompt(userPrompt)
+    : QFileDialog(parent)
+    , profile(profileFile)
+    , prompt(userPrompt)
+    , recentFolders(std::make_unique<CRecentFolders>(profile))
 {
     // Qt's own dialog rather than the desktop's, so that the panel can be part of it.
     setOption(QFileDialog::DontUseNativeDialog, true);
+    // Qt's widgets exist from here on.
+    parts = std::make_unique<CFileDialogParts>(*this);
     setAcceptMode(QFileDialog::AcceptOpen);
     setFileMode(QFileDialog::ExistingFiles);
     setDefaultSuffix(QStringLiteral("wav"));
@@ -107,17 +82,17 @@ CXDlg2::CXDlg2(CProfileFile& profileFile, CUserPrompt& userPrompt, QWidget* pare
     ApplyFirstSize();
     // Qt's dialog leaves two of its boxes without a label relation, so
     // assistive technology would announce them by their current text only.
-    for (const auto& [label, box] : {std::pair{"lookInLabel", "lookInCombo"}, {"fileTypeLabel", "fileTypeCombo"}}) {
-        auto* text = findChild<QLabel*>(QLatin1String(label));
-        if (text != nullptr && text->buddy() == nullptr)
-            text->setBuddy(findChild<QWidget*>(QLatin1String(box)));
+    for (const auto& [label, box] : {std::pair<QLabel*, QWidget*>{parts->LookInLabel(), parts->LookInBox()},
+                                     {parts->FileTypeLabel(), parts->FileTypeBox()}}) {
+        if (label != nullptr && label->buddy() == nullptr)
+            label->setBuddy(box);
     }
 
     connect(this, &QFileDialog::currentChanged, this, &CXDlg2::OnHighlightChange);
-    if (const auto* files = findChild<QAbstractItemView*>(QStringLiteral("listView")); files && files->selectionModel())
+    if (const auto* files = parts->ListView(); files && files->selectionModel())
         connect(files->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CXDlg2::OnHighlightChange);
     connect(this, &QFileDialog::filesSelected, this, &CXDlg2::OnFilesAccepted);
-    if (const auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); name && name->completer()) {
+    if (const auto* name = parts->FileNameField(); name && name->completer()) {
         suggestions = name->completer()->popup();
         suggestions->installEventFilter(this);
     }
@@ -125,14 +100,14 @@ CXDlg2::CXDlg2(CProfileFile& profileFile, CUserPrompt& userPrompt, QWidget* pare
     fitFileColumns.setSingleShot(true);
     fitFileColumns.setInterval(0);
     connect(&fitFileColumns, &QTimer::timeout, this, &CXDlg2::FitFileColumns);
-    if (auto* model = findChild<QFileSystemModel*>()) {
+    if (auto* model = parts->FileModel()) {
         const auto fit = [this] { fitFileColumns.start(); };
         connect(model, &QFileSystemModel::directoryLoaded, this, fit);
         connect(model, &QAbstractItemModel::rowsInserted, this, fit);
         connect(model, &QAbstractItemModel::layoutChanged, this, fit);
     }
     // Queued: the dialog sets its own pattern for the new file type first.
-    if (const auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+    if (const auto* types = parts->FileTypeBox())
         connect(types, &QComboBox::currentIndexChanged, this, &CXDlg2::ApplyFileTypeFilter, Qt::QueuedConnection);
 }
 
@@ -144,41 +119,13 @@ void CXDlg2::BuildPanel()
     recentFolderBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     recentFolderBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     recentFolderBox->setMinimumContentsLength(20);
-    recentFolderBox->setMaxVisibleItems(kRecentFolders);
+    recentFolderBox->setMaxVisibleItems(CRecentFolders::Capacity);
     recentLabel->setBuddy(recentFolderBox);
 
-    auto* regionLabel = new QLabel(tr("Pro Tools region definitions:"), this);
-    regionsRadio = new QRadioButton(tr("Regions"), this);
-    regionsRadio->setObjectName(QStringLiteral("regionsRadio"));
-    timeStampsRadio = new QRadioButton(tr("Time Stamps"), this);
-    timeStampsRadio->setObjectName(QStringLiteral("timeStampsRadio"));
-
-    previewList = new CReportListCtrl(this);
-    previewList->setObjectName(QStringLiteral("previewList"));
-    previewList->setAccessibleName(tr("Regions"));
-    previewList->setFixedHeight(fontMetrics().height() * 8);
-    previewList->InsertColumn(0, kColumnFormat, kNameColumnWidth, tr("Region Name"));
-    previewList->InsertColumn(1, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), tr("Start"));
-    previewList->InsertColumn(2, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), tr("End"));
-    previewList->SetHighlightMode(CReportListCtrl::HighlightRow);
-    previewList->EnableColumnDrag(1);
-
-    auto* timeStampFrame = new QFrame(this);
-    timeStampFrame->setObjectName(QStringLiteral("timeStampFrame"));
-    timeStampFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    auto* timeStampLabel = new QLabel(tr("BWF Time Stamp:"), this);
-    timeStampLabel->setObjectName(QStringLiteral("timeStampLabel"));
-    // The label's box starts at the other labels' left edge; its text keeps
-    // clear of the frame's border.
-    timeStampLabel->setIndent(timeStampFrame->frameWidth() + 3);
-    timeStampText = new QLabel(this);
-    timeStampText->setObjectName(QStringLiteral("timeStampText"));
-    timeStampText->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // Tells assistive technology what the value is.
-    timeStampLabel->setBuddy(timeStampText);
-
-    connect(regionsRadio, &QRadioButton::clicked, this, &CXDlg2::OnRegionsMode);
-    connect(timeStampsRadio, &QRadioButton::clicked, this, &CXDlg2::OnTimeStampsMode);
+    preview = new CRegionPreviewPanel(prompt, this);
+    preview->setObjectName(QStringLiteral("regionPreview"));
+    connect(preview, &CRegionPreviewPanel::TimeStampsChosen, this,
+            [this](bool on) { profile.WriteInt(kSection, kShowTimeStamps, on ? 1 : 0); });
     connect(recentFolderBox, &QComboBox::activated, this, &CXDlg2::OnRecentFolderPicked);
 
     // Qt's dialog lays its controls out in a grid: the places bar (sidebar)
@@ -212,40 +159,22 @@ void CXDlg2::BuildPanel()
     grid->addWidget(recentLabel, firstPanelRow, 1);
     grid->addWidget(recentFolderBox, firstPanelRow, 2);
 
-    auto* modeRow = new QHBoxLayout;
-    modeRow->addWidget(regionLabel);
-    modeRow->addSpacing(fontMetrics().averageCharWidth() * 4);
-    modeRow->addWidget(regionsRadio);
-    modeRow->addWidget(timeStampsRadio);
-    modeRow->addStretch(1);
-    grid->addLayout(modeRow, firstPanelRow + 1, 1, 1, lastColumns);
+    // The preview keeps to the dialog's spacing, as if its rows were the grid's.
+    preview->SetSpacing(grid->verticalSpacing(), grid->horizontalSpacing());
+    grid->addWidget(preview, firstPanelRow + 1, 1, 3, lastColumns);
 
-    grid->addWidget(previewList, firstPanelRow + 2, 1, 1, lastColumns);
-
-    auto* timeStampRow = new QHBoxLayout;
-    const int inset = timeStampFrame->frameWidth() + 2;
-    timeStampRow->setContentsMargins(0, inset, inset, inset);
-    timeStampRow->addWidget(timeStampLabel);
-    timeStampRow->addSpacing(fontMetrics().averageCharWidth() * 2);
-    timeStampRow->addWidget(timeStampText, 1);
-    grid->addWidget(timeStampFrame, firstPanelRow + 3, 1, 1, lastColumns);
-    grid->addLayout(timeStampRow, firstPanelRow + 3, 1, 1, lastColumns);
-
-    if (auto* sidebar = findChild<QWidget*>(QStringLiteral("sidebar"))) {
+    if (QWidget* sidebar = parts->Sidebar()) {
         sidebar->setParent(this);
         grid->addWidget(sidebar, listRow, 0, firstPanelRow + 4 - listRow, 1);
     }
     grid->setRowStretch(listRow, 1);
-    // The labels were created last; keep them above the frame they sit in.
-    timeStampLabel->raise();
-    timeStampText->raise();
 }
 
 void CXDlg2::ApplyFirstSize()
 {
     // The detail and the list view take turns in one place.
-    auto* details = findChild<QTreeView*>(QStringLiteral("treeView"));
-    auto* list = findChild<QAbstractItemView*>(QStringLiteral("listView"));
+    QTreeView* details = parts->DetailView();
+    QAbstractItemView* list = parts->ListView();
     if (details == nullptr || list == nullptr)
         return;
     ensurePolished();
@@ -265,7 +194,7 @@ void CXDlg2::ApplyFirstSize()
     room.rheight() -= style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
     room = room.expandedTo(minimumSizeHint());
     first = first.boundedTo(room);
-    const QSize kept(profile.GetInt(recentFolderSection, kWidth, 0), profile.GetInt(recentFolderSection, kHeight, 0));
+    const QSize kept(profile.GetInt(kSection, kWidth, 0), profile.GetInt(kSection, kHeight, 0));
     const bool keptFits = !kept.isEmpty() && kept.width() <= room.width() && kept.height() <= room.height();
     resize(keptFits ? kept.expandedTo(minimumSizeHint()) : first);
 }
@@ -273,7 +202,7 @@ void CXDlg2::ApplyFirstSize()
 void CXDlg2::FitFileColumns()
 {
     // Qt's dialog sizes them for sample texts without the cells' margins.
-    auto* details = findChild<QTreeView*>(QStringLiteral("treeView"));
+    QTreeView* details = parts->DetailView();
     if (details == nullptr)
         return;
     QHeaderView* header = details->header();
@@ -293,22 +222,12 @@ void CXDlg2::FitFileColumns()
     header->resizeSection(0, std::max({header->sectionSizeHint(0), std::min(needed(0), room), header->sectionSize(0)}));
 }
 
-void CXDlg2::FitPreviewColumns()
-{
-    const QFontMetrics metrics = previewList->fontMetrics();
-    for (int column = 0; column < previewList->ColumnCount(); ++column) {
-        int width = std::max(column == 0 ? kNameColumnWidth : TimeColumnWidth(metrics),
-                             previewList->header()->sectionSizeHint(column));
-        for (int row = 0; row < previewList->ItemCount(); ++row)
-            width = std::max(width, metrics.horizontalAdvance(previewList->ItemText(row, column)) + CellPadding(metrics));
-        previewList->header()->resizeSection(column, width);
-    }
-}
+CXDlg2::~CXDlg2() = default;
 
 void CXDlg2::done(int result)
 {
-    profile.WriteInt(recentFolderSection, kWidth, width());
-    profile.WriteInt(recentFolderSection, kHeight, height());
+    profile.WriteInt(kSection, kWidth, width());
+    profile.WriteInt(kSection, kHeight, height());
     QFileDialog::done(result);
 }
 
@@ -361,14 +280,7 @@ void CXDlg2::showEvent(QShowEvent* event)
 
 void CXDlg2::OnDialogReady()
 {
-    showTimeStamps = profile.GetInt(recentFolderSection, kShowTimeStamps, 0);
-    if (showTimeStamps != 0) {
-        timeStampsRadio->setChecked(true);
-        OnTimeStampsMode();
-    } else {
-        regionsRadio->setChecked(true);
-        OnRegionsMode();
-    }
+    preview->ShowTimeStamps(profile.GetInt(kSection, kShowTimeStamps, 0) != 0);
     LoadRecentFolders();
     highlightedPath.clear();
     highlightReported = false;
@@ -387,10 +299,7 @@ QString CXDlg2::HighlightedFile() const
 
 void CXDlg2::OnHighlightChange()
 {
-    QString path = HighlightedFile();
-    // Only a WAV file is previewed; for anything else the preview is empty.
-    if (!path.endsWith(QStringLiteral("wav"), Qt::CaseInsensitive))
-        path.clear();
+    const QString path = HighlightedFile();
     // One click reports both a new current item and a new selection.
     if (highlightReported && path == highlightedPath)
         return;
@@ -399,51 +308,9 @@ void CXDlg2::OnHighlightChange()
     RefreshPreview(path);
 }
 
-void CXDlg2::OnRegionsMode()
-{
-    showTimeStamps = 0;
-    profile.WriteInt(recentFolderSection, kShowTimeStamps, 0);
-    previewList->SetColumn(0, kColumnFormat, kNameColumnWidth, tr("Region Name"));
-    previewList->SetColumn(1, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), tr("Start"));
-    previewList->SetColumn(2, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), tr("End"));
-    RefreshPreview(highlightedPath);
-}
-
-void CXDlg2::OnTimeStampsMode()
-{
-    showTimeStamps = 1;
-    profile.WriteInt(recentFolderSection, kShowTimeStamps, 1);
-    previewList->SetColumn(1, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), tr("Orig TS"));
-    previewList->SetColumn(2, kColumnFormat, TimeColumnWidth(previewList->fontMetrics()), tr("User TS"));
-    RefreshPreview(highlightedPath);
-}
-
 void CXDlg2::RefreshPreview(const QString& path)
 {
-    previewList->SetRedraw(false);
-    previewList->DeleteAllItems();
-    // Nothing of a file previewed before may stay on screen.
-    timeStampText->clear();
-    if (!path.isEmpty()) {
-        CWaveFile wave(prompt);
-        wave.SetFileName(QFile::encodeName(path).toStdString());
-        // A file whose header cannot be read is no WAV file to preview.
-        const RegionPreview preview = wave.HeaderLoaded() ? ReadRegionPreview(wave) : RegionPreview{};
-        const bool timeStamps = showTimeStamps != 0;
-        int row = 0;
-        for (const RegionRecord& region : preview.regions) {
-            previewList->InsertItem(row, QString::fromStdString(Cp1252ToUtf8(region.name)), row);
-            previewList->SetItemText(row, 1, Timecode(timeStamps ? region.origTs : region.start, preview.sampleRate));
-            previewList->SetItemText(row, 2, Timecode(timeStamps ? region.userTs : region.end, preview.sampleRate));
-            ++row;
-        }
-        if (preview.timeStampValid)
-            timeStampText->setText(preview.bextTimeReference != 0
-                                       ? Timecode(preview.bextTimeReference, preview.sampleRate)
-                                       : tr("(None)"));
-    }
-    previewList->SetRedraw(true);
-    FitPreviewColumns();
+    preview->ShowFile(path);
 }
 
 void CXDlg2::OnRecentFolderPicked(int index)
@@ -452,7 +319,7 @@ void CXDlg2::OnRecentFolderPicked(int index)
     if (QFileInfo(folder).isDir()) {
         setDirectory(folder);
         // A name typed or picked in the old folder would hold Select back.
-        if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        if (QLineEdit* name = parts->FileNameField())
             name->clear();
     } else
         prompt.ShowMessage(CoreText(tr("%1\nThis folder could not be found.").arg(folder).toStdString()));
@@ -460,35 +327,18 @@ void CXDlg2::OnRecentFolderPicked(int index)
 
 void CXDlg2::OnFilesAccepted(const QStringList& files)
 {
-    if (!files.isEmpty())
-        AddRecentFolder(QString::fromStdString(StoredFolderOfPath(files.first().toStdString())));
+    if (files.isEmpty())
+        return;
+    recentFolders->Add(StoredFolderOfPath(ToProfileText(files.first())));
+    LoadRecentFolders();
 }
 
 void CXDlg2::LoadRecentFolders()
 {
     recentFolderBox->clear();
-    for (int n = 1; n <= kRecentFolders; ++n) {
-        const std::string folder = profile.GetString(recentFolderSection, RecentFolderKey(n));
-        if (!folder.empty())
-            recentFolderBox->addItem(QString::fromStdString(folder));
-    }
+    for (const std::string& folder : recentFolders->Folders())
+        recentFolderBox->addItem(FromProfileText(folder));
     recentFolderBox->setCurrentIndex(recentFolderBox->count() > 0 ? 0 : -1);
-}
-
-void CXDlg2::AddRecentFolder(const QString& folder)
-{
-    if (folder.isEmpty())
-        return;
-    // Folder names are case-sensitive: only the same spelling is the same folder.
-    const int found = recentFolderBox->findText(folder, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-    if (found >= 0)
-        recentFolderBox->removeItem(found);
-    recentFolderBox->insertItem(0, folder);
-    recentFolderBox->setCurrentIndex(0);
-
-    const int count = std::min(recentFolderBox->count(), kRecentFolders);
-    for (int n = count; n >= 1; --n)
-        profile.WriteString(recentFolderSection, RecentFolderKey(n), recentFolderBox->itemText(n - 1).toStdString());
 }
 
 void CXDlg2::ApplyFileTypeFilter()
@@ -497,6 +347,6 @@ void CXDlg2::ApplyFileTypeFilter()
     // leave out names without a dot.
     if (selectedNameFilter() != AllFilesFilter())
         return;
-    if (auto* files = findChild<QFileSystemModel*>())
+    if (QFileSystemModel* files = parts->FileModel())
         files->setNameFilters({QStringLiteral("*")});
 }

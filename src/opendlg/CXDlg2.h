@@ -4,12 +4,14 @@
 #include <QString>
 #include <QTimer>
 
+#include <memory>
+
+class CFileDialogParts;
 class CProfileFile;
-class CReportListCtrl;
+class CRecentFolders;
+class CRegionPreviewPanel;
 class CUserPrompt;
 class QComboBox;
-class QLabel;
-class QRadioButton;
 
 // The open dialog for WAV files: Qt's own (non-native) file dialog for
 // several existing files, with a panel of recent folders and a preview of the
@@ -19,6 +21,7 @@ class CXDlg2 : public QFileDialog {
     Q_OBJECT
 public:
     CXDlg2(CProfileFile& profile, CUserPrompt& prompt, QWidget* parent = nullptr);
+    ~CXDlg2() override;
 
     // Applied to the accept button when the dialog becomes ready.
     void SetOkButtonText(const QString& text);
@@ -33,8 +36,6 @@ public:
     // empty path, or a file whose header cannot be read, leaves both empty.
     void RefreshPreview(const QString& path);
 
-    static constexpr const char* recentFolderSection = "Import Recent Folder List";
-
     // The dialog's size is kept for the next run.
     void done(int result) override;
 
@@ -47,33 +48,27 @@ private:
     void ApplyFirstSize();
     // Columns as wide as their header and cell texts.
     void FitFileColumns();
-    void FitPreviewColumns();
     void OnDialogReady();
     void OnHighlightChange();
-    void OnRegionsMode();
-    void OnTimeStampsMode();
     void OnRecentFolderPicked(int index);
     void OnFilesAccepted(const QStringList& files);
     void LoadRecentFolders();
-    void AddRecentFolder(const QString& folder);
     void ApplyFileTypeFilter();
     QString HighlightedFile() const;
 
     CProfileFile& profile;
     CUserPrompt& prompt;
+    std::unique_ptr<CFileDialogParts> parts;
+    std::unique_ptr<CRecentFolders> recentFolders;
     QString highlightedPath;
     bool highlightReported = false;
-    int showTimeStamps = 0;
     QString okButtonText;
     bool hasOkButtonText = false;
     bool ready = false;
 
     // Panel widgets, children of the dialog.
     QComboBox* recentFolderBox = nullptr;
-    QRadioButton* regionsRadio = nullptr;
-    QRadioButton* timeStampsRadio = nullptr;
-    CReportListCtrl* previewList = nullptr;
-    QLabel* timeStampText = nullptr;
+    CRegionPreviewPanel* preview = nullptr;
     QTimer fitFileColumns;
     // The completion list of the file-name field.
     QWidget* suggestions = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CoreText.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -25,6 +27,9 @@ struct RegionPreview {
     bool timeStampValid = false;
     std::vector<RegionRecord> regions;  // in chunk order
 };
+
+// What stands for a time stamp of 0, which is no time stamp.
+constexpr const char* NoTimeStampText = QB_TRANSLATABLE("Engine", "(None)");
 
 // Reads the header and the "regn" records of the file at path. Rows are
 // produced only for records that start inside both the chunk's declared size

@@ -129,7 +129,7 @@ TEST(Catalogues, AreInstalledWithQtsOwnForTheLocale)
         const CTranslations translations{QLocale(QLatin1String(name))};
         EXPECT_TRUE(translations.HasProgramCatalogue()) << name;
         EXPECT_TRUE(translations.HasQtCatalogue()) << name;
-        EXPECT_EQ(QCoreApplication::translate("CXDlg2", "Regions"), QString::fromUtf8(regions));
+        EXPECT_EQ(QCoreApplication::translate("CRegionPreviewPanel", "Regions"), QString::fromUtf8(regions));
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QLatin1String(cancel));
         EXPECT_EQ(QCoreApplication::translate("CFileListing", "Listing %Ln files", nullptr, 0),
                   QString::fromUtf8(none));
@@ -137,7 +137,7 @@ TEST(Catalogues, AreInstalledWithQtsOwnForTheLocale)
     // English needs no catalogue, and the texts are the sources' again.
     const CTranslations english{QLocale(QLocale::English, QLocale::UnitedStates)};
     EXPECT_FALSE(english.HasProgramCatalogue());
-    EXPECT_EQ(QCoreApplication::translate("CXDlg2", "Regions"), QLatin1String("Regions"));
+    EXPECT_EQ(QCoreApplication::translate("CRegionPreviewPanel", "Regions"), QLatin1String("Regions"));
 }
 
 } // namespace
