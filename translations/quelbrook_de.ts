@@ -80,18 +80,6 @@ Hinweis – die Audiodaten werden nicht verändert, nur die Kopfdaten.
         <translation>Auswählen</translation>
     </message>
     <message>
-        <source>&amp;Undo Last Change</source>
-        <translation>Letzte Änderung &amp;rückgängig machen</translation>
-    </message>
-    <message>
-        <source>&amp;Remove Selected Files</source>
-        <translation>Ausgewählte Dateien &amp;entfernen</translation>
-    </message>
-    <message>
-        <source>&amp;Clear List</source>
-        <translation>&amp;Liste leeren</translation>
-    </message>
-    <message>
         <source>Change</source>
         <translation>Ändern</translation>
     </message>
@@ -141,18 +129,6 @@ Hinweis – die Audiodaten werden nicht verändert, nur die Kopfdaten.
             <numerusform>%Ln Datei geändert</numerusform>
             <numerusform>%Ln Dateien geändert</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>&amp;About %1...</source>
-        <translation>Ü&amp;ber %1...</translation>
-    </message>
-    <message>
-        <source>%1. No file was changed.</source>
-        <translation>%1. Es wurde keine Datei geändert.</translation>
-    </message>
-    <message>
-        <source>%1. The change may not be undone completely.</source>
-        <translation>%1. Die Änderung lässt sich womöglich nicht vollständig rückgängig machen.</translation>
     </message>
 </context>
 <context>
@@ -229,6 +205,17 @@ Hinweis – die Audiodaten werden nicht verändert, nur die Kopfdaten.
     <message>
         <source>not reached: Change was cancelled</source>
         <translation>nicht erreicht: Die Änderung wurde abgebrochen</translation>
+    </message>
+</context>
+<context>
+    <name>CDesktopJournal</name>
+    <message>
+        <source>%1. No file was changed.</source>
+        <translation>%1. Es wurde keine Datei geändert.</translation>
+    </message>
+    <message>
+        <source>%1. The change may not be undone completely.</source>
+        <translation>%1. Die Änderung lässt sich womöglich nicht vollständig rückgängig machen.</translation>
     </message>
 </context>
 <context>
@@ -363,6 +350,45 @@ Hinweis – die Audiodaten werden nicht verändert, nur die Kopfdaten.
     <message>
         <source>Type a whole number of hertz from %1 to %2.</source>
         <translation>Geben Sie eine ganze Zahl von %1 bis %2 Hertz ein.</translation>
+    </message>
+</context>
+<context>
+    <name>CRegionPreviewPanel</name>
+    <message>
+        <source>Pro Tools region definitions:</source>
+        <translation>Pro-Tools-Regionen:</translation>
+    </message>
+    <message>
+        <source>Regions</source>
+        <translation>Regionen</translation>
+    </message>
+    <message>
+        <source>Time Stamps</source>
+        <translation>Zeitstempel</translation>
+    </message>
+    <message>
+        <source>BWF Time Stamp:</source>
+        <translation>BWF-Zeitstempel:</translation>
+    </message>
+    <message>
+        <source>Region Name</source>
+        <translation>Regionsname</translation>
+    </message>
+    <message>
+        <source>Orig TS</source>
+        <translation>Orig.-ZS</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>User TS</source>
+        <translation>Benutzer-ZS</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
     </message>
 </context>
 <context>
@@ -507,6 +533,25 @@ keine Anwendung zugeordnet.</translation>
     </message>
 </context>
 <context>
+    <name>CWindowMenu</name>
+    <message>
+        <source>&amp;Undo Last Change</source>
+        <translation>Letzte Änderung &amp;rückgängig machen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Selected Files</source>
+        <translation>Ausgewählte Dateien &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>&amp;Liste leeren</translation>
+    </message>
+    <message>
+        <source>&amp;About %1...</source>
+        <translation>Ü&amp;ber %1...</translation>
+    </message>
+</context>
+<context>
     <name>CWriteProtectDlg</name>
     <message>
         <source>File is write protected!</source>
@@ -538,46 +583,6 @@ keine Anwendung zugeordnet.</translation>
     <message>
         <source>MRU folders:</source>
         <translation>Letzte Ordner:</translation>
-    </message>
-    <message>
-        <source>Pro Tools region definitions:</source>
-        <translation>Pro-Tools-Regionen:</translation>
-    </message>
-    <message>
-        <source>Regions</source>
-        <translation>Regionen</translation>
-    </message>
-    <message>
-        <source>Time Stamps</source>
-        <translation>Zeitstempel</translation>
-    </message>
-    <message>
-        <source>Region Name</source>
-        <translation>Regionsname</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Anfang</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>Ende</translation>
-    </message>
-    <message>
-        <source>BWF Time Stamp:</source>
-        <translation>BWF-Zeitstempel:</translation>
-    </message>
-    <message>
-        <source>Orig TS</source>
-        <translation>Orig.-ZS</translation>
-    </message>
-    <message>
-        <source>User TS</source>
-        <translation>Benutzer-ZS</translation>
-    </message>
-    <message>
-        <source>(None)</source>
-        <translation>(keiner)</translation>
     </message>
     <message>
         <source>%1
@@ -887,6 +892,10 @@ Attribut ändern und die Änderung zulassen?
     <message>
         <source>The recorded change of %1 lies outside the format fields that a change writes; the file was left unchanged.</source>
         <translation>Die aufgezeichnete Änderung von %1 liegt außerhalb der Formatfelder, die eine Änderung schreibt; die Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>(None)</source>
+        <translation>(keiner)</translation>
     </message>
 </context>
 </TS>

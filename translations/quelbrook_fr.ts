@@ -80,18 +80,6 @@ Remarque&#xa0;: les données ne sont pas modifiées, seulement les informations 
         <translation>Choisir</translation>
     </message>
     <message>
-        <source>&amp;Undo Last Change</source>
-        <translation>&amp;Annuler la dernière modification</translation>
-    </message>
-    <message>
-        <source>&amp;Remove Selected Files</source>
-        <translation>&amp;Retirer les fichiers sélectionnés</translation>
-    </message>
-    <message>
-        <source>&amp;Clear List</source>
-        <translation>&amp;Vider la liste</translation>
-    </message>
-    <message>
         <source>Change</source>
         <translation>Modifier</translation>
     </message>
@@ -141,18 +129,6 @@ Remarque&#xa0;: les données ne sont pas modifiées, seulement les informations 
             <numerusform>%Ln fichier modifié</numerusform>
             <numerusform>%Ln fichiers modifiés</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>&amp;About %1...</source>
-        <translation>À &amp;propos de %1...</translation>
-    </message>
-    <message>
-        <source>%1. No file was changed.</source>
-        <translation>%1. Aucun fichier n’a été modifié.</translation>
-    </message>
-    <message>
-        <source>%1. The change may not be undone completely.</source>
-        <translation>%1. La modification ne pourra peut-être pas être entièrement annulée.</translation>
     </message>
 </context>
 <context>
@@ -229,6 +205,17 @@ Remarque&#xa0;: les données ne sont pas modifiées, seulement les informations 
     <message>
         <source>not reached: Change was cancelled</source>
         <translation>non atteint&#xa0;: la modification a été annulée</translation>
+    </message>
+</context>
+<context>
+    <name>CDesktopJournal</name>
+    <message>
+        <source>%1. No file was changed.</source>
+        <translation>%1. Aucun fichier n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1. The change may not be undone completely.</source>
+        <translation>%1. La modification ne pourra peut-être pas être entièrement annulée.</translation>
     </message>
 </context>
 <context>
@@ -363,6 +350,45 @@ Remarque&#xa0;: les données ne sont pas modifiées, seulement les informations 
     <message>
         <source>Type a whole number of hertz from %1 to %2.</source>
         <translation>Saisissez un nombre entier de hertz de %1 à %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CRegionPreviewPanel</name>
+    <message>
+        <source>Pro Tools region definitions:</source>
+        <translation>Régions Pro Tools :</translation>
+    </message>
+    <message>
+        <source>Regions</source>
+        <translation>Régions</translation>
+    </message>
+    <message>
+        <source>Time Stamps</source>
+        <translation>Horodatages</translation>
+    </message>
+    <message>
+        <source>BWF Time Stamp:</source>
+        <translation>Horodatage BWF :</translation>
+    </message>
+    <message>
+        <source>Region Name</source>
+        <translation>Nom de la région</translation>
+    </message>
+    <message>
+        <source>Orig TS</source>
+        <translation>Horod. orig.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>User TS</source>
+        <translation>Horod. util.</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
     </message>
 </context>
 <context>
@@ -507,6 +533,25 @@ with the given filename extension.</source>
     </message>
 </context>
 <context>
+    <name>CWindowMenu</name>
+    <message>
+        <source>&amp;Undo Last Change</source>
+        <translation>&amp;Annuler la dernière modification</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Selected Files</source>
+        <translation>&amp;Retirer les fichiers sélectionnés</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>&amp;Vider la liste</translation>
+    </message>
+    <message>
+        <source>&amp;About %1...</source>
+        <translation>À &amp;propos de %1...</translation>
+    </message>
+</context>
+<context>
     <name>CWriteProtectDlg</name>
     <message>
         <source>File is write protected!</source>
@@ -538,46 +583,6 @@ with the given filename extension.</source>
     <message>
         <source>MRU folders:</source>
         <translation>Dossiers récents&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Pro Tools region definitions:</source>
-        <translation>Régions Pro Tools&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Regions</source>
-        <translation>Régions</translation>
-    </message>
-    <message>
-        <source>Time Stamps</source>
-        <translation>Horodatages</translation>
-    </message>
-    <message>
-        <source>Region Name</source>
-        <translation>Nom de la région</translation>
-    </message>
-    <message>
-        <source>Start</source>
-        <translation>Début</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>Fin</translation>
-    </message>
-    <message>
-        <source>BWF Time Stamp:</source>
-        <translation>Horodatage BWF&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Orig TS</source>
-        <translation>Horod. orig.</translation>
-    </message>
-    <message>
-        <source>User TS</source>
-        <translation>Horod. util.</translation>
-    </message>
-    <message>
-        <source>(None)</source>
-        <translation>(aucun)</translation>
     </message>
     <message>
         <source>%1
@@ -887,6 +892,10 @@ Modifier l’attribut et autoriser la modification&#xa0;?
     <message>
         <source>The recorded change of %1 lies outside the format fields that a change writes; the file was left unchanged.</source>
         <translation>La modification enregistrée de %1 se trouve hors des champs de format qu’une modification écrit&#xa0;; le fichier n’a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>(None)</source>
+        <translation>(aucun)</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CBatchEditorApp.h"
 #include "app/CChangeBatch.h"
+#include "app/CDesktopJournal.h"
 #include "app/CDialogUnits.h"
 #include "app/CFileListing.h"
 #include "app/CFormatSelectors.h"
@@ -11,13 +12,13 @@
 #include "app/CMessageBoxPrompt.h"
 #include "app/CPathLabel.h"
 #include "app/CUndoLastChange.h"
+#include "app/CWindowMenu.h"
 #include "i18n/CoreTextTr.h"
 #include "controls/CHoverBitmapButton.h"
-#include "journal/CJournalFolder.h"
 #include "journal/CJournalReader.h"
-#include "journal/CJournalWriter.h"
 #include "opendlg/CXDlg2.h"
 #include "opendlg/FolderOfPath.h"
+#include "opendlg/ProfileText.h"
 #include "platform/CProfileFile.h"
 #include "wave/CChangeSummary.h"
 
@@ -30,15 +31,12 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSet>
 #include <QShortcut>
 #include <QTimer>
-
-#include "Version.h"
 
 #include <algorithm>
 #include <string>
@@ -110,20 +108,10 @@ CBatchEditorDlg::CBatchEditorDlg(CProfileFile& settings, CMessageBoxPrompt& mess
     clearAllButton->AttachAndLoad(themeHelper);
     setAllButton->AttachAndLoad(themeHelper);
 
-    undoAction = new QAction(tr("&Undo Last Change"), this);
-    undoAction->setObjectName(QStringLiteral("undoLastChangeAction"));
-    // Shown in the menu; the key itself is the shortcut below, which also
-    // works while the action has not been brought up to date.
-    undoAction->setShortcut(QKeySequence::Undo);
-    connect(undoAction, &QAction::triggered, this, &CBatchEditorDlg::HandleUndoLastChange);
+    menu = new CWindowMenu(this, *fileList);
+    connect(menu->UndoAction(), &QAction::triggered, this, &CBatchEditorDlg::HandleUndoLastChange);
+    connect(menu, &CWindowMenu::AboutRequested, this, &CBatchEditorDlg::ShowAbout);
     UpdateUndoAction();
-    removeAction = new QAction(tr("&Remove Selected Files"), this);
-    removeAction->setObjectName(QStringLiteral("removeSelectedAction"));
-    removeAction->setShortcut(QKeySequence::Delete);
-    connect(removeAction, &QAction::triggered, fileList, &CInvListBox::RemoveSelected);
-    clearAction = new QAction(tr("&Clear List"), this);
-    clearAction->setObjectName(QStringLiteral("clearListAction"));
-    connect(clearAction, &QAction::triggered, fileList, &CInvListBox::RemoveAll);
 
     helpShortcut = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(helpShortcut, &QShortcut::activated, this, &CBatchEditorDlg::ShowAbout);
@@ -252,8 +240,7 @@ void CBatchEditorDlg::CreateControls()
 
 void CBatchEditorDlg::HandleOpen()
 {
-    const QString startFolder =
-        QFile::decodeName(profile.GetString(ProfileSection, ProfileStartFolder).c_str());
+    const QString startFolder = FromProfileText(profile.GetString(ProfileSection, ProfileStartFolder));
     if (const std::optional<QStringList> chosen = openDialogRunner(startFolder))
         ListPaths(*chosen, false);
     // Also after a cancelled Open or listing: entry 0 is read again.
@@ -288,13 +275,8 @@ CFileListing::Outcome CBatchEditorDlg::ListPaths(const QStringList& paths, bool 
     });
     const CFileListing::Outcome outcome =
         searchFolders ? listing.ListFilesAndFolders(paths) : listing.ListFiles(paths);
-    if (locked) {
-        // Input that came in meanwhile reaches the disabled controls now.
-        QCoreApplication::processEvents();
-        SetBatchRunning(false);
-        if (focused)
-            focused->setFocus();
-    }
+    if (locked)
+        Unlock(focused);
     return outcome;
 }
 
@@ -303,7 +285,7 @@ void CBatchEditorDlg::ShowListedFiles()
     fileLoaded = fileList->Count() > 0;
     if (fileLoaded) {
         currentPath = fileList->Text(0);
-        profile.WriteString(ProfileSection, ProfileStartFolder, StoredFolderOfPath(LocalPath(currentPath)));
+        profile.WriteString(ProfileSection, ProfileStartFolder, StoredFolderOfPath(ToProfileText(currentPath)));
         ShowCurrentFile();
     } else if (currentPath.isEmpty()) {
         currentPath = PromptText();
@@ -390,25 +372,21 @@ void CBatchEditorDlg::HandleChange()
     const HeaderChangeRequest request = formatRows->BuildRequest(wave.Format());
     if (!ConfirmChange(request))
         return;
-    CJournalWriter journal;
-    if (!BeginBatch(journal, {}))
+    CDesktopJournal journal(prompt);
+    if (!journal.Begin({}))
         return;
-    wave.SetJournal(&journal);
+    wave.SetJournal(&journal.Writer());
     const auto endBatch = qScopeGuard([this, &journal] {
         wave.SetJournal(nullptr);
-        EndBatch(journal);
+        journal.Finish();
+        UpdateUndoAction();
     });
 
     const QPointer<QWidget> focused = focusWidget();
     SetBatchRunning(true);
     const BatchReport report =
         CChangeBatch(this, *fileList, wave, filePrompt, [this](int entry) { ShowBatchEntry(entry); }).Run(request);
-    // Input that came in during the batch reaches the disabled controls now
-    // instead of being acted on once they are enabled again.
-    QCoreApplication::processEvents();
-    SetBatchRunning(false);
-    if (focused)
-        focused->setFocus();
+    Unlock(focused);
 
     if (fileList->Count() > 0) {
         fileList->SetCurrentSelection(0);
@@ -443,6 +421,16 @@ void CBatchEditorDlg::SetBatchRunning(bool running)
     helpShortcut->setEnabled(!running);
     formatRows->SetLocked(running);
     UpdateChangeButton();
+}
+
+void CBatchEditorDlg::Unlock(const QPointer<QWidget>& focused)
+{
+    // Input that came in meanwhile reaches the disabled controls now instead
+    // of being acted on once they are enabled again.
+    QCoreApplication::processEvents();
+    SetBatchRunning(false);
+    if (focused)
+        focused->setFocus();
 }
 
 void CBatchEditorDlg::KeepOnly(const BatchReport& report)
@@ -513,24 +501,8 @@ void CBatchEditorDlg::ShowContextMenuAtFocus()
 
 void CBatchEditorDlg::ShowContextMenu(const QPoint& at)
 {
-    QMenu menu(this);
     UpdateUndoAction();
-    removeAction->setEnabled(fileList->HasSelection());
-    clearAction->setEnabled(fileList->Count() > 0);
-    menu.addAction(undoAction);
-    menu.addSeparator();
-    menu.addAction(removeAction);
-    menu.addAction(clearAction);
-    menu.addSeparator();
-    // Every item, whenever added, waits while a batch runs.
-    connect(&menu, &QMenu::aboutToShow, &menu, [this, &menu] {
-        if (batchRunning) {
-            for (QAction* action : menu.actions())
-                action->setEnabled(false);
-        }
-    });
-    menu.addAction(tr("&About %1...").arg(CMessageBoxPrompt::ProgramName()), this, &CBatchEditorDlg::ShowAbout);
-    menu.exec(at);
+    menu->Exec(at, batchRunning);
 }
 
 void CBatchEditorDlg::dragEnterEvent(QDragEnterEvent* event)
@@ -575,53 +547,32 @@ void CBatchEditorDlg::ShowAbout()
     about.exec();
 }
 
-bool CBatchEditorDlg::BeginBatch(CJournalWriter& journal, const std::string& undoes)
-{
-    std::vector<std::string> arguments;
-    for (const QString& argument : QCoreApplication::arguments())
-        arguments.push_back(argument.toStdString());
-    const JournalHeader header{JournalFormatVersion, JournalTimeNow(), DesktopProgramName, QuelbrookVersion,
-                               std::move(arguments), undoes};
-    std::string failure;
-    if (CJournalFolder().CreateBatch(journal, header, failure))
-        return true;
-    prompt.ShowWarning(tr("%1. No file was changed.").arg(QString::fromStdString(failure)));
-    return false;
-}
-
-void CBatchEditorDlg::EndBatch(CJournalWriter& journal)
-{
-    if (!journal.Finish())
-        prompt.ShowWarning(
-            tr("%1. The change may not be undone completely.").arg(QString::fromStdString(journal.Failure())));
-    UpdateUndoAction();
-}
-
 void CBatchEditorDlg::UpdateUndoAction()
 {
-    undoAction->setEnabled(CUndoLastChange::UndoableBatch().has_value());
+    menu->UndoAction()->setEnabled(CUndoLastChange::UndoableBatch().has_value());
 }
 
 void CBatchEditorDlg::HandleUndoLastChange()
 {
     const auto newest = CUndoLastChange::UndoableBatch();
-    undoAction->setEnabled(newest.has_value());
+    menu->UndoAction()->setEnabled(newest.has_value());
     CJournalReader batch;
     if (!newest || !batch.Open(*newest))
         return;
     if (!prompt.AskYesNo(CUndoLastChange::Confirmation(batch.RecordCount())))
         return;
-    CJournalWriter journal;
-    if (!BeginBatch(journal, *newest))
+    CDesktopJournal journal(prompt);
+    if (!journal.Begin(*newest))
         return;
     CUndoLastChange::Report report;
     {
         // A question about a read-only file opens an event loop: nothing may start meanwhile.
         SetBatchRunning(true);
         const auto running = qScopeGuard([this] { SetBatchRunning(false); });
-        report = CUndoLastChange::Restore(batch, journal, prompt);
+        report = CUndoLastChange::Restore(batch, journal.Writer(), prompt);
     }
-    EndBatch(journal);
+    journal.Finish();
+    UpdateUndoAction();
     // The shown file is read again; the line above it no longer speaks of the Change.
     if (fileLoaded) {
         ShowCurrentFile();

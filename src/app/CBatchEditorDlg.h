@@ -7,6 +7,7 @@
 #include "wave/CWaveFile.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -17,11 +18,10 @@
 class CFormatSelectors;
 class CHoverBitmapButton;
 class CInvListBox;
-class CJournalWriter;
 class CMessageBoxPrompt;
 class CPathLabel;
 class CProfileFile;
-class QAction;
+class CWindowMenu;
 class QPushButton;
 class QShortcut;
 
@@ -84,15 +84,13 @@ private:
     void ShowPathText();
     void ShowBatchEntry(int index);
     void SetBatchRunning(bool running);
+    // Ends SetBatchRunning(true) and gives the focus back to focused.
+    void Unlock(const QPointer<QWidget>& focused);
     void KeepOnly(const BatchReport& report);
     void UpdateChangeButton();
     void ShowAbout();
     void ShowContextMenu(const QPoint& at);
     void ShowContextMenuAtFocus();
-    // Starts the journal of a Change or an undo; false (after saying why)
-    // when it cannot be written, and then no file may be touched.
-    bool BeginBatch(CJournalWriter& journal, const std::string& undoes);
-    void EndBatch(CJournalWriter& journal);
     // Enabled while the newest batch is a Change made here, not an undo.
     void UpdateUndoAction();
     void HandleUndoLastChange();
@@ -119,7 +117,5 @@ private:
     CInvListBox* fileList = nullptr;
     CHoverBitmapButton* clearAllButton = nullptr;
     CHoverBitmapButton* setAllButton = nullptr;
-    QAction* undoAction = nullptr;
-    QAction* removeAction = nullptr;
-    QAction* clearAction = nullptr;
+    CWindowMenu* menu = nullptr;
 };

@@ -7,14 +7,14 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QStandardItemModel>
 
 #include <algorithm>
 #include <iterator>
 
 CFormatRow::CFormatRow(QComboBox* selectorBox, QCheckBox* changeBox, std::vector<std::uint32_t> items,
-                       const QStringList& texts, const QString& shownHint, CRateValidator* typedValues,
-                       QObject* parent)
+                       const QString& shownHint, CRateValidator* typedValues, QObject* parent)
     : QObject(parent)
     , selector(selectorBox)
     , check(changeBox)
@@ -22,7 +22,9 @@ CFormatRow::CFormatRow(QComboBox* selectorBox, QCheckBox* changeBox, std::vector
     , hint(shownHint)
     , typed(typedValues)
 {
-    selector->addItems(texts);
+    const QLocale locale;
+    for (const std::uint32_t value : values)
+        selector->addItem(locale.toString(value));
     selector->addItem(tr("undefined"));
     // Shown for a file's value, never offered: it is no value to write.
     if (auto* model = qobject_cast<QStandardItemModel*>(selector->model()))

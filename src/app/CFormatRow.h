@@ -20,10 +20,11 @@ class CFormatRow : public QObject {
     Q_OBJECT
 
 public:
-    // texts name values in order; "undefined" is added after them. hint is
-    // the selector's tool tip while it shows a value.
-    CFormatRow(QComboBox* selector, QCheckBox* check, std::vector<std::uint32_t> values, const QStringList& texts,
-               const QString& hint, CRateValidator* typed, QObject* parent);
+    // The items are the values as the user's locale writes numbers ("44,100",
+    // "44.100"), in order; "undefined" is added after them. hint is the
+    // selector's tool tip while it shows a value.
+    CFormatRow(QComboBox* selector, QCheckBox* check, std::vector<std::uint32_t> values, const QString& hint,
+               CRateValidator* typed, QObject* parent);
 
     // Selects value's item; "undefined" when it is none of them, or unknown,
     // with whyUndefined saying why.

@@ -11,27 +11,34 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <type_traits>
+#include <vector>
 
 namespace {
 
-constexpr std::array<int, CFormatSelectors::RowCount> SelectorTop{41, 57, 73, 90};
-constexpr std::array<const char*, CFormatSelectors::RowCount> SelectorNames{"rateSelector", "channelSelector",
-                                                                            "resolutionSelector", "byteSelector"};
-constexpr std::array<int, CFormatSelectors::RowCount> CheckTop{42, 59, 75, 91};
-constexpr std::array<const char*, CFormatSelectors::RowCount> CheckNames{"rateCheck", "channelCheck",
-                                                                         "resolutionCheck", "byteCheck"};
-constexpr std::array<int, CFormatSelectors::RowCount> LabelTop{43, 60, 76, 92};
-// Rates beyond these (film pull-up and pull-down rates, 176,400 and more) are typed.
-constexpr std::array<std::uint32_t, 10> Rates{8000, 11025, 16000, 22050, 32000, 44100, 48000, 88200, 96000, 192000};
+// Per row, in the order of CFormatSelectors::Row.
+constexpr int SelectorTop[]{41, 57, 73, 90};
+constexpr const char* SelectorNames[]{"rateSelector", "channelSelector", "resolutionSelector", "byteSelector"};
+constexpr int CheckTop[]{42, 59, 75, 91};
+constexpr const char* CheckNames[]{"rateCheck", "channelCheck", "resolutionCheck", "byteCheck"};
+constexpr int LabelTop[]{43, 60, 76, 92};
 
-// The rates as the user's locale writes numbers ("44,100", "44.100").
-QStringList LocaleTexts(const std::array<std::uint32_t, 10>& values)
+// A table with a row too few would leave that row's entries zero.
+template <typename Table>
+constexpr bool HasEveryRow = std::extent_v<Table> == CFormatSelectors::RowCount;
+static_assert(HasEveryRow<decltype(SelectorTop)> && HasEveryRow<decltype(SelectorNames)>
+              && HasEveryRow<decltype(CheckTop)> && HasEveryRow<decltype(CheckNames)> && HasEveryRow<decltype(LabelTop)>);
+
+// Rates beyond these (film pull-up and pull-down rates, 176,400 and more) are typed.
+constexpr std::array<std::uint32_t, 10> RateValues{8000, 11025, 16000, 22050, 32000, 44100, 48000, 88200, 96000, 192000};
+constexpr std::array<std::uint32_t, 2> ChannelValues{1, 2};
+constexpr std::array<std::uint32_t, 3> ResolutionValues{8, 16, 24};
+constexpr std::array<std::uint32_t, 4> ByteValues{1, 2, 3, 4};
+
+template <std::size_t N>
+std::vector<std::uint32_t> Values(const std::array<std::uint32_t, N>& values)
 {
-    const QLocale locale;
-    QStringList texts;
-    for (const std::uint32_t value : values)
-        texts << locale.toString(value);
-    return texts;
+    return {values.begin(), values.end()};
 }
 
 } // namespace
@@ -49,8 +56,9 @@ CFormatSelectors::CFormatSelectors(QWidget* window, const CDialogUnits& units)
     }
 
     // All four read "Change"; a screen reader needs to tell them apart.
-    const std::array<QString, RowCount> checkSpokenNames{tr("Change sample rate"), tr("Change number of channels"),
-                                                         tr("Change resolution"), tr("Change bytes per sample")};
+    const QString checkSpokenNames[]{tr("Change sample rate"), tr("Change number of channels"),
+                                     tr("Change resolution"), tr("Change bytes per sample")};
+    static_assert(HasEveryRow<decltype(checkSpokenNames)>);
     std::array<QCheckBox*, RowCount> checks{};
     for (std::size_t row = 0; row < RowCount; ++row) {
         checks[row] = new QCheckBox(tr("Change"), window);
@@ -59,26 +67,22 @@ CFormatSelectors::CFormatSelectors(QWidget* window, const CDialogUnits& units)
         CDialogUnits::PlaceCentred(checks[row], units.Rect(214, CheckTop[row], 46, 10));
     }
 
-    rows[RateRow] = new CFormatRow(selectors[RateRow], checks[RateRow],
-                                   {Rates.begin(), Rates.end()},
-                                   LocaleTexts(Rates),
+    rows[RateRow] = new CFormatRow(selectors[RateRow], checks[RateRow], Values(RateValues),
                                    tr("Choose a rate, or type one from %1 to %2 Hz.")
                                        .arg(QLocale().toString(CRateValidator::Lowest),
                                             QLocale().toString(CRateValidator::Highest)),
                                    new CRateValidator(this), this);
-    rows[ChannelsRow] = new CFormatRow(selectors[ChannelsRow], checks[ChannelsRow], {1, 2},
-                                       {QStringLiteral("1"), QStringLiteral("2")}, {}, nullptr, this);
-    rows[ResolutionRow] = new CFormatRow(selectors[ResolutionRow], checks[ResolutionRow], {8, 16, 24},
-                                         {QStringLiteral("8"), QStringLiteral("16"), QStringLiteral("24")}, {},
-                                         nullptr, this);
-    rows[BytesRow] = new CFormatRow(selectors[BytesRow], checks[BytesRow], {1, 2, 3, 4},
-                                    {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")},
-                                    {}, nullptr, this);
+    rows[ChannelsRow] =
+        new CFormatRow(selectors[ChannelsRow], checks[ChannelsRow], Values(ChannelValues), {}, nullptr, this);
+    rows[ResolutionRow] =
+        new CFormatRow(selectors[ResolutionRow], checks[ResolutionRow], Values(ResolutionValues), {}, nullptr, this);
+    rows[BytesRow] = new CFormatRow(selectors[BytesRow], checks[BytesRow], Values(ByteValues), {}, nullptr, this);
     for (CFormatRow* row : rows)
         connect(row, &CFormatRow::Changed, this, &CFormatSelectors::Changed);
 
-    const std::array<QString, RowCount> labelTexts{tr("Sample Rate:"), tr("No. Channels:"), tr("Resolution:"),
-                                                   tr("Bits per sample:")};
+    const QString labelTexts[]{tr("Sample Rate:"), tr("No. Channels:"), tr("Resolution:"),
+                                 tr("Bits per sample:")};
+    static_assert(HasEveryRow<decltype(labelTexts)>);
     for (std::size_t row = 0; row < RowCount; ++row) {
         labels[row] = new QLabel(labelTexts[row], window);
         labels[row]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
