@@ -8,6 +8,7 @@
 #include "app/CBatchEditorDlg.h"
 #include "app/CInvListBox.h"
 #include "app/CMessageBoxPrompt.h"
+#include "opendlg/CFileDialogParts.h"
 #include "opendlg/CXDlg2.h"
 #include "platform/CProfileFile.h"
 
@@ -161,7 +162,7 @@ int main(int argc, char** argv)
     dialog.show();
     Settle(800);  // the file list fills in from a thread of its own
     // Highlight the fourth file as a user would, with the keyboard.
-    if (auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+    if (auto* view = CFileDialogParts(dialog).DetailView()) {
         view->setFocus();
         for (const int key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}) {
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);

@@ -8,6 +8,7 @@
 #include "app/CMessageBoxPrompt.h"
 #include "app/CWriteProtectDlg.h"
 #include "i18n/CTranslations.h"
+#include "opendlg/CFileDialogParts.h"
 #include "opendlg/CXDlg2.h"
 #include "platform/CProfileFile.h"
 
@@ -94,7 +95,7 @@ TEST_F(Layout, OpenDialogPreviewingRegions)
     dialog.setDirectory(folder);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    const auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    const auto* files = CFileDialogParts(dialog).DetailView();
     ASSERT_TRUE(QTest::qWaitFor([&] { return files->model()->rowCount(files->rootIndex()) == 3; }));
     dialog.selectFile(folder + QStringLiteral("/Regions.wav"));
     QTest::qWait(300);  // sizes and types come in from a thread of the model's

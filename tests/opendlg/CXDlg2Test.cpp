@@ -108,7 +108,7 @@ protected:
     }
 
     // The file list in the dialog's default detail view.
-    static QAbstractItemView* Files(const CXDlg2& dialog) { return dialog.findChild<QTreeView*>("treeView"); }
+    static QAbstractItemView* Files(const CXDlg2& dialog) { return CFileDialogParts(dialog).DetailView(); }
 
     static bool WaitForListing(const CXDlg2& dialog, int listed)
     {
@@ -132,7 +132,7 @@ protected:
         QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, modifiers, at);
     }
 
-    static QLineEdit& NameField(const CXDlg2& dialog) { return *dialog.findChild<QLineEdit*>("fileNameEdit"); }
+    static QLineEdit& NameField(const CXDlg2& dialog) { return *CFileDialogParts(dialog).FileNameField(); }
 
     static void Confirm(CXDlg2& dialog)
     {
@@ -184,7 +184,7 @@ TEST_F(OpenDialog, PreviewsTheRegionsAndTimeStampOfTheHighlightedFile)
     WriteWav(folder + "c.wav", 0);
     WriteWav(folder + "notes.txt");
     const auto dialog = Open(folder, 3);  // WAV files in any letter case only
-    EXPECT_EQ(dialog->findChild<QComboBox*>("fileTypeCombo")->currentText(), "WAV files (*.wav)");
+    EXPECT_EQ(CFileDialogParts(*dialog).FileTypeBox()->currentText(), "WAV files (*.wav)");
     EXPECT_EQ(Preview(*dialog), QStringList("Region Name|Start|End"));
     EXPECT_EQ(TimeStamp(*dialog), "");
     EXPECT_EQ(testa11y::UnnamedControls(*dialog), QStringList());
@@ -243,7 +243,7 @@ TEST_F(OpenDialog, ThePreviewIsEmptyWhenaNoSingleReadableWavFileIsHighlighted)
         {"two files", [&] { Highlight(*dialog, "b.wav", Qt::ControlModifier); }},
         {"a file that is no WAV file inside", [&] { Highlight(*dialog, "fake.wav"); }},
         {"a file of another kind", [&] {
-             auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+             auto* types = CFileDialogParts(*dialog).FileTypeBox();
              QTest::keyClick(types, Qt::Key_Down);
              ASSERT_TRUE(WaitForListing(*dialog, 5));
              Highlight(*dialog, "notes.txt");
