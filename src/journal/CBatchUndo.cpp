@@ -6,12 +6,15 @@
 #include "wave/CWaveFile.h"
 #include "wave/ConfirmWritable.h"
 
+#include <iterator>
 #include <optional>
 #include <vector>
 
 namespace {
 
-const char* const StatusNames[] = {"restored", "would restore", "conflict", "skipped", "failed"};
+// Indexed by UndoStatus.
+constexpr const char* StatusNames[] = {"restored", "would restore", "conflict", "skipped", "failed"};
+static_assert(std::size(StatusNames) == static_cast<std::size_t>(UndoStatus::Failed) + 1);
 
 // Why the file at the record's path may not be written back, looked at
 // without opening it for writing. The restore itself decides again on the
@@ -117,7 +120,7 @@ UndoOutcome CBatchUndo::Restore(const JournalRecord& record)
                 recorder.messages.empty() ? record.path + " could not be written back" : recorder.messages, readOnly};
     }
     if (dryRun)
-        return {UndoStatus::WouldRestore, "dry run: nothing written", readOnly};
+        return {UndoStatus::WouldRestore, DryRunText(false), readOnly};
     // Said about a file that was restored: a warning (a failed close, times not put back).
     return {UndoStatus::Restored, recorder.messages, readOnly};
 }
