@@ -40,7 +40,7 @@ std::optional<UndoOutcome> FindConflict(const JournalRecord& record, bool& readO
                            file.LinkRefusal().empty() ? RenderEnglish(CauseText(file.LastFailure(), path)) : file.LinkRefusal()};
     std::vector<unsigned char> now(patch.after.size());
     const FileIdentity identity = file.Identity();
-    const bool sameFile = identity.device == patch.identity.device && identity.inode == patch.identity.inode;
+    const bool sameFile = SameFile(identity, patch.identity);
     const bool sameSize = sameFile && file.Length() == patch.identity.size;
     const bool read = sameSize && patch.offset <= patch.identity.size &&
                       now.size() <= patch.identity.size - patch.offset &&
