@@ -3,7 +3,12 @@
 #include "platform/Folders.h"
 
 #include <functional>
-#include <string_view>
+#include <optional>
+
+std::size_t CInFlightPaths::KeyHash::operator()(const Key& key) const noexcept
+{
+    return std::hash<std::uint64_t>{}(key.inode * 0x9E3779B97F4A7C15u ^ key.device);
+}
 
 bool CInFlightPaths::Add(const std::string& path, std::size_t index, std::size_t reported)
 {
@@ -14,8 +19,11 @@ bool CInFlightPaths::Add(const std::string& path, std::size_t index, std::size_t
         }
         order.pop_front();
     }
-    thread_local std::string storage;
-    const std::size_t hash = std::hash<std::string_view>{}(SamePathKey(path, storage));
-    order.emplace_back(hash, index);
-    return counts[hash]++ != 0;
+    const std::optional<FileIdentity> identity = IdentityOfPath(path);
+    if (!identity) {
+        return false;
+    }
+    const Key key{identity->device, identity->inode};
+    order.emplace_back(key, index);
+    return counts[key]++ != 0;
 }

@@ -20,9 +20,22 @@ std::string Position(std::uint32_t samples, std::uint32_t sampleRate)
     return std::to_string(samples) + " (" + PreviewTimecode(samples, sampleRate) + ")";
 }
 
-// The keys that follow the format fields in every object that read a header.
-void AddTimeReferenceAndRegions(nlohmann::ordered_json& object, const RegionPreview& preview)
+// The object of one file: path, ok, the error when there is no format, the
+// format fields (each null then, so every object has the same keys), the
+// time reference and the regions.
+nlohmann::ordered_json InfoObject(const std::string& path, const WaveFormat* format, const std::string& error,
+                                  const RegionPreview& preview)
 {
+    nlohmann::ordered_json object = {{"path", path}, {"ok", format != nullptr}};
+    if (format == nullptr) {
+        object["error"] = error;
+    }
+    object["formatTag"] = format != nullptr ? nlohmann::ordered_json(format->formatTag) : nullptr;
+    // The same fields, extensible ones included, as set's before and after.
+    nlohmann::ordered_json fields = FormatToJson(format != nullptr ? *format : WaveFormat{});
+    for (auto& [key, value] : fields.items()) {
+        object[key] = format != nullptr ? std::move(value) : nullptr;
+    }
     const std::uint32_t rate = preview.sampleRate;
     object["bextTimeReference"] = preview.bextTimeReference;
     object["bextTimecode"] = TimecodeOrNone(preview.bextTimeReference, rate);
@@ -41,6 +54,7 @@ void AddTimeReferenceAndRegions(nlohmann::ordered_json& object, const RegionPrev
         });
     }
     object["regions"] = std::move(rows);
+    return object;
 }
 
 // "BWF time reference ..., N regions" and a line per region after the first line.
@@ -89,11 +103,7 @@ CFileCommand::Result CInfoCommand::Process(const std::string& path, const Folder
     }
 
     if (Json()) {
-        nlohmann::ordered_json object = {{"path", path}, {"ok", true}, {"formatTag", format.formatTag}};
-        // The same fields, extensible ones included, as set's before and after.
-        object.update(FormatToJson(format));
-        AddTimeReferenceAndRegions(object, preview);
-        return {CJsonArrayWriter::Encode(object), Read, false};
+        return {CJsonArrayWriter::Encode(InfoObject(path, &format, {}, preview)), Read, false};
     }
     std::string text = EscapeControls(path) + ": format " + std::to_string(format.formatTag) + ", ";
     AppendFormatText(text, format);
@@ -106,13 +116,7 @@ CFileCommand::Result CInfoCommand::PartialRead(const std::string& path, const st
                                                const RegionPreview& preview) const
 {
     if (Json()) {
-        nlohmann::ordered_json object = {{"path", path}, {"ok", false}, {"error", message}};
-        for (const char* field :
-             {"formatTag", "channels", "sampleRate", "avgBytesPerSec", "blockAlign", "bitsPerSample"}) {
-            object[field] = nullptr;
-        }
-        AddTimeReferenceAndRegions(object, preview);
-        return {CJsonArrayWriter::Encode(object), Failed, true};
+        return {CJsonArrayWriter::Encode(InfoObject(path, nullptr, message, preview)), Failed, true};
     }
     std::string text = EscapeControls(path + ": failed: " + message) + "; ";
     AppendTimeReferenceAndRegions(text, preview);

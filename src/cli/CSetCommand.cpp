@@ -6,11 +6,15 @@
 
 #include "journal/CJournalWriter.h"
 #include "wave/CWaveFile.h"
+#include "wave/ConfirmWritable.h"
+
+#include <iterator>
 
 
 namespace {
 
-const char* const StatusNames[] = {"changed", "would change", "skipped", "failed"};
+// Indexed by Status.
+constexpr const char* StatusNames[] = {"changed", "would change", "skipped", "failed"};
 
 }  // namespace
 
@@ -84,13 +88,12 @@ CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, const FolderE
         return {Status::Changed, JoinMessages(prompt.Messages()), before, wave.Format()};
     }
     if (!wave.ReadOnlyMarked()) {
-        return {Status::WouldChange, "dry run: nothing written", before, wave.Format()};
+        return {Status::WouldChange, DryRunText(false), before, wave.Format()};
     }
     if (!clearReadOnly) {
         return {Status::Skipped, ReadOnlySkippedText(path), before, wave.Format()};
     }
-    return {Status::WouldChange, "dry run: nothing written; the read-only mark would be cleared", before,
-            wave.Format()};
+    return {Status::WouldChange, DryRunText(true), before, wave.Format()};
 }
 
 CFileCommand::Result CSetCommand::Failure(const std::string& path, const std::string& message) const
@@ -100,6 +103,8 @@ CFileCommand::Result CSetCommand::Failure(const std::string& path, const std::st
 
 CFileCommand::Result CSetCommand::Report(const std::string& path, const Outcome& outcome) const
 {
+    static_assert(std::size(StatusNames) == static_cast<std::size_t>(Status::Failed) + 1);
+    static_assert(std::size(StatusNames) <= MaxTallies);
     const bool fileFailed = outcome.status == Status::Skipped || outcome.status == Status::Failed;
     const auto status = static_cast<std::size_t>(outcome.status);
     if (Json()) {

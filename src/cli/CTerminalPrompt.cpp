@@ -3,6 +3,8 @@
 #include "CProgressLine.h"
 #include "FileReport.h"
 
+#include "wave/ConfirmWritable.h"
+
 #include <istream>
 #include <ostream>
 
@@ -16,8 +18,7 @@ bool CTerminalPrompt::Ask(const std::string& path)
 {
     const std::lock_guard question(asking);
     const auto terminal = progress.Hold();
-    err << "The file " << EscapeControls(path)
-        << " is write protected. Clear its read-only mark and allow the change? [y/N] " << std::flush;
+    err << WriteProtectQuestionLine(EscapeControls(path)) << " [y/N] " << std::flush;
     std::string answer;
     if (!std::getline(in, answer)) {
         err << '\n';

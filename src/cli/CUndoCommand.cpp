@@ -11,6 +11,7 @@
 #include "journal/CJournalReader.h"
 #include "journal/CJournalWriter.h"
 #include "platform/Folders.h"
+#include "wave/ConfirmWritable.h"
 
 #include <cstdint>
 #include <memory>
@@ -121,8 +122,7 @@ CFileCommand::Result CUndoCommand::Restore(const JournalRecord& record, CFilePro
     undo.SetDryRun(dryRun);
     UndoOutcome outcome = undo.Restore(record);
     if (outcome.readOnly && outcome.status == UndoStatus::WouldRestore) {
-        outcome = clearReadOnly ? UndoOutcome{UndoStatus::WouldRestore,
-                                              "dry run: nothing written; the read-only mark would be cleared"}
+        outcome = clearReadOnly ? UndoOutcome{UndoStatus::WouldRestore, DryRunText(true)}
                                 : UndoOutcome{UndoStatus::Skipped, ReadOnlySkippedText(record.path)};
     } else if (outcome.status == UndoStatus::Skipped && outcome.readOnly) {
         outcome.message = ReadOnlySkippedText(record.path);
@@ -137,6 +137,7 @@ CFileCommand::Result CUndoCommand::Failure(const std::string& path, const std::s
 
 CFileCommand::Result CUndoCommand::Report(const std::string& path, const UndoOutcome& outcome) const
 {
+    static_assert(static_cast<std::size_t>(UndoStatus::Failed) < MaxTallies);
     const auto tally = static_cast<std::size_t>(outcome.status);
     const bool fileFailed = outcome.status != UndoStatus::Restored && outcome.status != UndoStatus::WouldRestore;
     if (Json()) {

@@ -7,7 +7,7 @@
 
 // What one run of the tool was asked to do.
 struct CliInvocation {
-    enum class Command { Info, Set, Undo };
+    enum class Command { Info, Set, Undo, Count };
 
     Command command = Command::Info;
     std::vector<std::string> paths;

@@ -8,12 +8,35 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <limits>
 #include <ostream>
 
 namespace {
+
+using Command = CliInvocation::Command;
+
+// Indexed by Command.
+constexpr std::array<const char*, 3> CommandNames = {"info", "set", "undo"};
+static_assert(CommandNames.size() == static_cast<std::size_t>(Command::Count));
+
+const char* NameOf(Command command)
+{
+    return CommandNames[static_cast<std::size_t>(command)];
+}
+
+// "info, set and undo".
+std::string ListOfCommands()
+{
+    std::string list;
+    for (std::size_t i = 0; i < CommandNames.size(); ++i) {
+        list += (i == 0 ? "" : i + 1 == CommandNames.size() ? " and " : ", ");
+        list += CommandNames[i];
+    }
+    return list;
+}
 
 // Accepts plain decimal numbers from 1 to max only. CLI11 alone would read
 // "010" as octal and "0x10" as hex, which is no way to give a sample rate.
@@ -81,9 +104,23 @@ void AddJournalOptions(CLI::App& command, CliInvocation& invocation)
         ->excludes("--journal");
 }
 
-void AddCommonOptions(CLI::App& command, CliInvocation& invocation)
+void AddJsonFlag(CLI::App& command, CliInvocation& invocation)
 {
     command.add_flag("--json", invocation.json, "Write one JSON array, one object per file, to standard output");
+}
+
+// set and undo: the options of every command that writes.
+void AddWriteOptions(CLI::App& command, CliInvocation& invocation)
+{
+    command.add_flag("--clear-readonly", invocation.clearReadOnly,
+                     "Clear the read-only mark of write-protected files without asking");
+    AddJournalOptions(command, invocation);
+    command.add_flag("--keep-times", invocation.keepTimes, "Put back each file's access and modification times");
+}
+
+void AddCommonOptions(CLI::App& command, CliInvocation& invocation)
+{
+    AddJsonFlag(command, invocation);
     command.add_flag("-r,--recursive", invocation.recursive,
                      "Search folders (without following symbolic links) for files ending in .wav in any case");
     command.add_option("--files-from", invocation.filesFrom,
@@ -109,11 +146,11 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
     app.footer("Exit status: 0 when every file succeeded, 1 when a file failed or was skipped or the report could not "
                "be written, 2 for a usage error, 130 when interrupted.\n");
 
-    CLI::App* info = app.add_subcommand("info", "Show the format, Broadcast Wave time reference and Pro Tools regions");
+    CLI::App* info = app.add_subcommand(NameOf(Command::Info), "Show the format, Broadcast Wave time reference and Pro Tools regions");
     AddCommonOptions(*info, invocation);
 
     CLI::App* set = app.add_subcommand(
-        "set", "Rewrite the format fields in place (fields not given are kept) and recompute the average byte rate");
+        NameOf(Command::Set), "Rewrite the format fields in place (fields not given are kept) and recompute the average byte rate");
     AddNumberOption(*set, "--rate", "HZ", invocation.sampleRate, "New sample rate in Hz");
     AddNumberOption(*set, "--channels", "N", invocation.channels, "New number of channels");
     AddNumberOption(*set, "--bits", "N", invocation.bitsPerSample, "New bits per sample");
@@ -124,30 +161,25 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
     set->add_flag("--recompute-byte-rate", invocation.recomputeByteRate,
                   "Correct the average byte rate (block alignment times sample rate) and nothing else");
     set->add_flag("--dry-run", invocation.dryRun, "Report what would be written; write nothing");
-    set->add_flag("--clear-readonly", invocation.clearReadOnly,
-                  "Clear the read-only mark of write-protected files without asking");
-    AddJournalOptions(*set, invocation);
-    set->add_flag("--keep-times", invocation.keepTimes, "Put back each file's access and modification times");
+    AddWriteOptions(*set, invocation);
     set->add_flag("--no-preserve-root", invocation.noPreserveRoot, "Allow -r to search the root folder /");
     AddCommonOptions(*set, invocation);
 
     CLI::App* undo = app.add_subcommand(
-        "undo", "Write back the bytes a batch changed, newest first, where the file still holds what it wrote");
+        NameOf(Command::Undo), "Write back the bytes a batch changed, newest first, where the file still holds what it wrote");
     undo->add_flag("--dry-run", invocation.dryRun, "Report what would be restored; write nothing");
-    undo->add_flag("--json", invocation.json, "Write one JSON array, one object per file, to standard output");
-    undo->add_flag("--keep-times", invocation.keepTimes, "Put back each file's access and modification times");
-    undo->add_flag("--clear-readonly", invocation.clearReadOnly,
-                   "Clear the read-only mark of write-protected files without asking");
-    AddJournalOptions(*undo, invocation);
+    AddJsonFlag(*undo, invocation);
+    AddWriteOptions(*undo, invocation);
     AddJobsOption(*undo, invocation);
     AddFollowLinksOption(*undo, invocation);
     undo->add_option("JOURNAL", invocation.undoJournal, "The batch's journal (default: the newest batch)")
         ->type_name("FILE");
 
     // CLI11 would only say that a command is required.
-    if (!args.empty() && !args.front().empty() && args.front().front() != '-' && args.front() != "info" &&
-        args.front() != "set" && args.front() != "undo") {
-        err << CliProgramName << ": unknown command \"" << args.front() << "\" (the commands are info, set and undo)\n"
+    if (!args.empty() && !args.front().empty() && args.front().front() != '-' &&
+        std::find(CommandNames.begin(), CommandNames.end(), args.front()) == CommandNames.end()) {
+        err << CliProgramName << ": unknown command \"" << args.front() << "\" (the commands are " << ListOfCommands()
+            << ")\n"
             << "Run with --help for more information.\n";
         return {std::nullopt, ExitUsage};
     }
@@ -160,9 +192,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
         return {std::nullopt, status == 0 ? ExitSuccess : ExitUsage};
     }
 
-        invocation.command = set->parsed()    ? CliInvocation::Command::Set
-                         : undo->parsed() ? CliInvocation::Command::Undo
-                                          : CliInvocation::Command::Info;
+    invocation.command = set->parsed() ? Command::Set : undo->parsed() ? Command::Undo : Command::Info;
     if (!undo->parsed() && invocation.paths.empty() && !invocation.filesFrom) {
         err << CliProgramName << ": no file given (name files or folders, or --files-from a list)\n";
         return {std::nullopt, ExitUsage};

@@ -6,12 +6,15 @@
 #include "wave/CWaveFile.h"
 #include "wave/ConfirmWritable.h"
 
+#include <iterator>
 #include <optional>
 #include <vector>
 
 namespace {
 
-const char* const StatusNames[] = {"restored", "would restore", "conflict", "skipped", "failed"};
+// Indexed by UndoStatus.
+constexpr const char* StatusNames[] = {"restored", "would restore", "conflict", "skipped", "failed"};
+static_assert(std::size(StatusNames) == static_cast<std::size_t>(UndoStatus::Failed) + 1);
 
 // Why the file at the record's path may not be written back, looked at
 // without opening it for writing. The restore itself decides again on the
@@ -37,7 +40,7 @@ std::optional<UndoOutcome> FindConflict(const JournalRecord& record, bool& readO
                            file.LinkRefusal().empty() ? RenderEnglish(CauseText(file.LastFailure(), path)) : file.LinkRefusal()};
     std::vector<unsigned char> now(patch.after.size());
     const FileIdentity identity = file.Identity();
-    const bool sameFile = identity.device == patch.identity.device && identity.inode == patch.identity.inode;
+    const bool sameFile = SameFile(identity, patch.identity);
     const bool sameSize = sameFile && file.Length() == patch.identity.size;
     const bool read = sameSize && patch.offset <= patch.identity.size &&
                       now.size() <= patch.identity.size - patch.offset &&
@@ -117,7 +120,7 @@ UndoOutcome CBatchUndo::Restore(const JournalRecord& record)
                 recorder.messages.empty() ? record.path + " could not be written back" : recorder.messages, readOnly};
     }
     if (dryRun)
-        return {UndoStatus::WouldRestore, "dry run: nothing written", readOnly};
+        return {UndoStatus::WouldRestore, DryRunText(false), readOnly};
     // Said about a file that was restored: a warning (a failed close, times not put back).
     return {UndoStatus::Restored, recorder.messages, readOnly};
 }

@@ -1,20 +1,21 @@
 #pragma once
 
+#include "CIniDocument.h"
+#include "FileReplacement.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
-// A settings file in the Windows private-profile (INI) format: "[Section]" lines
-// and "Key=Value" lines. Section and key names match without regard to letter
-// case; values are taken as written, only trimmed of surrounding blanks. The
-// parsed file is kept and read again only when the file on disk has changed
-// (another identity, size or time), so that edits made meanwhile by hand are
-// seen and kept. Only a regular file of at most MaxSize bytes is a profile:
-// anything else reads as empty and is never written over.
+// A settings file in the Windows private-profile (INI) format, as
+// CIniDocument reads and writes it. The parsed file is kept and read again
+// only when the file on disk has changed (another identity, size or time),
+// so that edits made meanwhile by hand are seen and kept. Only a regular file
+// of at most MaxSize bytes is a profile: anything else reads as empty and is
+// never written over.
 class CProfileFile {
 public:
     static constexpr std::uint64_t MaxSize = std::uint64_t{1} << 20;
@@ -31,39 +32,24 @@ public:
     int GetInt(std::string_view section, std::string_view key, int def) const;
 
     // Sets one value and keeps every other line as it was; creates the file and
-    // the section when missing. The file is read afresh and replaced as a whole
-    // (temporary file, then rename), so it is never left half-written and what
-    // another program wrote meanwhile is kept; a value already there is not
-    // written again. False, with the file untouched, when it cannot be read or
-    // written, carries the read-only mark, or when a name or the value would
-    // break the file's line structure (a line break, or "=" / "]" in a name).
+    // the section when missing. The file is read afresh and replaced as a whole,
+    // so it is never left half-written and what another program wrote meanwhile
+    // is kept; a value already there is not written again. False, with the file
+    // untouched, when it cannot be read or written, carries the read-only mark,
+    // or when a name or the value would break the file's line structure.
     bool WriteString(std::string_view section, std::string_view key, std::string_view value);
     bool WriteInt(std::string_view section, std::string_view key, int value);
 
     // How many times the file's content has been read from disk.
     std::size_t ContentReads() const { return contentReads; }
 
-    // One line of the file: its text without the line break, and the break
-    // itself ("\n", "\r\n" or empty for a last line without one).
-    struct Line {
-        std::string text;
-        std::string ending;
-    };
-
-    // What tells one state of the file on disk from another.
-    struct Stamp {
-        std::uint64_t device = 0, inode = 0, size = 0;
-        std::int64_t modified = 0, changed = 0;  // nanoseconds
-        bool operator==(const Stamp&) const = default;
-    };
-
 private:
-    // The lines of the file as it is now (none for a missing file); nothing
+    // The document as the file is now (empty for a missing file); nothing
     // when it is not a readable profile.
-    const std::vector<Line>* CurrentLines() const;
+    const CIniDocument* CurrentDocument() const;
 
     std::filesystem::path path;
-    mutable std::optional<Stamp> cachedStamp;
-    mutable std::vector<Line> cachedLines;
+    mutable std::optional<FileStamp> cachedStamp;
+    mutable CIniDocument cachedDocument;
     mutable std::size_t contentReads = 0;
 };

@@ -19,6 +19,12 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 
+// Whether two identities are of one file, whatever its size at each look.
+inline bool SameFile(const FileIdentity& a, const FileIdentity& b)
+{
+    return a.device == b.device && a.inode == b.inode;
+}
+
 // A file's access and modification times in the system's own resolution
 // (nanoseconds since 1970 on POSIX systems, 100-nanosecond steps since 1601
 // on Windows), to be put back exactly as they were.

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 // Paths are UTF-8 text everywhere in the program; these are the only places
@@ -49,12 +48,6 @@ std::optional<FileIdentity> IdentityOfPath(const std::string& path);
 
 // The folder at the top of a file system ("/", a drive's root).
 bool IsFileSystemRoot(const std::string& path);
-
-// A spelling of path that two spellings of one file share as far as the text
-// tells (the system's letter case and short names on Windows, "a//./b" and
-// "a/b" everywhere): a view of path itself when it is already that, else of
-// storage.
-std::string_view SamePathKey(const std::string& path, std::string& storage);
 
 // Something exists under the path.
 bool PathExists(const std::string& path);

@@ -22,6 +22,21 @@ CoreText WriteProtectQuestion(std::string_view path)
     return CoreText(TextId::WriteProtectQuestion, {ShortenMiddle(path, 26)});
 }
 
+std::string WriteProtectQuestionLine(const std::string& path)
+{
+    const std::string text = RenderEnglish(CoreText(TextId::WriteProtectQuestion, {path}));
+    const std::size_t first = text.find("\n\n");
+    if (first == std::string::npos)
+        return text;
+    const std::size_t second = text.find("\n\n", first + 2);
+    return text.substr(0, first) + ". " + text.substr(first + 2, second - first - 2);
+}
+
+std::string DryRunText(bool clearsReadOnly)
+{
+    return clearsReadOnly ? "dry run: nothing written; the read-only mark would be cleared" : "dry run: nothing written";
+}
+
 CoreText WriteProtectedText(const std::string& path)
 {
     return CoreText(TextId::WriteProtected, {path});

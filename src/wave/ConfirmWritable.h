@@ -18,6 +18,14 @@ bool ConfirmWritable(CFile& file, const std::string& path, CUserPrompt& prompt);
 // The write-protect question for path, with the path shortened to 26 characters.
 CoreText WriteProtectQuestion(std::string_view path);
 
+// The same question on one line for a terminal, path as given: the first
+// two paragraphs (the last speaks of a Cancel button a terminal lacks).
+std::string WriteProtectQuestionLine(const std::string& path);
+
+// What a dry run says of a file it would write, and of one whose read-only
+// mark it would clear as well.
+std::string DryRunText(bool clearsReadOnly);
+
 // "a.wav is write protected and was left untouched": a file skipped because
 // its read-only mark was not cleared.
 CoreText WriteProtectedText(const std::string& path);

@@ -219,6 +219,11 @@ std::vector<std::string> MakeCorpus(const std::string& folder)
         if (i % 8 == 4)
             chmod(path.c_str(), 0444);
     }
+    // One file under five names side by side: with several jobs each must
+    // still read what the one before wrote.
+    fs::create_hard_link(folder + "/take 0.wav", folder + "/take 0 linked.wav");
+    for (const char* name : {"/take 0 linked.wav", "/./take 0.wav", "//take 0.wav", "/sub/../take 0.wav", "/take 0.wav"})
+        paths.push_back(folder + name);
     paths.push_back(folder + "/sub");  // with -r: searched, otherwise a folder given as a file
     return paths;
 }

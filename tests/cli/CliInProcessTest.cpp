@@ -36,7 +36,7 @@ TEST(CliTerminal, WriteProtectQuestionIsAskedForEachReadOnlyFileInInputOrder)
         WriteFile(args.back(), clitest::SimpleWave());
         testsys::SetReadOnly(args.back(), i != 1);
         if (i != 1)  // three answers; after them the end of input is no
-            expected += "The file " + args.back() + " is write protected. Clear its read-only mark and allow the change? [y/N] " +
+            expected += "The file " + args.back() + " is Write protected. Change the attribute and allow the change? [y/N] " +
                         (i > 3 ? "\n" : "");
     }
     Session session;

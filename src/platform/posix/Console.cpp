@@ -61,8 +61,9 @@ void InstallInterruptHandler(std::atomic<bool>& interrupted)
 {
     interruptFlag = &interrupted;
     std::signal(SIGPIPE, SIG_IGN);
-    // No SA_RESTART: a pending question returns as unanswered. SA_RESETHAND
-    // lets a second Ctrl-C end the tool at once.
+    // No SA_RESTART, so that a blocking call sees the interrupt as EINTR
+    // (std::getline retries its read all the same). SA_RESETHAND lets a
+    // second Ctrl-C end the tool at once.
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
     action.sa_flags = static_cast<int>(SA_RESETHAND);

@@ -39,26 +39,6 @@ void AbsolutePathInto(const std::string& folder, const std::string& path, std::s
             c = '\\';
 }
 
-std::string_view SamePathKey(const std::string& path, std::string& storage)
-{
-    // Long names for short 8.3 ones (where the file exists), one letter case
-    // as the file system compares names, one separator.
-    std::wstring full = SystemPath(path);
-    const DWORD needed = GetLongPathNameW(full.c_str(), nullptr, 0);
-    if (needed > 0) {
-        std::wstring longer(needed, L'\0');
-        const DWORD length = GetLongPathNameW(full.c_str(), longer.data(), needed);
-        if (length > 0 && length < needed) {
-            longer.resize(length);
-            full = std::move(longer);
-        }
-    }
-    if (!full.empty())
-        CharUpperBuffW(full.data(), static_cast<DWORD>(full.size()));
-    storage = Utf8FromWide(full);
-    return storage;
-}
-
 std::optional<FileIdentity> IdentityOfPath(const std::string& path)
 {
     const HANDLE opened = CreateFileW(SystemPath(path).c_str(), FILE_READ_ATTRIBUTES,
