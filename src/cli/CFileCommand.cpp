@@ -25,21 +25,6 @@ bool CFileCommand::SubmitFailure(CParallelRunner& runner, const std::string& pat
     return SubmitWork(runner, path, [this, path, message](CFilePrompt&, std::size_t) { return Failure(path, message); });
 }
 
-bool CFileCommand::SubmitToWorkers(CParallelRunner& runner, const std::string& path, Work work, bool afterEarlier)
-{
-    // The work runs once: its report takes over the path rather than copy it.
-    return runner.Submit([this, &runner, path, work = std::move(work),
-                          afterEarlier](std::size_t index) mutable -> CParallelRunner::Report {
-        const PassWhenDone pass{finished, index};
-        if (afterEarlier) {
-            finished.WaitTurn(index);
-        }
-        CFilePrompt prompt(terminal, runner.Gate(), index);
-        Result result = work(prompt, index);
-        return [this, path = std::move(path), result = std::move(result)] { Emit(path, result); };
-    });
-}
-
 void CFileCommand::Emit(const std::string& path, const Result& result)
 {
     {

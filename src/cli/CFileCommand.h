@@ -6,7 +6,6 @@
 #include "CParallelRunner.h"
 
 #include <cstddef>
-#include <functional>
 #include <iosfwd>
 #include <string>
 #include <utility>
@@ -51,25 +50,23 @@ protected:
     // Work on one item, run on a worker thread beside other items with the
     // item's own prompt and its place in the input (with the runner's Gate(),
     // for steps in input order such as a COrderedJournal). Its result is
-    // reported under path in input order.
+    // reported under path in input order. The work must own what it uses.
     // afterEarlier: the item touches a file an earlier item touches too, so
     // it starts only once every earlier item is done (it must see what they
     // wrote, and its record must follow theirs).
-    using Work = std::function<Result(CFilePrompt& prompt, std::size_t index)>;
     template <typename ItemWork>
     bool SubmitWork(CParallelRunner& runner, const std::string& path, ItemWork&& work, bool afterEarlier = false)
     {
-        if (!runner.Serial()) {
-            return SubmitToWorkers(runner, path, Work(std::forward<ItemWork>(work)), afterEarlier);
-        }
-        // One job: the item runs right here, nothing is wrapped or copied.
-        return runner.SubmitHere([&](std::size_t index) {
+        return runner.Submit([this, &runner, path, work = std::forward<ItemWork>(work),
+                              afterEarlier](std::size_t index) mutable {
             const PassWhenDone pass{finished, index};
             if (afterEarlier) {
                 finished.WaitTurn(index);
             }
             CFilePrompt prompt(terminal, runner.Gate(), index);
-            return [this, &path, result = work(prompt, index)] { Emit(path, result); };
+            Result result = work(prompt, index);
+            // The work runs once: its report takes over the path rather than copy it.
+            return [this, path = std::move(path), result = std::move(result)] { Emit(path, result); };
         });
     }
 
@@ -87,7 +84,6 @@ private:
         ~PassWhenDone() { gate.Pass(index); }
     };
 
-    bool SubmitToWorkers(CParallelRunner& runner, const std::string& path, Work work, bool afterEarlier);
     void Emit(const std::string& path, const Result& result);
 
     CInputOrderGate finished;  // passed by each item once its work is done

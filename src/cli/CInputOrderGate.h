@@ -7,14 +7,21 @@
 #include <set>
 
 // Lets files that run side by side take their ordered steps (the journal
-// record, the write-protect question) in input order: file i goes ahead only
-// once every earlier file has passed, by taking its step or by finishing.
-// Files are numbered from 0 in the order they were handed out.
+// record, the write-protect question) in input order. Files are numbered
+// from 0 in the order they were handed out. The protocol, which every user
+// of a gate follows:
+//   - before an ordered step, file i calls WaitTurn(i): it returns once every
+//     earlier file has passed;
+//   - after its last ordered step file i calls Pass(i); a file that takes no
+//     such step passes when its work ends, however it ends (CParallelRunner
+//     does that for Gate()), so that no later file waits for ever;
+//   - passing again does nothing, so a step may pass early and the end pass
+//     as well; files may pass in any order, a file passed ahead of its turn
+//     counts once every earlier one has passed.
 class CInputOrderGate {
 public:
     // Returns once every file before index has passed.
     void WaitTurn(std::size_t index);
-    // Marks the file as past its ordered steps; passing again does nothing.
     void Pass(std::size_t index);
 
 private:

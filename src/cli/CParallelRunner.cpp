@@ -65,12 +65,8 @@ void CParallelRunner::EndHere(std::size_t index)
     ++nextToStart;
 }
 
-bool CParallelRunner::Submit(Work work)
+bool CParallelRunner::SubmitToWorkers(Work work)
 {
-    if (workers.empty()) {
-        // One job: no threads, no window.
-        return SubmitHere(work);
-    }
     if (!MayStart()) {
         return false;
     }

@@ -17,21 +17,24 @@
 // window of files is handed out ahead of the report, which keeps memory flat
 // however long the batch. The calling thread is one of the N: while the
 // window is full it works on files too. With one job everything runs on the
-// calling thread.
+// calling thread, before Submit returns.
 //
 //   CParallelRunner runner(jobs, [&] { return interrupted; });
 //   for (each file)
-//       if (!runner.Submit([&, path](std::size_t index) {
-//               ...                       // worker thread: this file only
-//               return [&, result] { ... };  // calling thread, in order
+//       if (!runner.Submit([=, &shared](std::size_t index) {
+//               ...                        // worker thread: this file only
+//               return [=, &shared] { ... };  // calling thread, in order
 //           }))
 //           break;
 //   runner.Finish();
 //
-// The work gets the file's place in the input; CInputOrderGate (Gate()) lets
-// it take steps that must happen in input order, such as a journal record
-// (see COrderedJournal). Once shouldStop answers true no further file is
-// started; files already started finish and are reported.
+// The work gets the file's place in the input; Gate() lets it take steps
+// that must happen in input order, such as a journal record (see
+// CInputOrderGate for the protocol; the runner passes each file there when
+// its work ends). Once shouldStop answers true no further file is started;
+// files already started finish and are reported. An exception thrown by the
+// work is thrown again by Submit or Finish in that file's turn, after the
+// files before it are reported.
 class CParallelRunner {
 public:
     using Report = std::function<void()>;
@@ -44,18 +47,21 @@ public:
     ~CParallelRunner();
 
     // Hands in the next file, reporting finished ones meanwhile. False, with
-    // the work dropped, once the run is stopping.
-    bool Submit(Work work);
-    // Submit for a serial runner, without wrapping the work or its report:
-    // work(index) runs at once and returns the report to run.
-    template <typename WorkHere>
-    bool SubmitHere(WorkHere&& work)
+    // the work dropped, once the run is stopping. work(index) returns the
+    // file's report, something callable as Report is. With one job both run
+    // here, unwrapped, so they may borrow what the caller holds; with more
+    // they must own what they use.
+    template <typename Job>
+    bool Submit(Job&& work)
     {
+        if (!workers.empty()) {
+            return SubmitToWorkers(Work(std::forward<Job>(work)));
+        }
         if (!MayStart()) {
             return false;
         }
         const std::size_t index = firstIndex;
-        auto report = std::forward<WorkHere>(work)(index);
+        auto report = work(index);
         EndHere(index);
         report();
         return true;
@@ -79,6 +85,7 @@ private:
         bool done = false;
     };
 
+    bool SubmitToWorkers(Work work);
     // False, dropping the files not yet started, once the run is stopping.
     bool MayStart();
     // The file at index, run on the calling thread, is done.

@@ -8,13 +8,6 @@
 bool CPathCommand::Submit(CParallelRunner& runner, const std::string& path, const FolderEntry* entry,
                           bool afterEarlier)
 {
-    if (runner.Serial()) {
-        // The work runs before the search moves on.
-        return SubmitWork(
-            runner, path,
-            [&](CFilePrompt& prompt, std::size_t index) { return Process(path, entry, prompt, runner.Gate(), index); },
-            afterEarlier);
-    }
     // The work may run after the search has moved on: it holds its own copy of the entry.
     std::optional<FolderEntry> at;
     if (entry != nullptr) {

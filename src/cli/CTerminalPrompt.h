@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <mutex>
 #include <string>
@@ -16,17 +17,24 @@ enum class ReadOnlyPolicy {
 // batch. Files running side by side get their answers one at a time.
 class CTerminalPrompt {
 public:
-    CTerminalPrompt(ReadOnlyPolicy policy, std::istream& in, std::ostream& err, CProgressLine& progress);
+    // Reads one line typed as the answer; false at the end of input or once
+    // the run was interrupted (Ctrl-C), also while it waits.
+    using AnswerReader = std::function<bool(std::string& line)>;
+
+    CTerminalPrompt(ReadOnlyPolicy policy, AnswerReader readAnswer, std::function<bool()> interrupted,
+                    std::ostream& err, CProgressLine& progress);
 
     ReadOnlyPolicy Policy() const { return policy; }
 
     // Asks whether to clear the read-only mark of path; true for yes. No
-    // answer at all (end of input) is no.
+    // answer at all (end of input, Ctrl-C) is no, and once interrupted the
+    // question is not asked any more.
     bool Ask(const std::string& path);
 
 private:
     ReadOnlyPolicy policy;
-    std::istream& in;
+    AnswerReader readAnswer;
+    std::function<bool()> interrupted;
     std::ostream& err;
     CProgressLine& progress;
     std::mutex asking;

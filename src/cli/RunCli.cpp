@@ -19,9 +19,11 @@
 #include "platform/NamedPath.h"
 
 #include <fstream>
+#include <istream>
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <utility>
 
 namespace {
 
@@ -62,12 +64,16 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& environme
     const ReadOnlyPolicy policy = invocation.clearReadOnly                        ? ReadOnlyPolicy::ClearAll
                                   : environment.inputIsTerminal && !listOnInput ? ReadOnlyPolicy::Ask
                                                                                  : ReadOnlyPolicy::LeaveAlone;
-    CTerminalPrompt terminal(policy, environment.in, environment.err, progress);
-
-    const CFileCommand::Output output{environment.out, environment.outputIsTerminal};
     const auto interrupted = [&environment] {
         return environment.interrupted != nullptr && environment.interrupted->load();
     };
+    CTerminalPrompt::AnswerReader readAnswer = environment.readAnswer;
+    if (!readAnswer) {
+        readAnswer = [&in = environment.in](std::string& line) { return static_cast<bool>(std::getline(in, line)); };
+    }
+    CTerminalPrompt terminal(policy, std::move(readAnswer), interrupted, environment.err, progress);
+
+    const CFileCommand::Output output{environment.out, environment.outputIsTerminal};
     const auto reportInterrupt = [&](int status) {
         if (!interrupted()) {
             return status;

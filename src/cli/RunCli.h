@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -18,6 +19,9 @@ struct CliEnvironment {
     std::chrono::milliseconds progressDelay{500};
     // Set (from a signal handler) when the run should start no further file.
     const std::atomic<bool>* interrupted = nullptr;
+    // Reads the answer to a question, returning false once interrupted
+    // meanwhile; empty: a line of in.
+    std::function<bool(std::string& line)> readAnswer = nullptr;
 };
 
 // Runs quelbrook-cli with the arguments that follow the program name and

@@ -31,6 +31,8 @@ int main(int argc, char** argv)
         CliEnvironment environment{std::cin, out, err, IsTerminal(ConsoleStream::Input),
                                    IsTerminal(ConsoleStream::Error), outputIsTerminal};
         environment.interrupted = &interrupted;
+        // std::cin would read on after Ctrl-C until a key is typed.
+        environment.readAnswer = ReadConsoleLine;
         status = RunCli(args, environment);
     } catch (const std::exception& e) {
         out.flush();

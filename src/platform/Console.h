@@ -27,7 +27,12 @@ struct ConsoleWriteFailure {
 // terminal whatever its code page.
 bool WriteToConsole(ConsoleStream stream, const char* data, std::size_t size, ConsoleWriteFailure& failure);
 
-// From now on the first Ctrl-C sets interrupted (a question waiting for an
-// answer returns unanswered) and the second ends the program at once. A closed
+// From now on the first Ctrl-C sets interrupted (and ends a ReadConsoleLine
+// waiting for an answer) and the second ends the program at once. A closed
 // pipe shows as a failed write instead of ending the program.
 void InstallInterruptHandler(std::atomic<bool>& interrupted);
+
+// Reads one line (without its end) that the user types at standard input, a
+// terminal. False at the end of input, on a failed read, or once Ctrl-C was
+// pressed, also while it waits: the line typed so far is then dropped.
+bool ReadConsoleLine(std::string& line);

@@ -82,6 +82,30 @@ BOOL WINAPI OnControl(DWORD event)
     return TRUE;
 }
 
+bool Interrupted()
+{
+    return interruptFlag != nullptr && interruptFlag->load();
+}
+
+// Input redirected from a file or a pipe: bytes up to the line's end.
+bool ReadRedirectedLine(HANDLE input, std::string& line)
+{
+    for (;;) {
+        if (Interrupted())
+            return false;
+        char byte = 0;
+        DWORD got = 0;
+        if (ReadFile(input, &byte, 1, &got, nullptr) == 0 || got == 0)
+            return !line.empty();
+        if (byte == '\n')
+            break;
+        line.push_back(byte);
+    }
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return true;
+}
+
 }  // namespace
 
 std::vector<std::string> ConsoleArguments(int, char**)
@@ -127,4 +151,32 @@ void InstallInterruptHandler(std::atomic<bool>& interrupted)
 {
     interruptFlag = &interrupted;
     SetConsoleCtrlHandler(OnControl, TRUE);
+}
+
+bool ReadConsoleLine(std::string& line)
+{
+    line.clear();
+    const HANDLE input = Handle(ConsoleStream::Input);
+    if (!IsConsole(input))
+        return ReadRedirectedLine(input, line);
+    std::wstring typed;
+    for (;;) {
+        if (Interrupted())
+            return false;
+        std::array<wchar_t, 256> chunk{};
+        DWORD got = 0;
+        // Ctrl-C ends a console read with nothing read (the handler runs on a
+        // thread of its own, so the flag may not be set yet).
+        if (ReadConsoleW(input, chunk.data(), static_cast<DWORD>(chunk.size()), &got, nullptr) == 0 || got == 0)
+            return false;
+        typed.append(chunk.data(), got);
+        const std::size_t end = typed.find(L'\n');
+        if (end != std::wstring::npos) {
+            typed.resize(end);
+            if (!typed.empty() && typed.back() == L'\r')
+                typed.pop_back();
+            line = Utf8FromWide(typed);
+            return true;
+        }
+    }
 }
