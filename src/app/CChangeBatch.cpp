@@ -31,11 +31,11 @@ std::string Local(const QString& path)
 }
 
 // What the engine told the user about one file, as one line.
-QString Reasons(const QStringList& messages)
+QString Reasons(const std::vector<CoreText>& messages)
 {
     QStringList lines;
-    for (const QString& message : messages)
-        lines << message.simplified();
+    for (const CoreText& message : messages)
+        lines << TranslateCoreText(message).simplified();
     return lines.join(QStringLiteral("; "));
 }
 
@@ -120,7 +120,7 @@ BatchReport CChangeBatch::Run(const HeaderChangeRequest& request)
             // Said about a file that changed: a warning, such as an error reported when it was closed.
             if (!filePrompt.Messages().empty())
                 report.warned.push_back({path, BatchReport::Outcome::Changed, Reasons(filePrompt.Messages())});
-        } else if (filePrompt.ReadOnlyDeclined()) {
+        } else if (filePrompt.DeclinedReadOnly()) {
             report.notChanged.push_back({path, BatchReport::Outcome::Skipped,
                                          TranslateCoreText(WriteProtectedText(Local(path)))});
         } else {

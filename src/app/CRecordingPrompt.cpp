@@ -10,15 +10,13 @@ CRecordingPrompt::CRecordingPrompt(CMessageBoxPrompt& shownPrompt)
 {
 }
 
-void CRecordingPrompt::ShowMessage(const CoreText& message)
+void CRecordingPrompt::Said(const CoreText& message)
 {
-    const QString text = TranslateCoreText(message);
-    if (recording)
-        messages.push_back(text);
     if (silenced)
         return;
     if (beforeShowing)
         beforeShowing();
+    const QString text = TranslateCoreText(message);
     // Messages that follow one another without a pause would otherwise keep
     // the user from ever reaching Cancel.
     if (recording)
@@ -27,20 +25,16 @@ void CRecordingPrompt::ShowMessage(const CoreText& message)
         shown.ShowWarning(text);
 }
 
-bool CRecordingPrompt::AskClearReadOnly(const std::string& path)
+bool CRecordingPrompt::Ask(const std::string& path)
 {
     if (beforeShowing)
         beforeShowing();
-    const bool yes = shown.AskClearReadOnly(path);
-    if (recording && !yes)
-        readOnlyDeclined = true;
-    return yes;
+    return shown.AskClearReadOnly(path);
 }
 
 void CRecordingPrompt::StartFile()
 {
-    messages.clear();
-    readOnlyDeclined = false;
+    Clear();
     recording = true;
 }
 
@@ -48,7 +42,7 @@ void CRecordingPrompt::StopRecording()
 {
     recording = false;
     silenced = false;
-    messages.clear();
+    Clear();
 }
 
 void CRecordingPrompt::SetBeforeShowing(std::function<void()> action)

@@ -36,17 +36,17 @@ CUndoLastChange::Report CUndoLastChange::Restore(CJournalReader& batch, CJournal
     std::size_t restored = 0;
     QStringList leftAlone;
     QStringList warnings;  // about files that were restored all the same
-    for (std::size_t i = batch.RecordCount(); i-- > 0;) {
-        const auto record = batch.ReadRecord(i);
+    CBatchUndo::VisitNewestFirst(batch, [&](const std::optional<JournalRecord>& record) {
         const UndoOutcome outcome = record ? undo.Restore(*record) : UndoOutcome{UndoStatus::Failed, batch.Failure()};
         if (outcome.status != UndoStatus::Restored) {
             leftAlone << QString::fromStdString(outcome.message);
-            continue;
+            return true;
         }
         ++restored;
         if (!outcome.message.empty())
             warnings << QString::fromStdString(outcome.message);
-    }
+        return true;
+    });
 
     // Long lists are cut: the journal keeps every record.
     constexpr qsizetype ListedFiles = 20;

@@ -12,7 +12,7 @@ class CJournalWriter;
 class CUserPrompt;
 
 // Undo Last Change: the newest batch of the journal, when it is a Change made
-// by the desktop program, undone file by file, newest first.
+// by the desktop program, undone file by file.
 class CUndoLastChange {
     Q_DECLARE_TR_FUNCTIONS(CUndoLastChange)
 

@@ -8,25 +8,16 @@ CFilePrompt::CFilePrompt(CTerminalPrompt& terminalPrompt, CInputOrderGate& order
 {
 }
 
-void CFilePrompt::ShowMessage(const CoreText& text)
+bool CFilePrompt::Ask(const std::string& path)
 {
-    messages.push_back(RenderEnglish(text));
-}
-
-bool CFilePrompt::AskClearReadOnly(const std::string& path)
-{
-    bool yes = false;
     switch (terminal.Policy()) {
     case ReadOnlyPolicy::ClearAll:
-        yes = true;
-        break;
+        return true;
     case ReadOnlyPolicy::LeaveAlone:
-        break;
+        return false;
     case ReadOnlyPolicy::Ask:
-        gate.WaitTurn(index);
-        yes = terminal.Ask(path);
         break;
     }
-    declinedReadOnly = !yes;
-    return yes;
+    gate.WaitTurn(index);
+    return terminal.Ask(path);
 }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "platform/CUserPrompt.h"
+#include "wave/CPromptRecorder.h"
 
 #include <cstddef>
 #include <string>
-#include <vector>
 
 class CInputOrderGate;
 class CTerminalPrompt;
@@ -13,21 +12,14 @@ class CTerminalPrompt;
 // that they end up on that file's report line (or JSON object) instead of
 // being printed on their own; the write-protect question goes to the shared
 // terminal in the file's turn, so questions come in input order.
-class CFilePrompt : public CUserPrompt {
+class CFilePrompt : public CPromptRecorder {
 public:
     CFilePrompt(CTerminalPrompt& terminal, CInputOrderGate& gate, std::size_t index);
 
-    void ShowMessage(const CoreText& text) override;
-    bool AskClearReadOnly(const std::string& path) override;
-
-    const std::vector<std::string>& Messages() const { return messages; }
-    // The write-protect question was answered no (or could not be asked).
-    bool DeclinedReadOnly() const { return declinedReadOnly; }
-
 private:
+    bool Ask(const std::string& path) override;
+
     CTerminalPrompt& terminal;
     CInputOrderGate& gate;
     std::size_t index;
-    std::vector<std::string> messages;
-    bool declinedReadOnly = false;
 };

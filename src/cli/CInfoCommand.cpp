@@ -87,7 +87,7 @@ CFileCommand::Result CInfoCommand::Process(const std::string& path, const Folder
     wave.SetFileName(path);
     if (!wave.HeaderLoaded()) {
         const std::string message =
-            DescribeFailure(path, prompt.Messages(), wave.LastOpenFailure(), RenderEnglish(NoFormatText(path, wave.NotWave())));
+            DescribeFailure(path, prompt.EnglishMessages(), wave.LastOpenFailure(), RenderEnglish(NoFormatText(path, wave.NotWave())));
         // Whatever the header holds besides the format is shown as the preview shows it.
         const RegionPreview preview = ReadRegionPreview(wave);
         return preview.timeStampValid ? PartialRead(path, message, preview) : Failure(path, message);

@@ -81,11 +81,11 @@ CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, const FolderE
             return {Status::Failed, journal->Failure() + "; the file was left unchanged", before, {}};
         }
         return {Status::Failed,
-                DescribeFailure(path, prompt.Messages(), wave.LastOpenFailure(), RenderEnglish(NoFormatText(path, wave.NotWave()))), before, {}};
+                DescribeFailure(path, prompt.EnglishMessages(), wave.LastOpenFailure(), RenderEnglish(NoFormatText(path, wave.NotWave()))), before, {}};
     }
     if (!dryRun) {
         // What the engine said about a file it changed is a warning (a failed close, times not put back).
-        return {Status::Changed, JoinMessages(prompt.Messages()), before, wave.Format()};
+        return {Status::Changed, prompt.EnglishMessages(), before, wave.Format()};
     }
     if (!wave.ReadOnlyMarked()) {
         return {Status::WouldChange, DryRunText(false), before, wave.Format()};

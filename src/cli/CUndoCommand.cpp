@@ -73,8 +73,8 @@ int CUndoCommand::Run(const std::vector<std::string>& args, const std::function<
         ownJournal = journal.get();
     }
     CParallelRunner runner(jobs, [&] { return shouldStop() || OutputFailed(); });
-    // A file the batch changed more than once is put back newest record
-    // first, each restore seeing what the one before left.
+    // A file the batch changed more than once is restored one record after
+    // the other, each restore seeing what the one before left.
     std::set<std::pair<std::uint64_t, std::uint64_t>> files;
     const auto restore = [&](JournalRecord record) {
         const bool again = !files.emplace(record.patch.identity.device, record.patch.identity.inode).second;
@@ -93,11 +93,9 @@ int CUndoCommand::Run(const std::vector<std::string>& args, const std::function<
         if (!readable) {
             fail(batch.Failure());
         } else {
-            for (std::size_t i = batch.RecordCount(); i-- > 0;) {
-                auto record = batch.ReadRecord(i);
-                if (!(record ? restore(std::move(*record)) : fail(batch.Failure())))
-                    break;
-            }
+            CBatchUndo::VisitNewestFirst(batch, [&](std::optional<JournalRecord> record) {
+                return record ? restore(std::move(*record)) : fail(batch.Failure());
+            });
         }
         runner.Finish();
     } catch (...) {

@@ -14,8 +14,8 @@
 class CInputOrderGate;
 class CJournalWriter;
 
-// quelbrook-cli undo: writes back the bytes of one batch, newest record
-// first, where each file still holds what the batch wrote.
+// quelbrook-cli undo: writes back the bytes of one batch where each file
+// still holds what the batch wrote.
 class CUndoCommand : public CFileCommand {
 public:
     CUndoCommand(const CliInvocation& invocation, const Output& out, CTerminalPrompt& terminal, CProgressLine& progress);

@@ -122,19 +122,9 @@ std::string EscapeControls(std::string text)
     return out;
 }
 
-std::string JoinMessages(const std::vector<std::string>& messages)
+std::string DescribeFailure(const std::string& path, const std::string& text, const FileFailure& failure,
+                            const std::string& fallback)
 {
-    std::string text;
-    for (const std::string& message : messages) {
-        text += (text.empty() ? "" : "; ") + message;
-    }
-    return text;
-}
-
-std::string DescribeFailure(const std::string& path, const std::vector<std::string>& messages,
-                            const FileFailure& failure, const std::string& fallback)
-{
-    const std::string text = JoinMessages(messages);
     // Only a failed file gets looked at again, so this costs nothing on success.
     const PathKind kind = KindOfPath(path);
     std::string reason;

@@ -7,7 +7,6 @@
 #include <nlohmann/json.hpp>
 
 #include <string>
-#include <vector>
 
 // The format fields that set writes, as a JSON object.
 nlohmann::ordered_json FormatToJson(const WaveFormat& format);
@@ -16,13 +15,10 @@ nlohmann::ordered_json FormatToJson(const WaveFormat& format);
 // Built in place: this runs for every file of a batch.
 void AppendFormatText(std::string& text, const WaveFormat& format);
 
-// The engine's messages about one file, as one text ("; " between them).
-std::string JoinMessages(const std::vector<std::string>& messages);
-
-// Why a file could not be read or written: the engine's messages and the
-// sentence for its failure cause, and what the path is when it is no file at
-// all. fallback is used when nothing else explains it.
-std::string DescribeFailure(const std::string& path, const std::vector<std::string>& messages,
+// Why a file could not be read or written: the engine's messages (as one
+// text) and the sentence for its failure cause, and what the path is when it
+// is no file at all. fallback is used when nothing else explains it.
+std::string DescribeFailure(const std::string& path, const std::string& messages,
                             const FileFailure& failure, const std::string& fallback);
 
 // The text for a write-protected file that was not touched.

@@ -1,14 +1,16 @@
 #include "CBatchUndo.h"
 
+#include "CJournalReader.h"
 #include "platform/CFile.h"
 #include "platform/CUserPrompt.h"
 #include "platform/OpenFailureCause.h"
 #include "wave/CWaveFile.h"
+#include "wave/CPromptRecorder.h"
 #include "wave/ConfirmWritable.h"
+#include "wave/PatchStanding.h"
 
 #include <iterator>
 #include <optional>
-#include <vector>
 
 namespace {
 
@@ -38,26 +40,22 @@ std::optional<UndoOutcome> FindConflict(const JournalRecord& record, bool& readO
     if (status == OpenStatus::Failed)
         return UndoOutcome{UndoStatus::Failed,
                            file.LinkRefusal().empty() ? RenderEnglish(CauseText(file.LastFailure(), path)) : file.LinkRefusal()};
-    std::vector<unsigned char> now(patch.after.size());
-    const FileIdentity identity = file.Identity();
-    const bool sameFile = SameFile(identity, patch.identity);
-    const bool sameSize = sameFile && file.Length() == patch.identity.size;
-    const bool read = sameSize && patch.offset <= patch.identity.size &&
-                      now.size() <= patch.identity.size - patch.offset &&
-                      file.ReadAt(patch.offset, now.data(), now.size()) == now.size();
     readOnly = file.ReadOnlyMarked();
-
-    if (!sameFile)
+    switch (StandingOf(file, patch)) {
+    case PatchStanding::Applied:
+        return std::nullopt;
+    case PatchStanding::Undone:
+        return UndoOutcome{UndoStatus::Skipped, path + " already holds the bytes it had before the batch"};
+    case PatchStanding::OtherFile:
         return replaced;
-    if (!sameSize)
+    case PatchStanding::OtherLength:
         return UndoOutcome{UndoStatus::Conflict,
                            path + " was changed since: its length differs from the length after the batch"};
-    if (!read)
+    case PatchStanding::Unreadable:
         return UndoOutcome{UndoStatus::Failed, path + " could not be read"};
-    if (now == patch.after)
-        return std::nullopt;
-    if (now == patch.before)
-        return UndoOutcome{UndoStatus::Skipped, path + " already holds the bytes it had before the batch"};
+    case PatchStanding::ChangedSince:
+        break;
+    }
     return UndoOutcome{UndoStatus::Conflict, path + " was changed since: the bytes at offset " +
                                                  std::to_string(patch.offset) +
                                                  " are no longer those the batch wrote, so they were kept"};
@@ -71,19 +69,16 @@ bool ReadOnlyMarked(const std::string& path)
 
 // The engine's messages about one file, gathered for its outcome; the
 // write-protect question still goes to the person.
-class CRecordingPrompt : public CUserPrompt {
+class CAskingRecorder : public CPromptRecorder {
 public:
-    explicit CRecordingPrompt(CUserPrompt& asker)
+    explicit CAskingRecorder(CUserPrompt& asker)
         : questions(asker)
     {
     }
 
-    void ShowMessage(const CoreText& text) override { messages += (messages.empty() ? "" : "; ") + RenderEnglish(text); }
-    bool AskClearReadOnly(const std::string& path) override { return questions.AskClearReadOnly(path); }
-
-    std::string messages;
-
 private:
+    bool Ask(const std::string& path) override { return questions.AskClearReadOnly(path); }
+
     CUserPrompt& questions;
 };
 
@@ -99,6 +94,15 @@ CBatchUndo::CBatchUndo(CUserPrompt& userPrompt)
 {
 }
 
+void CBatchUndo::VisitNewestFirst(CJournalReader& batch,
+                                  const std::function<bool(std::optional<JournalRecord> record)>& visit)
+{
+    for (std::size_t i = batch.RecordCount(); i-- > 0;) {
+        if (!visit(batch.ReadRecord(i)))
+            return;
+    }
+}
+
 UndoOutcome CBatchUndo::Restore(const JournalRecord& record)
 {
     bool readOnly = false;
@@ -106,7 +110,7 @@ UndoOutcome CBatchUndo::Restore(const JournalRecord& record)
         conflict->readOnly = readOnly;
         return *conflict;
     }
-    CRecordingPrompt recorder(prompt);
+    CAskingRecorder recorder(prompt);
     CWaveFile wave(recorder);
     wave.CAudioFile::SetFileName(record.path);
     wave.SetJournal(patchJournal);
@@ -117,10 +121,11 @@ UndoOutcome CBatchUndo::Restore(const JournalRecord& record)
         if (readOnly && ReadOnlyMarked(record.path))
             return {UndoStatus::Skipped, RenderEnglish(WriteProtectedText(record.path)), true};
         return {UndoStatus::Failed,
-                recorder.messages.empty() ? record.path + " could not be written back" : recorder.messages, readOnly};
+                recorder.Messages().empty() ? record.path + " could not be written back" : recorder.EnglishMessages(),
+                readOnly};
     }
     if (dryRun)
         return {UndoStatus::WouldRestore, DryRunText(false), readOnly};
     // Said about a file that was restored: a warning (a failed close, times not put back).
-    return {UndoStatus::Restored, recorder.messages, readOnly};
+    return {UndoStatus::Restored, recorder.EnglishMessages(), readOnly};
 }

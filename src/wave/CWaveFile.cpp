@@ -3,6 +3,7 @@
 #include "ChunkLocator.h"
 #include "ConfirmWritable.h"
 #include "LittleEndian.h"
+#include "PatchStanding.h"
 
 #include "platform/CUserPrompt.h"
 
@@ -238,21 +239,18 @@ bool CWaveFile::RestorePatch(const HeaderPatch& patch)
         return false;
     if (!dryRun)
         file.LockForUpdate();
-    if (patch.identity != file.Identity()) {
+    file.CacheHead();
+    const PatchStanding standing = StandingOf(file, patch);
+    if (standing == PatchStanding::OtherFile || standing == PatchStanding::OtherLength) {
         prompt.ShowMessage(CoreText(TextId::FileReplaced, {fileName}));
         return Fail();
     }
-    const std::size_t count = patch.after.size();
     // Only what a rewrite writes, in the "fmt " chunk that the walk reaches.
-    file.CacheHead();
     if (!InRewrittenFields(patch, LocateChunks(file, true).fmt)) {
         prompt.ShowMessage(CoreText(TextId::PatchOutsideFields, {fileName}));
         return Fail();
     }
-    std::vector<unsigned char> now(count);
-    if (patch.offset > file.Length()
-        || count > file.Length() - patch.offset || file.ReadAt(patch.offset, now.data(), count) != count
-        || now != patch.after) {
+    if (standing != PatchStanding::Applied) {
         prompt.ShowMessage(CoreText(TextId::ChangedAgain, {fileName}));
         return Fail();
     }

@@ -559,6 +559,9 @@ TEST_F(Rewrite, RestoreWritesOnlyTheBytesARewriteWrites)
         {&plain, 4, 4, 4, false},        // its size
         {&plain, 8, 2, 8, false},        // the format tag
         {&plain, 8, 6, 10, false},       // starting on the tag
+        {&plain, 9, 1, 9, false},        // the tag's second byte
+        {&plain, 9, 15, 12, false},      // from there over the format bytes
+        {&plain, 23, 2, 23, false},      // ending one past a 16-byte chunk
         {&plain, 10, 14, 12, true},      // the 14 format bytes
         {&plain, 22, 4, 22, false},      // past a 16-byte chunk
         {&plain, 10, 0, 10, false},      // nothing

@@ -1,6 +1,7 @@
 #include "CAppendFile.h"
 
 #include "CReplacementFile.h"
+#include "FileCalls.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -23,6 +24,12 @@ constexpr std::uint64_t MaxMapStep = 1 << 20;
 
 }  // namespace
 
+AppendFileCalls& CurrentAppendFileCalls()
+{
+    static AppendFileCalls calls{::write, ::ftruncate, ::posix_fallocate, ::mmap, ::fsync, ::close};
+    return calls;
+}
+
 struct CAppendFile::Replacement {
     CReplacementFile file;
 };
@@ -39,7 +46,7 @@ void CAppendFile::Close()
     if (handle == NoHandle)
         return;
     Unmap();
-    ::close(static_cast<int>(handle));
+    CurrentAppendFileCalls().close(static_cast<int>(handle));
     handle = NoHandle;
 }
 
@@ -93,7 +100,7 @@ bool CAppendFile::Append(const char* data, std::size_t size)
     }
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t wrote = ::write(static_cast<int>(handle), data + done, size - done);
+        const ssize_t wrote = CurrentAppendFileCalls().write(static_cast<int>(handle), data + done, size - done);
         if (wrote < 0 && errno == EINTR)
             continue;
         if (wrote <= 0) {
@@ -114,19 +121,21 @@ bool CAppendFile::MapFrom(std::uint64_t offset, std::size_t atLeast)
     const std::uint64_t start = offset / page * page;
     const std::uint64_t ahead = std::clamp(offset, MapStep, MaxMapStep);
     const std::uint64_t length = (offset - start + atLeast + ahead + page - 1) / page * page;
-    if (::ftruncate(fd, static_cast<off_t>(start + length)) != 0) {
+    AppendFileCalls& calls = CurrentAppendFileCalls();
+    if (calls.ftruncate(fd, static_cast<off_t>(start + length)) != 0) {
         Fail("could not be written", errno);
         return false;
     }
-    if (const int error = ::posix_fallocate(fd, static_cast<off_t>(start), static_cast<off_t>(length)); error != 0) {
+    if (const int error = calls.fallocate(fd, static_cast<off_t>(start), static_cast<off_t>(length)); error != 0) {
         Fail("could not be written", error);
         return false;
     }
-    void* address = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_SHARED, fd, static_cast<off_t>(start));
+    void* address = calls.mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_SHARED, fd, static_cast<off_t>(start));
     if (address == MAP_FAILED) {
         // A file system that cannot map files is written in sequence instead.
         mapped = false;
-        if (::ftruncate(fd, static_cast<off_t>(written)) != 0 || ::lseek(fd, static_cast<off_t>(written), SEEK_SET) < 0) {
+        if (calls.ftruncate(fd, static_cast<off_t>(written)) != 0
+            || ::lseek(fd, static_cast<off_t>(written), SEEK_SET) < 0) {
             Fail("could not be written", errno);
             return false;
         }
@@ -146,7 +155,8 @@ void CAppendFile::Unmap(bool cutToRecords)
     map = nullptr;
     mapStart = mapLength = 0;
     // The space allocated ahead goes; the zeros a crash leaves end the file.
-    if (cutToRecords && mapped && ::ftruncate(static_cast<int>(handle), static_cast<off_t>(written)) != 0
+    if (cutToRecords && mapped
+        && CurrentAppendFileCalls().ftruncate(static_cast<int>(handle), static_cast<off_t>(written)) != 0
         && failure.empty())
         Fail("could not be saved", errno);
 }
@@ -159,9 +169,9 @@ bool CAppendFile::Finish()
     const int fd = static_cast<int>(handle);
     handle = NoHandle;
     // EINVAL: a device such as /dev/null, which keeps nothing to make durable.
-    if (::fsync(fd) != 0 && errno != EINVAL && failure.empty())
+    if (CurrentAppendFileCalls().fsync(fd) != 0 && errno != EINVAL && failure.empty())
         Fail("could not be saved", errno);
-    if (::close(fd) != 0 && failure.empty())
+    if (CurrentAppendFileCalls().close(fd) != 0 && failure.empty())
         Fail("could not be saved", errno);
     // The file took the name of the one it replaced: that too must last.
     if (replacement && !replacement->file.SyncFolder() && failure.empty())

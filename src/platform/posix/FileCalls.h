@@ -15,3 +15,16 @@ struct FileCalls {
 
 // The calls in use; the real ones unless a test replaced them.
 FileCalls& CurrentFileCalls();
+
+// The same for the calls through which CAppendFile writes a journal and
+// makes it durable.
+struct AppendFileCalls {
+    ssize_t (*write)(int fd, const void* buffer, std::size_t count);
+    int (*ftruncate)(int fd, off_t length);
+    int (*fallocate)(int fd, off_t offset, off_t length);  // posix_fallocate: the error, not errno
+    void* (*mmap)(void* address, std::size_t length, int protection, int flags, int fd, off_t offset);
+    int (*fsync)(int fd);
+    int (*close)(int fd);
+};
+
+AppendFileCalls& CurrentAppendFileCalls();

@@ -1,5 +1,6 @@
 #include "CAppendFile.h"
 
+#include "AppendFileCalls.h"
 #include "WideText.h"
 
 #include <windows.h>
@@ -25,6 +26,12 @@ HANDLE Created(const std::wstring& path, DWORD disposition)
 
 }  // namespace
 
+AppendFileCalls& CurrentAppendFileCalls()
+{
+    static AppendFileCalls calls{WriteFile, FlushFileBuffers, CloseHandle};
+    return calls;
+}
+
 CAppendFile::CAppendFile() = default;
 
 CAppendFile::~CAppendFile()
@@ -38,7 +45,7 @@ void CAppendFile::Close()
 {
     if (handle == NoHandle)
         return;
-    CloseHandle(reinterpret_cast<HANDLE>(handle));
+    CurrentAppendFileCalls().closeHandle(reinterpret_cast<HANDLE>(handle));
     handle = NoHandle;
 }
 
@@ -108,7 +115,8 @@ bool CAppendFile::Append(const char* data, std::size_t size)
     while (size > 0) {
         const auto chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
         DWORD wrote = 0;
-        if (WriteFile(reinterpret_cast<HANDLE>(handle), data, chunk, &wrote, nullptr) == 0 || wrote == 0) {
+        if (CurrentAppendFileCalls().writeFile(reinterpret_cast<HANDLE>(handle), data, chunk, &wrote, nullptr) == 0
+            || wrote == 0) {
             Fail("could not be written", wrote == 0 && GetLastError() == ERROR_SUCCESS ? ERROR_DISK_FULL
                                                                                      : static_cast<int>(GetLastError()));
             return false;
@@ -126,10 +134,11 @@ bool CAppendFile::Finish()
         return failure.empty();
     const auto opened = reinterpret_cast<HANDLE>(handle);
     // A device keeps nothing to make durable.
-    if (GetFileType(opened) == FILE_TYPE_DISK && FlushFileBuffers(opened) == 0 && failure.empty())
+    AppendFileCalls& calls = CurrentAppendFileCalls();
+    if (GetFileType(opened) == FILE_TYPE_DISK && calls.flushFileBuffers(opened) == 0 && failure.empty())
         Fail("could not be saved", static_cast<int>(GetLastError()));
     handle = NoHandle;
-    if (CloseHandle(opened) == 0 && failure.empty())
+    if (calls.closeHandle(opened) == 0 && failure.empty())
         Fail("could not be saved", static_cast<int>(GetLastError()));
     return failure.empty();
 }

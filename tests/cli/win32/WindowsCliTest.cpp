@@ -1,10 +1,14 @@
 // The Windows tool as a process: arguments in UTF-16, output to a pipe whose
-// reader went away, the journal in %LOCALAPPDATA%.
+// reader went away, the journal in %LOCALAPPDATA%; and in-process with the
+// journal's system calls failing.
 #include "../CliTestSupport.h"
 
 #include "platform/Folders.h"
+#include "platform/win32/AppendFileCalls.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 #include <windows.h>
 
@@ -107,4 +111,80 @@ TEST(WindowsTool, ReaderThatWentAwayEndsTheReportQuietly)
     const ToolRun run = RunTool(args, true);
     EXPECT_EQ(run.status, 1u);
     EXPECT_EQ(run.err, "");
+}
+
+namespace {
+
+// The journal's calls for one run: flushes counted, and a full disk injected.
+struct JournalFaults {
+    static inline int flushes = 0;
+    static inline bool flushFails = false;
+    static inline int failedWrite = -1;  // this write call (from 0) fails, later ones succeed
+    static inline int writes = 0;
+
+    JournalFaults(bool failFlush, int failingWrite)
+        : saved(std::exchange(CurrentAppendFileCalls(), AppendFileCalls{Write, Flush, CloseHandle}))
+    {
+        flushes = writes = 0;
+        flushFails = failFlush;
+        failedWrite = failingWrite;
+    }
+    ~JournalFaults() { CurrentAppendFileCalls() = saved; }
+    JournalFaults(const JournalFaults&) = delete;
+    JournalFaults& operator=(const JournalFaults&) = delete;
+
+    static BOOL WINAPI Write(HANDLE file, LPCVOID data, DWORD count, LPDWORD wrote, LPOVERLAPPED overlapped)
+    {
+        if (writes++ != failedWrite)
+            return WriteFile(file, data, count, wrote, overlapped);
+        *wrote = 0;
+        SetLastError(ERROR_DISK_FULL);
+        return FALSE;
+    }
+    static BOOL WINAPI Flush(HANDLE file)
+    {
+        ++flushes;
+        if (!flushFails)
+            return FlushFileBuffers(file);
+        SetLastError(ERROR_WRITE_FAULT);
+        return FALSE;
+    }
+
+    AppendFileCalls saved;
+};
+
+}  // namespace
+
+// One flush makes the journal durable and a failed one is reported; a record
+// that could not be written refuses every later file, even once writing works again.
+TEST(WindowsTool, TheJournalIsFlushedOnceAndItsFailuresStopTheBatch)
+{
+    const struct {
+        bool failFlush;
+        int failedWrite;  // 0 is the header, 1 the record of the first file
+        std::size_t changed;
+        const char* complaint;
+    } rows[] = {{false, -1, 3, nullptr}, {true, -1, 3, " could not be saved: "}, {false, 2, 1, " could not be written: "}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.failedWrite);
+        testwav::TempDir dir;
+        std::vector<std::string> files;
+        for (const char* name : {"a.wav", "b.wav", "c.wav"}) {
+            files.push_back(dir / name);
+            testwav::WriteFile(files.back(), SimpleWave());
+        }
+        const std::string journal = dir / "j.jsonl";
+        Session set;
+        int status = 0;
+        {
+            const JournalFaults faults(row.failFlush, row.failedWrite);
+            status = set.Run(Join({"set", "--journal", journal, "--rate", "48000"}, files), false, false);
+            EXPECT_EQ(JournalFaults::flushes, 1);
+        }
+        EXPECT_EQ(status, row.complaint != nullptr ? 1 : 0);
+        if (row.complaint != nullptr)
+            EXPECT_TRUE(Has(set.err.str(), "The journal " + journal + row.complaint)) << set.err.str();
+        for (std::size_t i = 0; i < files.size(); ++i)
+            EXPECT_EQ(testwav::ReadFile(files[i]), i < row.changed ? At48k() : SimpleWave()) << files[i];
+    }
 }
