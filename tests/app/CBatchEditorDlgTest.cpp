@@ -1,5 +1,9 @@
 #include "BatchEditorTest.h"
 
+#include "FakePrompt.h"
+#include "journal/CJournalFolder.h"
+#include "journal/CJournalWriter.h"
+
 namespace {
 
 TEST_F(BatchEditorTest, OpenListsEachPathOnceShowsTheFirstDeleteKeepsItAndOnlyQuitCloses)
@@ -301,6 +305,42 @@ TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
     undo->trigger();
     EXPECT_EQ(prompt.asked.back(), "info: 3 of 3 files were restored.");
     ExpectFiles();
+}
+
+// A file changed under two names (a hard link) in one batch: the undo
+// replays the records newest first, so each name finds the bytes its record
+// wrote, and both are restored.
+TEST_F(BatchEditorTest, UndoReplaysTheNewestRecordFirst)
+{
+    testwav::ScopedStateHome home;
+    MakeFiles({Stereo48});
+    Open(paths);
+    ChangeOnly("rate", 0);  // 8,000: a Change makes Undo available
+    PressChange({true});
+    const std::string file = Local(paths[0]), link = Local(dir.filePath("link.wav"));
+    ASSERT_EQ(::link(file.c_str(), link.c_str()), 0);
+    {
+        CJournalWriter journal;
+        std::string failure;
+        ASSERT_TRUE(CJournalFolder().CreateBatch(
+            journal, {JournalFormatVersion, JournalTimeNow(), DesktopProgramName, "1", {}, {}}, failure))
+            << failure;
+        FakePrompt quiet;
+        CWaveFile wave(quiet);
+        wave.SetJournal(&journal);
+        for (const auto& [name, rate] : {std::pair(file, 22050u), std::pair(link, 96000u)}) {
+            wave.CAudioFile::SetFileName(name);
+            ASSERT_TRUE(wave.RewriteHeader({rate, 0, 0, 0, true}));
+        }
+        ASSERT_TRUE(journal.Finish());
+    }
+    prompt.asked.clear();
+    prompt.answers = {true};
+    window.findChild<QAction*>(QStringLiteral("undoLastChangeAction"))->trigger();
+    ASSERT_EQ(prompt.asked.size(), 2);
+    EXPECT_EQ(prompt.asked[0], CUndoLastChange::Confirmation(2));
+    EXPECT_EQ(prompt.asked[1], "info: 2 of 2 files were restored.");
+    ExpectFiles([](WavSpec& s) { s.rate = 8000; });
 }
 
 } // namespace
