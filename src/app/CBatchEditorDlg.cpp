@@ -22,6 +22,7 @@
 #include "platform/CProfileFile.h"
 #include "wave/CChangeSummary.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>

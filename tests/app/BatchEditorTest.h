@@ -38,6 +38,7 @@
 #include <functional>
 #include <optional>
 #include <thread>
+#include <tuple>
 #include <utility>
 
 #include <cerrno>
@@ -194,6 +195,20 @@ protected:
     }
 
     // What the selector tells of its value, to the eye and to assistive technology alike.
+    // Types each text into the rate field: what it shows then, whether
+    // Change may run, and otherwise its hint, which is refused.
+    void ExpectTyped(std::initializer_list<std::tuple<const char*, const char*, bool>> typing, const QString& refused)
+    {
+        auto* rate = Get<QComboBox>("rateSelector");
+        for (const auto& [typed, shown, enabled] : typing) {
+            rate->lineEdit()->selectAll();
+            QTest::keyClicks(rate, typed);
+            EXPECT_EQ(rate->currentText(), shown) << typed;
+            EXPECT_EQ(ChangeEnabled(), enabled) << typed;
+            EXPECT_EQ(Hint("changeButton"), enabled ? "" : refused) << typed;
+        }
+    }
+
     QString Hint(const char* name)
     {
         EXPECT_EQ(Get(name)->toolTip(), Get(name)->accessibleDescription()) << name;

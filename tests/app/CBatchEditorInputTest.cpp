@@ -108,17 +108,12 @@ TEST_F(BatchEditorTest, ATypedRateIsWrittenAndShownAsItselfWhileTheItemsKeepThei
     ChangeOnly("rate", 6);  // 48,000
     auto* rate = Get<QComboBox>("rateSelector");
     // typed, shown, Change enabled
-    const std::tuple<const char*, const char*, bool> typing[] = {
-        {"999", "999", false},           {"1000001", "100000", true}, {"48 0x48", "48 048", true},
-        {"1,000,000", "1,000,000", true}, {"47,952", "47,952", true},
-    };
-    for (const auto& [typed, shown, enabled] : typing) {
-        rate->lineEdit()->selectAll();
-        QTest::keyClicks(rate, typed);
-        EXPECT_EQ(rate->currentText(), shown) << typed;
-        EXPECT_EQ(ChangeEnabled(), enabled) << typed;
-        EXPECT_EQ(Hint("changeButton"), enabled ? "" : "Type a whole number of hertz from 1,000 to 1,000,000.");
-    }
+    ExpectTyped({{"999", "999", false},
+                 {"1000001", "100000", true},
+                 {"48 0x48", "48 048", true},
+                 {"1,000,000", "1,000,000", true},
+                 {"47,952", "47,952", true}},
+                "Type a whole number of hertz from 1,000 to 1,000,000.");
     EXPECT_EQ(Shown(), (QStringList{paths[0], "47,952", "2", "16", "2"}));
     EXPECT_EQ(rate->count(), 11);
     EXPECT_EQ(rate->itemText(6), "48,000");
@@ -152,15 +147,8 @@ TEST_F(GermanBatchEditorTest, RatesAreWrittenAndTypedWithTheLocalesGrouping)
     auto* rate = Get<QComboBox>("rateSelector");
     EXPECT_EQ(rate->currentText(), "44.100");
     // typed, shown, Change enabled: a comma is a decimal comma here and is dropped
-    const std::tuple<const char*, const char*, bool> typing[] = {
-        {"999", "999", false}, {"47952", "47952", true}, {"47,952", "47952", true}, {"47.952", "47.952", true}};
-    for (const auto& [typed, shown, enabled] : typing) {
-        rate->lineEdit()->selectAll();
-        QTest::keyClicks(rate, typed);
-        EXPECT_EQ(rate->currentText(), shown) << typed;
-        EXPECT_EQ(ChangeEnabled(), enabled) << typed;
-        EXPECT_EQ(Hint("changeButton"), enabled ? "" : "Type a whole number of hertz from 1.000 to 1.000.000.");
-    }
+    ExpectTyped({{"999", "999", false}, {"47952", "47952", true}, {"47,952", "47952", true}, {"47.952", "47.952", true}},
+                "Type a whole number of hertz from 1.000 to 1.000.000.");
     PressChange({true});
     ExpectFiles([](WavSpec& s) { s.rate = 47952; });
     EXPECT_TRUE(Hint("rateSelector").contains("47.952 Hz"));
