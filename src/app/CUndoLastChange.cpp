@@ -40,11 +40,11 @@ CUndoLastChange::Report CUndoLastChange::Restore(CJournalReader& batch, CJournal
         const UndoOutcome outcome = record ? undo.Restore(*record) : UndoOutcome{UndoStatus::Failed, batch.Failure()};
         if (outcome.status != UndoStatus::Restored) {
             leftAlone << QString::fromStdString(outcome.message);
-            return true;
+        } else {
+            ++restored;
+            if (!outcome.message.empty())
+                warnings << QString::fromStdString(outcome.message);
         }
-        ++restored;
-        if (!outcome.message.empty())
-            warnings << QString::fromStdString(outcome.message);
         return true;
     });
 

@@ -4,8 +4,8 @@
 #include "platform/CFile.h"
 #include "platform/CUserPrompt.h"
 #include "platform/OpenFailureCause.h"
-#include "wave/CWaveFile.h"
 #include "wave/CPromptRecorder.h"
+#include "wave/CWaveFile.h"
 #include "wave/ConfirmWritable.h"
 #include "wave/PatchStanding.h"
 

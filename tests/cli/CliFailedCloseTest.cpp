@@ -70,6 +70,21 @@ struct JournalFaults {
     AppendFileCalls saved;
 };
 
+// Small files in a folder of the test's own, the journal's path beside them.
+struct Batch {
+    explicit Batch(std::size_t count)
+    {
+        for (std::size_t i = 0; i < count; ++i) {
+            files.push_back(dir / (std::string(1, static_cast<char>('a' + i)) + ".wav"));
+            WriteFile(files.back(), clitest::SimpleWave());
+        }
+    }
+
+    TempDir dir;
+    std::vector<std::string> files;
+    std::string journal = dir / "j.jsonl";
+};
+
 std::vector<std::string> Lines(const Bytes& bytes)
 {
     std::vector<std::string> lines;
@@ -93,13 +108,9 @@ TEST(CliEngine, TheJournalIsMadeDurableOnceAndAFailedFsyncIsReported)
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.named << " " << row.fsyncError);
         ScopedStateHome home;
-        TempDir dir;
-        std::vector<std::string> files;
-        for (const char* name : {"a.wav", "b.wav", "c.wav"}) {
-            files.push_back(dir / name);
-            WriteFile(files.back(), clitest::SimpleWave());
-        }
-        const std::string journal = dir / "j.jsonl";
+        const Batch batch(3);
+        const auto& files = batch.files;
+        const std::string& journal = batch.journal;
         std::vector<std::string> args{"set", "--rate", "48000"};
         if (row.named)
             args.insert(args.end(), {"--journal", journal});
@@ -113,8 +124,10 @@ TEST(CliEngine, TheJournalIsMadeDurableOnceAndAFailedFsyncIsReported)
         for (const std::string& file : files)
             EXPECT_EQ(ReadFile(file), clitest::At48k()) << file;
         const std::string complaint = "quelbrook-cli: The journal " + journal
-                                      + " could not be saved: Input/output error. The batch may not be undone completely.\n";
-        EXPECT_EQ(std::pair(status, set.err.str()), row.fsyncError != 0 ? std::pair(1, complaint) : std::pair(0, std::string()));
+                                      + " could not be saved: Input/output error. The batch may not be undone"
+                                        " completely.\n";
+        EXPECT_EQ(std::pair(status, set.err.str()),
+                  row.fsyncError != 0 ? std::pair(1, complaint) : std::pair(0, std::string()));
         if (!row.named)
             continue;
         EXPECT_EQ(Lines(ReadFile(journal)).size(), files.size() + 1);
@@ -132,13 +145,9 @@ TEST(CliEngine, AFailedJournalRecordRefusesEveryLaterFile)
 {
     for (const char* jobs : {"1", "3"}) {
         SCOPED_TRACE(jobs);
-        TempDir dir;
-        std::vector<std::string> files;
-        for (const char* name : {"a.wav", "b.wav", "c.wav", "d.wav"}) {
-            files.push_back(dir / name);
-            WriteFile(files.back(), clitest::SimpleWave());
-        }
-        const std::string journal = dir / "j.jsonl";
+        const Batch batch(4);
+        const auto& files = batch.files;
+        const std::string& journal = batch.journal;
         Session set;
         int status = 0;
         {
@@ -149,8 +158,8 @@ TEST(CliEngine, AFailedJournalRecordRefusesEveryLaterFile)
         }
         EXPECT_EQ(status, 1);
         EXPECT_EQ(ReadFile(files[0]), clitest::At48k());
-        const std::string refused = "The journal " + journal + " could not be written: No space left on device; the file "
-                                    "was left unchanged";
+        const std::string refused = "The journal " + journal
+                                    + " could not be written: No space left on device; the file was left unchanged";
         for (std::size_t i = 1; i < files.size(); ++i) {
             EXPECT_EQ(ReadFile(files[i]), clitest::SimpleWave()) << files[i];
             EXPECT_TRUE(Has(set.out.str(), files[i] + ": failed: " + refused + "\n")) << set.out.str();

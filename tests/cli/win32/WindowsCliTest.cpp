@@ -182,8 +182,9 @@ TEST(WindowsTool, TheJournalIsFlushedOnceAndItsFailuresStopTheBatch)
             EXPECT_EQ(JournalFaults::flushes, 1);
         }
         EXPECT_EQ(status, row.complaint != nullptr ? 1 : 0);
-        if (row.complaint != nullptr)
+        if (row.complaint != nullptr) {
             EXPECT_TRUE(Has(set.err.str(), "The journal " + journal + row.complaint)) << set.err.str();
+        }
         for (std::size_t i = 0; i < files.size(); ++i)
             EXPECT_EQ(testwav::ReadFile(files[i]), i < row.changed ? At48k() : SimpleWave()) << files[i];
     }
