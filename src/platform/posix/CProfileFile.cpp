@@ -1,6 +1,7 @@
 #include "CProfileFile.h"
 
 #include "CFile.h"
+#include "SystemCalls.h"
 
 #include <cerrno>
 #include <charconv>
@@ -312,7 +313,7 @@ bool CProfileFile::WriteString(std::string_view section, std::string_view key, s
     mode_t mode = 0644;
     if (state == ReadResult::Read) {
         // The read-only mark protects the profile from every writer, root included.
-        if ((info.st_mode & S_IWUSR) == 0)
+        if (HasReadOnlyMark(info.st_mode))
             return false;
         mode = info.st_mode & 07777;
         if (cachedStamp == StampOf(info)) {
