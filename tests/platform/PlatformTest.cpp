@@ -37,6 +37,8 @@ TEST(CFile, PositionalReadsStopAtEndAndWritesStayInPlace)
 TEST(CFile, ReadingTheHeadLeavesTheAccessTimeAlone)
 {
     TempDir dir;
+    if (!testsys::ReadsCanKeepTheAccessTime(Utf8Path(dir.Path())))
+        GTEST_SKIP() << "reads here change the access time whatever the program asks";
     const std::string path = PutFile(dir, "a.wav", Bytes(100, 1));
     // Older than the modification time: a relatime mount would update it on any read.
     testsys::SetTimes(path, 1000, 2000000);

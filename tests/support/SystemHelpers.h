@@ -27,6 +27,11 @@ bool IsReadOnly(const std::string& path);
 void SetTimes(const std::string& path, std::int64_t accessed, std::int64_t modified);
 std::pair<std::int64_t, std::int64_t> TimesOf(const std::string& path);
 
+// Whether a read can leave a file's access time alone in folder, as the
+// program asks: on Windows through the handle's "keep" time, which wine
+// ignores; on POSIX systems O_NOATIME, the owner's right.
+bool ReadsCanKeepTheAccessTime(const std::string& folder);
+
 // Writes head at 0 and tail at tailAt of a sparse file; false when the file
 // system will not hold such a file cheaply (nothing big is written then).
 bool WriteSparse(const std::string& path, const std::vector<unsigned char>& head, std::uint64_t tailAt,

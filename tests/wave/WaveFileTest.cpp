@@ -245,7 +245,11 @@ TEST_F(Rewrite, JournalGetsThePatchFirstAndRestoreUndoesItByteForByte)
     EXPECT_EQ(patch.offset, 33u);
     EXPECT_EQ(std::pair(patch.before, patch.after),
               std::pair(Bytes(image.begin() + 33, image.begin() + 47), Bytes(after.begin() + 33, after.begin() + 47)));
-    EXPECT_EQ(times, (std::pair<std::int64_t, std::int64_t>(1000000, 2000000)));
+    EXPECT_EQ(times.second, 2000000);
+    // Where every read changes it (wine), the access time is not the program's to keep.
+    if (testsys::ReadsCanKeepTheAccessTime(Utf8Path(dir.Path()))) {
+        EXPECT_EQ(times.first, 1000000);
+    }
 
     ASSERT_TRUE(wave.RestorePatch(patch));
     EXPECT_EQ(ReadFile(p), image);

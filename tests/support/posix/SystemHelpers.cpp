@@ -54,6 +54,11 @@ std::pair<std::int64_t, std::int64_t> TimesOf(const std::string& path)
     return {info.st_atim.tv_sec, info.st_mtim.tv_sec};
 }
 
+bool ReadsCanKeepTheAccessTime(const std::string&)
+{
+    return true;
+}
+
 bool WriteSparse(const std::string& path, const std::vector<unsigned char>& head, std::uint64_t tailAt,
                  const std::vector<unsigned char>& tail)
 {

@@ -7,6 +7,7 @@
 #include <aclapi.h>
 #include <winioctl.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
@@ -96,6 +97,29 @@ std::pair<std::int64_t, std::int64_t> TimesOf(const std::string& path)
     if (GetFileAttributesExW(NativePath(path).c_str(), GetFileExInfoStandard, &data) == 0)
         return {0, 0};
     return {SecondsOf(data.ftLastAccessTime), SecondsOf(data.ftLastWriteTime)};
+}
+
+bool ReadsCanKeepTheAccessTime(const std::string& folder)
+{
+    const std::string probe = folder + "\\access-time-probe";
+    std::FILE* created = _wfopen(NativePath(probe).c_str(), L"wb");
+    if (created == nullptr)
+        std::abort();
+    std::fputs("probe", created);
+    std::fclose(created);
+    // Older than the modification time, so that any read would update it.
+    SetTimes(probe, 1000, 2000000);
+    const HANDLE file = OpenToChange(probe, GENERIC_READ | FILE_WRITE_ATTRIBUTES);
+    FILETIME keep{0xFFFFFFFF, 0xFFFFFFFF};
+    char byte = 0;
+    DWORD got = 0;
+    const bool read = file != INVALID_HANDLE_VALUE && SetFileTime(file, nullptr, &keep, nullptr) != 0
+                      && ReadFile(file, &byte, 1, &got, nullptr) != 0;
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    const bool kept = read && TimesOf(probe).first == 1000;
+    DeleteFileW(NativePath(probe).c_str());
+    return kept;
 }
 
 bool WriteSparse(const std::string& path, const std::vector<unsigned char>& head, std::uint64_t tailAt,
