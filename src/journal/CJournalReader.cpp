@@ -38,7 +38,7 @@ bool CJournalReader::Open(const std::string& journalPath)
     // and the administrator could have written or put in place is not obeyed.
     if (const std::string reason = WhyOthersMayChange(file, where, CJournalFolder::DefaultPath()); !reason.empty()) {
         failure = "The journal " + path + " is not trusted: " + reason
-            + "; only a journal that nobody but you and root can change is followed";
+            + "; only a journal that nobody but you and the administrator can change is followed";
         file.Close();
         return false;
     }

@@ -111,10 +111,16 @@ public:
     // The open file's owner and permission bits (POSIX systems; 0 on Windows).
     unsigned OwnerId() const { return owner; }
     unsigned Permissions() const { return permissions; }
+    // For the platform's own calls (the file's access list on Windows).
+    SystemHandle Handle() const { return handle; }
 
 private:
     OpenStatus OpenAt(const CFolder* inFolder, const std::string& name, FileMode mode, bool followLinks);
     bool WriteAll(std::uint64_t offset, const unsigned char* bytes, std::size_t count, std::size_t& done);
+    // One read or write as the system does it: what it took, 0 at the end
+    // of the file or after a failure (LastCause() then).
+    std::size_t ReadSome(std::uint64_t offset, unsigned char* out, std::size_t count);
+    std::size_t WriteSome(std::uint64_t offset, const unsigned char* bytes, std::size_t count);
     void Forget();
 
     SystemHandle handle = NoHandle;

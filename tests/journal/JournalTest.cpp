@@ -1,6 +1,7 @@
 // The journal's own rules: lines that round-trip any file name, a header
 // that is refused when it cannot be written, torn and damaged lines, and the
 // folder's retention.
+#include "StateHome.h"
 #include "SystemHelpers.h"
 #include "WavBuilder.h"
 
@@ -85,6 +86,41 @@ TEST(Journal, RecordsRoundTripEveryFileNameAndReadBackInOrder)
         const HeaderPatch want = Patch(i);
         EXPECT_EQ(std::tie(record->path, got.identity, got.offset, got.before, got.after),
                   std::forward_as_tuple(AbsoluteSpelling(names[i]), want.identity, want.offset, want.before, want.after));
+    }
+}
+
+// undo writes whatever a journal says: one that another user could have
+// written, or put in place through its folder, is not read; in the user's
+// own journal folder only the file itself counts.
+TEST(Journal, AJournalOthersMayChangeIsNotTrusted)
+{
+    struct Row {
+        const char* opened;  // "journal" or "folder"
+        bool inOwnFolder;
+        const char* words;   // empty: trusted
+    };
+    for (const Row& row : {Row{"", false, ""}, Row{"journal", false, "not trusted"},
+                           Row{"folder", false, "its folder"}, Row{"folder", true, ""},
+                           Row{"journal", true, "not trusted"}}) {
+        SCOPED_TRACE(std::string(row.opened) + (row.inOwnFolder ? " in the own folder" : ""));
+        testwav::ScopedStateHome own;
+        TempDir dir;
+        const std::string folder = row.inOwnFolder ? CJournalFolder::DefaultPath() : dir / "elsewhere";
+        fs::create_directories(NativePath(folder));
+        const std::string path = folder + "/j.jsonl";
+        {
+            CJournalWriter writer;
+            ASSERT_TRUE(writer.Create(path, Header, CJournalWriter::CreateMode::NewFile)) << writer.Failure();
+            ASSERT_TRUE(writer.RecordPatch("/a.wav", Patch(1)));
+            ASSERT_TRUE(writer.Finish());
+        }
+        if (std::string(row.opened) == "journal")
+            testsys::LetOthersWrite(path);
+        else if (std::string(row.opened) == "folder")
+            testsys::LetOthersWrite(folder);
+        CJournalReader reader;
+        EXPECT_EQ(reader.Open(path), *row.words == '\0') << reader.Failure();
+        EXPECT_NE(reader.Failure().find(row.words), std::string::npos) << reader.Failure();
     }
 }
 

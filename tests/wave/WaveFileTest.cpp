@@ -1,127 +1,10 @@
-#include "wave/CWaveFile.h"
-#include "wave/ConfirmWritable.h"
-#include "wave/RegionPreview.h"
+#include "WaveFileFixture.h"
 
-#include "platform/posix/FileCalls.h"
-
-#include "FakePrompt.h"
-#include "RewriteExpect.h"
-#include "WavBuilder.h"
-
-#include <gtest/gtest.h>
-
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <chrono>
-#include <thread>
-#include <tuple>
-#include <utility>
+#include <filesystem>
+#include <optional>
+#include <system_error>
 
 using namespace testwav;
-
-namespace {
-
-const Fmt kFmtA{3, 6, 96000, 2304000, 24, 32};
-const Fmt kStereo16{1, 2, 44100, 12345, 4, 16};  // byte rate deliberately wrong
-const WaveFormat kCorrected{1, 2, 4, 16, 44100, 176400}, kLoadedA{3, 6, 24, 32, 96000, 2304000};
-const std::uint32_t kTimeRef = 2191709524u;
-const Bytes kPlain = WavBuilder().Fmt(kStereo16).Chunk("data", Pattern(33)).Build();
-// An odd JUNK written without pad, as the walk expects: "fmt " at 23.
-const Bytes kJunked = WavBuilder().Chunk("JUNK", Bytes(3, 9), false).Fmt(kStereo16).Chunk("data", Pattern(33)).Build();
-
-class WaveFileTest : public ::testing::Test {
-protected:
-    std::string Put(const std::string& name, const Bytes& image, mode_t mode = 0644) { return PutFile(dir, name, image, mode); }
-    std::string SetFile(const std::string& name, const Bytes& image) { wave.SetFileName(Put(name, image)); return dir / name; }
-
-    // What the last load found: a complete header, the "bext" time reference, where "regn" is.
-    std::tuple<bool, std::uint32_t, std::uint64_t> Found() const
-    {
-        return {wave.HeaderLoaded(), wave.BextTimeReference(), wave.RegnOffset()};
-    }
-
-    static unsigned Mode(const std::string& p) { return StatOf(p).st_mode & 07777; }
-
-    // The high word of the time reference must be ignored.
-    static WavBuilder Head()
-    {
-        return WavBuilder().Chunk("JUNK", Bytes(28, 0)).Fmt(kFmtA)
-            .Chunk("bext", BextContent(0xDEADBEEF00000000ull | kTimeRef)).Chunk("data", Bytes(11, 0x7F));
-    }
-
-    using Row = std::tuple<std::string, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t>;
-    std::vector<Row> Rows(const Bytes& image)
-    {
-        std::vector<Row> rows;
-        for (const RegionRecord& r : ReadRegionPreview(Put("r.wav", image), prompt).regions)
-            rows.emplace_back(r.name, r.start, r.end, r.userTs, r.origTs);
-        return rows;
-    }
-
-    TempDir dir;
-    FakePrompt prompt;
-    CWaveFile wave{prompt};
-};
-using Load = WaveFileTest;
-using Rewrite = WaveFileTest;
-
-// Writes image at 0 and tail's chunks at tailAt of a sparse file; false when
-// the file system will not hold such a file cheaply.
-bool WriteSparse(const std::string& path, const Bytes& image, std::uint64_t tailAt, const WavBuilder& tail)
-{
-    const Bytes chunks = tail.Chunks();
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()))
-        .seekp(static_cast<std::streamoff>(tailAt))
-        .write(reinterpret_cast<const char*>(chunks.data()), static_cast<std::streamsize>(chunks.size()));
-    const struct stat st = StatOf(path);
-    return st.st_blocks * 512 < (1 << 24) && static_cast<std::uint64_t>(st.st_size) == tailAt + chunks.size();
-}
-
-// Keeps each patch with the file as it was when the patch was offered.
-class RecordingJournal : public CPatchJournal {
-public:
-    bool RecordPatch(const std::string& path, const HeaderPatch& patch) override
-    {
-        patches.push_back(patch);
-        seen.push_back(ReadFile(path));
-        return accept;
-    }
-    bool accept = true;
-    std::vector<HeaderPatch> patches;
-    std::vector<Bytes> seen;
-};
-
-// Replaces the system calls CFile makes while it lives.
-struct CallsOverride {
-    explicit CallsOverride(FileCalls calls) : saved(std::exchange(CurrentFileCalls(), calls)) {}
-    ~CallsOverride() { CurrentFileCalls() = saved; }
-    FileCalls saved;
-};
-
-int preads = 0;
-ssize_t CountedPread(int fd, void* buffer, std::size_t count, off_t offset)
-{
-    ++preads;
-    return pread(fd, buffer, count, offset);
-}
-
-// Writes half of what it is given, then finds the disk full; later writes
-// (putting the half back) succeed.
-int writes = 0;
-ssize_t HalfThenFull(int fd, const void* buffer, std::size_t count, off_t offset)
-{
-    if (writes++ != 1)
-        return pwrite(fd, buffer, writes == 1 ? count / 2 : count, offset);
-    errno = ENOSPC;
-    return -1;
-}
-
-}  // namespace
 
 TEST_F(Load, ReadsFmtBextAndRegnPositionAndKeepsWhatCannotBeRead)
 {
@@ -193,16 +76,6 @@ TEST_F(Load, OpenMessages)
     EXPECT_TRUE(wave.Close());
     wave.SetFileName(dir.Path().string());
     EXPECT_EQ(prompt.messages.back(), "File " + dir.Path().string() + " could not be opened - code: 5 (it is a folder)");
-}
-
-// Registered with a time-out: opening a FIFO must not wait for a writer.
-TEST_F(Load, FifoIsRefusedWithoutBlocking)
-{
-    const std::string fifo = dir / "pipe.wav";
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
-    wave.SetFileName(fifo);
-    EXPECT_EQ(prompt.messages, std::vector<std::string>{"File " + fifo + " could not be opened - code: 6 (it is not a regular file)"});
-    EXPECT_FALSE(wave.HeaderLoaded());
 }
 
 TEST_F(Load, RegionRowsInChunkOrderForRecordsThatStartInsideTheFile)
@@ -294,7 +167,7 @@ TEST_F(Rewrite, OfTwoChunksWithOneIdTheFirstIsReadAndWritten)
 
 TEST_F(Rewrite, ReadOnlyFilesAreAskedAboutOneByOne)
 {
-    const std::string p1 = Put("1.wav", kPlain, 0454), p2 = Put("2.wav", kPlain, 0444), p3 = Put("3.wav", kPlain, 0444);
+    const std::string p1 = Put("1.wav", kPlain, true), p2 = Put("2.wav", kPlain, true), p3 = Put("3.wav", kPlain, true);
     prompt.answers = {true, false, true};
     std::vector<bool> results;
     for (const std::string& p : {p1, p2, p3, Put("w.wav", kPlain), dir / "gone.wav"}) {
@@ -306,9 +179,9 @@ TEST_F(Rewrite, ReadOnlyFilesAreAskedAboutOneByOne)
     // Cancel was the user's own choice: no failure is reported for it.
     EXPECT_EQ(prompt.messages, std::vector<std::string>{});
     EXPECT_EQ(ReadFile(p2), kPlain);
-    EXPECT_EQ(Mode(p2), 0444u);
+    EXPECT_TRUE(testsys::IsReadOnly(p2));
     EXPECT_TRUE(Rewritten(kPlain, ReadFile(p1), 12, kCorrected));
-    EXPECT_EQ(Mode(p1), 0654u);  // the mark stays cleared, nothing else touched
+    EXPECT_FALSE(testsys::IsReadOnly(p1));  // the mark stays cleared
     EXPECT_EQ(ReadFile(p3), ReadFile(p1));
 }
 
@@ -330,7 +203,7 @@ TEST_F(Rewrite, FilesOf4GiBAndMoreAreReadAndWrittenAtTheirTrueOffsets)
     WavBuilder b;
     b.Fmt(kStereo16).Chunk("JUNK", {}, false, 0xFFFFFFF0);
     const std::uint64_t bextAt = b.Size() + 0xFFFFFFF0ull;
-    if (!WriteSparse(dir / "big.wav", b.Build(), bextAt, WavBuilder().Chunk("bext", BextContent(7)).Chunk("regn", {})))
+    if (!testsys::WriteSparse(dir / "big.wav", b.Build(), bextAt, WavBuilder().Chunk("bext", BextContent(7)).Chunk("regn", {}).Chunks()))
         GTEST_SKIP() << "no sparse files here";
     wave.SetFileName(dir / "big.wav");
     EXPECT_EQ(Found(), std::tuple(true, 7u, bextAt + 8 + 602));
@@ -341,7 +214,7 @@ TEST_F(Rewrite, FilesOf4GiBAndMoreAreReadAndWrittenAtTheirTrueOffsets)
     const std::uint64_t fmtAt = rf.Size() + (5ull << 30);
     const WavBuilder tail = WavBuilder().Fmt(kStereo16).Chunk("bext", BextContent(9));
     const std::string p = dir / "rf64.wav";
-    ASSERT_TRUE(WriteSparse(p, rf.Build(), fmtAt, tail));
+    ASSERT_TRUE(testsys::WriteSparse(p, rf.Build(), fmtAt, tail.Chunks()));
     wave.SetFileName(p);
     EXPECT_EQ(Found(), std::tuple(true, 9u, 0u));
     ASSERT_TRUE(wave.RewriteHeader({}));
@@ -359,33 +232,37 @@ TEST_F(Rewrite, JournalGetsThePatchFirstAndRestoreUndoesItByteForByte)
     wave.SetJournal(&journal);
     wave.SetKeepTimes(true);
     wave.SetFileName(p);
-    const struct timespec times[2] = {{1000000, 111}, {2000000, 222}};
-    ASSERT_EQ(utimensat(AT_FDCWD, p.c_str(), times, 0), 0);
+    testsys::SetTimes(p, 1000000, 2000000);
+    const FileIdentity identity = IdentityOf(p);
     ASSERT_TRUE(wave.RewriteHeader({48000, 0, 0, 0, true}));
-    const struct stat st = StatOf(p);
+    const auto times = testsys::TimesOf(p);  // before the reads below change the access time
     const Bytes after = ReadFile(p);
     EXPECT_TRUE(Rewritten(image, after, 23, {1, 2, 4, 16, 48000, 192000}));
     ASSERT_EQ(journal.patches.size(), 1u);
     EXPECT_EQ(journal.seen[0], image);  // offered before the bytes changed
     const HeaderPatch patch = journal.patches[0];
-    EXPECT_EQ(patch.identity, (FileIdentity{st.st_dev, st.st_ino, image.size()}));
+    EXPECT_EQ(patch.identity, identity);
     EXPECT_EQ(patch.offset, 33u);
     EXPECT_EQ(std::pair(patch.before, patch.after),
               std::pair(Bytes(image.begin() + 33, image.begin() + 47), Bytes(after.begin() + 33, after.begin() + 47)));
-    EXPECT_EQ(std::tuple(st.st_atim.tv_sec, st.st_mtim.tv_sec, st.st_mtim.tv_nsec), std::tuple(1000000, 2000000, 222));
+    EXPECT_EQ(times.second, 2000000);
+    // Where every read changes it (wine), the access time is not the program's to keep.
+    if (testsys::ReadsCanKeepTheAccessTime(Utf8Path(dir.Path()))) {
+        EXPECT_EQ(times.first, 1000000);
+    }
 
     ASSERT_TRUE(wave.RestorePatch(patch));
     EXPECT_EQ(ReadFile(p), image);
     ASSERT_EQ(journal.patches.size(), 2u);
     EXPECT_EQ(std::pair(journal.patches[1].before, journal.patches[1].after), std::pair(patch.after, patch.before));
-    EXPECT_EQ(StatOf(p).st_mtim.tv_sec, 2000000);
+    EXPECT_EQ(testsys::TimesOf(p).second, 2000000);
     // Already undone: the bytes are no longer those the patch wrote.
     EXPECT_FALSE(wave.RestorePatch(patch));
     EXPECT_EQ(prompt.messages.back(),
               "The bytes that were changed in " + p + " have been changed again since; the file was left unchanged.");
     // Another file under the name, even with the same bytes, is not the one patched.
     WriteFile(dir / "copy.wav", after);
-    std::filesystem::rename(dir / "copy.wav", p);
+    std::filesystem::rename(NativePath(dir / "copy.wav"), NativePath(p));
     EXPECT_FALSE(wave.RestorePatch(patch));
     EXPECT_EQ(prompt.messages.back(), p + " is no longer the file that was changed (it was replaced, or its length "
                                           "differs); it was left unchanged.");
@@ -437,108 +314,6 @@ TEST_F(Rewrite, ExtensibleValidBitsAndMaskFollowOnlyAContradictingChange)
     }
 }
 
-TEST_F(Load, ZeroFilledAudioIsWalkedInFewReads)
-{
-    // A recorder stopped before finishing its header: "data" of size 0, then zeros, and chunks after them.
-    for (const std::uint64_t zeros : {std::uint64_t{4} << 20, std::uint64_t{1} << 30}) {
-        WavBuilder b;
-        b.Fmt(kStereo16).Chunk("data", {});
-        const std::string p = dir / "zeros.wav";
-        const WavBuilder tail = WavBuilder().Chunk("bext", BextContent(5)).Chunk("regn", {});
-        // The small one is written out: real zeros, not a hole the walk could skip.
-        const bool sparse = zeros > (16 << 20);
-        if (sparse && !WriteSparse(p, b.Build(), b.Size() + zeros, tail))
-            GTEST_SKIP() << "no sparse files here";
-        if (!sparse) {
-            Bytes image = b.Build(), chunks = tail.Chunks();
-            image.resize(image.size() + zeros, 0);
-            image.insert(image.end(), chunks.begin(), chunks.end());
-            WriteFile(p, image);
-        }
-        preads = 0;
-        {
-            CallsOverride counted({CountedPread, CurrentFileCalls().pwrite, CurrentFileCalls().close});
-            wave.SetFileName(p);
-        }
-        EXPECT_EQ(Found(), std::tuple(true, 5u, b.Size() + zeros + 8 + 602));
-        // The head, two small blocks, then 256 KiB per read.
-        EXPECT_LE(preads, sparse ? 6 : 5 + static_cast<int>(zeros >> 18)) << zeros << " zero bytes";
-    }
-}
-
-TEST_F(Rewrite, AFailedWriteLeavesTheFileAsItWas)
-{
-    const std::string p = Put("full.wav", kPlain);
-    writes = 0;
-    wave.SetFileName(p);
-    {
-        CallsOverride injected({pread, HalfThenFull, close});
-        EXPECT_FALSE(wave.RewriteHeader({48000, 0, 0, 0, true}));
-    }
-    EXPECT_EQ(prompt.messages.back(), "Disk full while accessing " + p + " (no space left on the device).");
-    EXPECT_EQ(wave.Format().sampleRate, 44100u);
-    EXPECT_EQ(ReadFile(p), kPlain);  // the half written was put back
-}
-
-// A network file system may report a failed write only when the file is
-// closed, whether the bytes reached the server or not: what the file holds
-// afterwards decides the result, for a rewrite and for its undo.
-TEST_F(Rewrite, AFailedCloseReportsWhatTheFileHolds)
-{
-    const std::string p = Put("nfs.wav", kPlain);
-    const std::string failed = "A hardware I/O error was reported while accessing " + p + " (input/output error)";
-    const Bytes changed = WavBuilder().Fmt({1, 2, 48000, 192000, 4, 16}).Chunk("data", Pattern(33)).Build();
-    const struct Case {
-        int (*close)(int);
-        bool result;
-        Bytes holds;
-        std::string message;
-    } cases[] = {
-        {[](int fd) { close(fd); errno = EIO; return -1; }, true, changed,
-         "Closing " + p + " reported an error (" + failed + "), but reading it again found the new values in place."},
-        // The server dropped the write.
-        {[](int fd) {
-             // Fails on the descriptor that reads the file again, which is closed here too.
-             [[maybe_unused]] const ssize_t dropped = pwrite(fd, kPlain.data() + 24, 8, 24);
-             close(fd);
-             errno = EIO;
-             return -1;
-         },
-         false, kPlain,
-         failed + " when it was closed; reading it again found the values it had before, so it was left unchanged."},
-        {[](int fd) { close(fd); errno = EINTR; return -1; }, true, changed,
-         "Closing " + p + " reported an error (An unknown error occurred while accessing " + p
-             + "), but reading it again found the new values in place."},
-    };
-    RecordingJournal journal;
-    wave.SetJournal(&journal);
-    for (const Case& c : cases) {
-        WriteFile(p, kPlain);
-        wave.SetFileName(p);
-        prompt.messages.clear();
-        {
-            CallsOverride injected({pread, pwrite, c.close});
-            EXPECT_EQ(wave.RewriteHeader({48000, 0, 0, 0, true}), c.result);
-        }
-        EXPECT_EQ(prompt.messages, std::vector<std::string>{c.message});
-        EXPECT_EQ(ReadFile(p), c.holds);
-        EXPECT_EQ(wave.Format().sampleRate, c.result ? 48000u : 44100u);
-    }
-    EXPECT_EQ(journal.patches.size(), 3u);  // the record stays either way
-
-    // Undo: restored with the warning when the old bytes are back.
-    WriteFile(p, changed);
-    const HeaderPatch patch = journal.patches[0];
-    prompt.messages.clear();
-    {
-        CallsOverride injected({pread, pwrite, cases[0].close});
-        EXPECT_TRUE(wave.RestorePatch(patch));
-    }
-    EXPECT_EQ(ReadFile(p), kPlain);
-    EXPECT_EQ(prompt.messages, std::vector<std::string>{"Closing " + p + " reported an error (" + failed
-                                                        + "), but reading it again found the new values in place."});
-}
-
 // An edited journal record may name any range: a restore writes only what a
 // rewrite writes, never a chunk's id, size, tag, cbSize or sub-format.
 TEST_F(Rewrite, RestoreWritesOnlyTheBytesARewriteWrites)
@@ -581,8 +356,7 @@ TEST_F(Rewrite, RestoreWritesOnlyTheBytesARewriteWrites)
     for (const Range& row : rows) {
         SCOPED_TRACE(testing::Message() << row.at << "+" << row.count << " changing " << row.changed);
         const std::string p = Put("t.wav", *row.image);
-        const struct stat st = StatOf(p);
-        HeaderPatch patch{{st.st_dev, st.st_ino, row.image->size()}, fmt + row.at, {}, {}};
+        HeaderPatch patch{IdentityOf(p), fmt + row.at, {}, {}};
         patch.after.assign(row.image->begin() + static_cast<std::ptrdiff_t>(patch.offset),
                            row.image->begin() + static_cast<std::ptrdiff_t>(patch.offset + row.count));
         patch.before = patch.after;
@@ -601,51 +375,22 @@ TEST_F(Rewrite, RestoreWritesOnlyTheBytesARewriteWrites)
     }
 }
 
-// Another batch holds the file between its read and its write: a rewrite or
-// an undo reads only once it has written, so both changes stay (the undo of
-// the rewrite, made after the other batch's change, finds its bytes in place
-// only then).
-TEST_F(Rewrite, AFileAnotherBatchIsUpdatingIsReadOnlyOnceItIsDone)
-{
-    const std::string p = Put("busy.wav", kPlain);
-    const Bytes at48k = WavBuilder().Fmt({1, 2, 48000, 192000, 4, 16}).Chunk("data", Pattern(33)).Build();
-    const auto with24Bits = [](Bytes image) {
-        image[12 + 22] = 24;
-        return image;
-    };
-    RecordingJournal journal;
-    wave.SetJournal(&journal);
-    for (const bool undo : {false, true}) {
-        WriteFile(p, undo ? at48k : kPlain);
-        const int other = open(p.c_str(), O_RDWR | O_CLOEXEC);
-        ASSERT_EQ(flock(other, LOCK_EX), 0);
-        std::thread update([&] {
-            wave.CAudioFile::SetFileName(p);
-            EXPECT_TRUE(undo ? wave.RestorePatch(journal.patches[0]) : wave.RewriteHeader({48000, 0, 0, 0, true}));
-        });
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        EXPECT_EQ(ReadFile(p), undo ? at48k : kPlain);
-        // The other batch sets 24 bits, then lets go.
-        const unsigned char bits[2] = {24, 0};
-        EXPECT_EQ(pwrite(other, bits, 2, 12 + 22), 2);
-        close(other);
-        update.join();
-        EXPECT_EQ(ReadFile(p), with24Bits(undo ? kPlain : at48k));
-    }
-}
-
 TEST_F(Rewrite, ANameSwappedForALinkDuringTheQuestionDoesNotRedirectTheWrite)
 {
     const Bytes secret = WavBuilder().Fmt(kFmtA).Build();
-    const std::string p = Put("v0.wav", kPlain, 0444), target = Put("secret.wav", secret, 0600);
+    const std::string p = Put("v0.wav", kPlain, true), target = Put("secret.wav", secret);
     prompt.answers = {true};
+    bool swapped = false;
     prompt.whileAsking = [&](const std::string& path) {
-        std::filesystem::rename(path, dir / "moved.wav");
-        std::filesystem::create_symlink(target, path);
+        // Windows refuses to rename a file held open, which settles it there.
+        std::error_code error;
+        std::filesystem::rename(NativePath(path), NativePath(dir / "moved.wav"), error);
+        swapped = !error && testsys::MakeSymbolicLink(target, path, false);
     };
     wave.CAudioFile::SetFileName(p);
     wave.RewriteHeader({48000, 0, 0, 0, true});
     EXPECT_EQ(ReadFile(target), secret);
-    EXPECT_EQ(Mode(target), 0600u);
     EXPECT_EQ(prompt.asked, std::vector<std::string>{p});
+    if (!swapped)
+        GTEST_SKIP() << "the name could not be swapped for a link here";
 }

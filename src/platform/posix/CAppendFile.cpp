@@ -2,6 +2,7 @@
 
 #include "CReplacementFile.h"
 #include "FileCalls.h"
+#include "SystemCalls.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -98,16 +99,9 @@ bool CAppendFile::Append(const char* data, std::size_t size)
         written += size;
         return true;
     }
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t wrote = CurrentAppendFileCalls().write(static_cast<int>(handle), data + done, size - done);
-        if (wrote < 0 && errno == EINTR)
-            continue;
-        if (wrote <= 0) {
-            Fail("could not be written", wrote < 0 ? errno : ENOSPC);
-            return false;
-        }
-        done += static_cast<std::size_t>(wrote);
+    if (!WriteWhole(static_cast<int>(handle), data, size, CurrentAppendFileCalls().write)) {
+        Fail("could not be written", errno);
+        return false;
     }
     written += size;
     return true;

@@ -5,12 +5,11 @@
 #include "NamedPath.h"
 #include "PosixNamedPath.h"
 #include "PosixTimes.h"
+#include "SystemCalls.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <cstring>
-#include <limits>
 #include <utility>
 
 #include <fcntl.h>
@@ -30,7 +29,7 @@ bool Refused(int error)
     return error == EACCES || error == EPERM || error == EROFS;
 }
 
-constexpr auto kMaxOffset = static_cast<std::uint64_t>(std::numeric_limits<off_t>::max());
+static_assert(sizeof(off_t) == 8, "64-bit file offsets");
 
 // Reading a header to rewrite it is no access to the audio, and leaving the
 // access time alone spares a journalled inode update per file. The kernel
@@ -64,21 +63,6 @@ FileCalls& CurrentFileCalls()
     return calls;
 }
 
-CFile::~CFile()
-{
-    Close();
-}
-
-OpenStatus CFile::Open(const std::string& path, FileMode mode)
-{
-    return OpenAt(nullptr, path, mode, true);
-}
-
-OpenStatus CFile::OpenIn(const FolderEntry& entry, FileMode mode)
-{
-    return OpenAt(entry.folder.get(), entry.name, mode, false);
-}
-
 OpenStatus CFile::OpenAt(const CFolder* inFolder, const std::string& entry, FileMode mode, bool follow)
 {
     Close();
@@ -99,7 +83,7 @@ OpenStatus CFile::OpenAt(const CFolder* inFolder, const std::string& entry, File
         // clear, gives a reason to keep it open.
         opened = OpenKeepingAccessTime(folderFd, entry.c_str(), flags | O_RDONLY, follow, linkRefusal);
         known = opened >= 0 && ::fstat(opened, &info) == 0;
-        if (opened >= 0 && (!known || !S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) != 0)) {
+        if (opened >= 0 && (!known || !S_ISREG(info.st_mode) || !HasReadOnlyMark(info.st_mode))) {
             ::close(opened);
             opened = -1;
         }
@@ -131,7 +115,7 @@ OpenStatus CFile::OpenAt(const CFolder* inFolder, const std::string& entry, File
         name = entry;
     followLinks = follow;
     writable = forWriting;
-    readOnlyMarked = (info.st_mode & S_IWUSR) == 0;
+    readOnlyMarked = HasReadOnlyMark(info.st_mode);
     permissions = info.st_mode & 07777;
     owner = info.st_uid;
     length = static_cast<std::uint64_t>(info.st_size);
@@ -149,10 +133,10 @@ OpenFailureCause CFile::ClearReadOnlyMark()
     }
     const int fd = static_cast<int>(handle);
     // fchmod changes only the change time, never the access or modification times.
-    if (readOnlyMarked && ::fchmod(fd, permissions | S_IWUSR) != 0)
+    if (readOnlyMarked && ::fchmod(fd, WithoutReadOnlyMark(permissions)) != 0)
         return (lastFailure = FailureFromSystemError(errno)).cause;
     readOnlyMarked = false;
-    permissions |= S_IWUSR;
+    permissions = WithoutReadOnlyMark(permissions);
     if (writable)
         return OpenFailureCause::None;
 
@@ -175,21 +159,6 @@ OpenFailureCause CFile::ClearReadOnlyMark()
     return OpenFailureCause::None;
 }
 
-void CFile::Forget()
-{
-    handle = NoHandle;
-    writable = false;
-    readOnlyMarked = false;
-    length = 0;
-    headSize = 0;
-}
-
-void CFile::LockForUpdate()
-{
-    if (handle != NoHandle)
-        updateLock.Acquire(handle, device, inode);
-}
-
 bool CFile::Close()
 {
     if (handle == NoHandle)
@@ -202,82 +171,26 @@ bool CFile::Close()
     return closed;
 }
 
-void CFile::CacheHead(std::size_t bytes)
+std::size_t CFile::ReadSome(std::uint64_t offset, unsigned char* out, std::size_t count)
 {
-    if (handle == NoHandle)
-        return;
-    const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(std::min(bytes, HeadBytes), length));
-    headSize = 0;  // so that the read below goes to the file
-    headSize = ReadAt(0, head.data(), wanted);
-}
-
-std::size_t CFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t count)
-{
-    if (handle == NoHandle || count == 0)
+    const int fd = static_cast<int>(handle);
+    const ssize_t got = RetryInterrupted([&] { return CurrentFileCalls().pread(fd, out, count, static_cast<off_t>(offset)); });
+    if (got < 0) {
+        lastFailure = FailureFromSystemError(errno);
         return 0;
-    const int fd = static_cast<int>(handle);
-    if (offset < headSize && count <= headSize - offset) {
-        std::memcpy(buffer, head.data() + offset, count);
-        return count;
     }
-    auto* out = static_cast<unsigned char*>(buffer);
-    std::size_t done = 0;
-    while (done < count) {
-        if (offset > kMaxOffset - done)
-            break;
-        const std::uint64_t at = offset + done;
-        const ssize_t got = CurrentFileCalls().pread(fd, out + done, count - done, static_cast<off_t>(at));
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            lastFailure = FailureFromSystemError(errno);
-            break;
-        }
-        if (got == 0)
-            break;
-        done += static_cast<std::size_t>(got);
-    }
-    return done;
+    return static_cast<std::size_t>(got);
 }
 
-bool CFile::WriteAll(std::uint64_t offset, const unsigned char* bytes, std::size_t count, std::size_t& done)
+std::size_t CFile::WriteSome(std::uint64_t offset, const unsigned char* bytes, std::size_t count)
 {
-    done = 0;
     const int fd = static_cast<int>(handle);
-    while (done < count) {
-        const ssize_t put = CurrentFileCalls().pwrite(fd, bytes + done, count - done, static_cast<off_t>(offset + done));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0) {
-            lastFailure = put < 0 ? FailureFromSystemError(errno) : FileFailure{OpenFailureCause::DiskFull, SystemReason::NoSpace};
-            return false;
-        }
-        done += static_cast<std::size_t>(put);
+    const ssize_t put = RetryInterrupted([&] { return CurrentFileCalls().pwrite(fd, bytes, count, static_cast<off_t>(offset)); });
+    if (put <= 0) {
+        lastFailure = put < 0 ? FailureFromSystemError(errno) : FileFailure{OpenFailureCause::DiskFull, SystemReason::NoSpace};
+        return 0;
     }
-    return true;
-}
-
-bool CFile::ReplaceAt(std::uint64_t offset, const void* bytes, const void* previous, std::size_t count)
-{
-    if (handle == NoHandle || !CanWrite() || offset > kMaxOffset || count > kMaxOffset - offset) {
-        lastFailure = {OpenFailureCause::AccessDenied, SystemReason::None};
-        return false;
-    }
-    const auto* in = static_cast<const unsigned char*>(bytes);
-    std::size_t done = 0;
-    if (!WriteAll(offset, in, count, done)) {
-        // The blocks written so far are allocated now, so putting their old
-        // bytes back needs no space the failed write did not get.
-        const FileFailure failure = lastFailure;
-        std::size_t undone = 0;
-        WriteAll(offset, static_cast<const unsigned char*>(previous), done, undone);
-        lastFailure = failure;
-        return false;
-    }
-    // Keep the cached head in step with what is on disk.
-    for (std::size_t i = 0; i < count && offset + i < headSize; ++i)
-        head[static_cast<std::size_t>(offset + i)] = in[i];
-    return true;
+    return static_cast<std::size_t>(put);
 }
 
 std::uint64_t CFile::NextData(std::uint64_t offset) const

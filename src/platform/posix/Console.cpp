@@ -1,5 +1,7 @@
 #include "Console.h"
 
+#include "SystemCalls.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -60,19 +62,10 @@ bool IsTerminal(ConsoleStream stream)
 
 bool WriteToConsole(ConsoleStream stream, const char* data, std::size_t size, ConsoleWriteFailure& failure)
 {
-    const int fd = Descriptor(stream);
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            failure = {true, errno == EPIPE, std::strerror(errno)};
-            return false;
-        }
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
+    if (WriteWhole(Descriptor(stream), data, size))
+        return true;
+    failure = {true, errno == EPIPE, std::strerror(errno)};
+    return false;
 }
 
 void InstallInterruptHandler(std::atomic<bool>& interrupted)

@@ -1,5 +1,7 @@
 #include "NamedPath.h"
 
+#include "CDescriptor.h"
+
 #include "CFolder.h"
 #include "PosixNamedPath.h"
 
@@ -44,27 +46,6 @@ constexpr int MaxLinks = 40;
 
 // A component looked at without being followed or read.
 constexpr int LookFlags = O_PATH | O_NOFOLLOW | O_CLOEXEC;
-
-class CDescriptor {
-public:
-    explicit CDescriptor(int opened)
-        : fd(opened)
-    {
-    }
-    ~CDescriptor()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    CDescriptor(const CDescriptor&) = delete;
-    CDescriptor& operator=(const CDescriptor&) = delete;
-
-    int Fd() const { return fd; }
-    int Release() { return std::exchange(fd, -1); }
-
-private:
-    int fd;
-};
 
 std::string Join(const std::string& folder, const std::string& name)
 {

@@ -1,5 +1,7 @@
 #include "SystemLock.h"
 
+#include "SystemCalls.h"
+
 #include <cerrno>
 
 #include <fcntl.h>
@@ -17,8 +19,7 @@ LockAttempt TryLockFile(SystemHandle handle)
 
 void WaitLockFile(SystemHandle handle)
 {
-    while (::flock(static_cast<int>(handle), LOCK_EX) != 0 && errno == EINTR) {
-    }
+    RetryInterrupted([handle] { return ::flock(static_cast<int>(handle), LOCK_EX); });
 }
 
 SystemHandle DuplicateSystemHandle(SystemHandle handle)

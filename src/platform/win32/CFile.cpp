@@ -5,8 +5,9 @@
 
 #include <windows.h>
 
+#include <winioctl.h>
+
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -31,6 +32,21 @@ FILETIME FileTimeOf(std::int64_t ticks)
     return {static_cast<DWORD>(value & 0xFFFFFFFF), static_cast<DWORD>(value >> 32)};
 }
 
+// Where a positional read or write starts.
+OVERLAPPED At(std::uint64_t offset)
+{
+    OVERLAPPED where {};
+    where.Offset = static_cast<DWORD>(offset & 0xFFFFFFFF);
+    where.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    return where;
+}
+
+// One call moves at most this much.
+DWORD Chunk(std::size_t count)
+{
+    return static_cast<DWORD>(std::min<std::size_t>(count, 1u << 30));
+}
+
 FileFailure SystemFailureNow()
 {
     return FailureFromSystemError(static_cast<int>(GetLastError()));
@@ -48,21 +64,6 @@ HANDLE OpenByName(const std::wstring& path, DWORD access, bool followLinks)
 }
 
 }  // namespace
-
-CFile::~CFile()
-{
-    Close();
-}
-
-OpenStatus CFile::Open(const std::string& path, FileMode mode)
-{
-    return OpenAt(nullptr, path, mode, true);
-}
-
-OpenStatus CFile::OpenIn(const FolderEntry& entry, FileMode mode)
-{
-    return OpenAt(entry.folder.get(), entry.name, mode, false);
-}
 
 OpenStatus CFile::OpenAt(const CFolder* inFolder, const std::string& entry, FileMode mode, bool follow)
 {
@@ -184,21 +185,6 @@ OpenFailureCause CFile::ClearReadOnlyMark()
     return OpenFailureCause::None;
 }
 
-void CFile::LockForUpdate()
-{
-    if (handle != NoHandle)
-        updateLock.Acquire(handle, device, inode);
-}
-
-void CFile::Forget()
-{
-    handle = NoHandle;
-    writable = false;
-    readOnlyMarked = false;
-    length = 0;
-    headSize = 0;
-}
-
 bool CFile::Close()
 {
     if (handle == NoHandle)
@@ -211,89 +197,51 @@ bool CFile::Close()
     return closed;
 }
 
-void CFile::CacheHead(std::size_t bytes)
+std::size_t CFile::ReadSome(std::uint64_t offset, unsigned char* out, std::size_t count)
 {
-    if (handle == NoHandle)
-        return;
-    const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(std::min(bytes, HeadBytes), length));
-    headSize = 0;
-    headSize = ReadAt(0, head.data(), wanted);
-}
-
-std::size_t CFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t count)
-{
-    if (handle == NoHandle || count == 0)
+    OVERLAPPED where = At(offset);
+    DWORD got = 0;
+    if (ReadFile(reinterpret_cast<HANDLE>(handle), out, Chunk(count), &got, &where) == 0) {
+        if (GetLastError() != ERROR_HANDLE_EOF)
+            lastFailure = SystemFailureNow();
         return 0;
-    if (offset < headSize && count <= headSize - offset) {
-        std::memcpy(buffer, head.data() + offset, count);
-        return count;
     }
-    auto* out = static_cast<unsigned char*>(buffer);
-    std::size_t done = 0;
-    while (done < count) {
-        const std::uint64_t at = offset + done;
-        OVERLAPPED where {};
-        where.Offset = static_cast<DWORD>(at & 0xFFFFFFFF);
-        where.OffsetHigh = static_cast<DWORD>(at >> 32);
-        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(count - done, 1u << 30));
-        DWORD got = 0;
-        if (ReadFile(reinterpret_cast<HANDLE>(handle), out + done, chunk, &got, &where) == 0) {
-            if (GetLastError() != ERROR_HANDLE_EOF)
-                lastFailure = SystemFailureNow();
-            break;
-        }
-        if (got == 0)
-            break;
-        done += got;
-    }
-    return done;
+    return got;
 }
 
-bool CFile::WriteAll(std::uint64_t offset, const unsigned char* bytes, std::size_t count, std::size_t& done)
+std::size_t CFile::WriteSome(std::uint64_t offset, const unsigned char* bytes, std::size_t count)
 {
-    done = 0;
-    while (done < count) {
-        const std::uint64_t at = offset + done;
-        OVERLAPPED where {};
-        where.Offset = static_cast<DWORD>(at & 0xFFFFFFFF);
-        where.OffsetHigh = static_cast<DWORD>(at >> 32);
-        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(count - done, 1u << 30));
-        DWORD put = 0;
-        if (WriteFile(reinterpret_cast<HANDLE>(handle), bytes + done, chunk, &put, &where) == 0 || put == 0) {
-            lastFailure = put == 0 && GetLastError() == ERROR_SUCCESS
-                              ? FileFailure{OpenFailureCause::DiskFull, SystemReason::NoSpace}
-                              : SystemFailureNow();
-            return false;
-        }
-        done += put;
+    OVERLAPPED where = At(offset);
+    DWORD put = 0;
+    if (WriteFile(reinterpret_cast<HANDLE>(handle), bytes, Chunk(count), &put, &where) == 0 || put == 0) {
+        lastFailure = put == 0 && GetLastError() == ERROR_SUCCESS
+                          ? FileFailure{OpenFailureCause::DiskFull, SystemReason::NoSpace}
+                          : SystemFailureNow();
+        return 0;
     }
-    return true;
-}
-
-bool CFile::ReplaceAt(std::uint64_t offset, const void* bytes, const void* previous, std::size_t count)
-{
-    if (handle == NoHandle || !CanWrite() || count > UINT64_MAX - offset) {
-        lastFailure = {OpenFailureCause::AccessDenied, SystemReason::None};
-        return false;
-    }
-    const auto* in = static_cast<const unsigned char*>(bytes);
-    std::size_t done = 0;
-    if (!WriteAll(offset, in, count, done)) {
-        const FileFailure failure = lastFailure;
-        std::size_t undone = 0;
-        WriteAll(offset, static_cast<const unsigned char*>(previous), done, undone);
-        lastFailure = failure;
-        return false;
-    }
-    for (std::size_t i = 0; i < count && offset + i < headSize; ++i)
-        head[static_cast<std::size_t>(offset + i)] = in[i];
-    return true;
+    return put;
 }
 
 std::uint64_t CFile::NextData(std::uint64_t offset) const
 {
-    // Sparse ranges are not asked about here: the caller reads on.
-    return handle == NoHandle || offset >= length ? length : offset;
+    if (handle == NoHandle || offset >= length)
+        return length;
+    // Only a file marked sparse has holes to ask about.
+    if ((permissions & FILE_ATTRIBUTE_SPARSE_FILE) == 0)
+        return offset;
+    FILE_ALLOCATED_RANGE_BUFFER asked {};
+    asked.FileOffset.QuadPart = static_cast<LONGLONG>(offset);
+    asked.Length.QuadPart = static_cast<LONGLONG>(length - offset);
+    FILE_ALLOCATED_RANGE_BUFFER first {};
+    DWORD got = 0;
+    // ERROR_MORE_DATA: the first range came back and more follow.
+    if (DeviceIoControl(reinterpret_cast<HANDLE>(handle), FSCTL_QUERY_ALLOCATED_RANGES, &asked, sizeof asked, &first,
+                        sizeof first, &got, nullptr) == 0
+        && GetLastError() != ERROR_MORE_DATA)
+        return offset;  // the file system cannot tell
+    if (got < sizeof first)
+        return length;  // nothing but a hole up to the end
+    return std::clamp(static_cast<std::uint64_t>(first.FileOffset.QuadPart), offset, length);
 }
 
 bool CFile::RestoreTimes()
