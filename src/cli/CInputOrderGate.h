@@ -14,6 +14,8 @@ class CInputOrderGate {
 public:
     // Returns once every file before index has passed.
     void WaitTurn(std::size_t index);
+    // Every file before index has passed: WaitTurn would return at once.
+    bool IsTurn(std::size_t index) const { return firstOpen.load(std::memory_order_acquire) >= index; }
     // Marks the file as past its ordered steps; passing again does nothing.
     void Pass(std::size_t index);
 
