@@ -11,11 +11,23 @@
 # one thread and on as many threads.
 # Not a test: figures only.
 #
-# Usage: bench/cli_bench.sh [BUILD_DIR]    (default: build)
-# Environment: COUNT (2000 files), SIZE (1 MiB each), ROUNDS (11),
-#              LATENCY_US (200), TMPDIR.
+# With --goals only the speed goals are measured (files in memory): wall
+# times beside the floor, then what stays steady on a busy machine, system
+# calls and (with valgrind) user-space instructions per further file, each
+# as a ratio to the floor's; the goal ratios are printed last.
+#
+# Usage: bench/cli_bench.sh [--goals] [BUILD_DIR]    (default: build)
+# Environment: COUNT (2000 files), SIZE (1 MiB each; 64 KiB with --goals),
+#              ROUNDS (11; 21 with --goals), LATENCY_US (200), TMPDIR.
 set -euo pipefail
 
+goals_only=false
+if [[ ${1:-} == --goals ]]; then
+  goals_only=true
+  shift
+  SIZE=${SIZE:-65536}
+  ROUNDS=${ROUNDS:-21}
+fi
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../build}" && pwd)
 cli="$build/src/cli/quelbrook-cli"
@@ -26,7 +38,9 @@ size=${SIZE:-1048576}
 rounds=${ROUNDS:-11}
 latency_us=${LATENCY_US:-200}
 jobs=$(nproc)
-for tool in "$cli" "$floor" "$latency" strace /usr/bin/time python3 awk; do
+tools=("$cli" "$floor" strace python3 awk)
+$goals_only || tools+=("$latency" /usr/bin/time)
+for tool in "${tools[@]}"; do
   command -v "$tool" >/dev/null || { echo "cli_bench: $tool is missing" >&2; exit 1; }
 done
 
@@ -64,6 +78,76 @@ alternate() {  # TIMER NAME OPTIONS_A OPTIONS_B
     "$timer" "$cli" set --rate 48000 $b "${files[@]}" >>"$work/$name-b.times"
   done
 }
+
+# The default jobs in memory, journal on and off, against the floor on one
+# thread and on as many threads as the default jobs, and -j 1 beside them.
+goals() {
+  local name
+  for name in floor1 floorj on off one onenj; do : >"$work/goal-$name.times"; done
+  for ((i = 0; i < rounds; i++)); do
+    seconds "$floor" "${files[@]}" >>"$work/goal-floor1.times"
+    seconds "$floor" -j "$jobs" "${files[@]}" >>"$work/goal-floorj.times"
+    seconds "$cli" set --rate 48000 "${files[@]}" >>"$work/goal-on.times"
+    seconds "$cli" set --rate 48000 --no-journal "${files[@]}" >>"$work/goal-off.times"
+    seconds "$cli" set --rate 48000 -j 1 "${files[@]}" >>"$work/goal-one.times"
+    seconds "$cli" set --rate 48000 -j 1 --no-journal "${files[@]}" >>"$work/goal-onenj.times"
+  done
+  local floor1_s floorj_s on off one onenj
+  floor1_s=$(median <"$work/goal-floor1.times")
+  floorj_s=$(median <"$work/goal-floorj.times")
+  on=$(median <"$work/goal-on.times")
+  off=$(median <"$work/goal-off.times")
+  one=$(median <"$work/goal-one.times")
+  onenj=$(median <"$work/goal-onenj.times")
+  printf '  default -j %d   median: floor %.4f s (on %d threads %.4f s, ratio %.2f)   journal on %.4f s (ratio %.2f, goal <= 1.3)   --no-journal %.4f s (ratio %.2f, goal <= 1.1)   -j 1 %.4f s (ratio %.2f; --no-journal %.4f s, ratio %.2f; goal: default never slower)\n' \
+    "$jobs" "$floor1_s" "$jobs" "$floorj_s" "$(calc "$floorj_s / $floor1_s")" "$on" "$(calc "$on / $floor1_s")" \
+    "$off" "$(calc "$off / $floor1_s")" "$one" "$(calc "$one / $floor1_s")" "$onenj" "$(calc "$onenj / $floor1_s")"
+}
+
+# What a busy machine leaves steady: system calls and user-space
+# instructions per file beyond the first, against the floor's.
+steady_counts() {
+  local -a some=("${files[@]:0:200}") more=("${files[@]:0:400}")
+  per_file_calls() {  # PROGRAM ARGS...: system calls per further file over 200 files
+    local one all
+    strace -f -c -o "$work/strace.txt" "$@" "${some[@]}" >/dev/null
+    one=$(awk '$NF == "total" { print $4 }' "$work/strace.txt")
+    strace -f -c -o "$work/strace.txt" "$@" "${more[@]}" >/dev/null
+    all=$(awk '$NF == "total" { print $4 }' "$work/strace.txt")
+    calc "($all - $one) / 200"
+  }
+  local floor_calls cli_calls
+  floor_calls=$(per_file_calls "$floor")
+  cli_calls=$(per_file_calls "$cli" set --rate 48000 -j 1)
+  printf '  per further file   system calls: floor %s   cli -j 1 %s (ratio %.2f)\n' \
+    "$floor_calls" "$cli_calls" "$(calc "$cli_calls / $floor_calls")"
+  command -v valgrind >/dev/null || { echo "  (no valgrind: instructions not counted)"; return 0; }
+  per_file_instructions() {  # PROGRAM ARGS...: user-space instructions per further file over 200 files
+    local one all
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" "${some[@]}" >/dev/null 2>"$work/cg.txt"
+    one=$(awk '/Collected :/ { print $NF }' "$work/cg.txt")
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" "${more[@]}" >/dev/null 2>"$work/cg.txt"
+    all=$(awk '/Collected :/ { print $NF }' "$work/cg.txt")
+    calc "($all - $one) / 200"
+  }
+  # --follow-links: valgrind lacks openat2, and the walk that stands in for it is not what runs natively.
+  local floor_ir one_ir off_ir on_ir
+  floor_ir=$(per_file_instructions "$floor")
+  one_ir=$(per_file_instructions "$cli" set --rate 48000 --follow-links -j 1)
+  off_ir=$(per_file_instructions "$cli" set --rate 48000 --follow-links -j 1 --no-journal)
+  on_ir=$(per_file_instructions "$cli" set --rate 48000 --follow-links)
+  printf '                     instructions: floor %s   cli -j 1 %s (ratio %.0f; --no-journal %s)   default -j %d %s (ratio %.0f)\n' \
+    "$floor_ir" "$one_ir" "$(calc "$one_ir / $floor_ir")" "$off_ir" "$jobs" "$on_ir" "$(calc "$on_ir / $floor_ir")"
+}
+
+if $goals_only; then
+  echo "quelbrook-cli set --rate 48000 on $count files of $size bytes in memory ($(nproc) cores, $rounds rounds, load $(cut -d' ' -f1 /proc/loadavg))"
+  "$floor" "${files[@]}" >/dev/null
+  "$cli" set --rate 48000 "${files[@]}" >/dev/null
+  steady_counts
+  goals
+  exit 0
+fi
 
 # Contents read from the disk: each run after the files were dropped from the page cache.
 alternate cold disk "-j 1" ""
@@ -137,21 +221,4 @@ off_s=$(median <"$work/journal-b.times")
 printf '  journal         median: floor %.4f s   journal on %.4f s (ratio %.2f, goal <= 1.5)   --no-journal %.4f s (ratio %.2f)\n' \
   "$floor2_s" "$on_s" "$(calc "$on_s / $floor2_s")" "$off_s" "$(calc "$off_s / $floor2_s")"
 
-# The default jobs in memory, journal on and off, against the floor on one
-# thread and on as many threads as the default jobs, and -j 1 beside them.
-for name in floor1 floorj on off one; do : >"$work/goal-$name.times"; done
-for ((i = 0; i < rounds; i++)); do
-  seconds "$floor" "${files[@]}" >>"$work/goal-floor1.times"
-  seconds "$floor" -j "$jobs" "${files[@]}" >>"$work/goal-floorj.times"
-  seconds "$cli" set --rate 48000 "${files[@]}" >>"$work/goal-on.times"
-  seconds "$cli" set --rate 48000 --no-journal "${files[@]}" >>"$work/goal-off.times"
-  seconds "$cli" set --rate 48000 -j 1 "${files[@]}" >>"$work/goal-one.times"
-done
-floor1_s=$(median <"$work/goal-floor1.times")
-floorj_s=$(median <"$work/goal-floorj.times")
-goal_on=$(median <"$work/goal-on.times")
-goal_off=$(median <"$work/goal-off.times")
-goal_one=$(median <"$work/goal-one.times")
-printf '  default -j %d   median: floor %.4f s (on %d threads %.4f s, ratio %.2f)   journal on %.4f s (ratio %.2f, goal <= 1.3)   --no-journal %.4f s (ratio %.2f, goal <= 1.1)   -j 1 %.4f s (ratio %.2f)\n' \
-  "$jobs" "$floor1_s" "$jobs" "$floorj_s" "$(calc "$floorj_s / $floor1_s")" "$goal_on" "$(calc "$goal_on / $floor1_s")" \
-  "$goal_off" "$(calc "$goal_off / $floor1_s")" "$goal_one" "$(calc "$goal_one / $floor1_s")"
+goals

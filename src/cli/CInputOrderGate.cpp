@@ -40,6 +40,10 @@ void CInputOrderGate::WaitTurn(std::size_t index)
 
 void CInputOrderGate::Pass(std::size_t index)
 {
+    // Passed already (a file passes once for its step and again when done):
+    // the other threads' passes need not meet this one on the lock.
+    if (index < firstOpen.load(std::memory_order_acquire))
+        return;
     bool wake = false;
     {
         const std::lock_guard lock(mutex);

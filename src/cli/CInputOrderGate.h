@@ -22,6 +22,8 @@ class CInputOrderGate {
 public:
     // Returns once every file before index has passed.
     void WaitTurn(std::size_t index);
+    // Every file before index has passed: WaitTurn would return at once.
+    bool IsTurn(std::size_t index) const { return firstOpen.load(std::memory_order_acquire) >= index; }
     void Pass(std::size_t index);
 
 private:

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 class CInputOrderGate;
+class CJournalWriter;
 
 // One file's view of the batch journal when files run side by side: its
 // record goes in only after the records of every earlier file (or their
@@ -12,6 +13,9 @@ class CInputOrderGate;
 class COrderedJournal : public CPatchJournal {
 public:
     COrderedJournal(CPatchJournal& journal, CInputOrderGate& gate, std::size_t index);
+    // The batch journal: its record is made before the turn, and only the
+    // append waits for the earlier files.
+    COrderedJournal(CJournalWriter& journal, CInputOrderGate& gate, std::size_t index);
 
     bool RecordPatch(const std::string& path, const HeaderPatch& patch) override;
 
@@ -20,6 +24,7 @@ public:
 
 private:
     CPatchJournal& journal;
+    CJournalWriter* writer = nullptr;  // the same journal, when it can encode ahead
     CInputOrderGate& gate;
     std::size_t index;
     bool refused = false;

@@ -2,6 +2,27 @@
 
 #include "platform/Folders.h"
 
+namespace {
+
+// The record last encoded on this thread, kept from one file to the next (no
+// allocation per file), and what PrepareRecord made it of.
+struct CEncodedRecord {
+    std::string absolute;
+    std::string line;
+    const CJournalWriter* preparedBy = nullptr;  // none: RecordPatch encodes its own
+    std::string path;
+    HeaderPatch patch;
+};
+
+thread_local CEncodedRecord encoded;
+
+bool SamePatch(const HeaderPatch& a, const HeaderPatch& b)
+{
+    return a.identity == b.identity && a.offset == b.offset && a.before == b.before && a.after == b.after;
+}
+
+}  // namespace
+
 CJournalWriter::~CJournalWriter() = default;
 
 bool CJournalWriter::Create(const std::string& path, const JournalHeader& header, CreateMode mode)
@@ -25,15 +46,25 @@ bool CJournalWriter::Create(const std::string& path, const JournalHeader& header
     return false;
 }
 
+void CJournalWriter::PrepareRecord(const std::string& path, const HeaderPatch& patch)
+{
+    AbsolutePathInto(workingFolder, path, encoded.absolute);
+    EncodeRecord(encoded.line, encoded.absolute, patch);
+    encoded.preparedBy = this;
+    encoded.path = path;
+    encoded.patch = patch;
+}
+
 bool CJournalWriter::RecordPatch(const std::string& path, const HeaderPatch& patch)
 {
-    // Kept from one record to the next on each thread: no allocation per file.
-    thread_local std::string absolute;
-    thread_local std::string line;
-    AbsolutePathInto(workingFolder, path, absolute);
-    EncodeRecord(line, absolute, patch);
+    const bool prepared = encoded.preparedBy == this && encoded.path == path && SamePatch(encoded.patch, patch);
+    encoded.preparedBy = nullptr;
+    if (!prepared) {
+        AbsolutePathInto(workingFolder, path, encoded.absolute);
+        EncodeRecord(encoded.line, encoded.absolute, patch);
+    }
     const std::lock_guard lock(mutex);
-    if (!file.IsOpen() || !failure.empty() || !Append(line))
+    if (!file.IsOpen() || !failure.empty() || !Append(encoded.line))
         return false;
     ++records;
     return true;

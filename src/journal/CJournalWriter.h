@@ -32,6 +32,10 @@ public:
     // Appends the record for path (made absolute). False once writing failed:
     // from then on every later rewrite is refused, not left without its record.
     bool RecordPatch(const std::string& path, const HeaderPatch& patch) override;
+    // Encodes the record ahead, so that the RecordPatch of the same path and
+    // patch that follows on this thread only appends it: files that take
+    // turns to record wait for no more than that.
+    void PrepareRecord(const std::string& path, const HeaderPatch& patch);
 
     // Makes the journal durable and closes it. A new batch without a record is
     // removed instead. False, with Failure(), when the journal may be incomplete.
