@@ -38,8 +38,6 @@
 #include <QShortcut>
 #include <QTimer>
 
-#include "Version.h"
-
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -580,20 +578,17 @@ bool CBatchEditorDlg::BeginBatch(CJournalWriter& journal, const std::string& und
     std::vector<std::string> arguments;
     for (const QString& argument : QCoreApplication::arguments())
         arguments.push_back(argument.toStdString());
-    const JournalHeader header{JournalFormatVersion, JournalTimeNow(), DesktopProgramName, QuelbrookVersion,
-                               std::move(arguments), undoes};
-    std::string failure;
-    if (CJournalFolder().CreateBatch(journal, header, failure))
+    CoreText failure;
+    if (CJournalFolder().CreateBatch(journal, NewBatchHeader(DesktopProgramName, std::move(arguments), undoes), failure))
         return true;
-    prompt.ShowWarning(tr("%1. No file was changed.").arg(QString::fromStdString(failure)));
+    prompt.ShowWarning(TranslateCoreText(CoreText(TextId::JournalNotStarted, {std::move(failure)})));
     return false;
 }
 
 void CBatchEditorDlg::EndBatch(CJournalWriter& journal)
 {
     if (!journal.Finish())
-        prompt.ShowWarning(
-            tr("%1. The change may not be undone completely.").arg(QString::fromStdString(journal.Failure())));
+        prompt.ShowWarning(TranslateCoreText(CoreText(TextId::JournalIncomplete, {journal.Failure()})));
     UpdateUndoAction();
 }
 

@@ -26,15 +26,13 @@ std::optional<UndoOutcome> FindConflict(const JournalRecord& record, bool& readO
     const OpenStatus status = file.Open(path, FileMode::Read);
     // A folder on the way that is gone or no folder now (BadPath) is a missing file too.
     if (status == OpenStatus::Missing || (status == OpenStatus::Failed && file.LastCause() == OpenFailureCause::BadPath))
-        return UndoOutcome{UndoStatus::Conflict, path + " is missing: it was moved or deleted since the batch"};
-    const UndoOutcome replaced{UndoStatus::Conflict,
-                               path + " was replaced: another file has its name now, so it was left alone"};
+        return UndoOutcome{UndoStatus::Conflict, {CoreText(TextId::UndoMissing, {path})}};
+    const UndoOutcome replaced{UndoStatus::Conflict, {CoreText(TextId::UndoReplaced, {path})}};
     // Something other than a regular file under the name.
     if (status == OpenStatus::Failed && file.LastCause() == OpenFailureCause::InvalidFile)
         return replaced;
     if (status == OpenStatus::Failed)
-        return UndoOutcome{UndoStatus::Failed,
-                           file.LinkRefusal().empty() ? RenderEnglish(CauseText(file.LastFailure(), path)) : file.LinkRefusal()};
+        return UndoOutcome{UndoStatus::Failed, {file.LinkRefusal().value_or(CauseText(file.LastFailure(), path))}};
     std::vector<unsigned char> now(patch.after.size());
     const FileIdentity identity = file.Identity();
     const bool sameFile = identity.device == patch.identity.device && identity.inode == patch.identity.inode;
@@ -47,17 +45,14 @@ std::optional<UndoOutcome> FindConflict(const JournalRecord& record, bool& readO
     if (!sameFile)
         return replaced;
     if (!sameSize)
-        return UndoOutcome{UndoStatus::Conflict,
-                           path + " was changed since: its length differs from the length after the batch"};
+        return UndoOutcome{UndoStatus::Conflict, {CoreText(TextId::UndoLengthDiffers, {path})}};
     if (!read)
-        return UndoOutcome{UndoStatus::Failed, path + " could not be read"};
+        return UndoOutcome{UndoStatus::Failed, {CoreText(TextId::UndoUnreadable, {path})}};
     if (now == patch.after)
         return std::nullopt;
     if (now == patch.before)
-        return UndoOutcome{UndoStatus::Skipped, path + " already holds the bytes it had before the batch"};
-    return UndoOutcome{UndoStatus::Conflict, path + " was changed since: the bytes at offset " +
-                                                 std::to_string(patch.offset) +
-                                                 " are no longer those the batch wrote, so they were kept"};
+        return UndoOutcome{UndoStatus::Skipped, {CoreText(TextId::UndoAlreadyBefore, {path})}};
+    return UndoOutcome{UndoStatus::Conflict, {CoreText(TextId::UndoBytesChanged, {path, std::to_string(patch.offset)})}};
 }
 
 bool ReadOnlyMarked(const std::string& path)
@@ -75,10 +70,10 @@ public:
     {
     }
 
-    void ShowMessage(const CoreText& text) override { messages += (messages.empty() ? "" : "; ") + RenderEnglish(text); }
+    void ShowMessage(const CoreText& text) override { messages.push_back(text); }
     bool AskClearReadOnly(const std::string& path) override { return questions.AskClearReadOnly(path); }
 
-    std::string messages;
+    std::vector<CoreText> messages;
 
 private:
     CUserPrompt& questions;
@@ -112,12 +107,13 @@ UndoOutcome CBatchUndo::Restore(const JournalRecord& record)
     if (!wave.RestorePatch(record.patch)) {
         // A write-protect question answered No leaves the mark in place.
         if (readOnly && ReadOnlyMarked(record.path))
-            return {UndoStatus::Skipped, RenderEnglish(WriteProtectedText(record.path)), true};
-        return {UndoStatus::Failed,
-                recorder.messages.empty() ? record.path + " could not be written back" : recorder.messages, readOnly};
+            return {UndoStatus::Skipped, {WriteProtectedText(record.path)}, true};
+        if (recorder.messages.empty())
+            recorder.messages.emplace_back(TextId::UndoNotWritten, std::vector<CoreText>{record.path});
+        return {UndoStatus::Failed, std::move(recorder.messages), readOnly};
     }
     if (dryRun)
-        return {UndoStatus::WouldRestore, "dry run: nothing written", readOnly};
+        return {UndoStatus::WouldRestore, {CoreText(TextId::UndoDryRun)}, readOnly};
     // Said about a file that was restored: a warning (a failed close, times not put back).
-    return {UndoStatus::Restored, recorder.messages, readOnly};
+    return {UndoStatus::Restored, std::move(recorder.messages), readOnly};
 }

@@ -2,7 +2,9 @@
 
 #include "JournalFormat.h"
 
-#include <string>
+#include "platform/CoreText.h"
+
+#include <vector>
 
 class CPatchJournal;
 class CUserPrompt;
@@ -14,7 +16,8 @@ const char* UndoStatusName(UndoStatus status);
 
 struct UndoOutcome {
     UndoStatus status = UndoStatus::Failed;
-    std::string message;  // why, whenever the file was not restored; a warning when it was
+    // Why, whenever the file was not restored; warnings when it was.
+    std::vector<CoreText> messages;
     bool readOnly = false;  // the file carried the read-only mark
 };
 

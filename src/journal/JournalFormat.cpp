@@ -2,6 +2,8 @@
 
 #include "platform/ByteWords.h"
 
+#include "Version.h"
+
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -198,48 +200,48 @@ private:
 };
 
 template <typename T>
-bool ReadUnsigned(const Json& object, const char* key, T& target, std::string& failure)
+bool ReadUnsigned(const Json& object, const char* key, T& target, CoreText& failure)
 {
     const auto it = object.find(key);
     if (it == object.end() || !it->is_number_unsigned() ||
         it->get<std::uint64_t>() > std::numeric_limits<T>::max()) {
-        failure = std::string("\"") + key + "\" is missing or not a whole number";
+        failure = CoreText(TextId::KeyNotWholeNumber, {key});
         return false;
     }
     target = it->get<T>();
     return true;
 }
 
-bool ReadText(const Json& object, const char* key, std::string& target, std::string& failure)
+bool ReadText(const Json& object, const char* key, std::string& target, CoreText& failure)
 {
     const auto it = object.find(key);
     if (it == object.end() || !it->is_string()) {
-        failure = std::string("\"") + key + "\" is missing or not a text";
+        failure = CoreText(TextId::KeyNotText, {key});
         return false;
     }
     target = it->get<std::string>();
     return true;
 }
 
-bool ReadHex(const Json& object, const char* key, std::vector<unsigned char>& target, std::string& failure)
+bool ReadHex(const Json& object, const char* key, std::vector<unsigned char>& target, CoreText& failure)
 {
     std::string text;
     if (!ReadText(object, key, text, failure))
         return false;
     auto bytes = DecodeHex(text);
     if (!bytes) {
-        failure = std::string("\"") + key + "\" is not hexadecimal";
+        failure = CoreText(TextId::KeyNotHex, {key});
         return false;
     }
     target = std::move(*bytes);
     return true;
 }
 
-std::optional<Json> ParseObject(std::string_view line, std::string& failure)
+std::optional<Json> ParseObject(std::string_view line, CoreText& failure)
 {
     Json object = Json::parse(line, nullptr, false);
     if (object.is_discarded() || !object.is_object()) {
-        failure = "not a JSON object";
+        failure = TextId::NotJsonObject;
         return std::nullopt;
     }
     return object;
@@ -261,6 +263,11 @@ std::string JournalTimeNow()
                   static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
                   static_cast<int>(time.seconds().count()), static_cast<int>(time.subseconds().count()));
     return text;
+}
+
+JournalHeader NewBatchHeader(const char* program, std::vector<std::string> arguments, std::string undoes)
+{
+    return {JournalFormatVersion, JournalTimeNow(), program, QuelbrookVersion, std::move(arguments), std::move(undoes)};
 }
 
 std::string EncodeHeader(const JournalHeader& header)
@@ -323,7 +330,7 @@ void EncodeRecord(std::string& line, const std::string& path, const HeaderPatch&
     line.resize(static_cast<std::size_t>(tail.End() - line.data()));
 }
 
-std::optional<JournalHeader> DecodeHeader(std::string_view line, std::string& failure)
+std::optional<JournalHeader> DecodeHeader(std::string_view line, CoreText& failure)
 {
     const auto object = ParseObject(line, failure);
     if (!object)
@@ -334,7 +341,7 @@ std::optional<JournalHeader> DecodeHeader(std::string_view line, std::string& fa
         !ReadText(*object, "version", header.version, failure))
         return std::nullopt;
     if (header.journal != JournalFormatVersion) {
-        failure = "journal version " + std::to_string(header.journal) + " is not known to this version";
+        failure = CoreText(TextId::UnknownJournalVersion, {std::to_string(header.journal)});
         return std::nullopt;
     }
     const auto arguments = object->find("arguments");
@@ -347,7 +354,7 @@ std::optional<JournalHeader> DecodeHeader(std::string_view line, std::string& fa
     return header;
 }
 
-std::optional<JournalRecord> DecodeRecord(std::string_view line, std::string& failure)
+std::optional<JournalRecord> DecodeRecord(std::string_view line, CoreText& failure)
 {
     const auto object = ParseObject(line, failure);
     if (!object)
@@ -369,11 +376,11 @@ std::optional<JournalRecord> DecodeRecord(std::string_view line, std::string& fa
     }
     // The system would read the name only up to the NUL: another file's.
     if (record.path.find('\0') != std::string::npos) {
-        failure = "its path holds a NUL byte";
+        failure = TextId::PathHoldsNul;
         return std::nullopt;
     }
     if (patch.before.size() != patch.after.size() || patch.before.empty()) {
-        failure = "\"before\" and \"after\" differ in length or are empty";
+        failure = TextId::BeforeAfterMismatch;
         return std::nullopt;
     }
     return record;

@@ -15,6 +15,7 @@ enum class TextId {
     Verbatim,  // a file name or an already finished text
     Number,    // a whole number, grouped as the language groups digits
     Lines,     // the arguments, one a line
+    Clause,    // the argument without its closing full stop, to sit inside a sentence
 
     CauseNone, CauseGeneric, CauseFileNotFound, CauseBadPath, CauseTooManyOpenFiles, CauseAccessDenied,
     CauseInvalidFile, CauseRemoveCurrentDir, CauseDirectoryFull, CauseBadSeek, CauseHardIO,
@@ -36,6 +37,16 @@ enum class TextId {
     FileReplaced, PatchOutsideFields, ChangedAgain,
     WriteProtectQuestion, WriteProtected,
 
+    JournalNotStarted, JournalIncomplete, NoJournalFolder, StateHomeUnsetPosix, StateHomeUnsetWindows,
+    JournalFolderNotCreated, JournalFileFailed, AppendNotCreated, AppendNotWritten, AppendNotSaved,
+    JournalNotTrusted, OwnedByOther, WritableByOthers, FolderOwnedByOther, FolderWritableByOthers, LinkOfOtherUser,
+    NoJournal, NoJournalBecause, LineTooLong, NotJsonObject, KeyNotWholeNumber, KeyNotText, KeyNotHex,
+    UnknownJournalVersion, PathHoldsNul, BeforeAfterMismatch, RecordUnreadable, RecordDamaged,
+
+    UndoMissing, UndoReplaced, UndoLengthDiffers, UndoUnreadable, UndoAlreadyBefore, UndoBytesChanged,
+    UndoNotWritten, UndoDryRun,
+    ClosedWithNewValues, ClosedWithOldValues, ClosedUnreadable,
+
     SummarySampleRate, SummaryChannels, SummaryResolution, SummaryBlockAlignPerChannel, SummaryBlockAlignOneByte,
     SummaryBlockAlign, SummaryChangesOfOneFile, SummaryChangesOfFiles, SummaryChangesOfOneFileAlthough,
     SummaryChangesOfFilesAlthough, SummaryOneOfOneUnreadable, SummaryOneOfFilesUnreadable, SummaryUnreadable,
@@ -50,6 +61,7 @@ struct CoreText {
     std::vector<CoreText> args;
     std::string verbatim;  // the text itself when id is Verbatim
 
+    CoreText() = default;  // an empty text
     CoreText(TextId textId, std::vector<CoreText> arguments = {})
         : id(textId), args(std::move(arguments)) {}
     // A file name or a number, taken into a message as it is.

@@ -1,5 +1,6 @@
 #include "CAppendFile.h"
 
+#include "OpenFailureCause.h"
 #include "WideText.h"
 
 #include <windows.h>
@@ -73,7 +74,7 @@ bool CAppendFile::Create(const std::string& named, CreateMode createMode)
         }
     }
     if (opened == INVALID_HANDLE_VALUE) {
-        Fail("could not be created", static_cast<int>(GetLastError()));
+        Fail(TextId::AppendNotCreated, static_cast<int>(GetLastError()));
         return false;
     }
     handle = reinterpret_cast<SystemHandle>(opened);
@@ -86,7 +87,7 @@ bool CAppendFile::Commit()
         return true;
     if (MoveFileExW(replacement->temporary.c_str(), replacement->target.c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
-        Fail("could not be created", static_cast<int>(GetLastError()));
+        Fail(TextId::AppendNotCreated, static_cast<int>(GetLastError()));
         return false;
     }
     replacement->renamed = true;
@@ -109,7 +110,7 @@ bool CAppendFile::Append(const char* data, std::size_t size)
         const auto chunk = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30));
         DWORD wrote = 0;
         if (WriteFile(reinterpret_cast<HANDLE>(handle), data, chunk, &wrote, nullptr) == 0 || wrote == 0) {
-            Fail("could not be written", wrote == 0 && GetLastError() == ERROR_SUCCESS ? ERROR_DISK_FULL
+            Fail(TextId::AppendNotWritten, wrote == 0 && GetLastError() == ERROR_SUCCESS ? ERROR_DISK_FULL
                                                                                      : static_cast<int>(GetLastError()));
             return false;
         }
@@ -123,18 +124,18 @@ bool CAppendFile::Append(const char* data, std::size_t size)
 bool CAppendFile::Finish()
 {
     if (handle == NoHandle)
-        return failure.empty();
+        return !failure;
     const auto opened = reinterpret_cast<HANDLE>(handle);
     // A device keeps nothing to make durable.
-    if (GetFileType(opened) == FILE_TYPE_DISK && FlushFileBuffers(opened) == 0 && failure.empty())
-        Fail("could not be saved", static_cast<int>(GetLastError()));
+    if (GetFileType(opened) == FILE_TYPE_DISK && FlushFileBuffers(opened) == 0 && !failure)
+        Fail(TextId::AppendNotSaved, static_cast<int>(GetLastError()));
     handle = NoHandle;
-    if (CloseHandle(opened) == 0 && failure.empty())
-        Fail("could not be saved", static_cast<int>(GetLastError()));
-    return failure.empty();
+    if (CloseHandle(opened) == 0 && !failure)
+        Fail(TextId::AppendNotSaved, static_cast<int>(GetLastError()));
+    return !failure;
 }
 
-void CAppendFile::Fail(const char* what, int error)
+void CAppendFile::Fail(TextId what, int error)
 {
-    failure = std::string(what) + ": " + SystemErrorText(static_cast<unsigned long>(error));
+    failure = CoreText(what, {SystemErrorWords(error)});
 }

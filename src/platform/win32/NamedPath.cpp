@@ -50,10 +50,10 @@ bool ResolveNamedPath(const std::string& path, ResolvedPath& resolved, PathFailu
     return true;
 }
 
-std::string WhyOthersMayChange(const CFile&, const ResolvedPath&, const std::string&)
+std::optional<CoreText> WhyOthersMayChange(const CFile&, const ResolvedPath&, const std::string&)
 {
     // A user's own folders (%LOCALAPPDATA% above all) are closed to other
     // users by their ACLs; a journal elsewhere is trusted as the ACLs of its
     // folder are, which this check does not read.
-    return {};
+    return std::nullopt;
 }
