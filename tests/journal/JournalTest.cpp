@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -80,14 +81,23 @@ TEST(Journal, RecordsRoundTripEveryFileNameAndReadBackInOrder)
             lines.back() += static_cast<char>(byte);
     }
     const std::string tail = R"(,"size":1000,"offset":32,"before":"020044ac","after":"010080bb"})";
+    // The root as the system spells it ("/", or "Z:\" on Windows), in the text and in hex.
+    const std::string root = AbsoluteSpelling("/");
+    std::string rootText, rootHex;
+    for (const char c : root) {
+        rootText += c == '\\' ? "\\\\" : std::string(1, c);
+        char digits[3];
+        std::snprintf(digits, sizeof digits, "%02x", static_cast<unsigned char>(c));
+        rootHex += digits;
+    }
     for (const auto& [index, record] : {
-             std::pair{std::size_t{2}, "{\"path\":\"/caf\xC3\xA9.wav\",\"device\":7,\"inode\":2" + tail},
-             std::pair{std::size_t{3}, "{\"path\":\"/latin1-caf\xEF\xBF\xBD.wav\",\"pathBytes\":\"2f6c6174696e312d636166e92e776176\","
-                          "\"device\":7,\"inode\":3" + tail},
+             std::pair{std::size_t{2}, "{\"path\":\"" + rootText + "caf\xC3\xA9.wav\",\"device\":7,\"inode\":2" + tail},
+             std::pair{std::size_t{3}, "{\"path\":\"" + rootText + "latin1-caf\xEF\xBF\xBD.wav\",\"pathBytes\":\"" + rootHex
+                                           + "6c6174696e312d636166e92e776176\",\"device\":7,\"inode\":3" + tail},
          }) {
         EXPECT_EQ(lines.at(index + 1), record);
     }
-    EXPECT_NE(lines.at(5).find(R"(,"pathBytes":"2f626164eda080737572726f676174652e776176","device":7,"inode":4,)"),
+    EXPECT_NE(lines.at(5).find(",\"pathBytes\":\"" + rootHex + R"(626164eda080737572726f676174652e776176","device":7,"inode":4,)"),
               std::string::npos) << lines.at(5);
     for (const std::size_t utf8 : {1u, 2u, 3u, 6u, 7u})
         EXPECT_EQ(lines.at(utf8).find("pathBytes"), std::string::npos) << lines.at(utf8);
