@@ -130,6 +130,10 @@ Hinweis – die Audiodaten werden nicht verändert, nur die Kopfdaten.
             <numerusform>%Ln Dateien geändert</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;About %1...</source>
+        <translation>Ü&amp;ber %1...</translation>
+    </message>
 </context>
 <context>
     <name>CBatchReportDlg</name>
@@ -896,6 +900,162 @@ Attribut ändern und die Änderung zulassen?
     <message>
         <source>(None)</source>
         <translation>(keiner)</translation>
+    </message>
+    <message>
+        <source>%1. No file was changed.</source>
+        <translation>%1. Es wurde keine Datei geändert.</translation>
+    </message>
+    <message>
+        <source>%1. The batch may not be undone completely.</source>
+        <translation>%1. Der Stapel lässt sich womöglich nicht vollständig rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>There is no journal folder: %1</source>
+        <translation>Es gibt keinen Journalordner: %1</translation>
+    </message>
+    <message>
+        <source>neither XDG_STATE_HOME nor HOME is set</source>
+        <translation>weder XDG_STATE_HOME noch HOME ist gesetzt</translation>
+    </message>
+    <message>
+        <source>LOCALAPPDATA is not set</source>
+        <translation>LOCALAPPDATA ist nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>The journal folder %1 could not be created: %2</source>
+        <translation>Der Journalordner %1 konnte nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>The journal %1 %2</source>
+        <translation>Das Journal %1 %2</translation>
+    </message>
+    <message>
+        <source>could not be created: %1</source>
+        <translation>konnte nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>could not be written: %1</source>
+        <translation>konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>could not be saved: %1</source>
+        <translation>konnte nicht gesichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The journal %1 is not trusted: %2; only a journal that nobody but you and root can change is followed</source>
+        <translation>Dem Journal %1 wird nicht vertraut: %2; befolgt wird nur ein Journal, das außer Ihnen und root niemand ändern kann</translation>
+    </message>
+    <message>
+        <source>it belongs to %1</source>
+        <translation>es gehört %1</translation>
+    </message>
+    <message>
+        <source>group or others may write it (permissions %1)</source>
+        <translation>Gruppe oder andere dürfen es schreiben (Rechte %1)</translation>
+    </message>
+    <message>
+        <source>its folder %1 belongs to %2</source>
+        <translation>sein Ordner %1 gehört %2</translation>
+    </message>
+    <message>
+        <source>group or others may write its folder %1 (permissions %2)</source>
+        <translation>Gruppe oder andere dürfen in seinen Ordner %1 schreiben (Rechte %2)</translation>
+    </message>
+    <message>
+        <source>%1 %2 is a symbolic link that belongs to %3, and run as root only links that belong to root are followed</source>
+        <translation>%1 %2 ist eine symbolische Verknüpfung, die %3 gehört, und als root wird nur Verknüpfungen gefolgt, die root gehören</translation>
+    </message>
+    <message>
+        <source>%1 is no journal</source>
+        <translation>%1 ist kein Journal</translation>
+    </message>
+    <message>
+        <source>%1 is no journal: %2</source>
+        <translation>%1 ist kein Journal: %2</translation>
+    </message>
+    <message>
+        <source>a line is longer than any record</source>
+        <translation>eine Zeile ist länger als jeder Eintrag</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing or not a whole number</source>
+        <translation>„%1“ fehlt oder ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing or not a text</source>
+        <translation>„%1“ fehlt oder ist kein Text</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not hexadecimal</source>
+        <translation>„%1“ ist nicht hexadezimal</translation>
+    </message>
+    <message>
+        <source>journal version %1 is not known to this version</source>
+        <translation>die Journalversion %1 ist dieser Version unbekannt</translation>
+    </message>
+    <message>
+        <source>its path holds a NUL byte</source>
+        <translation>sein Pfad enthält ein NUL-Byte</translation>
+    </message>
+    <message>
+        <source>&quot;before&quot; and &quot;after&quot; differ in length or are empty</source>
+        <translation>„before“ und „after“ sind verschieden lang oder leer</translation>
+    </message>
+    <message>
+        <source>it could not be read</source>
+        <translation>er konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Record %1 of %2 is damaged: %3</source>
+        <translation>Eintrag %1 von %2 ist beschädigt: %3</translation>
+    </message>
+    <message>
+        <source>%1 is missing: it was moved or deleted since the batch</source>
+        <translation>%1 fehlt: die Datei wurde seit dem Stapel verschoben oder gelöscht</translation>
+    </message>
+    <message>
+        <source>%1 was replaced: another file has its name now, so it was left alone</source>
+        <translation>%1 wurde ersetzt: eine andere Datei trägt jetzt den Namen, daher blieb sie unberührt</translation>
+    </message>
+    <message>
+        <source>%1 was changed since: its length differs from the length after the batch</source>
+        <translation>%1 wurde seitdem geändert: die Länge weicht von der Länge nach dem Stapel ab</translation>
+    </message>
+    <message>
+        <source>%1 could not be read</source>
+        <translation>%1 konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 already holds the bytes it had before the batch</source>
+        <translation>%1 enthält bereits die Bytes, die die Datei vor dem Stapel hatte</translation>
+    </message>
+    <message>
+        <source>%1 was changed since: the bytes at offset %2 are no longer those the batch wrote, so they were kept</source>
+        <translation>%1 wurde seitdem geändert: die Bytes an Position %2 sind nicht mehr die vom Stapel geschriebenen, daher wurden sie behalten</translation>
+    </message>
+    <message>
+        <source>%1 could not be written back</source>
+        <translation>%1 konnte nicht zurückgeschrieben werden</translation>
+    </message>
+    <message>
+        <source>dry run: nothing written</source>
+        <translation>Probelauf: nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>Closing %1 reported an error (%2), but reading it again found the new values in place.</source>
+        <translation>Beim Schließen von %1 wurde ein Fehler gemeldet (%2), doch erneutes Lesen fand die neuen Werte vor.</translation>
+    </message>
+    <message>
+        <source>%1 when it was closed; reading it again found the values it had before, so it was left unchanged.</source>
+        <translation>%1 beim Schließen; erneutes Lesen fand die vorherigen Werte vor, daher blieb die Datei unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 when it was closed, and it could not be read again: it may hold the new values (the journal has the change).</source>
+        <translation>%1 beim Schließen, und die Datei ließ sich nicht erneut lesen: sie enthält womöglich die neuen Werte (das Journal enthält die Änderung).</translation>
     </message>
 </context>
 </TS>

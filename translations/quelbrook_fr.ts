@@ -130,6 +130,10 @@ Remarque&#xa0;: les données ne sont pas modifiées, seulement les informations 
             <numerusform>%Ln fichiers modifiés</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;About %1...</source>
+        <translation>À &amp;propos de %1...</translation>
+    </message>
 </context>
 <context>
     <name>CBatchReportDlg</name>
@@ -896,6 +900,162 @@ Modifier l’attribut et autoriser la modification&#xa0;?
     <message>
         <source>(None)</source>
         <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>%1. No file was changed.</source>
+        <translation>%1. Aucun fichier n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1. The batch may not be undone completely.</source>
+        <translation>%1. Le lot ne pourra peut-être pas être entièrement annulé.</translation>
+    </message>
+    <message>
+        <source>There is no journal folder: %1</source>
+        <translation>Il n’y a pas de dossier de journal : %1</translation>
+    </message>
+    <message>
+        <source>neither XDG_STATE_HOME nor HOME is set</source>
+        <translation>ni XDG_STATE_HOME ni HOME n’est défini</translation>
+    </message>
+    <message>
+        <source>LOCALAPPDATA is not set</source>
+        <translation>LOCALAPPDATA n’est pas défini</translation>
+    </message>
+    <message>
+        <source>The journal folder %1 could not be created: %2</source>
+        <translation>Le dossier de journal %1 n’a pas pu être créé : %2</translation>
+    </message>
+    <message>
+        <source>The journal %1 %2</source>
+        <translation>Le journal %1 %2</translation>
+    </message>
+    <message>
+        <source>could not be created: %1</source>
+        <translation>n’a pas pu être créé : %1</translation>
+    </message>
+    <message>
+        <source>could not be written: %1</source>
+        <translation>n’a pas pu être écrit : %1</translation>
+    </message>
+    <message>
+        <source>could not be saved: %1</source>
+        <translation>n’a pas pu être enregistré : %1</translation>
+    </message>
+    <message>
+        <source>The journal %1 is not trusted: %2; only a journal that nobody but you and root can change is followed</source>
+        <translation>Le journal %1 n’est pas digne de confiance : %2 ; seul un journal que personne d’autre que vous et root ne peut modifier est suivi</translation>
+    </message>
+    <message>
+        <source>it belongs to %1</source>
+        <translation>il appartient à %1</translation>
+    </message>
+    <message>
+        <source>group or others may write it (permissions %1)</source>
+        <translation>le groupe ou d’autres peuvent l’écrire (droits %1)</translation>
+    </message>
+    <message>
+        <source>its folder %1 belongs to %2</source>
+        <translation>son dossier %1 appartient à %2</translation>
+    </message>
+    <message>
+        <source>group or others may write its folder %1 (permissions %2)</source>
+        <translation>le groupe ou d’autres peuvent écrire dans son dossier %1 (droits %2)</translation>
+    </message>
+    <message>
+        <source>%1 %2 is a symbolic link that belongs to %3, and run as root only links that belong to root are followed</source>
+        <translation>%1 %2 est un lien symbolique qui appartient à %3, et exécuté en tant que root, seuls les liens appartenant à root sont suivis</translation>
+    </message>
+    <message>
+        <source>%1 is no journal</source>
+        <translation>%1 n’est pas un journal</translation>
+    </message>
+    <message>
+        <source>%1 is no journal: %2</source>
+        <translation>%1 n’est pas un journal : %2</translation>
+    </message>
+    <message>
+        <source>a line is longer than any record</source>
+        <translation>une ligne est plus longue que tout enregistrement</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing or not a whole number</source>
+        <translation>« %1 » manque ou n’est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is missing or not a text</source>
+        <translation>« %1 » manque ou n’est pas un texte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not hexadecimal</source>
+        <translation>« %1 » n’est pas hexadécimal</translation>
+    </message>
+    <message>
+        <source>journal version %1 is not known to this version</source>
+        <translation>la version de journal %1 est inconnue de cette version</translation>
+    </message>
+    <message>
+        <source>its path holds a NUL byte</source>
+        <translation>son chemin contient un octet NUL</translation>
+    </message>
+    <message>
+        <source>&quot;before&quot; and &quot;after&quot; differ in length or are empty</source>
+        <translation>« before » et « after » diffèrent en longueur ou sont vides</translation>
+    </message>
+    <message>
+        <source>it could not be read</source>
+        <translation>il n’a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>Record %1 of %2 is damaged: %3</source>
+        <translation>L’enregistrement %1 de %2 est endommagé : %3</translation>
+    </message>
+    <message>
+        <source>%1 is missing: it was moved or deleted since the batch</source>
+        <translation>%1 est absent : il a été déplacé ou supprimé depuis le lot</translation>
+    </message>
+    <message>
+        <source>%1 was replaced: another file has its name now, so it was left alone</source>
+        <translation>%1 a été remplacé : un autre fichier porte désormais son nom, il n’a donc pas été touché</translation>
+    </message>
+    <message>
+        <source>%1 was changed since: its length differs from the length after the batch</source>
+        <translation>%1 a été modifié depuis : sa longueur diffère de celle après le lot</translation>
+    </message>
+    <message>
+        <source>%1 could not be read</source>
+        <translation>%1 n’a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>%1 already holds the bytes it had before the batch</source>
+        <translation>%1 contient déjà les octets qu’il avait avant le lot</translation>
+    </message>
+    <message>
+        <source>%1 was changed since: the bytes at offset %2 are no longer those the batch wrote, so they were kept</source>
+        <translation>%1 a été modifié depuis : les octets à la position %2 ne sont plus ceux que le lot a écrits, ils ont donc été conservés</translation>
+    </message>
+    <message>
+        <source>%1 could not be written back</source>
+        <translation>%1 n’a pas pu être réécrit</translation>
+    </message>
+    <message>
+        <source>dry run: nothing written</source>
+        <translation>essai à blanc : rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>Closing %1 reported an error (%2), but reading it again found the new values in place.</source>
+        <translation>La fermeture de %1 a signalé une erreur (%2), mais une nouvelle lecture a trouvé les nouvelles valeurs en place.</translation>
+    </message>
+    <message>
+        <source>%1 when it was closed; reading it again found the values it had before, so it was left unchanged.</source>
+        <translation>%1 lors de la fermeture ; une nouvelle lecture a trouvé les valeurs d’avant, le fichier est donc resté inchangé.</translation>
+    </message>
+    <message>
+        <source>%1 when it was closed, and it could not be read again: it may hold the new values (the journal has the change).</source>
+        <translation>%1 lors de la fermeture, et le fichier n’a pas pu être relu : il contient peut-être les nouvelles valeurs (le journal contient la modification).</translation>
     </message>
 </context>
 </TS>

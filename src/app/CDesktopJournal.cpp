@@ -1,9 +1,8 @@
 #include "app/CDesktopJournal.h"
 
 #include "app/CMessageBoxPrompt.h"
+#include "i18n/CoreTextTr.h"
 #include "journal/CJournalFolder.h"
-
-#include "Version.h"
 
 #include <utility>
 #include <vector>
@@ -15,18 +14,15 @@ bool CDesktopJournal::Begin(const std::string& undoes)
     std::vector<std::string> arguments;
     for (const QString& argument : QCoreApplication::arguments())
         arguments.push_back(argument.toStdString());
-    const JournalHeader header{JournalFormatVersion, JournalTimeNow(), DesktopProgramName, QuelbrookVersion,
-                               std::move(arguments), undoes};
-    std::string failure;
-    if (CJournalFolder().CreateBatch(writer, header, failure))
+    CoreText failure;
+    if (CJournalFolder().CreateBatch(writer, NewBatchHeader(DesktopProgramName, std::move(arguments), undoes), failure))
         return true;
-    prompt.ShowWarning(tr("%1. No file was changed.").arg(QString::fromStdString(failure)));
+    prompt.ShowWarning(TranslateCoreText(CoreText(TextId::JournalNotStarted, {std::move(failure)})));
     return false;
 }
 
 void CDesktopJournal::Finish()
 {
     if (!writer.Finish())
-        prompt.ShowWarning(
-            tr("%1. The change may not be undone completely.").arg(QString::fromStdString(writer.Failure())));
+        prompt.ShowWarning(TranslateCoreText(CoreText(TextId::JournalIncomplete, {writer.Failure()})));
 }

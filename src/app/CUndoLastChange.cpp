@@ -4,6 +4,7 @@
 #include "journal/CJournalFolder.h"
 #include "journal/CJournalReader.h"
 #include "journal/CJournalWriter.h"
+#include "i18n/CoreTextTr.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -37,13 +38,16 @@ CUndoLastChange::Report CUndoLastChange::Restore(CJournalReader& batch, CJournal
     QStringList leftAlone;
     QStringList warnings;  // about files that were restored all the same
     CBatchUndo::VisitNewestFirst(batch, [&](const std::optional<JournalRecord>& record) {
-        const UndoOutcome outcome = record ? undo.Restore(*record) : UndoOutcome{UndoStatus::Failed, batch.Failure()};
+        const UndoOutcome outcome = record ? undo.Restore(*record) : UndoOutcome{UndoStatus::Failed, {batch.Failure()}};
+        QStringList messages;
+        for (const CoreText& message : outcome.messages)
+            messages << TranslateCoreText(message);
         if (outcome.status != UndoStatus::Restored) {
-            leftAlone << QString::fromStdString(outcome.message);
+            leftAlone << messages.join(QStringLiteral("; "));
         } else {
             ++restored;
-            if (!outcome.message.empty())
-                warnings << QString::fromStdString(outcome.message);
+            if (!messages.isEmpty())
+                warnings << messages.join(QStringLiteral("; "));
         }
         return true;
     });

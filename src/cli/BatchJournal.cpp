@@ -3,22 +3,21 @@
 #include "journal/CJournalFolder.h"
 #include "journal/CJournalWriter.h"
 
-#include "Version.h"
-
 #include <ostream>
 
 std::unique_ptr<CJournalWriter> OpenBatchJournal(const std::vector<std::string>& args, const std::string& file,
                                                  const std::string& undoes, std::ostream& err)
 {
-    const JournalHeader header{JournalFormatVersion, JournalTimeNow(), CliProgramName, QuelbrookVersion, args, undoes};
+    const JournalHeader header = NewBatchHeader(CliProgramName, args, undoes);
     auto journal = std::make_unique<CJournalWriter>();
-    std::string failure;
+    CoreText failure;
     const bool created = file.empty() ? CJournalFolder().CreateBatch(*journal, header, failure)
                                       : journal->Create(file, header, CJournalWriter::CreateMode::Replace);
     if (created)
         return journal;
-    err << CliProgramName << ": " << (file.empty() ? failure : journal->Failure()) << ". No file was changed"
-        << " (--journal FILE writes it elsewhere; --no-journal runs without one, and the batch cannot be undone).\n";
+    const CoreText notStarted(TextId::JournalNotStarted, {file.empty() ? failure : journal->Failure()});
+    err << CliProgramName << ": " << RenderEnglish(notStarted)
+        << " --journal FILE writes it elsewhere; --no-journal runs without one, and the batch cannot be undone.\n";
     return nullptr;
 }
 
@@ -26,6 +25,6 @@ bool CloseBatchJournal(CJournalWriter& journal, std::ostream& err)
 {
     if (journal.Finish())
         return true;
-    err << CliProgramName << ": " << journal.Failure() << ". The batch may not be undone completely.\n";
+    err << CliProgramName << ": " << RenderEnglish(CoreText(TextId::JournalIncomplete, {journal.Failure()})) << '\n';
     return false;
 }

@@ -1,13 +1,14 @@
 #include "CJsonArrayWriter.h"
 
+#include "journal/JsonText.h"
+
 #include <ostream>
 
 CJsonArrayWriter::CJsonArrayWriter(std::ostream& output) : out(output) {}
 
 std::string CJsonArrayWriter::Encode(const nlohmann::ordered_json& element)
 {
-    // File names need not be UTF-8: stray bytes become U+FFFD rather than an exception.
-    return element.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    return DumpJson(element);
 }
 
 void CJsonArrayWriter::Add(std::string_view encoded)

@@ -78,7 +78,7 @@ CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, const FolderE
         }
         // No file is written without its record.
         if (ordered && ordered->Refused()) {
-            return {Status::Failed, journal->Failure() + "; the file was left unchanged", before, {}};
+            return {Status::Failed, RenderEnglish(journal->Failure()) + "; the file was left unchanged", before, {}};
         }
         return {Status::Failed,
                 DescribeFailure(path, prompt.EnglishMessages(), wave.LastOpenFailure(), RenderEnglish(NoFormatText(path, wave.NotWave()))), before, {}};

@@ -85,7 +85,8 @@ int CUndoCommand::Run(const std::vector<std::string>& args, const std::function<
             },
             again);
     };
-    const auto fail = [&](const std::string& message) {
+    const auto fail = [&](const CoreText& failure) {
+        const std::string message = RenderEnglish(failure);
         return SubmitWork(runner, journalPath,
                           [this, message](CFilePrompt&, std::size_t) { return Failure(journalPath, message); });
     };
@@ -120,17 +121,17 @@ CFileCommand::Result CUndoCommand::Restore(const JournalRecord& record, CFilePro
     undo.SetDryRun(dryRun);
     UndoOutcome outcome = undo.Restore(record);
     if (outcome.readOnly && outcome.status == UndoStatus::WouldRestore) {
-        outcome = clearReadOnly ? UndoOutcome{UndoStatus::WouldRestore, DryRunText(true)}
-                                : UndoOutcome{UndoStatus::Skipped, ReadOnlySkippedText(record.path)};
+        outcome = clearReadOnly ? UndoOutcome{UndoStatus::WouldRestore, {DryRunText(true)}}
+                                : UndoOutcome{UndoStatus::Skipped, {ReadOnlySkippedText(record.path)}};
     } else if (outcome.status == UndoStatus::Skipped && outcome.readOnly) {
-        outcome.message = ReadOnlySkippedText(record.path);
+        outcome.messages = {ReadOnlySkippedText(record.path)};
     }
     return Report(record.path, outcome);
 }
 
 CFileCommand::Result CUndoCommand::Failure(const std::string& path, const std::string& message) const
 {
-    return Report(path, {UndoStatus::Failed, message});
+    return Report(path, {UndoStatus::Failed, {message}});
 }
 
 CFileCommand::Result CUndoCommand::Report(const std::string& path, const UndoOutcome& outcome) const
@@ -138,19 +139,20 @@ CFileCommand::Result CUndoCommand::Report(const std::string& path, const UndoOut
     static_assert(static_cast<std::size_t>(UndoStatus::Failed) < MaxTallies);
     const auto tally = static_cast<std::size_t>(outcome.status);
     const bool fileFailed = outcome.status != UndoStatus::Restored && outcome.status != UndoStatus::WouldRestore;
+    const std::string message = RenderEnglishJoined(outcome.messages);
     if (Json()) {
         nlohmann::ordered_json object = {{"path", path}, {"status", UndoStatusName(outcome.status)}};
         if (outcome.status != UndoStatus::Restored)
-            object["message"] = outcome.message;
-        else if (!outcome.message.empty())
-            object["warning"] = outcome.message;
+            object["message"] = message;
+        else if (!message.empty())
+            object["warning"] = message;
         return {CJsonArrayWriter::Encode(object), tally, fileFailed};
     }
     std::string line = path + ": " + UndoStatusName(outcome.status);
     if (outcome.status != UndoStatus::Restored)
-        line += ": " + outcome.message;
-    else if (!outcome.message.empty())
-        line += " (warning: " + outcome.message + ")";
+        line += ": " + message;
+    else if (!message.empty())
+        line += " (warning: " + message + ")";
     std::string text = EscapeControls(std::move(line));
     text += '\n';
     return {std::move(text), tally, fileFailed};

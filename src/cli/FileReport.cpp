@@ -1,5 +1,6 @@
 #include "FileReport.h"
 
+#include "journal/HexCodec.h"
 #include "platform/ByteWords.h"
 #include "platform/Folders.h"
 #include "wave/ConfirmWritable.h"
@@ -94,15 +95,13 @@ std::string ReadOnlySkippedText(const std::string& path)
 
 std::string EscapeControls(std::string text)
 {
-    static constexpr char Hex[] = "0123456789ABCDEF";
     // Nearly every line has none: hand it back as it is.
     if (!HasControlBytes(text)) {
         return text;
     }
     const auto escape = [](std::string& out, unsigned char byte) {
         out += "\\x";
-        out += Hex[byte >> 4];
-        out += Hex[byte & 0xF];
+        AppendHex(out, &byte, 1);
     };
     std::string out;
     out.reserve(text.size());

@@ -25,6 +25,6 @@ std::string DescribeFailure(const std::string& path, const std::string& messages
 std::string ReadOnlySkippedText(const std::string& path);
 
 // text with its control characters (C0, DEL and the C1 range in UTF-8)
-// written as \xHH, so that a file name can neither drive the terminal nor
+// written as \xhh, so that a file name can neither drive the terminal nor
 // start a report line of its own.
 std::string EscapeControls(std::string text);

@@ -10,6 +10,12 @@ QString TranslateCoreText(const CoreText& text)
         return QString::fromStdString(text.verbatim);
     if (text.id == TextId::Number)
         return QLocale().toString(QString::fromStdString(text.verbatim).toULongLong());
+    if (text.id == TextId::Clause) {
+        QString clause = text.args.empty() ? QString() : TranslateCoreText(text.args.front());
+        if (clause.endsWith(QLatin1Char('.')))
+            clause.chop(1);
+        return clause;
+    }
     if (text.id == TextId::Lines) {
         QStringList lines;
         for (const CoreText& line : text.args)

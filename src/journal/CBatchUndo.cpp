@@ -31,34 +31,29 @@ std::optional<UndoOutcome> FindConflict(const JournalRecord& record, bool& readO
     const OpenStatus status = file.Open(path, FileMode::Read);
     // A folder on the way that is gone or no folder now (BadPath) is a missing file too.
     if (status == OpenStatus::Missing || (status == OpenStatus::Failed && file.LastCause() == OpenFailureCause::BadPath))
-        return UndoOutcome{UndoStatus::Conflict, path + " is missing: it was moved or deleted since the batch"};
-    const UndoOutcome replaced{UndoStatus::Conflict,
-                               path + " was replaced: another file has its name now, so it was left alone"};
+        return UndoOutcome{UndoStatus::Conflict, {CoreText(TextId::UndoMissing, {path})}};
+    const UndoOutcome replaced{UndoStatus::Conflict, {CoreText(TextId::UndoReplaced, {path})}};
     // Something other than a regular file under the name.
     if (status == OpenStatus::Failed && file.LastCause() == OpenFailureCause::InvalidFile)
         return replaced;
     if (status == OpenStatus::Failed)
-        return UndoOutcome{UndoStatus::Failed,
-                           file.LinkRefusal().empty() ? RenderEnglish(CauseText(file.LastFailure(), path)) : file.LinkRefusal()};
+        return UndoOutcome{UndoStatus::Failed, {file.LinkRefusal().value_or(CauseText(file.LastFailure(), path))}};
     readOnly = file.ReadOnlyMarked();
     switch (StandingOf(file, patch)) {
     case PatchStanding::Applied:
         return std::nullopt;
     case PatchStanding::Undone:
-        return UndoOutcome{UndoStatus::Skipped, path + " already holds the bytes it had before the batch"};
+        return UndoOutcome{UndoStatus::Skipped, {CoreText(TextId::UndoAlreadyBefore, {path})}};
     case PatchStanding::OtherFile:
         return replaced;
     case PatchStanding::OtherLength:
-        return UndoOutcome{UndoStatus::Conflict,
-                           path + " was changed since: its length differs from the length after the batch"};
+        return UndoOutcome{UndoStatus::Conflict, {CoreText(TextId::UndoLengthDiffers, {path})}};
     case PatchStanding::Unreadable:
-        return UndoOutcome{UndoStatus::Failed, path + " could not be read"};
+        return UndoOutcome{UndoStatus::Failed, {CoreText(TextId::UndoUnreadable, {path})}};
     case PatchStanding::ChangedSince:
         break;
     }
-    return UndoOutcome{UndoStatus::Conflict, path + " was changed since: the bytes at offset " +
-                                                 std::to_string(patch.offset) +
-                                                 " are no longer those the batch wrote, so they were kept"};
+    return UndoOutcome{UndoStatus::Conflict, {CoreText(TextId::UndoBytesChanged, {path, std::to_string(patch.offset)})}};
 }
 
 bool ReadOnlyMarked(const std::string& path)
@@ -119,13 +114,13 @@ UndoOutcome CBatchUndo::Restore(const JournalRecord& record)
     if (!wave.RestorePatch(record.patch)) {
         // A write-protect question answered No leaves the mark in place.
         if (readOnly && ReadOnlyMarked(record.path))
-            return {UndoStatus::Skipped, RenderEnglish(WriteProtectedText(record.path)), true};
-        return {UndoStatus::Failed,
-                recorder.Messages().empty() ? record.path + " could not be written back" : recorder.EnglishMessages(),
-                readOnly};
+            return {UndoStatus::Skipped, {WriteProtectedText(record.path)}, true};
+        if (recorder.Messages().empty())
+            return {UndoStatus::Failed, {CoreText(TextId::UndoNotWritten, {record.path})}, readOnly};
+        return {UndoStatus::Failed, recorder.Messages(), readOnly};
     }
     if (dryRun)
-        return {UndoStatus::WouldRestore, DryRunText(false), readOnly};
+        return {UndoStatus::WouldRestore, {DryRunText(false)}, readOnly};
     // Said about a file that was restored: a warning (a failed close, times not put back).
-    return {UndoStatus::Restored, recorder.EnglishMessages(), readOnly};
+    return {UndoStatus::Restored, recorder.Messages(), readOnly};
 }

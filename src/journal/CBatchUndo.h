@@ -2,9 +2,12 @@
 
 #include "JournalFormat.h"
 
+#include "platform/CoreText.h"
+
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class CJournalReader;
 class CPatchJournal;
@@ -17,7 +20,8 @@ const char* UndoStatusName(UndoStatus status);
 
 struct UndoOutcome {
     UndoStatus status = UndoStatus::Failed;
-    std::string message;  // why, whenever the file was not restored; a warning when it was
+    // Why, whenever the file was not restored; warnings when it was.
+    std::vector<CoreText> messages;
     bool readOnly = false;  // the file carried the read-only mark
 };
 

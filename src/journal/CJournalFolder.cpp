@@ -43,15 +43,15 @@ CJournalFolder::CJournalFolder(std::string path)
 {
 }
 
-bool CJournalFolder::CreateBatch(CJournalWriter& writer, const JournalHeader& header, std::string& failure) const
+bool CJournalFolder::CreateBatch(CJournalWriter& writer, const JournalHeader& header, CoreText& failure) const
 {
     if (folder.empty()) {
-        failure = std::string("There is no journal folder: ") + MissingStateFolderReason();
+        failure = CoreText(TextId::NoJournalFolder, {MissingStateFolderReason()});
         return false;
     }
     std::string reason;
     if (!CreateFolders(folder, reason)) {
-        failure = "The journal folder " + folder + " could not be created: " + reason;
+        failure = CoreText(TextId::JournalFolderNotCreated, {folder, reason});
         return false;
     }
     // Two batches started in the same microsecond by one process differ in the next try.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CoreText.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -27,7 +29,7 @@ public:
     // Creates the folder when needed and a new batch in it (header written),
     // then removes the oldest batches beyond KeptBatches. False, with
     // failure, when the journal cannot be created.
-    bool CreateBatch(CJournalWriter& writer, const JournalHeader& header, std::string& failure) const;
+    bool CreateBatch(CJournalWriter& writer, const JournalHeader& header, CoreText& failure) const;
 
     // The batch files, oldest first.
     std::vector<std::string> Batches() const;

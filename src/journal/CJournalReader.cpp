@@ -17,28 +17,26 @@ bool CJournalReader::Open(const std::string& journalPath)
 {
     path = journalPath;
     lines.clear();
-    failure.clear();
+    failure = CoreText();
     // Opened inside the folder found to hold it, so that the folder judged
     // is the one the file was read from, and the file judged the one read.
     ResolvedPath where;
     PathFailure unreachable;
     if (!ResolveNamedPath(path, where, unreachable)) {
-        failure = !unreachable.refusal.empty()
-            ? unreachable.refusal
-            : RenderEnglish(CauseText(unreachable.missing ? OpenFailureCause::FileNotFound : unreachable.cause, path));
+        failure = unreachable.refusal.value_or(
+            CauseText(unreachable.missing ? OpenFailureCause::FileNotFound : unreachable.cause, path));
         return false;
     }
     const OpenStatus status = file.OpenIn(where.entry, FileMode::Read);
     if (status != OpenStatus::Opened) {
-        failure = RenderEnglish(status == OpenStatus::Missing ? CauseText(OpenFailureCause::FileNotFound, path)
-                                                             : CauseText(file.LastFailure(), path));
+        failure = status == OpenStatus::Missing ? CauseText(OpenFailureCause::FileNotFound, path)
+                                                : CauseText(file.LastFailure(), path);
         return false;
     }
     // Undo writes whatever a journal says, so one that anyone but this user
     // and the administrator could have written or put in place is not obeyed.
-    if (const std::string reason = WhyOthersMayChange(file, where, CJournalFolder::DefaultPath()); !reason.empty()) {
-        failure = "The journal " + path + " is not trusted: " + reason
-            + "; only a journal that nobody but you and the administrator can change is followed";
+    if (auto reason = WhyOthersMayChange(file, where, CJournalFolder::DefaultPath())) {
+        failure = CoreText(TextId::JournalNotTrusted, {path, std::move(*reason)});
         file.Close();
         return false;
     }
@@ -63,7 +61,7 @@ bool CJournalReader::Open(const std::string& journalPath)
                 continue;
             const std::uint64_t end = at + i;
             if (end - lineStart > MaxLineLength) {
-                failure = path + " is no journal: a line is longer than any record";
+                failure = CoreText(TextId::NoJournalBecause, {path, CoreText(TextId::LineTooLong)});
                 return false;
             }
             const Line line{lineStart, static_cast<std::size_t>(end - lineStart)};
@@ -78,17 +76,18 @@ bool CJournalReader::Open(const std::string& journalPath)
         at += got;
     }
     if (file.LastCause() != OpenFailureCause::None) {
-        failure = RenderEnglish(CauseText(file.LastFailure(), path));
+        failure = CauseText(file.LastFailure(), path);
         return false;
     }
 
     std::string text(first ? first->length : 0, '\0');
-    std::string why;
+    CoreText why;
     std::optional<JournalHeader> decoded;
-    if (first && file.ReadAt(first->offset, text.data(), text.size()) == text.size())
+    const bool read = first && file.ReadAt(first->offset, text.data(), text.size()) == text.size();
+    if (read)
         decoded = DecodeHeader(text, why);
     if (!decoded) {
-        failure = path + " is no journal" + (why.empty() ? std::string() : ": " + why);
+        failure = read ? CoreText(TextId::NoJournalBecause, {path, std::move(why)}) : CoreText(TextId::NoJournal, {path});
         return false;
     }
     header = std::move(*decoded);
@@ -99,11 +98,11 @@ std::optional<JournalRecord> CJournalReader::ReadRecord(std::size_t index)
 {
     const Line& line = lines.at(index);
     std::string text(line.length, '\0');
-    std::string why = "it could not be read";
+    CoreText why(TextId::RecordUnreadable);
     std::optional<JournalRecord> record;
     if (file.ReadAt(line.offset, text.data(), text.size()) == text.size())
         record = DecodeRecord(text, why);
     if (!record)
-        failure = "Record " + std::to_string(index + 1) + " of " + path + " is damaged: " + why;
+        failure = CoreText(TextId::RecordDamaged, {CoreText::Number(index + 1), path, std::move(why)});
     return record;
 }

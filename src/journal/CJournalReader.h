@@ -25,7 +25,7 @@ public:
     // Failure(), when its line is damaged.
     std::optional<JournalRecord> ReadRecord(std::size_t index);
 
-    const std::string& Failure() const { return failure; }
+    const CoreText& Failure() const { return failure; }
 
 private:
     struct Line {
@@ -37,5 +37,5 @@ private:
     std::string path;
     JournalHeader header;
     std::vector<Line> lines;
-    std::string failure;
+    CoreText failure;
 };

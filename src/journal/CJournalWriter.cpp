@@ -64,7 +64,7 @@ bool CJournalWriter::RecordPatch(const std::string& path, const HeaderPatch& pat
         EncodeRecord(encoded.line, encoded.absolute, patch);
     }
     const std::lock_guard lock(mutex);
-    if (!file.IsOpen() || !failure.empty() || !Append(encoded.line))
+    if (!file.IsOpen() || failure || !Append(encoded.line))
         return false;
     ++records;
     return true;
@@ -82,23 +82,23 @@ bool CJournalWriter::Finish()
 {
     const std::lock_guard lock(mutex);
     if (!file.IsOpen())
-        return failure.empty();
-    if (createMode == CreateMode::NewFile && records == 0 && failure.empty()) {
+        return !failure;
+    if (createMode == CreateMode::NewFile && records == 0 && !failure) {
         file.Discard();
         return true;
     }
-    if (!file.Finish() && failure.empty())
+    if (!file.Finish() && !failure)
         Fail();
-    return failure.empty();
+    return !failure;
 }
 
-std::string CJournalWriter::Failure() const
+CoreText CJournalWriter::Failure() const
 {
     const std::lock_guard lock(mutex);
-    return failure;
+    return failure.value_or(CoreText());
 }
 
 void CJournalWriter::Fail()
 {
-    failure = "The journal " + journalPath + " " + file.Failure();
+    failure = CoreText(TextId::JournalFileFailed, {journalPath, file.Failure().value_or(CoreText())});
 }

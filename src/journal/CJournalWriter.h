@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 
 // Writes one batch's journal. Each record is in the system (see CAppendFile)
@@ -42,7 +43,8 @@ public:
     bool Finish();
 
     const std::string& Path() const { return journalPath; }
-    std::string Failure() const;
+    // Empty while nothing failed.
+    CoreText Failure() const;
 
 private:
     bool Append(const std::string& text);
@@ -55,5 +57,5 @@ private:
     std::string workingFolder;  // relative paths are recorded under it
     CreateMode createMode = CreateMode::NewFile;
     std::size_t records = 0;
-    std::string failure;
+    std::optional<CoreText> failure;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/CoreText.h"
 #include "wave/HeaderPatch.h"
 
 #include <optional>
@@ -8,7 +9,7 @@
 #include <vector>
 
 // One journal is one batch, written as JSON Lines: a header line describing
-// the batch, then one line per rewrite in the order the files were written.
+// the batch, then one line per rewrite, in the order the files were named.
 inline constexpr int JournalFormatVersion = 1;
 
 // The "program" of a batch: which front end ran it.
@@ -33,11 +34,15 @@ struct JournalRecord {
 // The current time as the header's "time" text: 2026-01-31T23:59:59.123456Z.
 std::string JournalTimeNow();
 
+// The header of a batch starting now in this version of program; undoes
+// names the batch an undo works on.
+JournalHeader NewBatchHeader(const char* program, std::vector<std::string> arguments, std::string undoes);
+
 // One line each, ending in '\n'.
 std::string EncodeHeader(const JournalHeader& header);
 // A record is written over line, whose room is kept from one record to the next.
 void EncodeRecord(std::string& line, const std::string& path, const HeaderPatch& patch);
 
 // Empty with failure set when the line is not what the format describes.
-std::optional<JournalHeader> DecodeHeader(std::string_view line, std::string& failure);
-std::optional<JournalRecord> DecodeRecord(std::string_view line, std::string& failure);
+std::optional<JournalHeader> DecodeHeader(std::string_view line, CoreText& failure);
+std::optional<JournalRecord> DecodeRecord(std::string_view line, CoreText& failure);

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "CoreText.h"
 #include "FileIdentity.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 // A file written from start to end in one go: a batch's journal. Each
@@ -38,13 +40,13 @@ public:
     void Discard();
 
     bool IsOpen() const { return handle != NoHandle; }
-    // "could not be written: No space left on device", for the caller to name the file.
-    const std::string& Failure() const { return failure; }
+    // "could not be written: no space left on the device", for the caller to name the file.
+    const std::optional<CoreText>& Failure() const { return failure; }
 
 private:
     bool MapFrom(std::uint64_t offset, std::size_t atLeast);
     void Unmap(bool cutToRecords = true);
-    void Fail(const char* what, int error);
+    void Fail(TextId what, int error);
     void Close();
 
     // The new file beside the old one until Commit(); each system has its own.
@@ -59,5 +61,5 @@ private:
     std::uint64_t mapStart = 0;
     std::uint64_t mapLength = 0;
     std::uint64_t written = 0;
-    std::string failure;
+    std::optional<CoreText> failure;
 };

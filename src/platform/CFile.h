@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <optional>
 #include <string>
 
 class CFolder;
@@ -107,7 +108,7 @@ public:
     OpenFailureCause LastCause() const { return lastFailure.cause; }
     const FileFailure& LastFailure() const { return lastFailure; }
     // The symbolic link the last open refused to follow, in words; empty when none.
-    const std::string& LinkRefusal() const { return linkRefusal; }
+    const std::optional<CoreText>& LinkRefusal() const { return linkRefusal; }
     // The open file's owner and permission bits (POSIX systems; 0 on Windows).
     unsigned OwnerId() const { return owner; }
     unsigned Permissions() const { return permissions; }
@@ -138,6 +139,6 @@ private:
     std::size_t headSize = 0;
     FileFailure lastFailure;
     unsigned owner = 0;
-    std::string linkRefusal;
+    std::optional<CoreText> linkRefusal;
     CUpdateLock updateLock;
 };

@@ -3,6 +3,7 @@
 #include "FileIdentity.h"
 #include "OpenFailureCause.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,7 @@ public:
     // for anything but a folder; AccessDenied with LinkRefusal() for a link
     // not followed).
     FileFailure Open(const std::string& path);
-    const std::string& LinkRefusal() const { return linkRefusal; }
+    const std::optional<CoreText>& LinkRefusal() const { return linkRefusal; }
     // Opens the subfolder name of parent; a link (or a junction) there fails
     // with BadPath, SymbolicLink.
     FileFailure OpenIn(const CFolder& parent, const std::string& name);
@@ -45,5 +46,5 @@ public:
 private:
     SystemHandle handle = NoHandle;
     std::string path;
-    std::string linkRefusal;
+    std::optional<CoreText> linkRefusal;
 };

@@ -62,7 +62,7 @@ void CPathWalker::WalkFolder(const std::string& top)
         auto folder = std::make_shared<CFolder>();
         const FileFailure failure = next.parent ? folder->OpenIn(*next.parent, next.name) : folder->Open(next.path);
         if (failure.cause != OpenFailureCause::None) {
-            onFailure(next.path, folder->LinkRefusal().empty() ? RenderEnglish(CauseText(failure, next.path)) : folder->LinkRefusal());
+            onFailure(next.path, RenderEnglish(folder->LinkRefusal().value_or(CauseText(failure, next.path))));
             continue;
         }
         std::vector<CFolder::Entry> entries;

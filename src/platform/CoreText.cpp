@@ -9,6 +9,7 @@ constexpr const char* EnglishTable[] = {
     "%1",
     "%1",
     "%1",
+    "%1",
 
     QB_TRANSLATABLE("Engine", "No error occurred."),
     QB_TRANSLATABLE("Engine", "An unknown error occurred while accessing %1."),
@@ -80,6 +81,46 @@ constexpr const char* EnglishTable[] = {
                               "Cancel leaves this file unchanged"),
     QB_TRANSLATABLE("Engine", "%1 is write protected and was left untouched"),
 
+    QB_TRANSLATABLE("Engine", "%1. No file was changed."),
+    QB_TRANSLATABLE("Engine", "%1. The batch may not be undone completely."),
+    QB_TRANSLATABLE("Engine", "There is no journal folder: %1"),
+    QB_TRANSLATABLE("Engine", "neither XDG_STATE_HOME nor HOME is set"),
+    QB_TRANSLATABLE("Engine", "LOCALAPPDATA is not set"),
+    QB_TRANSLATABLE("Engine", "The journal folder %1 could not be created: %2"),
+    QB_TRANSLATABLE("Engine", "The journal %1 %2"),
+    QB_TRANSLATABLE("Engine", "could not be created: %1"),
+    QB_TRANSLATABLE("Engine", "could not be written: %1"),
+    QB_TRANSLATABLE("Engine", "could not be saved: %1"),
+    QB_TRANSLATABLE("Engine", "The journal %1 is not trusted: %2; only a journal that nobody but you and root can change is followed"),
+    QB_TRANSLATABLE("Engine", "it belongs to %1"),
+    QB_TRANSLATABLE("Engine", "group or others may write it (permissions %1)"),
+    QB_TRANSLATABLE("Engine", "its folder %1 belongs to %2"),
+    QB_TRANSLATABLE("Engine", "group or others may write its folder %1 (permissions %2)"),
+    QB_TRANSLATABLE("Engine", "%1 %2 is a symbolic link that belongs to %3, and run as root only links that belong to root are followed"),
+    QB_TRANSLATABLE("Engine", "%1 is no journal"),
+    QB_TRANSLATABLE("Engine", "%1 is no journal: %2"),
+    QB_TRANSLATABLE("Engine", "a line is longer than any record"),
+    QB_TRANSLATABLE("Engine", "not a JSON object"),
+    QB_TRANSLATABLE("Engine", "\"%1\" is missing or not a whole number"),
+    QB_TRANSLATABLE("Engine", "\"%1\" is missing or not a text"),
+    QB_TRANSLATABLE("Engine", "\"%1\" is not hexadecimal"),
+    QB_TRANSLATABLE("Engine", "journal version %1 is not known to this version"),
+    QB_TRANSLATABLE("Engine", "its path holds a NUL byte"),
+    QB_TRANSLATABLE("Engine", "\"before\" and \"after\" differ in length or are empty"),
+    QB_TRANSLATABLE("Engine", "it could not be read"),
+    QB_TRANSLATABLE("Engine", "Record %1 of %2 is damaged: %3"),
+
+    QB_TRANSLATABLE("Engine", "%1 is missing: it was moved or deleted since the batch"),
+    QB_TRANSLATABLE("Engine", "%1 was replaced: another file has its name now, so it was left alone"),
+    QB_TRANSLATABLE("Engine", "%1 was changed since: its length differs from the length after the batch"),
+    QB_TRANSLATABLE("Engine", "%1 could not be read"),
+    QB_TRANSLATABLE("Engine", "%1 already holds the bytes it had before the batch"),
+    QB_TRANSLATABLE("Engine", "%1 was changed since: the bytes at offset %2 are no longer those the batch wrote, so they were kept"),
+    QB_TRANSLATABLE("Engine", "%1 could not be written back"),
+    QB_TRANSLATABLE("Engine", "Closing %1 reported an error (%2), but reading it again found the new values in place."),
+    QB_TRANSLATABLE("Engine", "%1 when it was closed; reading it again found the values it had before, so it was left unchanged."),
+    QB_TRANSLATABLE("Engine", "%1 when it was closed, and it could not be read again: it may hold the new values (the journal has the change)."),
+
     QB_TRANSLATABLE("Engine", "Sample rate: %1 Hz"),
     QB_TRANSLATABLE("Engine", "Number of channels: %1"),
     QB_TRANSLATABLE("Engine", "Resolution: %1 bit"),
@@ -111,6 +152,14 @@ const char* EnglishFormat(TextId id)
     return EnglishTable[static_cast<std::size_t>(id)];
 }
 
+std::string RenderEnglishJoined(const std::vector<CoreText>& texts)
+{
+    std::string joined;
+    for (const CoreText& text : texts)
+        joined += (joined.empty() ? "" : "; ") + RenderEnglish(text);
+    return joined;
+}
+
 std::string RenderEnglish(const CoreText& text)
 {
     if (text.id == TextId::Verbatim)
@@ -121,6 +170,12 @@ std::string RenderEnglish(const CoreText& text)
         for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
             digits.insert(static_cast<std::size_t>(at), 1, ',');
         return digits;
+    }
+    if (text.id == TextId::Clause) {
+        std::string clause = text.args.empty() ? std::string() : RenderEnglish(text.args.front());
+        if (clause.ends_with('.'))
+            clause.pop_back();
+        return clause;
     }
     if (text.id == TextId::Lines) {
         std::string lines;

@@ -15,6 +15,7 @@ enum class TextId {
     Verbatim,  // a file name or an already finished text
     Number,    // a whole number, grouped as the language groups digits
     Lines,     // the arguments, one a line
+    Clause,    // the argument without its closing full stop, to sit inside a sentence
 
     CauseNone, CauseGeneric, CauseFileNotFound, CauseBadPath, CauseTooManyOpenFiles, CauseAccessDenied,
     CauseInvalidFile, CauseRemoveCurrentDir, CauseDirectoryFull, CauseBadSeek, CauseHardIO,
@@ -36,6 +37,16 @@ enum class TextId {
     FileReplaced, PatchOutsideFields, ChangedAgain,
     WriteProtectQuestion, WriteProtected,
 
+    JournalNotStarted, JournalIncomplete, NoJournalFolder, StateHomeUnsetPosix, StateHomeUnsetWindows,
+    JournalFolderNotCreated, JournalFileFailed, AppendNotCreated, AppendNotWritten, AppendNotSaved,
+    JournalNotTrusted, OwnedByOther, WritableByOthers, FolderOwnedByOther, FolderWritableByOthers, LinkOfOtherUser,
+    NoJournal, NoJournalBecause, LineTooLong, NotJsonObject, KeyNotWholeNumber, KeyNotText, KeyNotHex,
+    UnknownJournalVersion, PathHoldsNul, BeforeAfterMismatch, RecordUnreadable, RecordDamaged,
+
+    UndoMissing, UndoReplaced, UndoLengthDiffers, UndoUnreadable, UndoAlreadyBefore, UndoBytesChanged,
+    UndoNotWritten,
+    ClosedWithNewValues, ClosedWithOldValues, ClosedUnreadable,
+
     SummarySampleRate, SummaryChannels, SummaryResolution, SummaryBlockAlignPerChannel, SummaryBlockAlignOneByte,
     SummaryBlockAlign, SummaryChangesOfOneFile, SummaryChangesOfFiles, SummaryChangesOfOneFileAlthough,
     SummaryChangesOfFilesAlthough, SummaryOneOfOneUnreadable, SummaryOneOfFilesUnreadable, SummaryUnreadable,
@@ -50,6 +61,7 @@ struct CoreText {
     std::vector<CoreText> args;
     std::string verbatim;  // the text itself when id is Verbatim
 
+    CoreText() = default;  // an empty text
     CoreText(TextId textId, std::vector<CoreText> arguments = {})
         : id(textId), args(std::move(arguments)) {}
     // A file name or a number, taken into a message as it is.
@@ -73,3 +85,5 @@ const char* EnglishFormat(TextId id);
 // The text in English, every %N replaced by its argument in one pass, so that
 // an argument holding "%2" is shown as it is.
 std::string RenderEnglish(const CoreText& text);
+// Several texts about one file in English, "; " between them.
+std::string RenderEnglishJoined(const std::vector<CoreText>& texts);

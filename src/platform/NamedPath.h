@@ -4,6 +4,7 @@
 #include "OpenFailureCause.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // Paths named to the program (arguments, lines of a list, journal records)
@@ -23,7 +24,7 @@ struct PathFailure {
     bool missing = false;  // nothing exists under the path
     // A symbolic link that was not followed, in words that name it and its
     // owner; empty for any other failure.
-    std::string refusal;
+    std::optional<CoreText> refusal;
 };
 
 // The folder that holds the file a path leads to, reached one component at a
@@ -44,4 +45,4 @@ bool ResolveNamedPath(const std::string& path, ResolvedPath& resolved, PathFailu
 // by someone other than this user and the system's administrator; empty when
 // nobody else could. A file in ownFolder (the user's own state folder) is
 // judged by itself alone.
-std::string WhyOthersMayChange(const CFile& file, const ResolvedPath& resolved, const std::string& ownFolder);
+std::optional<CoreText> WhyOthersMayChange(const CFile& file, const ResolvedPath& resolved, const std::string& ownFolder);

@@ -58,6 +58,9 @@ struct FileFailure {
 // POSIX systems, a GetLastError() code on Windows.
 FileFailure FailureFromSystemError(int error);
 
+// A system error in words: the reason when it has one, else what the system says.
+CoreText SystemErrorWords(int error);
+
 // The reason in words ("read-only file system"); an empty text for None.
 CoreText ReasonText(SystemReason reason);
 

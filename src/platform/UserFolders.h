@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CoreText.h"
+
 #include <string>
 
 // Where this user's state of the program lives (the batch journals):
@@ -9,7 +11,7 @@
 std::string UserStateFolder();
 
 // Why UserStateFolder() came back empty, in words for a message.
-const char* MissingStateFolderReason();
+CoreText MissingStateFolderReason();
 
 // This process's number, which tells batches started in the same instant apart.
 unsigned long CurrentProcessId();

@@ -39,7 +39,7 @@ bool CAudioFile::Open(OpenMode mode)
     }
     lastOpenError = file.LastFailure();
     // A link not followed is named, with its owner: a code would not say which.
-    prompt.ShowMessage(file.LinkRefusal().empty() ? OpenFailureMessage(fileName, lastOpenError) : CoreText(file.LinkRefusal()));
+    prompt.ShowMessage(file.LinkRefusal().value_or(OpenFailureMessage(fileName, lastOpenError)));
     return false;
 }
 

@@ -21,10 +21,7 @@ void CPromptRecorder::Clear()
 
 std::string CPromptRecorder::EnglishMessages() const
 {
-    std::string text;
-    for (const CoreText& message : messages)
-        text += (text.empty() ? "" : "; ") + RenderEnglish(message);
-    return text;
+    return RenderEnglishJoined(messages);
 }
 
 // Kept for the report only, unless the front end shows it too.

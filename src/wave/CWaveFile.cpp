@@ -305,25 +305,20 @@ bool CWaveFile::SettleFailedClose(const HeaderPatch& patch)
     // The write went through, so the file may well hold it: what a fresh
     // open reads decides, as it is what every later reader gets. The journal
     // keeps the record either way.
-    std::string error = RenderEnglish(CauseText(file.LastFailure(), fileName));
-    if (!error.empty() && error.back() == '.')
-        error.pop_back();
+    const CoreText error(TextId::Clause, {CauseText(file.LastFailure(), fileName)});
     CFile again;
     std::vector<unsigned char> now(patch.after.size());
     const bool read = OpenAgain(again) == OpenStatus::Opened
         && again.ReadAt(patch.offset, now.data(), now.size()) == now.size();
     if (read && now == patch.after) {
-        prompt.ShowMessage("Closing " + fileName + " reported an error (" + error
-                           + "), but reading it again found the new values in place.");
+        prompt.ShowMessage(CoreText(TextId::ClosedWithNewValues, {fileName, error}));
         return true;
     }
     if (read && now == patch.before) {
-        prompt.ShowMessage(error + " when it was closed; reading it again found the values it had before, so it "
-                                   "was left unchanged.");
+        prompt.ShowMessage(CoreText(TextId::ClosedWithOldValues, {error}));
         return false;
     }
-    prompt.ShowMessage(error + " when it was closed, and it could not be read again: it may hold the new values "
-                               "(the journal has the change).");
+    prompt.ShowMessage(CoreText(TextId::ClosedUnreadable, {error}));
     return false;
 }
 

@@ -342,7 +342,7 @@ TEST_F(CliTool, FilesFromTakesAnyNameAndRecursionFindsOnlyWaveFilesWithin)
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(ReadFile(dir / "new\nline.wav"), At48k());
     for (const std::string& part :
-         {dir / "new\\x0Aline.wav: changed", dir / "esc\\x1B[31m.wav: changed", std::string("9 changed, 0 failed, 0 skipped")})
+         {dir / "new\\x0aline.wav: changed", dir / "esc\\x1b[31m.wav: changed", std::string("9 changed, 0 failed, 0 skipped")})
         EXPECT_TRUE(Has(run.out, part)) << run.out;
     EXPECT_FALSE(Has(run.out, "\x1B")) << run.out;
     EXPECT_EQ(std::pair(ReadFile(outside / "elsewhere.wav"), ReadFile(r + "/sub/e.wave")), std::pair(SimpleWave(), SimpleWave()));

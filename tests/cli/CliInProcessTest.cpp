@@ -81,10 +81,10 @@ TEST(CliTerminal, ControlsInNamesAreShownInHexWhereverTheyFallInAWord)
 {
     const auto hex = [](unsigned byte) {
         char text[8];
-        std::snprintf(text, sizeof text, "\\x%02X", byte);
+        std::snprintf(text, sizeof text, "\\x%02x", byte);
         return std::string(text);
     };
-    std::vector<std::pair<std::string, std::string>> cases = {{"\x7F", "\\x7F"}, {"\xC2\xA0", "\xC2\xA0"}, {"\xC3\x9B", "\xC3\x9B"}};
+    std::vector<std::pair<std::string, std::string>> cases = {{"\x7F", "\\x7f"}, {"\xC2\xA0", "\xC2\xA0"}, {"\xC3\x9B", "\xC3\x9B"}};
     for (unsigned byte = 1; byte < 0x20; ++byte)
         cases.emplace_back(std::string(1, static_cast<char>(byte)), hex(byte));
     for (unsigned byte = 0x80; byte < 0xA0; ++byte)

@@ -162,8 +162,8 @@ TEST_F(CliUndo, ABatchWhoseJournalCannotBeWrittenTouchesNoFileNorTheJournalItWou
     // A file size limit stands in for a disk too full for the journal's first reserved space.
     const std::vector<std::string> fullDisk = {"sh", "-c", "trap '' XFSZ; exec prlimit --fsize=4096 \"$@\"", "sh"};
     using Args = std::vector<std::string>;
-    for (const auto& [journal, as, reason] : {std::tuple{Args{"--journal", "/dev/full"}, brokenHome, "No space left on device"},
-                                              std::tuple{Args{"--journal", dir / "regular/j.jsonl"}, brokenHome, "Not a directory"},
+    for (const auto& [journal, as, reason] : {std::tuple{Args{"--journal", "/dev/full"}, brokenHome, "no space left on the device"},
+                                              std::tuple{Args{"--journal", dir / "regular/j.jsonl"}, brokenHome, "a part of the path is not a folder"},
                                               std::tuple{Args{}, brokenHome, "could not be created"},
                                               std::tuple{Args{"--journal", named}, fullDisk, "File too large"}}) {
         const auto run = RunTool(Join({"set", "--json", "--rate", "96000", dir / "a.wav"}, journal), as);

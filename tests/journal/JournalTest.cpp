@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -79,16 +80,43 @@ TEST(Journal, RecordsRoundTripEveryFileNameAndReadBackInOrder)
     const testwav::Bytes text = testwav::ReadFile(dir / "j.jsonl");
     EXPECT_EQ(std::size_t(std::count(text.begin(), text.end(), '\n')), names.size() + 1);
     EXPECT_EQ(text.back(), '\n');  // the space reserved ahead is cut off
-    // Only the names that are not UTF-8 carry their bytes beside the text.
-    EXPECT_EQ(std::count(text.begin(), text.end(), 'B'), 2);  // "pathBytes"
+    // The records as they lie on disk: only a name that is not UTF-8 carries its bytes beside the text.
+    std::vector<std::string> lines(1);
+    for (const unsigned char byte : text) {
+        if (byte == '\n')
+            lines.emplace_back();
+        else
+            lines.back() += static_cast<char>(byte);
+    }
+    const std::string tail = R"(,"size":1000,"offset":32,"before":"020044ac","after":"010080bb"})";
+    // The root as the system spells it ("/", or "Z:\" on Windows), in the text and in hex.
+    const std::string root = AbsoluteSpelling("/");
+    std::string rootText, rootHex;
+    for (const char c : root) {
+        rootText += c == '\\' ? "\\\\" : std::string(1, c);
+        char digits[3];
+        std::snprintf(digits, sizeof digits, "%02x", static_cast<unsigned char>(c));
+        rootHex += digits;
+    }
+    for (const auto& [index, record] : {
+             std::pair{std::size_t{2}, "{\"path\":\"" + rootText + "caf\xC3\xA9.wav\",\"device\":7,\"inode\":2" + tail},
+             std::pair{std::size_t{3}, "{\"path\":\"" + rootText + "latin1-caf\xEF\xBF\xBD.wav\",\"pathBytes\":\"" + rootHex
+                                           + "6c6174696e312d636166e92e776176\",\"device\":7,\"inode\":3" + tail},
+         }) {
+        EXPECT_EQ(lines.at(index + 1), record);
+    }
+    EXPECT_NE(lines.at(5).find(",\"pathBytes\":\"" + rootHex + R"(626164eda080737572726f676174652e776176","device":7,"inode":4,)"),
+              std::string::npos) << lines.at(5);
+    for (const std::size_t utf8 : {1u, 2u, 3u, 6u, 7u})
+        EXPECT_EQ(lines.at(utf8).find("pathBytes"), std::string::npos) << lines.at(utf8);
 
     CJournalReader reader;
-    ASSERT_TRUE(reader.Open(dir / "j.jsonl")) << reader.Failure();
+    ASSERT_TRUE(reader.Open(dir / "j.jsonl")) << RenderEnglish(reader.Failure());
     EXPECT_EQ(std::tie(reader.Header().arguments, reader.Header().time), std::tie(header.arguments, Header.time));
     ASSERT_EQ(reader.RecordCount(), names.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
         const auto record = reader.ReadRecord(i);
-        ASSERT_TRUE(record) << reader.Failure();
+        ASSERT_TRUE(record) << RenderEnglish(reader.Failure());
         const HeaderPatch& got = record->patch;
         const HeaderPatch want = Patch(i);
         EXPECT_EQ(std::tie(record->path, got.identity, got.offset, got.before, got.after),
@@ -138,7 +166,7 @@ TEST(Journal, AnExistingFileIsNeverTakenOver)
     testwav::WriteFile(dir / "taken.jsonl", {1});
     CJournalWriter writer;
     EXPECT_FALSE(writer.Create(dir / "taken.jsonl", Header, CJournalWriter::CreateMode::NewFile));
-    EXPECT_NE(writer.Failure().find("File exists"), std::string::npos) << writer.Failure();
+    EXPECT_NE(RenderEnglish(writer.Failure()).find("File exists"), std::string::npos) << RenderEnglish(writer.Failure());
     EXPECT_FALSE(writer.RecordPatch("/a.wav", Patch(1)));
     EXPECT_EQ(testwav::ReadFile(dir / "taken.jsonl"), testwav::Bytes{1});
 }
@@ -171,13 +199,14 @@ TEST(Journal, TornLastLineIsLeftOutAndDamagedRecordsAndUnknownHeadersAreNamed)
     for (const auto& [content, records, failure] : cases) {
         std::ofstream(dir / "j.jsonl", std::ios::binary | std::ios::trunc) << content;
         CJournalReader reader;
-        ASSERT_EQ(reader.Open(dir / "j.jsonl"), records >= 0) << reader.Failure();
+        ASSERT_EQ(reader.Open(dir / "j.jsonl"), records >= 0) << RenderEnglish(reader.Failure());
         if (records >= 0) {
             ASSERT_EQ(reader.RecordCount(), std::size_t(records));
             EXPECT_EQ(!reader.ReadRecord(0), !failure.empty());
         }
-        EXPECT_EQ(reader.Failure().empty(), failure.empty()) << reader.Failure();
-        EXPECT_NE(reader.Failure().find(failure), std::string::npos) << reader.Failure();
+        const std::string named = RenderEnglish(reader.Failure());
+        EXPECT_EQ(named.empty(), failure.empty()) << named;
+        EXPECT_NE(named.find(failure), std::string::npos) << named;
     }
 }
 
@@ -212,11 +241,11 @@ TEST(Journal, RecordsAtTheEdgeOfTheSpaceMappedAheadLandWhole)
         const std::vector<std::string> names = {"/" + std::string(reserved - head - bare + over, 'x'), "/next.wav"};
         EXPECT_EXIT(writeJournal(path, names), ::testing::ExitedWithCode(0), "");
         CJournalReader reader;
-        ASSERT_TRUE(reader.Open(path)) << reader.Failure();
+        ASSERT_TRUE(reader.Open(path)) << RenderEnglish(reader.Failure());
         ASSERT_EQ(reader.RecordCount(), names.size());
         for (std::size_t i = 0; i < names.size(); ++i) {
             const auto record = reader.ReadRecord(i);
-            EXPECT_EQ(record ? record->path : reader.Failure(), names[i]);
+            EXPECT_EQ(record ? record->path : RenderEnglish(reader.Failure()), names[i]);
         }
         EXPECT_EQ(fs::file_size(path), head + 2 * bare + names[0].size() + names[1].size() - 2);
     }
@@ -227,12 +256,12 @@ TEST(Journal, FolderKeepsTheNewestHundredBatchesAndDropsEmptyOnes)
     TempDir dir;
     const CJournalFolder folder(dir / "state/quelbrook/journal");
     std::vector<std::string> created;
-    std::string failure;
+    CoreText failure;
     for (int i = 0; i < 105; ++i) {
         CJournalWriter writer;
         JournalHeader header = Header;
         header.time = JournalTimeNow();
-        ASSERT_TRUE(folder.CreateBatch(writer, header, failure)) << failure;
+        ASSERT_TRUE(folder.CreateBatch(writer, header, failure)) << RenderEnglish(failure);
         ASSERT_TRUE(writer.RecordPatch("/a.wav", Patch(1)) && writer.Finish());
         created.push_back(writer.Path());
     }

@@ -3,11 +3,11 @@
 #include "CReplacementFile.h"
 #include "FileCalls.h"
 #include "SystemCalls.h"
+#include "OpenFailureCause.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <system_error>
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -56,15 +56,15 @@ bool CAppendFile::Create(const std::string& named, CreateMode createMode)
     path = named;
     mode = createMode;
     // Read access too: a shared mapping for writing needs it.
-    std::string refusal;
+    std::optional<CoreText> refusal;
     if (mode == CreateMode::Replace)
         replacement = std::make_unique<Replacement>();
     const int fd = replacement ? replacement->file.Create(path, refusal)
                                : ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_EXCL, 0600);
     if (fd < 0) {
-        Fail("could not be created", errno);
-        if (!refusal.empty())
-            failure = "could not be created: " + refusal;
+        Fail(TextId::AppendNotCreated, errno);
+        if (refusal)
+            failure = CoreText(TextId::AppendNotCreated, {*refusal});
         return false;
     }
     handle = fd;
@@ -77,7 +77,7 @@ bool CAppendFile::Commit()
 {
     if (!replacement || replacement->file.Commit())
         return true;
-    Fail("could not be created", errno);
+    Fail(TextId::AppendNotCreated, errno);
     return false;
 }
 
@@ -100,7 +100,7 @@ bool CAppendFile::Append(const char* data, std::size_t size)
         return true;
     }
     if (!WriteWhole(static_cast<int>(handle), data, size, CurrentAppendFileCalls().write)) {
-        Fail("could not be written", errno);
+        Fail(TextId::AppendNotWritten, errno);
         return false;
     }
     written += size;
@@ -117,11 +117,11 @@ bool CAppendFile::MapFrom(std::uint64_t offset, std::size_t atLeast)
     const std::uint64_t length = (offset - start + atLeast + ahead + page - 1) / page * page;
     AppendFileCalls& calls = CurrentAppendFileCalls();
     if (calls.ftruncate(fd, static_cast<off_t>(start + length)) != 0) {
-        Fail("could not be written", errno);
+        Fail(TextId::AppendNotWritten, errno);
         return false;
     }
     if (const int error = calls.fallocate(fd, static_cast<off_t>(start), static_cast<off_t>(length)); error != 0) {
-        Fail("could not be written", error);
+        Fail(TextId::AppendNotWritten, error);
         return false;
     }
     void* address = calls.mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_SHARED, fd, static_cast<off_t>(start));
@@ -130,7 +130,7 @@ bool CAppendFile::MapFrom(std::uint64_t offset, std::size_t atLeast)
         mapped = false;
         if (calls.ftruncate(fd, static_cast<off_t>(written)) != 0
             || ::lseek(fd, static_cast<off_t>(written), SEEK_SET) < 0) {
-            Fail("could not be written", errno);
+            Fail(TextId::AppendNotWritten, errno);
             return false;
         }
     }
@@ -151,29 +151,29 @@ void CAppendFile::Unmap(bool cutToRecords)
     // The space allocated ahead goes; the zeros a crash leaves end the file.
     if (cutToRecords && mapped
         && CurrentAppendFileCalls().ftruncate(static_cast<int>(handle), static_cast<off_t>(written)) != 0
-        && failure.empty())
-        Fail("could not be saved", errno);
+        && !failure)
+        Fail(TextId::AppendNotSaved, errno);
 }
 
 bool CAppendFile::Finish()
 {
     if (handle == NoHandle)
-        return failure.empty();
+        return !failure;
     Unmap();
     const int fd = static_cast<int>(handle);
     handle = NoHandle;
     // EINVAL: a device such as /dev/null, which keeps nothing to make durable.
-    if (CurrentAppendFileCalls().fsync(fd) != 0 && errno != EINVAL && failure.empty())
-        Fail("could not be saved", errno);
-    if (CurrentAppendFileCalls().close(fd) != 0 && failure.empty())
-        Fail("could not be saved", errno);
+    if (CurrentAppendFileCalls().fsync(fd) != 0 && errno != EINVAL && !failure)
+        Fail(TextId::AppendNotSaved, errno);
+    if (CurrentAppendFileCalls().close(fd) != 0 && !failure)
+        Fail(TextId::AppendNotSaved, errno);
     // The file took the name of the one it replaced: that too must last.
-    if (replacement && !replacement->file.SyncFolder() && failure.empty())
-        Fail("could not be saved", errno);
-    return failure.empty();
+    if (replacement && !replacement->file.SyncFolder() && !failure)
+        Fail(TextId::AppendNotSaved, errno);
+    return !failure;
 }
 
-void CAppendFile::Fail(const char* what, int error)
+void CAppendFile::Fail(TextId what, int error)
 {
-    failure = std::string(what) + ": " + std::system_category().message(error);
+    failure = CoreText(what, {SystemErrorWords(error)});
 }

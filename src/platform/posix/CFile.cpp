@@ -39,12 +39,12 @@ std::atomic<bool> noAccessTimeRefused{false};
 
 // A named path goes through OpenNamedPath (links as this run allows them,
 // any length); an entry of an open folder is opened right there.
-int OpenEntry(int folderFd, const char* name, int flags, bool named, std::string& refusal)
+int OpenEntry(int folderFd, const char* name, int flags, bool named, std::optional<CoreText>& refusal)
 {
     return named ? OpenNamedPath(name, flags, refusal) : ::openat(folderFd, name, flags);
 }
 
-int OpenKeepingAccessTime(int folderFd, const char* name, int flags, bool named, std::string& refusal)
+int OpenKeepingAccessTime(int folderFd, const char* name, int flags, bool named, std::optional<CoreText>& refusal)
 {
     if (!noAccessTimeRefused.load(std::memory_order_relaxed)) {
         const int opened = OpenEntry(folderFd, name, flags | O_NOATIME, named, refusal);
@@ -68,7 +68,7 @@ OpenStatus CFile::OpenAt(const CFolder* inFolder, const std::string& entry, File
     Close();
     const int folderFd = inFolder != nullptr ? static_cast<int>(inFolder->Handle()) : AT_FDCWD;
     lastFailure = {};
-    linkRefusal.clear();
+    linkRefusal.reset();
 
     // O_NONBLOCK: a FIFO opens at once and is then refused below, unread.
     const int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK | (follow ? 0 : O_NOFOLLOW);
@@ -78,7 +78,7 @@ OpenStatus CFile::OpenAt(const CFolder* inFolder, const std::string& entry, File
     bool forWriting = mode == FileMode::ReadWrite && opened >= 0;
     struct stat info {};
     bool known = false;
-    if (opened < 0 && mode == FileMode::ReadWrite && Refused(error) && linkRefusal.empty()) {
+    if (opened < 0 && mode == FileMode::ReadWrite && Refused(error) && !linkRefusal) {
         // Refused for writing: only a read-only mark, which the user may
         // clear, gives a reason to keep it open.
         opened = OpenKeepingAccessTime(folderFd, entry.c_str(), flags | O_RDONLY, follow, linkRefusal);

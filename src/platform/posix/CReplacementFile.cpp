@@ -16,7 +16,7 @@ CReplacementFile::~CReplacementFile()
         ::unlinkat(static_cast<int>(where.entry.folder->Handle()), temporary.c_str(), 0);
 }
 
-int CReplacementFile::Create(const std::string& path, std::string& refusal)
+int CReplacementFile::Create(const std::string& path, std::optional<CoreText>& refusal)
 {
     // A device, a pipe or a terminal (/dev/stdout) is written in place.
     const int existing = OpenNamedPath(path, O_RDWR | O_CLOEXEC | O_NOCTTY, refusal);

@@ -19,7 +19,7 @@ public:
     // it). A device or another file that is no regular file under the name
     // (/dev/null) is opened itself, to be written in place. -1 with errno,
     // and refusal set for a link not followed.
-    int Create(const std::string& path, std::string& refusal);
+    int Create(const std::string& path, std::optional<CoreText>& refusal);
     // The new file takes the name. False with errno.
     bool Commit();
     // Makes the new name durable. False with errno.

@@ -128,7 +128,7 @@ public:
     const std::string& Last() const { return pending.back(); }
     bool LastIsMagic() const { return lastIsMagic; }
     bool ThroughProcesses() const { return throughProcesses; }
-    const std::string& Refusal() const { return refusal; }
+    const std::optional<CoreText>& Refusal() const { return refusal; }
 
 private:
     // Puts the components of text on the stack, the first on top; an
@@ -160,9 +160,8 @@ private:
     bool Follow(const CDescriptor& link, const struct stat& info, const std::string& name)
     {
         if (rootOnly && info.st_uid != 0) {
-            refusal = RenderEnglish(CauseText(OpenFailureCause::AccessDenied, path)) + " " + Join(folderPath, name)
-                + " is a symbolic link that belongs to " + UserName(info.st_uid)
-                + ", and run as root only links that belong to root are followed";
+            refusal = CoreText(TextId::LinkOfOtherUser, {CauseText(OpenFailureCause::AccessDenied, path),
+                                                         Join(folderPath, name), UserName(info.st_uid)});
             errno = EACCES;
             return false;
         }
@@ -203,13 +202,13 @@ private:
     std::string folderPath;
     std::vector<std::string> pending;  // components still to go, the next one last
     int links = 0;
-    std::string refusal;
+    std::optional<CoreText> refusal;
     bool openingLast = false;
     bool lastIsMagic = false;
     bool throughProcesses = false;
 };
 
-int WalkAndOpen(const std::string& path, int flags, bool rootLinksOnly, std::string& refusal)
+int WalkAndOpen(const std::string& path, int flags, bool rootLinksOnly, std::optional<CoreText>& refusal)
 {
     CWalk walk(path, rootLinksOnly);
     if (walk.Begin()) {
@@ -247,9 +246,9 @@ bool FollowsRootLinksOnly()
     return root && !followEvery.load(std::memory_order_relaxed);
 }
 
-int OpenNamedPath(const std::string& path, int flags, std::string& refusal)
+int OpenNamedPath(const std::string& path, int flags, std::optional<CoreText>& refusal)
 {
-    refusal.clear();
+    refusal.reset();
     const bool rootOnly = FollowsRootLinksOnly();
     if (!rootOnly) {
         const int opened = ::open(path.c_str(), flags);
@@ -306,7 +305,7 @@ bool ResolveNamedPath(const std::string& path, ResolvedPath& resolved, PathFailu
 // folderPath names the folder in which resolved lies.
 static bool IsFolderOf(const ResolvedPath& resolved, const std::string& folderPath)
 {
-    std::string ignored;
+    std::optional<CoreText> ignored;
     const CDescriptor folder(folderPath.empty() ? -1 : OpenNamedPath(folderPath, O_PATH | O_DIRECTORY | O_CLOEXEC, ignored));
     struct stat info {};
     return folder.Fd() >= 0 && ::fstat(folder.Fd(), &info) == 0
@@ -331,21 +330,20 @@ std::string Permissions(unsigned permissions)
 
 }  // namespace
 
-std::string WhyOthersMayChange(const CFile& file, const ResolvedPath& at, const std::string& ownFolder)
+std::optional<CoreText> WhyOthersMayChange(const CFile& file, const ResolvedPath& at, const std::string& ownFolder)
 {
     const unsigned user = ProcessUserId();
     const auto foreign = [user](unsigned owner) { return owner != user && owner != 0; };
     if (foreign(file.OwnerId()))
-        return "it belongs to " + UserName(file.OwnerId());
+        return CoreText(TextId::OwnedByOther, {UserName(file.OwnerId())});
     if (WritableByOthers(file.Permissions()))
-        return "group or others may write it (permissions " + Permissions(file.Permissions()) + ")";
-    std::string folder;
+        return CoreText(TextId::WritableByOthers, {Permissions(file.Permissions())});
+    std::optional<CoreText> folder;
     if (foreign(at.folderOwner))
-        folder = "its folder " + at.folderPath + " belongs to " + UserName(at.folderOwner);
+        folder = CoreText(TextId::FolderOwnedByOther, {at.folderPath, UserName(at.folderOwner)});
     else if (WritableByOthers(at.folderPermissions))
-        folder = "group or others may write its folder " + at.folderPath + " (permissions "
-            + Permissions(at.folderPermissions) + ")";
-    if (!folder.empty() && IsFolderOf(at, ownFolder))
-        folder.clear();
+        folder = CoreText(TextId::FolderWritableByOthers, {at.folderPath, Permissions(at.folderPermissions)});
+    if (folder && IsFolderOf(at, ownFolder))
+        folder.reset();
     return folder;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/CoreText.h"
+
+#include <optional>
 #include <string>
 
 // Opens path as open(2) with flags would, but follows links only as
@@ -7,4 +10,4 @@
 // one component at a time, each opened inside the folder before it. Returns
 // the descriptor, or -1 with errno set (EACCES and refusal set for a link
 // not followed).
-int OpenNamedPath(const std::string& path, int flags, std::string& refusal);
+int OpenNamedPath(const std::string& path, int flags, std::optional<CoreText>& refusal);

@@ -1,6 +1,7 @@
 #include "OpenFailureCause.h"
 
 #include <cerrno>
+#include <system_error>
 
 namespace {
 
@@ -45,4 +46,10 @@ FileFailure FailureFromSystemError(int error)
             return {row.cause, row.reason};
     }
     return {OpenFailureCause::Generic, SystemReason::None};
+}
+
+CoreText SystemErrorWords(int error)
+{
+    const SystemReason reason = FailureFromSystemError(error).reason;
+    return reason == SystemReason::None ? CoreText(std::system_category().message(error)) : ReasonText(reason);
 }

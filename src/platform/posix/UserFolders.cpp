@@ -14,9 +14,9 @@ std::string UserStateFolder()
     return {};
 }
 
-const char* MissingStateFolderReason()
+CoreText MissingStateFolderReason()
 {
-    return "neither XDG_STATE_HOME nor HOME is set";
+    return TextId::StateHomeUnsetPosix;
 }
 
 unsigned long CurrentProcessId()

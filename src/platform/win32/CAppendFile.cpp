@@ -1,6 +1,7 @@
 #include "CAppendFile.h"
 
 #include "AppendFileCalls.h"
+#include "OpenFailureCause.h"
 #include "WideText.h"
 
 #include <windows.h>
@@ -80,7 +81,7 @@ bool CAppendFile::Create(const std::string& named, CreateMode createMode)
         }
     }
     if (opened == INVALID_HANDLE_VALUE) {
-        Fail("could not be created", static_cast<int>(GetLastError()));
+        Fail(TextId::AppendNotCreated, static_cast<int>(GetLastError()));
         return false;
     }
     handle = reinterpret_cast<SystemHandle>(opened);
@@ -93,7 +94,7 @@ bool CAppendFile::Commit()
         return true;
     if (MoveFileExW(replacement->temporary.c_str(), replacement->target.c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
-        Fail("could not be created", static_cast<int>(GetLastError()));
+        Fail(TextId::AppendNotCreated, static_cast<int>(GetLastError()));
         return false;
     }
     replacement->renamed = true;
@@ -117,7 +118,7 @@ bool CAppendFile::Append(const char* data, std::size_t size)
         DWORD wrote = 0;
         if (CurrentAppendFileCalls().writeFile(reinterpret_cast<HANDLE>(handle), data, chunk, &wrote, nullptr) == 0
             || wrote == 0) {
-            Fail("could not be written", wrote == 0 && GetLastError() == ERROR_SUCCESS ? ERROR_DISK_FULL
+            Fail(TextId::AppendNotWritten, wrote == 0 && GetLastError() == ERROR_SUCCESS ? ERROR_DISK_FULL
                                                                                      : static_cast<int>(GetLastError()));
             return false;
         }
@@ -131,19 +132,19 @@ bool CAppendFile::Append(const char* data, std::size_t size)
 bool CAppendFile::Finish()
 {
     if (handle == NoHandle)
-        return failure.empty();
+        return !failure;
     const auto opened = reinterpret_cast<HANDLE>(handle);
     // A device keeps nothing to make durable.
     AppendFileCalls& calls = CurrentAppendFileCalls();
-    if (GetFileType(opened) == FILE_TYPE_DISK && calls.flushFileBuffers(opened) == 0 && failure.empty())
-        Fail("could not be saved", static_cast<int>(GetLastError()));
+    if (GetFileType(opened) == FILE_TYPE_DISK && calls.flushFileBuffers(opened) == 0 && !failure)
+        Fail(TextId::AppendNotSaved, static_cast<int>(GetLastError()));
     handle = NoHandle;
-    if (calls.closeHandle(opened) == 0 && failure.empty())
-        Fail("could not be saved", static_cast<int>(GetLastError()));
-    return failure.empty();
+    if (calls.closeHandle(opened) == 0 && !failure)
+        Fail(TextId::AppendNotSaved, static_cast<int>(GetLastError()));
+    return !failure;
 }
 
-void CAppendFile::Fail(const char* what, int error)
+void CAppendFile::Fail(TextId what, int error)
 {
-    failure = std::string(what) + ": " + SystemErrorText(static_cast<unsigned long>(error));
+    failure = CoreText(what, {SystemErrorWords(error)});
 }

@@ -69,7 +69,7 @@ OpenStatus CFile::OpenAt(const CFolder* inFolder, const std::string& entry, File
 {
     Close();
     lastFailure = {};
-    linkRefusal.clear();
+    linkRefusal.reset();
     const std::wstring path = SystemPathOf(inFolder, entry);
     const DWORD readAccess = GENERIC_READ | FILE_WRITE_ATTRIBUTES;
     HANDLE opened = OpenByName(path, mode == FileMode::ReadWrite ? readAccess | GENERIC_WRITE : readAccess, follow);

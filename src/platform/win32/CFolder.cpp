@@ -33,7 +33,7 @@ void CFolder::Adopt(SystemHandle opened, std::string openedPath)
 
 FileFailure CFolder::Open(const std::string& folderPath)
 {
-    linkRefusal.clear();
+    linkRefusal.reset();
     const HANDLE opened = OpenFolder(folderPath, true);
     if (opened == INVALID_HANDLE_VALUE)
         return FailureFromSystemError(static_cast<int>(GetLastError()));

@@ -182,7 +182,9 @@ bool ResolveNamedPath(const std::string& path, ResolvedPath& resolved, PathFailu
     return true;
 }
 
-std::string WhyOthersMayChange(const CFile& file, const ResolvedPath& at, const std::string& ownFolder)
+namespace {
+
+std::string WhyOthersMayChangeWords(const CFile& file, const ResolvedPath& at, const std::string& ownFolder)
 {
     if (std::string reason = WhyOthersMayChange(reinterpret_cast<HANDLE>(file.Handle()), "it"); !reason.empty())
         return reason;
@@ -197,4 +199,13 @@ std::string WhyOthersMayChange(const CFile& file, const ResolvedPath& at, const 
     if (!reason.empty() && !ownFolder.empty() && IsFolderOf(OpenFolderToAsk(ownFolder, 0), at))
         reason.clear();
     return reason;
+}
+
+}  // namespace
+
+std::optional<CoreText> WhyOthersMayChange(const CFile& file, const ResolvedPath& at, const std::string& ownFolder)
+{
+    // The reasons name accounts as Windows spells them, so they stay as they are.
+    const std::string reason = WhyOthersMayChangeWords(file, at, ownFolder);
+    return reason.empty() ? std::nullopt : std::optional<CoreText>(reason);
 }

@@ -1,5 +1,7 @@
 #include "OpenFailureCause.h"
 
+#include "WideText.h"
+
 #include <windows.h>
 
 namespace {
@@ -52,4 +54,11 @@ FileFailure FailureFromSystemError(int error)
             return {row.cause, row.reason};
     }
     return {OpenFailureCause::Generic, SystemReason::None};
+}
+
+CoreText SystemErrorWords(int error)
+{
+    const SystemReason reason = FailureFromSystemError(error).reason;
+    return reason == SystemReason::None ? CoreText(SystemErrorText(static_cast<unsigned long>(error)))
+                                        : ReasonText(reason);
 }

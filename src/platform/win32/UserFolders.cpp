@@ -19,9 +19,9 @@ std::string UserStateFolder()
     return Utf8FromWide(folder) + "\\Quelbrook";
 }
 
-const char* MissingStateFolderReason()
+CoreText MissingStateFolderReason()
 {
-    return "LOCALAPPDATA is not set";
+    return TextId::StateHomeUnsetWindows;
 }
 
 unsigned long CurrentProcessId()

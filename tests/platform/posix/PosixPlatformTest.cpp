@@ -220,13 +220,13 @@ TEST(NamedPath, AWalkedPathLandsWhereTheSystemWould)
         {"/loop/f", ELOOP}, {"/a/f/x", ENOTDIR}, {"/none/f", ENOENT},
     };
     const auto lands = [&](const std::string& path, int expected) {
-        std::string refusal;
+        std::optional<CoreText> refusal;
         const int fd = OpenNamedPath(far + path, O_RDONLY | O_CLOEXEC, refusal);
         char byte = 0;
         const int got = fd < 0 ? errno : ::read(fd, &byte, 1) == 1 ? byte : -1;
         if (fd >= 0)
             ::close(fd);
-        return got == expected && refusal.empty();
+        return got == expected && !refusal;
     };
     for (const auto& [path, expected] : cases)
         EXPECT_TRUE(lands(path, expected)) << path;
@@ -234,9 +234,10 @@ TEST(NamedPath, AWalkedPathLandsWhereTheSystemWould)
     // Run as root, a link of another user on the way is named and not followed.
     if (FollowsRootLinksOnly()) {
         ASSERT_EQ(lchown((dir / "rel").c_str(), kNobody, kNobody), 0);
-        std::string refusal;
+        std::optional<CoreText> refusal;
         EXPECT_EQ(OpenNamedPath(far + "/rel/f", O_RDONLY | O_CLOEXEC, refusal), -1);
         EXPECT_EQ(errno, EACCES);
-        EXPECT_NE(refusal.find(dir / "rel is a symbolic link that belongs to nobody"), std::string::npos) << refusal;
+        const std::string said = refusal ? RenderEnglish(*refusal) : std::string();
+        EXPECT_NE(said.find(dir / "rel is a symbolic link that belongs to nobody"), std::string::npos) << said;
     }
 }
