@@ -130,10 +130,6 @@ Hinweis – die Audiodaten werden nicht verändert, nur die Kopfdaten.
             <numerusform>%Ln Dateien geändert</numerusform>
         </translation>
     </message>
-    <message>
-        <source>&amp;About %1...</source>
-        <translation>Ü&amp;ber %1...</translation>
-    </message>
 </context>
 <context>
     <name>CBatchReportDlg</name>
@@ -209,17 +205,6 @@ Hinweis – die Audiodaten werden nicht verändert, nur die Kopfdaten.
     <message>
         <source>not reached: Change was cancelled</source>
         <translation>nicht erreicht: Die Änderung wurde abgebrochen</translation>
-    </message>
-</context>
-<context>
-    <name>CDesktopJournal</name>
-    <message>
-        <source>%1. No file was changed.</source>
-        <translation>%1. Es wurde keine Datei geändert.</translation>
-    </message>
-    <message>
-        <source>%1. The change may not be undone completely.</source>
-        <translation>%1. Die Änderung lässt sich womöglich nicht vollständig rückgängig machen.</translation>
     </message>
 </context>
 <context>
@@ -1040,10 +1025,6 @@ Attribut ändern und die Änderung zulassen?
     <message>
         <source>%1 could not be written back</source>
         <translation>%1 konnte nicht zurückgeschrieben werden</translation>
-    </message>
-    <message>
-        <source>dry run: nothing written</source>
-        <translation>Probelauf: nichts geschrieben</translation>
     </message>
     <message>
         <source>Closing %1 reported an error (%2), but reading it again found the new values in place.</source>

@@ -130,10 +130,6 @@ Remarque&#xa0;: les données ne sont pas modifiées, seulement les informations 
             <numerusform>%Ln fichiers modifiés</numerusform>
         </translation>
     </message>
-    <message>
-        <source>&amp;About %1...</source>
-        <translation>À &amp;propos de %1...</translation>
-    </message>
 </context>
 <context>
     <name>CBatchReportDlg</name>
@@ -209,17 +205,6 @@ Remarque&#xa0;: les données ne sont pas modifiées, seulement les informations 
     <message>
         <source>not reached: Change was cancelled</source>
         <translation>non atteint&#xa0;: la modification a été annulée</translation>
-    </message>
-</context>
-<context>
-    <name>CDesktopJournal</name>
-    <message>
-        <source>%1. No file was changed.</source>
-        <translation>%1. Aucun fichier n’a été modifié.</translation>
-    </message>
-    <message>
-        <source>%1. The change may not be undone completely.</source>
-        <translation>%1. La modification ne pourra peut-être pas être entièrement annulée.</translation>
     </message>
 </context>
 <context>
@@ -360,7 +345,7 @@ Remarque&#xa0;: les données ne sont pas modifiées, seulement les informations 
     <name>CRegionPreviewPanel</name>
     <message>
         <source>Pro Tools region definitions:</source>
-        <translation>Régions Pro Tools :</translation>
+        <translation>Régions Pro Tools&#xa0;:</translation>
     </message>
     <message>
         <source>Regions</source>
@@ -372,7 +357,7 @@ Remarque&#xa0;: les données ne sont pas modifiées, seulement les informations 
     </message>
     <message>
         <source>BWF Time Stamp:</source>
-        <translation>Horodatage BWF :</translation>
+        <translation>Horodatage BWF&#xa0;:</translation>
     </message>
     <message>
         <source>Region Name</source>
@@ -911,7 +896,7 @@ Modifier l’attribut et autoriser la modification&#xa0;?
     </message>
     <message>
         <source>There is no journal folder: %1</source>
-        <translation>Il n’y a pas de dossier de journal : %1</translation>
+        <translation>Il n’y a pas de dossier de journal&#xa0;: %1</translation>
     </message>
     <message>
         <source>neither XDG_STATE_HOME nor HOME is set</source>
@@ -923,7 +908,7 @@ Modifier l’attribut et autoriser la modification&#xa0;?
     </message>
     <message>
         <source>The journal folder %1 could not be created: %2</source>
-        <translation>Le dossier de journal %1 n’a pas pu être créé : %2</translation>
+        <translation>Le dossier de journal %1 n’a pas pu être créé&#xa0;: %2</translation>
     </message>
     <message>
         <source>The journal %1 %2</source>
@@ -931,19 +916,19 @@ Modifier l’attribut et autoriser la modification&#xa0;?
     </message>
     <message>
         <source>could not be created: %1</source>
-        <translation>n’a pas pu être créé : %1</translation>
+        <translation>n’a pas pu être créé&#xa0;: %1</translation>
     </message>
     <message>
         <source>could not be written: %1</source>
-        <translation>n’a pas pu être écrit : %1</translation>
+        <translation>n’a pas pu être écrit&#xa0;: %1</translation>
     </message>
     <message>
         <source>could not be saved: %1</source>
-        <translation>n’a pas pu être enregistré : %1</translation>
+        <translation>n’a pas pu être enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <source>The journal %1 is not trusted: %2; only a journal that nobody but you and root can change is followed</source>
-        <translation>Le journal %1 n’est pas digne de confiance : %2 ; seul un journal que personne d’autre que vous et root ne peut modifier est suivi</translation>
+        <translation>Le journal %1 n’est pas digne de confiance&#xa0;: %2&#xa0;; seul un journal que personne d’autre que vous et root ne peut modifier est suivi</translation>
     </message>
     <message>
         <source>it belongs to %1</source>
@@ -971,7 +956,7 @@ Modifier l’attribut et autoriser la modification&#xa0;?
     </message>
     <message>
         <source>%1 is no journal: %2</source>
-        <translation>%1 n’est pas un journal : %2</translation>
+        <translation>%1 n’est pas un journal&#xa0;: %2</translation>
     </message>
     <message>
         <source>a line is longer than any record</source>
@@ -983,15 +968,15 @@ Modifier l’attribut et autoriser la modification&#xa0;?
     </message>
     <message>
         <source>&quot;%1&quot; is missing or not a whole number</source>
-        <translation>« %1 » manque ou n’est pas un nombre entier</translation>
+        <translation>«&#xa0;%1&#xa0;» manque ou n’est pas un nombre entier</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is missing or not a text</source>
-        <translation>« %1 » manque ou n’est pas un texte</translation>
+        <translation>«&#xa0;%1&#xa0;» manque ou n’est pas un texte</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not hexadecimal</source>
-        <translation>« %1 » n’est pas hexadécimal</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas hexadécimal</translation>
     </message>
     <message>
         <source>journal version %1 is not known to this version</source>
@@ -1003,7 +988,7 @@ Modifier l’attribut et autoriser la modification&#xa0;?
     </message>
     <message>
         <source>&quot;before&quot; and &quot;after&quot; differ in length or are empty</source>
-        <translation>« before » et « after » diffèrent en longueur ou sont vides</translation>
+        <translation>«&#xa0;before&#xa0;» et «&#xa0;after&#xa0;» diffèrent en longueur ou sont vides</translation>
     </message>
     <message>
         <source>it could not be read</source>
@@ -1011,19 +996,19 @@ Modifier l’attribut et autoriser la modification&#xa0;?
     </message>
     <message>
         <source>Record %1 of %2 is damaged: %3</source>
-        <translation>L’enregistrement %1 de %2 est endommagé : %3</translation>
+        <translation>L’enregistrement %1 de %2 est endommagé&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 is missing: it was moved or deleted since the batch</source>
-        <translation>%1 est absent : il a été déplacé ou supprimé depuis le lot</translation>
+        <translation>%1 est absent&#xa0;: il a été déplacé ou supprimé depuis le lot</translation>
     </message>
     <message>
         <source>%1 was replaced: another file has its name now, so it was left alone</source>
-        <translation>%1 a été remplacé : un autre fichier porte désormais son nom, il n’a donc pas été touché</translation>
+        <translation>%1 a été remplacé&#xa0;: un autre fichier porte désormais son nom, il n’a donc pas été touché</translation>
     </message>
     <message>
         <source>%1 was changed since: its length differs from the length after the batch</source>
-        <translation>%1 a été modifié depuis : sa longueur diffère de celle après le lot</translation>
+        <translation>%1 a été modifié depuis&#xa0;: sa longueur diffère de celle après le lot</translation>
     </message>
     <message>
         <source>%1 could not be read</source>
@@ -1035,15 +1020,11 @@ Modifier l’attribut et autoriser la modification&#xa0;?
     </message>
     <message>
         <source>%1 was changed since: the bytes at offset %2 are no longer those the batch wrote, so they were kept</source>
-        <translation>%1 a été modifié depuis : les octets à la position %2 ne sont plus ceux que le lot a écrits, ils ont donc été conservés</translation>
+        <translation>%1 a été modifié depuis&#xa0;: les octets à la position %2 ne sont plus ceux que le lot a écrits, ils ont donc été conservés</translation>
     </message>
     <message>
         <source>%1 could not be written back</source>
         <translation>%1 n’a pas pu être réécrit</translation>
-    </message>
-    <message>
-        <source>dry run: nothing written</source>
-        <translation>essai à blanc : rien n’a été écrit</translation>
     </message>
     <message>
         <source>Closing %1 reported an error (%2), but reading it again found the new values in place.</source>
@@ -1051,11 +1032,11 @@ Modifier l’attribut et autoriser la modification&#xa0;?
     </message>
     <message>
         <source>%1 when it was closed; reading it again found the values it had before, so it was left unchanged.</source>
-        <translation>%1 lors de la fermeture ; une nouvelle lecture a trouvé les valeurs d’avant, le fichier est donc resté inchangé.</translation>
+        <translation>%1 lors de la fermeture&#xa0;; une nouvelle lecture a trouvé les valeurs d’avant, le fichier est donc resté inchangé.</translation>
     </message>
     <message>
         <source>%1 when it was closed, and it could not be read again: it may hold the new values (the journal has the change).</source>
-        <translation>%1 lors de la fermeture, et le fichier n’a pas pu être relu : il contient peut-être les nouvelles valeurs (le journal contient la modification).</translation>
+        <translation>%1 lors de la fermeture, et le fichier n’a pas pu être relu&#xa0;: il contient peut-être les nouvelles valeurs (le journal contient la modification).</translation>
     </message>
 </context>
 </TS>

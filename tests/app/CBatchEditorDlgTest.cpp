@@ -321,10 +321,9 @@ TEST_F(BatchEditorTest, UndoReplaysTheNewestRecordFirst)
     ASSERT_EQ(::link(file.c_str(), link.c_str()), 0);
     {
         CJournalWriter journal;
-        std::string failure;
-        ASSERT_TRUE(CJournalFolder().CreateBatch(
-            journal, {JournalFormatVersion, JournalTimeNow(), DesktopProgramName, "1", {}, {}}, failure))
-            << failure;
+        CoreText failure;
+        ASSERT_TRUE(CJournalFolder().CreateBatch(journal, NewBatchHeader(DesktopProgramName, {}, {}), failure))
+            << RenderEnglish(failure);
         FakePrompt quiet;
         CWaveFile wave(quiet);
         wave.SetJournal(&journal);

@@ -124,7 +124,7 @@ TEST(CliEngine, TheJournalIsMadeDurableOnceAndAFailedFsyncIsReported)
         for (const std::string& file : files)
             EXPECT_EQ(ReadFile(file), clitest::At48k()) << file;
         const std::string complaint = "quelbrook-cli: The journal " + journal
-                                      + " could not be saved: Input/output error. The batch may not be undone"
+                                      + " could not be saved: input/output error. The batch may not be undone"
                                         " completely.\n";
         EXPECT_EQ(std::pair(status, set.err.str()),
                   row.fsyncError != 0 ? std::pair(1, complaint) : std::pair(0, std::string()));
@@ -159,7 +159,7 @@ TEST(CliEngine, AFailedJournalRecordRefusesEveryLaterFile)
         EXPECT_EQ(status, 1);
         EXPECT_EQ(ReadFile(files[0]), clitest::At48k());
         const std::string refused = "The journal " + journal
-                                    + " could not be written: No space left on device; the file was left unchanged";
+                                    + " could not be written: no space left on the device; the file was left unchanged";
         for (std::size_t i = 1; i < files.size(); ++i) {
             EXPECT_EQ(ReadFile(files[i]), clitest::SimpleWave()) << files[i];
             EXPECT_TRUE(Has(set.out.str(), files[i] + ": failed: " + refused + "\n")) << set.out.str();

@@ -160,7 +160,7 @@ TEST(CliTerminal, CtrlCDuringTheWriteProtectQuestionAnswersNoAndEndsTheRunAtOnce
                 EXPECT_TRUE(stat(args[i].c_str(), &mode) == 0 && (mode.st_mode & S_IWUSR) == 0) << args[i];
             }
             CJournalReader journal;
-            ASSERT_TRUE(journal.Open(journalPath)) << journal.Failure();
+            ASSERT_TRUE(journal.Open(journalPath)) << RenderEnglish(journal.Failure());
             EXPECT_EQ(journal.RecordCount(), 0u);
         });
     }

@@ -145,7 +145,7 @@ TEST(Journal, AJournalOthersMayChangeIsNotTrusted)
         const std::string path = folder + "/j.jsonl";
         {
             CJournalWriter writer;
-            ASSERT_TRUE(writer.Create(path, Header, CJournalWriter::CreateMode::NewFile)) << writer.Failure();
+            ASSERT_TRUE(writer.Create(path, Header, CJournalWriter::CreateMode::NewFile)) << RenderEnglish(writer.Failure());
             ASSERT_TRUE(writer.RecordPatch("/a.wav", Patch(1)));
             ASSERT_TRUE(writer.Finish());
         }
@@ -154,8 +154,8 @@ TEST(Journal, AJournalOthersMayChangeIsNotTrusted)
         else if (std::string(row.opened) == "folder")
             testsys::LetOthersWrite(folder);
         CJournalReader reader;
-        EXPECT_EQ(reader.Open(path), *row.words == '\0') << reader.Failure();
-        EXPECT_NE(reader.Failure().find(row.words), std::string::npos) << reader.Failure();
+        EXPECT_EQ(reader.Open(path), *row.words == '\0') << RenderEnglish(reader.Failure());
+        EXPECT_NE(RenderEnglish(reader.Failure()).find(row.words), std::string::npos) << RenderEnglish(reader.Failure());
     }
 }
 
