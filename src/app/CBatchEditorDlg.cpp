@@ -17,7 +17,7 @@
 #include "journal/CJournalReader.h"
 #include "journal/CJournalWriter.h"
 #include "opendlg/CXDlg2.h"
-#include "opendlg/FolderOfPath.h"
+#include "platform/Folders.h"
 #include "platform/CProfileFile.h"
 #include "wave/CChangeSummary.h"
 

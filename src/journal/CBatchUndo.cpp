@@ -1,8 +1,8 @@
 #include "CBatchUndo.h"
 
 #include "platform/CFile.h"
-#include "platform/CUserPrompt.h"
 #include "platform/OpenFailureCause.h"
+#include "wave/CUserPrompt.h"
 #include "wave/CWaveFile.h"
 #include "wave/ConfirmWritable.h"
 

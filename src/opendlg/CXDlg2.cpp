@@ -1,11 +1,11 @@
 #include "opendlg/CXDlg2.h"
 
 #include "controls/CReportListCtrl.h"
-#include "opendlg/FolderOfPath.h"
 #include "platform/CProfileFile.h"
-#include "platform/CUserPrompt.h"
 #include "platform/Cp1252.h"
+#include "platform/Folders.h"
 #include "timecode/CTimecode.h"
+#include "wave/CUserPrompt.h"
 #include "wave/CWaveFile.h"
 #include "wave/RegionPreview.h"
 

@@ -1,10 +1,9 @@
 #include "CWaveFile.h"
 
+#include "CUserPrompt.h"
 #include "ChunkLocator.h"
 #include "ConfirmWritable.h"
 #include "LittleEndian.h"
-
-#include "platform/CUserPrompt.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,5 +1,4 @@
 #include "opendlg/CXDlg2.h"
-#include "opendlg/FolderOfPath.h"
 
 #include "controls/CReportListCtrl.h"
 #include "platform/CProfileFile.h"
@@ -26,25 +25,6 @@
 namespace {
 
 using testwav::Region;
-
-TEST(FolderOfPath, PosixAndWindowsPaths)
-{
-    // path, its folder, the folder as stored (with its separator)
-    const std::string cases[][3] = {
-        {"/audio/x.wav", "/audio", "/audio/"},
-        {"/a/b/c.wav", "/a/b", "/a/b/"},
-        {"/x.wav", "/", "/"},
-        {"x.wav", "", ""},
-        {"C:\\x.wav", "C:\\", "C:\\"},
-        {"C:\\Audio\\x.wav", "C:\\Audio", "C:\\Audio\\"},
-        {"\\\\server\\share\\a.wav", "\\\\server\\share", "\\\\server\\share\\"},
-        {"\\x.wav", "\\", "\\"},
-    };
-    for (const auto& [path, folder, stored] : cases) {
-        EXPECT_EQ(FolderOfPath(path), folder) << path;
-        EXPECT_EQ(StoredFolderOfPath(path), stored) << path;
-    }
-}
 
 constexpr const char* kSection = "Import Recent Folder List";
 

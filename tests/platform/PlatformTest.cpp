@@ -1,5 +1,6 @@
 #include "platform/CFile.h"
 #include "platform/Cp1252.h"
+#include "platform/Folders.h"
 #include "platform/NamedPath.h"
 #include "platform/posix/PosixNamedPath.h"
 #include "platform/OpenFailureCause.h"
@@ -153,6 +154,19 @@ TEST(CFile, ClearingTheReadOnlyMarkAddsOwnerWriteOnlyAndKeepsTimes)
     EXPECT_EQ(std::tuple(st.st_mode & 07777, st.st_mtim.tv_sec, st.st_mtim.tv_nsec), std::tuple(0644u, 2000000, 222));
     EXPECT_EQ(ReadFile(path), Bytes(10, 1));
     EXPECT_EQ(file.Open(dir / "none.wav", FileMode::ReadWrite), OpenStatus::Missing);
+}
+
+TEST(FolderOfPath, OnlySlashesSeparate)
+{
+    // path, its folder, the folder as stored (with its separator)
+    const std::string cases[][3] = {
+        {"/audio/x.wav", "/audio", "/audio/"}, {"/a/b/c.wav", "/a/b", "/a/b/"}, {"/x.wav", "/", "/"},
+        {"x.wav", "", ""}, {"a/x.wav", "a", "a/"},
+        // A backslash is a character of a name here; "C:" is a relative folder.
+        {"/audio/a\\b.wav", "/audio", "/audio/"}, {"C:\\x.wav", "", ""}, {"C:/x.wav", "C:", "C:/"},
+    };
+    for (const auto& [path, folder, stored] : cases)
+        EXPECT_EQ(std::pair(FolderOfPath(path), StoredFolderOfPath(path)), std::pair(folder, stored)) << path;
 }
 
 TEST(Cp1252, DecodesToUtf8)
