@@ -3,6 +3,7 @@
 // gap, and the gate that orders the steps. Each scenario runs under a
 // watchdog: a lost wake-up fails it in seconds.
 #include "Watchdog.h"
+#include "WavBuilder.h"
 
 #include "cli/CFileCommand.h"
 #include "cli/CInFlightPaths.h"
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <mutex>
 #include <numeric>
 #include <sstream>
@@ -183,15 +185,23 @@ TEST(InputOrderGate, ATurnComesOnceEveryEarlierFileHasPassedInAnyOrderAndAnyNumb
     });
 }
 
-TEST(InFlightPaths, AFileIsInFlightUnderAnySpellingUntilItIsReported)
+TEST(InFlightPaths, AFileIsInFlightUnderAnyNameUntilItIsReported)
 {
+    testwav::TempDir dir;
+    const std::string a = dir / "a";
+    std::filesystem::create_directories(a + "/b");
+    testwav::WriteFile(a + "/x.wav", {1});
+    testwav::WriteFile(a + "/y.wav", {2});
+    std::filesystem::create_hard_link(a + "/x.wav", a + "/linked.wav");
     CInFlightPaths inFlight;
     // index, how many are reported, path, whether the file is in flight already
     const std::tuple<std::size_t, std::size_t, std::string, bool> steps[] = {
-        {0, 0, "/a/x.wav", false}, {1, 0, "/a/./x.wav", true}, {2, 0, "/a/b/../x.wav", true},
-        {3, 0, "/a//x.wav", true},  {4, 0, "/a/y.wav", false},  {5, 1, "/a/x.wav", true},
-        {6, 5, "/a/x.wav", true},   // 5 is not reported yet
-        {7, 7, "/a/x.wav", false},  {8, 7, "/a/y.wav", false},  {9, 7, "x.wav", false}, {10, 7, "./x.wav", true},
+        {0, 0, a + "/x.wav", false}, {1, 0, a + "/./x.wav", true}, {2, 0, a + "/b/../x.wav", true},
+        {3, 0, a + "//x.wav", true}, {4, 0, a + "/y.wav", false}, {5, 1, a + "/linked.wav", true},
+        {6, 5, a + "/x.wav", true},  // 5 is not reported yet
+        {7, 7, a + "/x.wav", false}, {8, 7, a + "/y.wav", false},
+        // No file yet: nothing to wait for, however often it is named.
+        {9, 7, a + "/none.wav", false}, {10, 7, a + "/none.wav", false},
     };
     for (const auto& [index, reported, path, already] : steps)
         EXPECT_EQ(inFlight.Add(path, index, reported), already) << index << " " << path;
