@@ -8,10 +8,9 @@
 #include "FuzzInputFile.h"
 #include "PlainWalk.h"
 
+#include "wave/CUserPrompt.h"
 #include "wave/CWaveFile.h"
 #include "wave/RegionPreview.h"
-
-#include "platform/CUserPrompt.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -17,8 +17,8 @@
 #include "controls/CHoverBitmapButton.h"
 #include "journal/CJournalReader.h"
 #include "opendlg/CXDlg2.h"
-#include "opendlg/FolderOfPath.h"
 #include "opendlg/ProfileText.h"
+#include "platform/Folders.h"
 #include "platform/CProfileFile.h"
 #include "wave/CChangeSummary.h"
 

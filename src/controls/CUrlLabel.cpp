@@ -1,7 +1,7 @@
 #include "controls/CUrlLabel.h"
 
 #include "controls/CUrlLabelAccessible.h"
-#include "platform/CUserPrompt.h"
+#include "wave/CUserPrompt.h"
 
 #include <QApplication>
 #include <QCursor>

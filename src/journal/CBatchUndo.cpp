@@ -2,7 +2,6 @@
 
 #include "CJournalReader.h"
 #include "platform/CFile.h"
-#include "platform/CUserPrompt.h"
 #include "platform/OpenFailureCause.h"
 #include "wave/CPromptRecorder.h"
 #include "wave/CWaveFile.h"

@@ -3,10 +3,10 @@
 #include "opendlg/CFileDialogParts.h"
 #include "opendlg/CRecentFolders.h"
 #include "opendlg/CRegionPreviewPanel.h"
-#include "opendlg/FolderOfPath.h"
 #include "opendlg/ProfileText.h"
 #include "platform/CProfileFile.h"
-#include "platform/CUserPrompt.h"
+#include "platform/Folders.h"
+#include "wave/CUserPrompt.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

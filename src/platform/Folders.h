@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Paths are UTF-8 text everywhere in the program; these are the only places
@@ -17,6 +18,17 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 
 // The last component of the path.
 std::string FileNameOf(const std::string& path);
+
+// The folder part of a path: the text before the last separator, except that
+// a root keeps its separator ("/audio/x.wav" -> "/audio", "/x.wav" -> "/";
+// on Windows "C:\x.wav" -> "C:\", "\\server\share\a.wav" ->
+// "\\server\share"); no separator gives "". Only Windows takes "\" for a
+// separator: elsewhere it is a character of a name.
+std::string FolderOfPath(std::string_view path);
+
+// The folder as the recent-folder list stores it: always ending in the path's
+// own separator ("/audio/", "/", "C:\Audio\", "C:\"); "" when there is no folder.
+std::string StoredFolderOfPath(std::string_view path);
 
 // The current folder; empty when the system cannot say.
 std::string CurrentFolder();

@@ -1,6 +1,6 @@
 #include "CAudioFile.h"
 
-#include "platform/CUserPrompt.h"
+#include "CUserPrompt.h"
 
 CAudioFile::CAudioFile(CUserPrompt& userPrompt)
     : prompt(userPrompt)

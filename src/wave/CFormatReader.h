@@ -1,9 +1,8 @@
 #pragma once
 
+#include "CUserPrompt.h"
 #include "CWaveFile.h"
 #include "WaveFormat.h"
-
-#include "platform/CUserPrompt.h"
 
 #include <optional>
 #include <string>

@@ -1,11 +1,10 @@
 #include "CWaveFile.h"
 
+#include "CUserPrompt.h"
 #include "ChunkLocator.h"
 #include "ConfirmWritable.h"
 #include "LittleEndian.h"
 #include "PatchStanding.h"
-
-#include "platform/CUserPrompt.h"
 
 #include <algorithm>
 #include <cstring>

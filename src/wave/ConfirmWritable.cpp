@@ -1,7 +1,8 @@
 #include "ConfirmWritable.h"
 
+#include "CUserPrompt.h"
+
 #include "platform/CFile.h"
-#include "platform/CUserPrompt.h"
 #include "platform/OpenFailureCause.h"
 
 bool ConfirmWritable(CFile& file, const std::string& path, CUserPrompt& prompt)

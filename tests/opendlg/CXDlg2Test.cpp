@@ -1,7 +1,6 @@
 #include "opendlg/CFileDialogParts.h"
 #include "opendlg/CRecentFolders.h"
 #include "opendlg/CXDlg2.h"
-#include "opendlg/FolderOfPath.h"
 #include "opendlg/ProfileText.h"
 
 #include "controls/CReportListCtrl.h"
@@ -31,25 +30,6 @@
 namespace {
 
 using testwav::Region;
-
-TEST(FolderOfPath, PosixAndWindowsPaths)
-{
-    // path, its folder, the folder as stored (with its separator)
-    const std::string cases[][3] = {
-        {"/audio/x.wav", "/audio", "/audio/"},
-        {"/a/b/c.wav", "/a/b", "/a/b/"},
-        {"/x.wav", "/", "/"},
-        {"x.wav", "", ""},
-        {"C:\\x.wav", "C:\\", "C:\\"},
-        {"C:\\Audio\\x.wav", "C:\\Audio", "C:\\Audio\\"},
-        {"\\\\server\\share\\a.wav", "\\\\server\\share", "\\\\server\\share\\"},
-        {"\\x.wav", "\\", "\\"},
-    };
-    for (const auto& [path, folder, stored] : cases) {
-        EXPECT_EQ(FolderOfPath(path), folder) << path;
-        EXPECT_EQ(StoredFolderOfPath(path), stored) << path;
-    }
-}
 
 // Qt's own dialog still has every part the open dialog builds on; a name Qt
 // drops shows here rather than as a quietly missing feature.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/CUserPrompt.h"
+#include "wave/CUserPrompt.h"
 
 #include <deque>
 #include <functional>

@@ -4,7 +4,7 @@
 #include "i18n/CTranslations.h"
 #include "opendlg/CXDlg2.h"
 #include "platform/CProfileFile.h"
-#include "platform/CUserPrompt.h"
+#include "wave/CUserPrompt.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -2,6 +2,22 @@
 
 #include <sys/stat.h>
 
+std::string FolderOfPath(std::string_view path)
+{
+    const auto last = path.rfind('/');
+    if (last == std::string_view::npos)
+        return {};
+    return std::string(path.substr(0, last == 0 ? 1 : last));
+}
+
+std::string StoredFolderOfPath(std::string_view path)
+{
+    std::string folder = FolderOfPath(path);
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
 std::optional<FileIdentity> IdentityOfPath(const std::string& path)
 {
     struct stat info {};

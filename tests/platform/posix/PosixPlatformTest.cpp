@@ -1,5 +1,6 @@
 // What POSIX systems add: errno, mounts, other users, a walked path.
 #include "platform/CFile.h"
+#include "platform/Folders.h"
 #include "platform/NamedPath.h"
 #include "platform/OpenFailureCause.h"
 #include "platform/posix/PosixNamedPath.h"
@@ -240,4 +241,17 @@ TEST(NamedPath, AWalkedPathLandsWhereTheSystemWould)
         const std::string said = refusal ? RenderEnglish(*refusal) : std::string();
         EXPECT_NE(said.find(dir / "rel is a symbolic link that belongs to nobody"), std::string::npos) << said;
     }
+}
+
+TEST(FolderOfPath, OnlySlashesSeparate)
+{
+    // path, its folder, the folder as stored (with its separator)
+    const std::string cases[][3] = {
+        {"/audio/x.wav", "/audio", "/audio/"}, {"/a/b/c.wav", "/a/b", "/a/b/"}, {"/x.wav", "/", "/"},
+        {"x.wav", "", ""}, {"a/x.wav", "a", "a/"},
+        // A backslash is a character of a name here; "C:" is a relative folder.
+        {"/audio/a\\b.wav", "/audio", "/audio/"}, {"C:\\x.wav", "", ""}, {"C:/x.wav", "C:", "C:/"},
+    };
+    for (const auto& [path, folder, stored] : cases)
+        EXPECT_EQ(std::pair(FolderOfPath(path), StoredFolderOfPath(path)), std::pair(folder, stored)) << path;
 }

@@ -4,6 +4,7 @@
 #include "platform/CFile.h"
 #include "platform/CFolder.h"
 #include "platform/CPathWalker.h"
+#include "platform/CProfileFile.h"
 #include "platform/Folders.h"
 
 #include "SystemHelpers.h"
@@ -124,6 +125,38 @@ TEST(Windows, OneFileUnderTwoSpellingsIsOneFile)
     CFile file;
     ASSERT_EQ(file.Open(dir / "take ONE.wav", FileMode::Read), OpenStatus::Opened);
     EXPECT_EQ(file.Identity(), *named);
+}
+
+TEST(Windows, TheProfileIsReplacedWholeAndTheReadOnlyAttributeRefusesIt)
+{
+    TempDir dir;
+    const std::string path = dir / "Quelbrook.INI";
+    testwav::WriteFile(path, {'[', 'A', ']', '\r', '\n', 'b', '=', '1', '\r', '\n'});
+    ASSERT_TRUE(SetFileAttributesW(Wide(path).c_str(), FILE_ATTRIBUTE_HIDDEN));
+    CProfileFile profile(NativePath(path));
+    ASSERT_TRUE(profile.WriteString("a", "c", "two"));
+    EXPECT_EQ(testwav::ReadText(path), "[A]\r\nb=1\r\nc=two\r\n");
+    EXPECT_EQ(CProfileFile(NativePath(path)).GetString("A", "C"), "two");
+    // The new file keeps the old one's attributes, and no temporary file stays behind.
+    EXPECT_EQ(Attributes(path) & FILE_ATTRIBUTE_HIDDEN, DWORD{FILE_ATTRIBUTE_HIDDEN});
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+
+    testsys::SetReadOnly(path, true);
+    EXPECT_FALSE(profile.WriteString("A", "b", "2"));
+    testsys::SetReadOnly(path, false);
+    EXPECT_EQ(testwav::ReadText(path), "[A]\r\nb=1\r\nc=two\r\n");
+}
+
+TEST(Windows, FolderOfPathTakesBothSeparatorsAndDriveRoots)
+{
+    // path, its folder, the folder as stored (with its separator)
+    const std::string cases[][3] = {
+        {"C:\\x.wav", "C:\\", "C:\\"}, {"C:\\Audio\\x.wav", "C:\\Audio", "C:\\Audio\\"},
+        {"C:/Audio/x.wav", "C:/Audio", "C:/Audio/"}, {"\\\\server\\share\\a.wav", "\\\\server\\share", "\\\\server\\share\\"},
+        {"\\x.wav", "\\", "\\"}, {"x.wav", "", ""},
+    };
+    for (const auto& [path, folder, stored] : cases)
+        EXPECT_EQ(std::pair(FolderOfPath(path), StoredFolderOfPath(path)), std::pair(folder, stored)) << path;
 }
 
 TEST(Windows, Utf16NamesRoundTripThroughUtf8)

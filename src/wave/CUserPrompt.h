@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CoreText.h"
+#include "platform/CoreText.h"
 
 #include <string>
 
