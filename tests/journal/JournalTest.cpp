@@ -119,6 +119,7 @@ TEST(Journal, TornLastLineIsLeftOutAndDamagedRecordsAndUnknownHeadersAreNamed)
     // records -1: no journal at all; failure: what Failure() names then, or after reading record 1.
     const std::tuple<std::string, int, std::string> cases[] = {
         {header + good + good.substr(0, 20), 1, ""},
+        {header + "\n" + good + "\n", 1, ""},  // empty lines are no records
         {header + good + std::string(std::size_t{1} << 21, '\0'), 1, ""},  // space reserved ahead, left by a crash
         {header + "{\"path\":\"/b.wav\",\"before\":\"zz\"}\n" + good, 2, "Record 1 of"},
         {header + good.substr(0, 30) + "\n", 1, "Record 1 of"},
