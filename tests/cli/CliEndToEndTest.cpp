@@ -149,7 +149,7 @@ TEST_F(CliTool, UsageErrorsNameTheProblemAndTouchNoFile)
         {{"set", "--rate", "-1"}, "--rate"}, {{"set", "--channels", "0"}, "--channels"},
         {{"set", "--channels", "65536"}, "--channels"}, {{"set", "--bits", "1.5"}, "--bits"},
         {{"set", "--block-align", "4", "--bytes-per-sample", "2"}, "--bytes-per-sample"},
-        {{"set", "--bytes-per-sample", "40000", "--channels", "2"}, "--bytes-per-sample"},
+        {{"set", "--bytes-per-sample", "32768", "--channels", "2"}, "--bytes-per-sample"},
         {{"set", "--frobnicate"}, "--frobnicate"}, {{"info", "--rate", "48000"}, "--rate"},
         {{"convert"}, "convert"}, {{"set", "--dry-run"}, "--recompute-byte-rate"},
         {{"info", "-j", "0"}, "--jobs"}, {{"set", "--jobs", "two", "--rate", "1"}, "--jobs"},
