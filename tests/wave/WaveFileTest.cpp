@@ -7,6 +7,7 @@
 #include "FakePrompt.h"
 #include "RewriteExpect.h"
 #include "WavBuilder.h"
+#include "Watchdog.h"
 
 #include <gtest/gtest.h>
 
@@ -208,7 +209,7 @@ TEST_F(Load, FifoIsRefusedWithoutBlocking)
 {
     const std::string fifo = dir / "pipe.wav";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
-    wave.SetFileName(fifo);
+    testwait::FinishesWithin(std::chrono::seconds(10), "opening a FIFO", [&] { wave.SetFileName(fifo); });
     EXPECT_EQ(prompt.messages, std::vector<std::string>{"File " + fifo + " could not be opened - code: 6 (it is not a regular file)"});
     EXPECT_FALSE(wave.HeaderLoaded());
 }
