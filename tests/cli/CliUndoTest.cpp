@@ -81,6 +81,11 @@ TEST_F(CliUndo, SetThenUndoRestoresEveryFileByteForByteAndUndoAgainReapplies)
         for (const auto& [path, bytes] : changed)
             EXPECT_NE(bytes, original[path]) << path;
 
+        // A dry run writes nothing and succeeds where the undo would.
+        const auto dry = RunTool({"undo", "--dry-run", "-j", "8"});
+        EXPECT_EQ(dry.status, 0) << dry.out << dry.err;
+        EXPECT_EQ(Contents(), changed);
+
         // Newest record first: the reverse of the input order the journal keeps.
         auto undo = RunTool({"undo", "--json", "-j", "8"});
         ASSERT_EQ(undo.status, 0) << undo.out << undo.err;
