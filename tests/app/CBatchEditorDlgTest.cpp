@@ -305,6 +305,16 @@ TEST_F(BatchEditorTest, UndoLastChangeRestoresTheFilesAndNamesThoseLeftAlone)
     undo->trigger();
     EXPECT_EQ(prompt.asked.back(), "info: 3 of 3 files were restored.");
     ExpectFiles();
+    // Restored, but with a warning about each: a problem to look at all the same.
+    PressChange({true});
+    prompt.answers = {true};
+    {
+        const ClosesFail failing;
+        undo->trigger();
+    }
+    EXPECT_TRUE(prompt.asked.back().startsWith("3 of 3 files were restored.\n\nRestored with a warning:"))
+        << prompt.asked.back().toStdString();
+    ExpectFiles();
 }
 
 // A file changed under two names (a hard link) in one batch: the undo

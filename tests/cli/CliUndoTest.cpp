@@ -81,6 +81,11 @@ TEST_F(CliUndo, SetThenUndoRestoresEveryFileByteForByteAndUndoAgainReapplies)
         for (const auto& [path, bytes] : changed)
             EXPECT_NE(bytes, original[path]) << path;
 
+        // A dry run writes nothing and succeeds where the undo would.
+        const auto dry = RunTool({"undo", "--dry-run", "-j", "8"});
+        EXPECT_EQ(dry.status, 0) << dry.out << dry.err;
+        EXPECT_EQ(Contents(), changed);
+
         // Newest record first: the reverse of the input order the journal keeps.
         auto undo = RunTool({"undo", "--json", "-j", "8"});
         ASSERT_EQ(undo.status, 0) << undo.out << undo.err;
@@ -105,7 +110,7 @@ TEST_F(CliUndo, FilesChangedReplacedOrGoneSinceAreLeftAloneAndReportedAndTimesKe
 {
     const timespec old[2] = {{1000000000, 5}, {1000000000, 0}};
     const auto times = [this](const char* name) { return std::pair{StatOf(dir / name).st_atim.tv_sec, StatOf(dir / name).st_mtim.tv_sec}; };
-    for (const char* name : {"kept.wav", "later.wav", "replaced.wav", "gone.wav", "locked.wav"}) {
+    for (const char* name : {"kept.wav", "later.wav", "replaced.wav", "gone.wav", "locked.wav", "longer.wav"}) {
         Make(name, SimpleWave());
         ASSERT_EQ(utimensat(AT_FDCWD, (dir / name).c_str(), old, 0), 0);
     }
@@ -119,6 +124,7 @@ TEST_F(CliUndo, FilesChangedReplacedOrGoneSinceAreLeftAloneAndReportedAndTimesKe
     fs::rename(dir / "copy", dir / "replaced.wav");
     fs::remove(dir / "gone.wav");
     ASSERT_EQ(chmod((dir / "locked.wav").c_str(), 0444), 0);
+    fs::resize_file(dir / "longer.wav", fs::file_size(dir / "longer.wav") + 2);  // audio added, header as written
     auto left = Contents();  // all but the kept file stay as they are now
     left[dir / "kept.wav"] = original[dir / "kept.wav"];
     ASSERT_EQ(utimensat(AT_FDCWD, (dir / "kept.wav").c_str(), old, 0), 0);  // reading it moved its access time
@@ -132,7 +138,8 @@ TEST_F(CliUndo, FilesChangedReplacedOrGoneSinceAreLeftAloneAndReportedAndTimesKe
             {dir / "later.wav", {"conflict", "changed since"}},
             {dir / "replaced.wav", {"conflict", "was replaced"}},
             {dir / "gone.wav", {"conflict", "is missing"}},
-            {dir / "locked.wav", {"skipped", "write protected"}}};
+            {dir / "locked.wav", {"skipped", "write protected"}},
+            {dir / "longer.wav", {"conflict", "its length differs"}}};
         ASSERT_EQ(run.Json().size(), expected.size()) << run.out;
         for (const auto& entry : run.Json()) {
             const auto& [status, message] = expected[entry["path"]];
@@ -144,7 +151,7 @@ TEST_F(CliUndo, FilesChangedReplacedOrGoneSinceAreLeftAloneAndReportedAndTimesKe
     EXPECT_EQ(Contents(), left);
 
     // Undoing the same batch again finds the restored file as it was before.
-    const auto again = RunTool({"undo", "--json", journal}).Json()[3];
+    const auto again = RunTool({"undo", "--json", journal}).Json()[4];
     EXPECT_EQ(std::tuple(again["path"], again["status"], Has(again["message"], "already holds")),
               std::tuple(nlohmann::json(dir / "kept.wav"), nlohmann::json("skipped"), true)) << again;
 }

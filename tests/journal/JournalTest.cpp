@@ -176,6 +176,10 @@ TEST(Journal, TornLastLineIsLeftOutAndDamagedRecordsAndUnknownHeadersAreNamed)
     TempDir dir;
     std::string good;
     EncodeRecord(good, "/a.wav", Patch(1));
+    std::string uneven;
+    EncodeRecord(uneven, "/a.wav", {{7, 1, 1000}, 32, {0x02, 0x00}, {0x01}});
+    std::string nul;
+    EncodeRecord(nul, std::string("/a\0b.wav", 8), Patch(1));
     const std::string header = EncodeHeader(Header);
     // A complete header of another version of the format.
     const auto headerOf = [](int version) {
@@ -186,9 +190,12 @@ TEST(Journal, TornLastLineIsLeftOutAndDamagedRecordsAndUnknownHeadersAreNamed)
     // records -1: no journal at all; failure: what Failure() names then, or after reading record 1.
     const std::tuple<std::string, int, std::string> cases[] = {
         {header + good + good.substr(0, 20), 1, ""},
+        {header + "\n" + good + "\n", 1, ""},  // empty lines are no records
         {header + good + std::string(std::size_t{1} << 21, '\0'), 1, ""},  // space reserved ahead, left by a crash
         {header + "{\"path\":\"/b.wav\",\"before\":\"zz\"}\n" + good, 2, "Record 1 of"},
         {header + good.substr(0, 30) + "\n", 1, "Record 1 of"},
+        {header + uneven, 1, "\"before\" and \"after\" differ in length"},
+        {header + nul, 1, "its path holds a NUL byte"},
         {"", -1, "is no journal"},
         {"not json\n", -1, "is no journal: not a JSON object"},
         {"{\"journal\":1}\n", -1, "is no journal: \"time\" is missing"},

@@ -24,10 +24,10 @@ using testwav::ReadText;
 
 void WriteText(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
-// As a Windows user's editor leaves it: CRLF, comments, other sections, odd
-// spacing and letter case, Folder2 missing.
+// As a Windows user's editor leaves it: a byte order mark, CRLF, comments,
+// other sections, odd spacing and letter case, Folder2 missing.
 const std::string kWindowsIni =
-    "; settings\r\n[Folders]\r\nOpenDefault=D:\\Takes\\\r\n\r\n"
+    "\xEF\xBB\xBF[Folders]\r\n; settings\r\nOpenDefault=D:\\Takes\\\r\n\r\n"
     "[import recent folder list]\r\n; most recent first\r\nFolder1=C:\\Audio\\\r\n"
     "  folder3 =  \\\\server\\share\\  \r\nShowTimeStamps=1\r\n\r\n"
     "[Other]\r\nFolder1=not this one\r\nKey=a=b\r\nA=12abc\r\nB=-3\r\nC=99999999999\r\nD=\r\n";

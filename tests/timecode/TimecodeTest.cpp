@@ -30,16 +30,25 @@ TEST(Timecode, PartsCarryAtTheirLimits)
     CTimecode tc;
     EXPECT_EQ(tc.Text(), "00:00:00:00::00");
     // 1,200 + 79 subframes = 15 frames 79 subframes; one more carries into a frame.
-    const std::pair<std::uint32_t, const char*> cases[] = {
-        {1279, "00:00:00:15::79"},
-        {1280, "00:00:00:16::00"},
-        {2400 * 60 * 60 - 1, "00:59:59:29::79"},
-        {207359999, "23:59:59:29::79"},
-        {207360000 + 2400, "00:00:01:00::00"},
+    struct Case {
+        std::uint32_t subframes;
+        double fps;
+        std::int32_t perFrame;
+        const char* text;
     };
-    for (const auto& [subframes, text] : cases) {
-        tc.SetFromSubframes(subframes, 30.0, 80);
-        EXPECT_EQ(tc.Text(), text) << subframes;
+    const Case cases[] = {
+        {1279, 30.0, 80, "00:00:00:15::79"},
+        {1280, 30.0, 80, "00:00:00:16::00"},
+        {2400 * 60 * 60 - 1, 30.0, 80, "00:59:59:29::79"},
+        {207359999, 30.0, 80, "23:59:59:29::79"},
+        {207360000 + 2400, 30.0, 80, "00:00:01:00::00"},
+        {79078329, 30.0, 80, "09:09:09:09::09"},
+        {143760, 29.97, 80, "00:01:00:00::00"},         // a frame rounded up carries through 59 seconds
+        {216000000 + 100, 25.0, 100, "00:00:00:01::00"},  // the day wraps at other rates too
+    };
+    for (const Case& c : cases) {
+        tc.SetFromSubframes(c.subframes, c.fps, c.perFrame);
+        EXPECT_EQ(tc.Text(), c.text) << c.subframes << " at " << c.fps;
     }
     tc.SetFromSamples(48000, 48000, 30.0, 80);
     EXPECT_EQ(tc.Text(), "00:00:01:00::00");

@@ -14,6 +14,13 @@ TEST_F(Load, ReadsFmtBextAndRegnPositionAndKeepsWhatCannotBeRead)
     Bytes cut = WavBuilder().Fmt({1, 2, 0x00BBAA00, 1, 2, 3}).Build();
     cut.resize(12 + 8 + 4 + 2);  // half of sampleRate: its other bytes stay
     const Bytes whole = WavBuilder().Fmt({}).Build();
+    // Two empty chunk headers, then a chunk whose id was zeroed: stepped over by its size, "fmt " after it.
+    Bytes zeroedId = WavBuilder().Chunk("data", {}).Build();
+    zeroedId.resize(zeroedId.size() + 20, 0);
+    PutLe(zeroedId, 8, 4);
+    zeroedId.resize(zeroedId.size() + 8, 7);
+    const Bytes fmtChunk = WavBuilder().Fmt({}).Chunks();
+    zeroedId.insert(zeroedId.end(), fmtChunk.begin(), fmtChunk.end());
     // Loaded in turn: what cannot be read keeps the format of the file before; "bext" and "regn" are cleared
     // for a file without them, kept for one that cannot be opened.
     const std::tuple<const char*, std::optional<Bytes>, WaveFormat, std::tuple<bool, std::uint32_t, std::uint64_t>> steps[] = {
@@ -23,6 +30,7 @@ TEST_F(Load, ReadsFmtBextAndRegnPositionAndKeepsWhatCannotBeRead)
         {"cut.wav", cut, {1, 2, 24, 32, (96000u & 0xFFFF0000u) | 0xAA00u, 2304000}, {false, 0, 0}},
         {"almost.wav", Bytes(whole.begin(), whole.end() - 1), {1, 2, 4, 16, 44100, 176400}, {false, 0, 0}},
         {"whole.wav", whole, {1, 2, 4, 16, 44100, 176400}, {true, 0, 0}},
+        {"zeroed-id.wav", zeroedId, {1, 2, 4, 16, 44100, 176400}, {true, 0, 0}},
         {"a.wav", Head().Build(), kLoadedA, {true, kTimeRef, 0}},
         {"gone.wav", std::nullopt, kLoadedA, {false, kTimeRef, 0}},
     };
@@ -35,14 +43,14 @@ TEST_F(Load, ReadsFmtBextAndRegnPositionAndKeepsWhatCannotBeRead)
     EXPECT_TRUE(prompt.messages.empty());
 
     // A "fmt " declared too short: the fields after it belong to "data"; neither loaded nor written.
-    const Bytes tooShort = WavBuilder().Chunk("fmt ", Bytes(4, 1)).Chunk("data", Pattern(40)).Build();
+    const Bytes tooShort = WavBuilder().Chunk("fmt ", Bytes(14, 1)).Chunk("data", Pattern(40)).Build();
     const std::string p = SetFile("take.wav", tooShort);
     EXPECT_FALSE(wave.HeaderLoaded());
     EXPECT_EQ(wave.Format(), kLoadedA);
     EXPECT_FALSE(wave.RewriteHeader({}));
     EXPECT_EQ(ReadFile(p), tooShort);
     EXPECT_EQ(prompt.messages, std::vector<std::string>{"The \"fmt \" chunk of " + p
-                                                        + " is too short to hold a format (4 bytes); the file was left unchanged."});
+                                                        + " is too short to hold a format (14 bytes); the file was left unchanged."});
 }
 
 TEST_F(Load, FilesThatAreNoWavFilesAreToldApartFromWavFilesWithoutAFormat)
@@ -127,6 +135,13 @@ TEST_F(Rewrite, FlaggedValuesAreWrittenAsGivenTheOthersKeptAsTheFileHasThem)
     }
     EXPECT_TRUE(prompt.messages.empty());
     EXPECT_TRUE(prompt.asked.empty());
+
+    // 32,768 bytes per sample on two channels do not fit the field: refused, the file as it was.
+    const std::string wide = SetFile("wide.wav", kJunked);
+    EXPECT_FALSE(wave.RewriteHeader({0, 0, 32768, 0, false, false, false, true, true}));
+    EXPECT_EQ(ReadFile(wide), kJunked);
+    EXPECT_EQ(prompt.messages.size(), 1u);
+    prompt.messages.clear();
 
     // Unflagged fields come from the file as it is now: another program
     // changes the header between load and rewrite.

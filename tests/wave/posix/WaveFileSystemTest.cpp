@@ -4,6 +4,8 @@
 
 #include "platform/posix/FileCalls.h"
 
+#include "Watchdog.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -50,7 +52,7 @@ TEST_F(Load, FifoIsRefusedWithoutBlocking)
 {
     const std::string fifo = dir / "pipe.wav";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
-    wave.SetFileName(fifo);
+    testwait::FinishesWithin(std::chrono::seconds(10), "opening a FIFO", [&] { wave.SetFileName(fifo); });
     EXPECT_EQ(prompt.messages, std::vector<std::string>{"File " + fifo + " could not be opened - code: 6 (it is not a regular file)"});
     EXPECT_FALSE(wave.HeaderLoaded());
 }
@@ -96,6 +98,36 @@ TEST_F(Rewrite, AFailedWriteLeavesTheFileAsItWas)
     EXPECT_EQ(prompt.messages.back(), "Disk full while accessing " + p + " (no space left on the device).");
     EXPECT_EQ(wave.Format().sampleRate, 44100u);
     EXPECT_EQ(ReadFile(p), kPlain);  // the half written was put back
+}
+
+// Each call is interrupted by a signal once before it is let through.
+bool interrupt = false;
+ssize_t InterruptedPread(int fd, void* buffer, std::size_t count, off_t offset)
+{
+    if ((interrupt = !interrupt)) {
+        errno = EINTR;
+        return -1;
+    }
+    return pread(fd, buffer, count, offset);
+}
+ssize_t InterruptedPwrite(int fd, const void* buffer, std::size_t count, off_t offset)
+{
+    if ((interrupt = !interrupt)) {
+        errno = EINTR;
+        return -1;
+    }
+    return pwrite(fd, buffer, count, offset);
+}
+
+TEST_F(Rewrite, InterruptedReadsAndWritesAreMadeAgain)
+{
+    const std::string p = Put("signals.wav", kPlain);
+    const CallsOverride interrupted({InterruptedPread, InterruptedPwrite, close});
+    wave.SetFileName(p);
+    EXPECT_TRUE(wave.HeaderLoaded());
+    ASSERT_TRUE(wave.RewriteHeader({48000, 0, 0, 0, true}));
+    EXPECT_TRUE(Rewritten(kPlain, ReadFile(p), 12, {1, 2, 4, 16, 48000, 192000}));
+    EXPECT_TRUE(prompt.messages.empty());
 }
 
 // A network file system may report a failed write only when the file is
