@@ -81,12 +81,12 @@ void BM_ChangeTenThousandFiles(benchmark::State& state)
     state.counters["list_MiB"] = listed - before;
     state.counters["rss_listed_MiB"] = listed;
     state.counters["rss_after_MiB"] = ResidentMiB();
-    state.counters["files_per_s"] = benchmark::Counter(static_cast<double>(kFiles) * static_cast<double>(state.iterations()),
-                                                       benchmark::Counter::kIsRate);
+    state.counters["files_per_s"] = benchmark::Counter(
+        static_cast<double>(kFiles) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
     const testwav::Bytes first = testwav::ReadFile(paths.front().toStdString(), 24, 4);
     if (prompt.complaints != 0 || first != testwav::Bytes{0x80, 0xBB, 0x00, 0x00})
         state.SkipWithError("not every file was changed to 48,000 without a message");
 }
 BENCHMARK(BM_ChangeTenThousandFiles)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-} // namespace
+}  // namespace

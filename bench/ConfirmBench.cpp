@@ -99,4 +99,4 @@ void BM_ConfirmTenThousandFiles(benchmark::State& state)
 }
 BENCHMARK(BM_ConfirmTenThousandFiles)->ArgName("cold")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-} // namespace
+}  // namespace

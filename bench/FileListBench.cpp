@@ -64,4 +64,4 @@ void BM_OpenTenThousandFiles(benchmark::State& state)
 }
 BENCHMARK(BM_OpenTenThousandFiles)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace

@@ -71,9 +71,15 @@ void Run(benchmark::State& state, bool searched)
     }
 }
 
-void BM_ListFolderOfHundredThousandFiles(benchmark::State& state) { Run(state, true); }
-void BM_OpenHundredThousandFiles(benchmark::State& state) { Run(state, false); }
+void BM_ListFolderOfHundredThousandFiles(benchmark::State& state)
+{
+    Run(state, true);
+}
+void BM_OpenHundredThousandFiles(benchmark::State& state)
+{
+    Run(state, false);
+}
 BENCHMARK(BM_ListFolderOfHundredThousandFiles)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 BENCHMARK(BM_OpenHundredThousandFiles)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
-} // namespace
+}  // namespace

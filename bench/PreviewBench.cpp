@@ -71,4 +71,4 @@ void BM_PreviewTenThousandRegionsPainted(benchmark::State& state)
 BENCHMARK(BM_PreviewTenThousandRegions)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PreviewTenThousandRegionsPainted)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace

@@ -30,8 +30,7 @@ long LatencyNanoseconds()
 void Wait()
 {
     timespec delay{0, LatencyNanoseconds()};
-    while (delay.tv_nsec > 0 && nanosleep(&delay, &delay) != 0) {
-    }
+    while (delay.tv_nsec > 0 && nanosleep(&delay, &delay) != 0) {}
 }
 
 template <typename Function>
@@ -48,36 +47,36 @@ mode_t ModeOf(int flags, va_list arguments)
 
 }  // namespace
 
-#define QUELBROOK_DELAYED(ret, name, params, args)                    \
-    extern "C" ret name params                                        \
-    {                                                                 \
-        static const auto next = Next<ret(*) params>(#name);          \
-        Wait();                                                       \
-        return next args;                                             \
+#define QUELBROOK_DELAYED(ret, name, params, args)           \
+    extern "C" ret name params                               \
+    {                                                        \
+        static const auto next = Next<ret(*) params>(#name); \
+        Wait();                                              \
+        return next args;                                    \
     }
 
-#define QUELBROOK_DELAYED_OPEN(name)                                  \
-    extern "C" int name(const char* path, int flags, ...)             \
-    {                                                                 \
+#define QUELBROOK_DELAYED_OPEN(name)                                          \
+    extern "C" int name(const char* path, int flags, ...)                     \
+    {                                                                         \
         static const auto next = Next<int (*)(const char*, int, ...)>(#name); \
-        va_list arguments;                                            \
-        va_start(arguments, flags);                                   \
-        const mode_t mode = ModeOf(flags, arguments);                 \
-        va_end(arguments);                                            \
-        Wait();                                                       \
-        return next(path, flags, mode);                               \
+        va_list arguments;                                                    \
+        va_start(arguments, flags);                                           \
+        const mode_t mode = ModeOf(flags, arguments);                         \
+        va_end(arguments);                                                    \
+        Wait();                                                               \
+        return next(path, flags, mode);                                       \
     }
 
-#define QUELBROOK_DELAYED_OPENAT(name)                                \
-    extern "C" int name(int dir, const char* path, int flags, ...)    \
-    {                                                                 \
+#define QUELBROOK_DELAYED_OPENAT(name)                                             \
+    extern "C" int name(int dir, const char* path, int flags, ...)                 \
+    {                                                                              \
         static const auto next = Next<int (*)(int, const char*, int, ...)>(#name); \
-        va_list arguments;                                            \
-        va_start(arguments, flags);                                   \
-        const mode_t mode = ModeOf(flags, arguments);                 \
-        va_end(arguments);                                            \
-        Wait();                                                       \
-        return next(dir, path, flags, mode);                          \
+        va_list arguments;                                                         \
+        va_start(arguments, flags);                                                \
+        const mode_t mode = ModeOf(flags, arguments);                              \
+        va_end(arguments);                                                         \
+        Wait();                                                                    \
+        return next(dir, path, flags, mode);                                       \
     }
 
 QUELBROOK_DELAYED_OPEN(open)
@@ -91,12 +90,14 @@ QUELBROOK_DELAYED(int, lstat64, (const char* path, struct stat64* buffer), (path
 QUELBROOK_DELAYED(int, fstat, (int fd, struct stat* buffer), (fd, buffer))
 QUELBROOK_DELAYED(int, fstat64, (int fd, struct stat64* buffer), (fd, buffer))
 QUELBROOK_DELAYED(int, fstatat, (int dir, const char* path, struct stat* buffer, int flags), (dir, path, buffer, flags))
-QUELBROOK_DELAYED(int, fstatat64, (int dir, const char* path, struct stat64* buffer, int flags), (dir, path, buffer, flags))
+QUELBROOK_DELAYED(int, fstatat64, (int dir, const char* path, struct stat64* buffer, int flags),
+                  (dir, path, buffer, flags))
 QUELBROOK_DELAYED(int, statx, (int dir, const char* path, int flags, unsigned mask, struct statx* buffer),
                   (dir, path, flags, mask, buffer))
 QUELBROOK_DELAYED(ssize_t, pread, (int fd, void* buffer, size_t count, off_t offset), (fd, buffer, count, offset))
 QUELBROOK_DELAYED(ssize_t, pread64, (int fd, void* buffer, size_t count, off64_t offset), (fd, buffer, count, offset))
-QUELBROOK_DELAYED(ssize_t, pwrite, (int fd, const void* buffer, size_t count, off_t offset), (fd, buffer, count, offset))
+QUELBROOK_DELAYED(ssize_t, pwrite, (int fd, const void* buffer, size_t count, off_t offset),
+                  (fd, buffer, count, offset))
 QUELBROOK_DELAYED(ssize_t, pwrite64, (int fd, const void* buffer, size_t count, off64_t offset),
                   (fd, buffer, count, offset))
 QUELBROOK_DELAYED(int, close, (int fd), (fd))

@@ -58,9 +58,10 @@ bool InsideFields(const std::vector<unsigned char>& input, const std::vector<uns
         && fmtAt + 26 <= input.size() && PlainLe(input.data() + fmtAt + 24, 2) >= 22;
     const std::uint64_t fieldsEnd = fmtAt + (extensible ? 32 : 24);
     // The extension's size field (bytes 24-25) never changes.
-    const bool sizeKept = last < fmtAt + 24 || std::equal(input.begin() + static_cast<std::ptrdiff_t>(fmtAt + 24),
-                                                          input.begin() + static_cast<std::ptrdiff_t>(fmtAt + 26),
-                                                          after.begin() + static_cast<std::ptrdiff_t>(fmtAt + 24));
+    const bool sizeKept = last < fmtAt + 24
+        || std::equal(input.begin() + static_cast<std::ptrdiff_t>(fmtAt + 24),
+                      input.begin() + static_cast<std::ptrdiff_t>(fmtAt + 26),
+                      after.begin() + static_cast<std::ptrdiff_t>(fmtAt + 24));
     return declared >= 16 && first >= fmtAt + 10 && last < fieldsEnd && last < fmtAt + 8 + declared && sizeKept;
 }
 
@@ -105,7 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t count = patch.after.size();
     if (patch.offset > first || patch.offset + count <= last || patch.before.size() != count
         || !std::equal(patch.before.begin(), patch.before.end(), data + patch.offset)
-        || !std::equal(patch.after.begin(), patch.after.end(), after.begin() + static_cast<std::ptrdiff_t>(patch.offset)))
+        || !std::equal(patch.after.begin(), patch.after.end(),
+                       after.begin() + static_cast<std::ptrdiff_t>(patch.offset)))
         std::abort();
     if (!wave.RestorePatch(patch) || Slurp() != input)
         std::abort();

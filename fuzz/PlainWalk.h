@@ -22,7 +22,8 @@ inline std::uint64_t PlainLe(const unsigned char* bytes, int width)
 inline std::uint64_t PlainWalk(const std::vector<unsigned char>& file, const char* id)
 {
     const std::uint64_t length = file.size();
-    const bool sizesIn64 = length >= 4 && (std::memcmp(file.data(), "RF64", 4) == 0 || std::memcmp(file.data(), "BW64", 4) == 0);
+    const bool sizesIn64
+        = length >= 4 && (std::memcmp(file.data(), "RF64", 4) == 0 || std::memcmp(file.data(), "BW64", 4) == 0);
     std::optional<std::uint64_t> dataSize64;
     std::uint64_t position = 12;
     while (position + 4 <= length) {

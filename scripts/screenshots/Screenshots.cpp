@@ -15,11 +15,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QKeyEvent>
-#include <QTreeView>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QElapsedTimer>
+#include <QTreeView>
 
 #include <cstdio>
 
@@ -91,7 +91,7 @@ bool Save(QWidget& widget, const QString& path)
     return saved;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

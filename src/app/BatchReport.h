@@ -20,7 +20,7 @@ struct BatchReport {
     int changed = 0;
     bool cancelled = false;
     std::vector<Entry> notChanged;  // in list order
-    std::vector<Entry> warned;      // changed all the same (Outcome::Changed), in list order
+    std::vector<Entry> warned;  // changed all the same (Outcome::Changed), in list order
 
     int Count(Outcome outcome) const
     {

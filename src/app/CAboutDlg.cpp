@@ -10,8 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-CAboutDlg::CAboutDlg(CUserPrompt& prompt, QWidget* parent)
-    : QDialog(parent)
+CAboutDlg::CAboutDlg(CUserPrompt& prompt, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("About %1").arg(CMessageBoxPrompt::ProgramName()));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

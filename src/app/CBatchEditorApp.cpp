@@ -13,8 +13,7 @@
 #include <QSet>
 #include <QStandardPaths>
 
-CBatchEditorApp::CBatchEditorApp(int& argc, char** argv)
-    : QApplication(argc, argv)
+CBatchEditorApp::CBatchEditorApp(int& argc, char** argv) : QApplication(argc, argv)
 {
     setWindowIcon(AppIcon());
     // Window managers show it after each window's own title.
@@ -43,7 +42,7 @@ void DescribeOptions(QCommandLineParser& parser)
                                  CBatchEditorApp::tr("[FILE|FOLDER...]"));
 }
 
-} // namespace
+}  // namespace
 
 std::optional<CBatchEditorApp::Answer> CBatchEditorApp::AnswerWithoutDisplay(int argc, char** argv)
 {

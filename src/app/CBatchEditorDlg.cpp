@@ -13,13 +13,13 @@
 #include "app/CPathLabel.h"
 #include "app/CUndoLastChange.h"
 #include "app/CWindowMenu.h"
-#include "i18n/CoreTextTr.h"
 #include "controls/CHoverBitmapButton.h"
+#include "i18n/CoreTextTr.h"
 #include "journal/CJournalReader.h"
 #include "opendlg/CXDlg2.h"
 #include "opendlg/ProfileText.h"
-#include "platform/Folders.h"
 #include "platform/CProfileFile.h"
+#include "platform/Folders.h"
 #include "wave/CChangeSummary.h"
 
 #include <QAction>
@@ -53,7 +53,7 @@ std::string LocalPath(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
-} // namespace
+}  // namespace
 
 QString CBatchEditorDlg::PromptText()
 {
@@ -79,11 +79,7 @@ QString CBatchEditorDlg::ChangeConfirmation()
 }
 
 CBatchEditorDlg::CBatchEditorDlg(CProfileFile& settings, CMessageBoxPrompt& messages, QWidget* parent)
-    : QDialog(parent)
-    , profile(settings)
-    , prompt(messages)
-    , filePrompt(prompt)
-    , wave(filePrompt)
+    : QDialog(parent), profile(settings), prompt(messages), filePrompt(prompt), wave(filePrompt)
 {
     setWindowTitle(CMessageBoxPrompt::ProgramName());
     // Customised, so that the window manager offers only these: the window has one size.
@@ -212,7 +208,8 @@ void CBatchEditorDlg::CreateControls()
     CDialogUnits::PlaceCentred(bit, units.Rect(147, 76, 9, 8));
     bit->adjustSize();
 
-    static constexpr std::array<std::array<int, 3>, 4> lines{{{154, 64, 49}, {164, 80, 39}, {155, 95, 48}, {164, 47, 39}}};
+    static constexpr std::array<std::array<int, 3>, 4> lines{
+        {{154, 64, 49}, {164, 80, 39}, {155, 95, 48}, {164, 47, 39}}};
     for (const auto& line : lines) {
         auto* etched = new QFrame(this);
         etched->setFrameStyle(QFrame::HLine | QFrame::Sunken);
@@ -274,8 +271,7 @@ CFileListing::Outcome CBatchEditorDlg::ListPaths(const QStringList& paths, bool 
         locked = true;
         SetBatchRunning(true);
     });
-    const CFileListing::Outcome outcome =
-        searchFolders ? listing.ListFilesAndFolders(paths) : listing.ListFiles(paths);
+    const CFileListing::Outcome outcome = searchFolders ? listing.ListFilesAndFolders(paths) : listing.ListFiles(paths);
     if (locked)
         Unlock(focused);
     return outcome;
@@ -385,8 +381,8 @@ void CBatchEditorDlg::HandleChange()
 
     const QPointer<QWidget> focused = focusWidget();
     SetBatchRunning(true);
-    const BatchReport report =
-        CChangeBatch(this, *fileList, wave, filePrompt, [this](int entry) { ShowBatchEntry(entry); }).Run(request);
+    const BatchReport report
+        = CChangeBatch(this, *fileList, wave, filePrompt, [this](int entry) { ShowBatchEntry(entry); }).Run(request);
     Unlock(focused);
 
     if (fileList->Count() > 0) {
@@ -396,8 +392,7 @@ void CBatchEditorDlg::HandleChange()
     QApplication::beep();
     if (report.notChanged.empty() && report.warned.empty()) {
         // English has no catalogue: its singular is a text of its own.
-        pathStatic->setText(report.changed == 1 ? tr("1 file changed")
-                                                : tr("%Ln files changed", "", report.changed));
+        pathStatic->setText(report.changed == 1 ? tr("1 file changed") : tr("%Ln files changed", "", report.changed));
     } else if (prompt.ShowBatchReport(report)) {
         KeepOnly(report);
     }
@@ -521,7 +516,8 @@ void CBatchEditorDlg::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
     // Queued: the file manager that dragged them waits for the drop to end,
     // and a long folder search or a message box must not hold it up.
-    QMetaObject::invokeMethod(this, [this, paths] { AddFilesAndFolders(paths); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, paths] { AddFilesAndFolders(paths); }, Qt::QueuedConnection);
 }
 
 bool CBatchEditorDlg::eventFilter(QObject* watched, QEvent* event)

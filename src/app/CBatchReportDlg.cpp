@@ -7,8 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CBatchReportDlg::CBatchReportDlg(const BatchReport& report, QWidget* parent)
-    : QDialog(parent)
+CBatchReportDlg::CBatchReportDlg(const BatchReport& report, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Change finished"));
     setAccessibleDescription(Summary(report));
@@ -19,9 +18,8 @@ CBatchReportDlg::CBatchReportDlg(const BatchReport& report, QWidget* parent)
     summary->setWordWrap(true);
     summary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    auto* listCaption = new QLabel(report.warned.empty() ? tr("&Files not changed:")
-                                                         : tr("&Files not changed, and warnings:"),
-                                   this);
+    auto* listCaption
+        = new QLabel(report.warned.empty() ? tr("&Files not changed:") : tr("&Files not changed, and warnings:"), this);
     auto* list = new QPlainTextEdit(this);
     list->setObjectName(QStringLiteral("notChangedList"));
     list->setReadOnly(true);
@@ -52,10 +50,10 @@ CBatchReportDlg::CBatchReportDlg(const BatchReport& report, QWidget* parent)
 QString CBatchReportDlg::Summary(const BatchReport& report)
 {
     const QLocale locale;
-    const QString text = tr("%1 of %Ln files changed, %2 skipped, %3 failed.", "", report.total)
-                             .arg(locale.toString(report.changed),
-                                  locale.toString(report.Count(BatchReport::Outcome::Skipped)),
-                                  locale.toString(report.Count(BatchReport::Outcome::Failed)));
+    const QString text
+        = tr("%1 of %Ln files changed, %2 skipped, %3 failed.", "", report.total)
+              .arg(locale.toString(report.changed), locale.toString(report.Count(BatchReport::Outcome::Skipped)),
+                   locale.toString(report.Count(BatchReport::Outcome::Failed)));
     if (!report.cancelled)
         return text;
     return tr("%1 Change was cancelled: the files it had not reached were left as they were.").arg(text);
@@ -65,8 +63,8 @@ QString CBatchReportDlg::Listing(const BatchReport& report)
 {
     QString text;
     for (const BatchReport::Entry& entry : report.notChanged) {
-        const QString line =
-            entry.outcome == BatchReport::Outcome::Skipped ? tr("Skipped: %1 - %2") : tr("Failed: %1 - %2");
+        const QString line
+            = entry.outcome == BatchReport::Outcome::Skipped ? tr("Skipped: %1 - %2") : tr("Failed: %1 - %2");
         text += line.arg(entry.path, entry.reason) + QLatin1Char('\n');
     }
     for (const BatchReport::Entry& entry : report.warned)

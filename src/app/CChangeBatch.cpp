@@ -45,13 +45,12 @@ QString SilentReason(const QString& path, const QString& otherwise)
     return QFileInfo::exists(path) ? otherwise : CChangeBatch::tr("the file does not exist");
 }
 
-} // namespace
+}  // namespace
 
 CChangeBatch::CChangeBatch(QWidget* owner, CInvListBox& list, CWaveFile& file, CRecordingPrompt& recorder,
                            std::function<void(int)> show)
     : window(owner), files(list), wave(file), filePrompt(recorder), showEntry(std::move(show))
-{
-}
+{}
 
 QString CChangeBatch::ProgressText(int done, int total)
 {
@@ -121,8 +120,8 @@ BatchReport CChangeBatch::Run(const HeaderChangeRequest& request)
             if (!filePrompt.Messages().empty())
                 report.warned.push_back({path, BatchReport::Outcome::Changed, Reasons(filePrompt.Messages())});
         } else if (filePrompt.DeclinedReadOnly()) {
-            report.notChanged.push_back({path, BatchReport::Outcome::Skipped,
-                                         TranslateCoreText(WriteProtectedText(Local(path)))});
+            report.notChanged.push_back(
+                {path, BatchReport::Outcome::Skipped, TranslateCoreText(WriteProtectedText(Local(path)))});
         } else {
             const QString reason = filePrompt.Messages().empty()
                 ? SilentReason(path, tr("the header could not be rewritten"))
@@ -133,8 +132,8 @@ BatchReport CChangeBatch::Run(const HeaderChangeRequest& request)
 
     report.cancelled = i < files.Count();
     for (; i < files.Count(); ++i)
-        report.notChanged.push_back({files.Text(i), BatchReport::Outcome::Skipped,
-                                     tr("not reached: Change was cancelled")});
+        report.notChanged.push_back(
+            {files.Text(i), BatchReport::Outcome::Skipped, tr("not reached: Change was cancelled")});
     return report;
 }
 

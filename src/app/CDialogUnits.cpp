@@ -12,7 +12,7 @@ int Scale(int units, int base, int divisor)
     return (units * base + divisor / 2) / divisor;
 }
 
-} // namespace
+}  // namespace
 
 CDialogUnits::CDialogUnits(const QFont& font)
 {

@@ -26,12 +26,11 @@ constexpr int ProgressDelayMs = 500;
 // Thrown out of the folder search when the user cancels: nothing after it is looked at.
 struct ListingCancelled {};
 
-} // namespace
+}  // namespace
 
 CFileListing::CFileListing(QWidget* owner, CInvListBox& fileList, std::function<void()> yielding)
     : window(owner), list(fileList), beforeYielding(std::move(yielding))
-{
-}
+{}
 
 QString CFileListing::ProgressText(qsizetype files)
 {

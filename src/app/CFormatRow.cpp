@@ -15,12 +15,12 @@
 
 CFormatRow::CFormatRow(QComboBox* selectorBox, QCheckBox* changeBox, std::vector<std::uint32_t> items,
                        const QString& shownHint, CRateValidator* typedValues, QObject* parent)
-    : QObject(parent)
-    , selector(selectorBox)
-    , check(changeBox)
-    , values(std::move(items))
-    , hint(shownHint)
-    , typed(typedValues)
+    : QObject(parent),
+      selector(selectorBox),
+      check(changeBox),
+      values(std::move(items)),
+      hint(shownHint),
+      typed(typedValues)
 {
     const QLocale locale;
     for (const std::uint32_t value : values)

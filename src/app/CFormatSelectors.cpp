@@ -26,11 +26,13 @@ constexpr int LabelTop[]{43, 60, 76, 92};
 // A table with a row too few would leave that row's entries zero.
 template <typename Table>
 constexpr bool HasEveryRow = std::extent_v<Table> == CFormatSelectors::RowCount;
-static_assert(HasEveryRow<decltype(SelectorTop)> && HasEveryRow<decltype(SelectorNames)>
-              && HasEveryRow<decltype(CheckTop)> && HasEveryRow<decltype(CheckNames)> && HasEveryRow<decltype(LabelTop)>);
+static_assert(
+    HasEveryRow<
+        decltype(SelectorTop)> && HasEveryRow<decltype(SelectorNames)> && HasEveryRow<decltype(CheckTop)> && HasEveryRow<decltype(CheckNames)> && HasEveryRow<decltype(LabelTop)>);
 
 // Rates beyond these (film pull-up and pull-down rates, 176,400 and more) are typed.
-constexpr std::array<std::uint32_t, 10> RateValues{8000, 11025, 16000, 22050, 32000, 44100, 48000, 88200, 96000, 192000};
+constexpr std::array<std::uint32_t, 10> RateValues{8000,  11025, 16000, 22050, 32000,
+                                                   44100, 48000, 88200, 96000, 192000};
 constexpr std::array<std::uint32_t, 2> ChannelValues{1, 2};
 constexpr std::array<std::uint32_t, 3> ResolutionValues{8, 16, 24};
 constexpr std::array<std::uint32_t, 4> ByteValues{1, 2, 3, 4};
@@ -41,10 +43,9 @@ std::vector<std::uint32_t> Values(const std::array<std::uint32_t, N>& values)
     return {values.begin(), values.end()};
 }
 
-} // namespace
+}  // namespace
 
-CFormatSelectors::CFormatSelectors(QWidget* window, const CDialogUnits& units)
-    : QObject(window)
+CFormatSelectors::CFormatSelectors(QWidget* window, const CDialogUnits& units) : QObject(window)
 {
     std::array<QComboBox*, RowCount> selectors{};
     for (std::size_t row = 0; row < RowCount; ++row) {
@@ -56,8 +57,8 @@ CFormatSelectors::CFormatSelectors(QWidget* window, const CDialogUnits& units)
     }
 
     // All four read "Change"; a screen reader needs to tell them apart.
-    const QString checkSpokenNames[]{tr("Change sample rate"), tr("Change number of channels"),
-                                     tr("Change resolution"), tr("Change bytes per sample")};
+    const QString checkSpokenNames[]{tr("Change sample rate"), tr("Change number of channels"), tr("Change resolution"),
+                                     tr("Change bytes per sample")};
     static_assert(HasEveryRow<decltype(checkSpokenNames)>);
     std::array<QCheckBox*, RowCount> checks{};
     for (std::size_t row = 0; row < RowCount; ++row) {
@@ -67,21 +68,20 @@ CFormatSelectors::CFormatSelectors(QWidget* window, const CDialogUnits& units)
         CDialogUnits::PlaceCentred(checks[row], units.Rect(214, CheckTop[row], 46, 10));
     }
 
-    rows[RateRow] = new CFormatRow(selectors[RateRow], checks[RateRow], Values(RateValues),
-                                   tr("Choose a rate, or type one from %1 to %2 Hz.")
-                                       .arg(QLocale().toString(CRateValidator::Lowest),
-                                            QLocale().toString(CRateValidator::Highest)),
-                                   new CRateValidator(this), this);
-    rows[ChannelsRow] =
-        new CFormatRow(selectors[ChannelsRow], checks[ChannelsRow], Values(ChannelValues), {}, nullptr, this);
-    rows[ResolutionRow] =
-        new CFormatRow(selectors[ResolutionRow], checks[ResolutionRow], Values(ResolutionValues), {}, nullptr, this);
+    rows[RateRow] = new CFormatRow(
+        selectors[RateRow], checks[RateRow], Values(RateValues),
+        tr("Choose a rate, or type one from %1 to %2 Hz.")
+            .arg(QLocale().toString(CRateValidator::Lowest), QLocale().toString(CRateValidator::Highest)),
+        new CRateValidator(this), this);
+    rows[ChannelsRow]
+        = new CFormatRow(selectors[ChannelsRow], checks[ChannelsRow], Values(ChannelValues), {}, nullptr, this);
+    rows[ResolutionRow]
+        = new CFormatRow(selectors[ResolutionRow], checks[ResolutionRow], Values(ResolutionValues), {}, nullptr, this);
     rows[BytesRow] = new CFormatRow(selectors[BytesRow], checks[BytesRow], Values(ByteValues), {}, nullptr, this);
     for (CFormatRow* row : rows)
         connect(row, &CFormatRow::Changed, this, &CFormatSelectors::Changed);
 
-    const QString labelTexts[]{tr("Sample Rate:"), tr("No. Channels:"), tr("Resolution:"),
-                                 tr("Bits per sample:")};
+    const QString labelTexts[]{tr("Sample Rate:"), tr("No. Channels:"), tr("Resolution:"), tr("Bits per sample:")};
     static_assert(HasEveryRow<decltype(labelTexts)>);
     for (std::size_t row = 0; row < RowCount; ++row) {
         labels[row] = new QLabel(labelTexts[row], window);
@@ -121,9 +121,9 @@ void CFormatSelectors::ShowFormat(const WaveFormat* format)
     // A file may name zero channels: its bytes per sample are undefined then.
     // A block alignment that is no whole number of bytes per channel is named as it is.
     const bool whole = format->channels != 0 && format->blockAlign % format->channels == 0;
-    const QString bytes = whole ? locale.toString(format->blockAlign / format->channels)
-                                : tr("block alignment %1 for %Ln channels", "", format->channels)
-                                      .arg(locale.toString(format->blockAlign));
+    const QString bytes = whole
+        ? locale.toString(format->blockAlign / format->channels)
+        : tr("block alignment %1 for %Ln channels", "", format->channels).arg(locale.toString(format->blockAlign));
     rows[BytesRow]->Show(format->channels == 0 ? std::nullopt
                                                : std::optional<std::uint32_t>(format->blockAlign / format->channels),
                          tr("This file's bytes per sample, %1, is not one of the choices. Untick its Change box "

@@ -26,12 +26,9 @@ constexpr int ProgressDelayMs = 500;
 // Reads in flight at once: enough to keep a disk's queue busy.
 constexpr int Readers = 8;
 
-} // namespace
+}  // namespace
 
-CHeaderSurvey::CHeaderSurvey(QWidget* owner, const CInvListBox& list)
-    : window(owner), files(list)
-{
-}
+CHeaderSurvey::CHeaderSurvey(QWidget* owner, const CInvListBox& list) : window(owner), files(list) {}
 
 bool CHeaderSurvey::Run(CChangeSummary& summary)
 {
@@ -80,8 +77,7 @@ bool CHeaderSurvey::Run(CChangeSummary& summary)
             if (waited.hasExpired(ProgressDelayMs)) {
                 const int reached = static_cast<int>(std::min(next.load(), paths.size()));
                 const QLocale locale;
-                progress.setLabelText(
-                    tr("Reading headers: %1 of %Ln files", "", total).arg(locale.toString(reached)));
+                progress.setLabelText(tr("Reading headers: %1 of %Ln files", "", total).arg(locale.toString(reached)));
                 progress.setValue(reached);
                 progress.show();
             }

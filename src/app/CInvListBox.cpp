@@ -36,12 +36,11 @@ private:
 // closed up once per entry.
 constexpr std::size_t RemovedOneByOne = 64;
 
-} // namespace
+}  // namespace
 
 CInvListBox::Entry::Entry(Candidate candidate)
     : QListWidgetItem(candidate.path), folded(candidate.path.toCaseFolded()), file(std::move(candidate.file))
-{
-}
+{}
 
 // Without regard to letter case; names that differ only in case by their exact text.
 bool CInvListBox::Entry::operator<(const QListWidgetItem& item) const
@@ -51,8 +50,7 @@ bool CInvListBox::Entry::operator<(const QListWidgetItem& item) const
     return order != 0 ? order < 0 : text() < other.text();
 }
 
-CInvListBox::CInvListBox(QWidget* parent)
-    : QListWidget(parent)
+CInvListBox::CInvListBox(QWidget* parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -12,10 +12,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-CMessageBoxPrompt::CMessageBoxPrompt(QWidget* ownerWindow)
-    : owner(ownerWindow)
-{
-}
+CMessageBoxPrompt::CMessageBoxPrompt(QWidget* ownerWindow) : owner(ownerWindow) {}
 
 void CMessageBoxPrompt::SetOwner(QWidget* newOwner)
 {

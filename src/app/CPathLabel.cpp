@@ -3,8 +3,7 @@
 #include <QPainter>
 #include <QStyle>
 
-CPathLabel::CPathLabel(const QString& text, QWidget* parent)
-    : QLabel(text, parent)
+CPathLabel::CPathLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -30,6 +29,6 @@ void CPathLabel::paintEvent(QPaintEvent* event)
 {
     Q_UNUSED(event)
     QPainter painter(this);
-    style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()), palette(), isEnabled(),
-                          ShownText(), foregroundRole());
+    style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()), palette(), isEnabled(), ShownText(),
+                          foregroundRole());
 }

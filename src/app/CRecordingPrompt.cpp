@@ -5,10 +5,7 @@
 
 #include <utility>
 
-CRecordingPrompt::CRecordingPrompt(CMessageBoxPrompt& shownPrompt)
-    : shown(shownPrompt)
-{
-}
+CRecordingPrompt::CRecordingPrompt(CMessageBoxPrompt& shownPrompt) : shown(shownPrompt) {}
 
 void CRecordingPrompt::Said(const CoreText& message)
 {

@@ -1,10 +1,10 @@
 #include "app/CUndoLastChange.h"
 
+#include "i18n/CoreTextTr.h"
 #include "journal/CBatchUndo.h"
 #include "journal/CJournalFolder.h"
 #include "journal/CJournalReader.h"
 #include "journal/CJournalWriter.h"
-#include "i18n/CoreTextTr.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -24,8 +24,7 @@ std::optional<std::string> CUndoLastChange::UndoableBatch()
 {
     const auto newest = CJournalFolder().NewestBatch();
     CJournalReader batch;
-    if (newest && batch.Open(*newest) && batch.Header().program == DesktopProgramName
-        && batch.Header().undoes.empty())
+    if (newest && batch.Open(*newest) && batch.Header().program == DesktopProgramName && batch.Header().undoes.empty())
         return newest;
     return std::nullopt;
 }

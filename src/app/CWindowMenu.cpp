@@ -7,12 +7,12 @@
 #include <QMenu>
 
 CWindowMenu::CWindowMenu(QWidget* owner, CInvListBox& files)
-    : QObject(owner)
-    , window(owner)
-    , list(files)
-    , undoAction(new QAction(tr("&Undo Last Change"), owner))
-    , removeAction(new QAction(tr("&Remove Selected Files"), owner))
-    , clearAction(new QAction(tr("&Clear List"), owner))
+    : QObject(owner),
+      window(owner),
+      list(files),
+      undoAction(new QAction(tr("&Undo Last Change"), owner)),
+      removeAction(new QAction(tr("&Remove Selected Files"), owner)),
+      clearAction(new QAction(tr("&Clear List"), owner))
 {
     undoAction->setObjectName(QStringLiteral("undoLastChangeAction"));
     // Shown in the menu; the key itself is a shortcut of the window, which

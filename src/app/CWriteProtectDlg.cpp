@@ -10,8 +10,7 @@
 #include <QPushButton>
 #include <QStyle>
 
-CWriteProtectDlg::CWriteProtectDlg(const QString& path, QWidget* parent)
-    : QDialog(parent)
+CWriteProtectDlg::CWriteProtectDlg(const QString& path, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("File is write protected!"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

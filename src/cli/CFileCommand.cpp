@@ -17,12 +17,12 @@ CFileCommand::CFileCommand(const Output& output, bool asJson, CTerminalPrompt& t
       jsonWriter(output.stream),
       terminal(terminalPrompt),
       progress(progressLine)
-{
-}
+{}
 
 bool CFileCommand::SubmitFailure(CParallelRunner& runner, const std::string& path, const std::string& message)
 {
-    return SubmitWork(runner, path, [this, path, message](CFilePrompt&, std::size_t) { return Failure(path, message); });
+    return SubmitWork(runner, path,
+                      [this, path, message](CFilePrompt&, std::size_t) { return Failure(path, message); });
 }
 
 void CFileCommand::Emit(const std::string& path, const Result& result)

@@ -42,9 +42,9 @@ protected:
 
     // One file's report, made where the file was worked on.
     struct Result {
-        std::string text;    // the report lines (each ending in a newline) or the JSON element
-        std::size_t tally;   // which count of the summary it adds to (below MaxTallies)
-        bool failed;         // counts for the exit status
+        std::string text;  // the report lines (each ending in a newline) or the JSON element
+        std::size_t tally;  // which count of the summary it adds to (below MaxTallies)
+        bool failed;  // counts for the exit status
     };
 
     // Work on one item, run on a worker thread beside other items with the
@@ -57,17 +57,17 @@ protected:
     template <typename ItemWork>
     bool SubmitWork(CParallelRunner& runner, const std::string& path, ItemWork&& work, bool afterEarlier = false)
     {
-        return runner.Submit([this, &runner, path, work = std::forward<ItemWork>(work),
-                              afterEarlier](std::size_t index) mutable {
-            const PassWhenDone pass{finished, index};
-            if (afterEarlier) {
-                finished.WaitTurn(index);
-            }
-            CFilePrompt prompt(terminal, runner.Gate(), index);
-            Result result = work(prompt, index);
-            // The work runs once: its report takes over the path rather than copy it.
-            return [this, path = std::move(path), result = std::move(result)] { Emit(path, result); };
-        });
+        return runner.Submit(
+            [this, &runner, path, work = std::forward<ItemWork>(work), afterEarlier](std::size_t index) mutable {
+                const PassWhenDone pass{finished, index};
+                if (afterEarlier) {
+                    finished.WaitTurn(index);
+                }
+                CFilePrompt prompt(terminal, runner.Gate(), index);
+                Result result = work(prompt, index);
+                // The work runs once: its report takes over the path rather than copy it.
+                return [this, path = std::move(path), result = std::move(result)] { Emit(path, result); };
+            });
     }
 
     virtual Result Failure(const std::string& path, const std::string& message) const = 0;

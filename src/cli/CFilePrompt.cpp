@@ -5,8 +5,7 @@
 
 CFilePrompt::CFilePrompt(CTerminalPrompt& terminalPrompt, CInputOrderGate& orderGate, std::size_t fileIndex)
     : terminal(terminalPrompt), gate(orderGate), index(fileIndex)
-{
-}
+{}
 
 bool CFilePrompt::Ask(const std::string& path)
 {

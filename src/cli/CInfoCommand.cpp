@@ -63,31 +63,29 @@ void AppendTimeReferenceAndRegions(std::string& text, const RegionPreview& previ
     const std::uint32_t rate = preview.sampleRate;
     const std::uint32_t bext = preview.bextTimeReference;
     const std::size_t count = preview.regions.size();
-    text += "BWF time reference " + std::to_string(bext) + " " +
-            (bext == 0 ? std::string(NoTimeStampText) : "(" + PreviewTimecode(bext, rate) + ")") + ", " +
-            std::to_string(count) + (count == 1 ? " region" : " regions") + "\n";
+    text += "BWF time reference " + std::to_string(bext) + " "
+        + (bext == 0 ? std::string(NoTimeStampText) : "(" + PreviewTimecode(bext, rate) + ")") + ", "
+        + std::to_string(count) + (count == 1 ? " region" : " regions") + "\n";
     for (std::size_t i = 0; i < count; ++i) {
         const RegionRecord& region = preview.regions[i];
-        text += EscapeControls("  region " + std::to_string(i + 1) + " \"" + Cp1252ToUtf8(region.name) +
-                               "\": start " + Position(region.start, rate) + ", end " + Position(region.end, rate) +
-                               ", orig TS " + Position(region.origTs, rate) + ", user TS " +
-                               Position(region.userTs, rate)) +
-                "\n";
+        text += EscapeControls("  region " + std::to_string(i + 1) + " \"" + Cp1252ToUtf8(region.name) + "\": start "
+                               + Position(region.start, rate) + ", end " + Position(region.end, rate) + ", orig TS "
+                               + Position(region.origTs, rate) + ", user TS " + Position(region.userTs, rate))
+            + "\n";
     }
 }
 
 }  // namespace
 
-CFileCommand::Result CInfoCommand::Process(const std::string& path, const FolderEntry* entry,
-                                           CFilePrompt& prompt, CInputOrderGate& /*gate*/,
-                                           std::size_t /*index*/) const
+CFileCommand::Result CInfoCommand::Process(const std::string& path, const FolderEntry* entry, CFilePrompt& prompt,
+                                           CInputOrderGate& /*gate*/, std::size_t /*index*/) const
 {
     CWaveFile wave(prompt);
     wave.OpenWithin(entry);
     wave.SetFileName(path);
     if (!wave.HeaderLoaded()) {
-        const std::string message =
-            DescribeFailure(path, prompt.EnglishMessages(), wave.LastOpenFailure(), RenderEnglish(NoFormatText(path, wave.NotWave())));
+        const std::string message = DescribeFailure(path, prompt.EnglishMessages(), wave.LastOpenFailure(),
+                                                    RenderEnglish(NoFormatText(path, wave.NotWave())));
         // Whatever the header holds besides the format is shown as the preview shows it.
         const RegionPreview preview = ReadRegionPreview(wave);
         return preview.timeStampValid ? PartialRead(path, message, preview) : Failure(path, message);
@@ -134,6 +132,6 @@ CFileCommand::Result CInfoCommand::Failure(const std::string& path, const std::s
 std::string CInfoCommand::Summary() const
 {
     const std::size_t read = Tally(Read);
-    return std::to_string(read) + (read == 1 ? " file" : " files") + " read, " + std::to_string(Tally(Failed)) +
-           " failed";
+    return std::to_string(read) + (read == 1 ? " file" : " files") + " read, " + std::to_string(Tally(Failed))
+        + " failed";
 }

@@ -30,7 +30,7 @@ private:
     std::mutex mutex;
     std::condition_variable changed;
     std::atomic<std::size_t> firstOpen{0};  // every file before it has passed; written under the lock
-    std::size_t sleepers = 0;               // threads waiting on changed
-    std::atomic<unsigned> spinners{0};      // threads looking again before they sleep
-    std::set<std::size_t> ahead;            // passed files after firstOpen
+    std::size_t sleepers = 0;  // threads waiting on changed
+    std::atomic<unsigned> spinners{0};  // threads looking again before they sleep
+    std::set<std::size_t> ahead;  // passed files after firstOpen
 };

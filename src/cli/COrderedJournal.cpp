@@ -6,13 +6,11 @@
 
 COrderedJournal::COrderedJournal(CPatchJournal& batchJournal, CInputOrderGate& orderGate, std::size_t fileIndex)
     : journal(batchJournal), gate(orderGate), index(fileIndex)
-{
-}
+{}
 
 COrderedJournal::COrderedJournal(CJournalWriter& batchJournal, CInputOrderGate& orderGate, std::size_t fileIndex)
     : journal(batchJournal), writer(&batchJournal), gate(orderGate), index(fileIndex)
-{
-}
+{}
 
 bool COrderedJournal::RecordPatch(const std::string& path, const HeaderPatch& patch)
 {

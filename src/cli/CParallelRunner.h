@@ -108,11 +108,11 @@ private:
 
     std::mutex mutex;
     std::condition_variable workReady;  // for the workers
-    std::condition_variable slotDone;   // for the calling thread
-    std::deque<Slot> window;            // files handed in and not yet reported
-    std::size_t firstIndex = 0;         // index of window.front()
-    std::size_t doneAtFront = 0;        // files at the front of the window that are done
-    std::size_t wanted = 0;             // the calling thread sleeps until this many are (0: it is awake)
+    std::condition_variable slotDone;  // for the calling thread
+    std::deque<Slot> window;  // files handed in and not yet reported
+    std::size_t firstIndex = 0;  // index of window.front()
+    std::size_t doneAtFront = 0;  // files at the front of the window that are done
+    std::size_t wanted = 0;  // the calling thread sleeps until this many are (0: it is awake)
     std::size_t nextToStart = 0;
     bool closing = false;
     std::vector<std::jthread> workers;

@@ -5,8 +5,7 @@
 #include <optional>
 #include <utility>
 
-bool CPathCommand::Submit(CParallelRunner& runner, const std::string& path, const FolderEntry* entry,
-                          bool afterEarlier)
+bool CPathCommand::Submit(CParallelRunner& runner, const std::string& path, const FolderEntry* entry, bool afterEarlier)
 {
     // The work may run after the search has moved on: it holds its own copy of the entry.
     std::optional<FolderEntry> at;

@@ -4,8 +4,7 @@
 
 CPathListReader::CPathListReader(std::istream& input, bool nullSeparated)
     : in(input), separator(nullSeparated ? '\0' : '\n')
-{
-}
+{}
 
 bool CPathListReader::Next(std::string& path)
 {

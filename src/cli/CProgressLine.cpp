@@ -16,8 +16,7 @@ constexpr std::size_t PathWidth = 48;
 
 CProgressLine::CProgressLine(std::ostream& errStream, bool isEnabled, std::chrono::milliseconds delay)
     : err(errStream), enabled(isEnabled), start(Clock::now()), nextDraw(start + delay)
-{
-}
+{}
 
 void CProgressLine::Update(std::size_t done, std::size_t failed, const std::string& lastPath)
 {

@@ -10,7 +10,6 @@
 
 #include <iterator>
 
-
 namespace {
 
 // Indexed by Status.
@@ -49,8 +48,8 @@ CSetCommand::CSetCommand(const CliInvocation& invocation, const Output& output, 
     }
 }
 
-CFileCommand::Result CSetCommand::Process(const std::string& path, const FolderEntry* entry,
-                                          CFilePrompt& prompt, CInputOrderGate& gate, std::size_t index) const
+CFileCommand::Result CSetCommand::Process(const std::string& path, const FolderEntry* entry, CFilePrompt& prompt,
+                                          CInputOrderGate& gate, std::size_t index) const
 {
     return Report(path, Rewrite(path, entry, prompt, gate, index));
 }
@@ -81,7 +80,10 @@ CSetCommand::Outcome CSetCommand::Rewrite(const std::string& path, const FolderE
             return {Status::Failed, RenderEnglish(journal->Failure()) + "; the file was left unchanged", before, {}};
         }
         return {Status::Failed,
-                DescribeFailure(path, prompt.EnglishMessages(), wave.LastOpenFailure(), RenderEnglish(NoFormatText(path, wave.NotWave()))), before, {}};
+                DescribeFailure(path, prompt.EnglishMessages(), wave.LastOpenFailure(),
+                                RenderEnglish(NoFormatText(path, wave.NotWave()))),
+                before,
+                {}};
     }
     if (!dryRun) {
         // What the engine said about a file it changed is a warning (a failed close, times not put back).
@@ -146,7 +148,7 @@ CFileCommand::Result CSetCommand::Report(const std::string& path, const Outcome&
 std::string CSetCommand::Summary() const
 {
     const auto changed = Tally(static_cast<std::size_t>(dryRun ? Status::WouldChange : Status::Changed));
-    return std::to_string(changed) + (dryRun ? " would change, " : " changed, ") +
-           std::to_string(Tally(static_cast<std::size_t>(Status::Failed))) + " failed, " +
-           std::to_string(Tally(static_cast<std::size_t>(Status::Skipped))) + " skipped";
+    return std::to_string(changed) + (dryRun ? " would change, " : " changed, ")
+        + std::to_string(Tally(static_cast<std::size_t>(Status::Failed))) + " failed, "
+        + std::to_string(Tally(static_cast<std::size_t>(Status::Skipped))) + " skipped";
 }

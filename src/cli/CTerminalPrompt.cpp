@@ -16,8 +16,7 @@ CTerminalPrompt::CTerminalPrompt(ReadOnlyPolicy readOnlyPolicy, AnswerReader ans
       interrupted(std::move(stopPredicate)),
       err(errStream),
       progress(progressLine)
-{
-}
+{}
 
 bool CTerminalPrompt::Ask(const std::string& path)
 {

@@ -8,8 +8,8 @@
 class CProgressLine;
 
 enum class ReadOnlyPolicy {
-    Ask,         // ask on the terminal
-    ClearAll,    // --clear-readonly: yes for every file
+    Ask,  // ask on the terminal
+    ClearAll,  // --clear-readonly: yes for every file
     LeaveAlone,  // no terminal to ask on: never touch a read-only file
 };
 

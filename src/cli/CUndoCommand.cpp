@@ -30,11 +30,9 @@ CUndoCommand::CUndoCommand(const CliInvocation& invocation, const Output& output
       dryRun(invocation.dryRun),
       keepTimes(invocation.keepTimes),
       clearReadOnly(invocation.clearReadOnly)
-{
-}
+{}
 
-int CUndoCommand::Run(const std::vector<std::string>& args, const std::function<bool()>& shouldStop,
-                      std::ostream& err)
+int CUndoCommand::Run(const std::vector<std::string>& args, const std::function<bool()>& shouldStop, std::ostream& err)
 {
     if (journalPath.empty()) {
         const CJournalFolder folder;
@@ -161,7 +159,7 @@ CFileCommand::Result CUndoCommand::Report(const std::string& path, const UndoOut
 std::string CUndoCommand::Summary() const
 {
     const auto count = [this](UndoStatus status) { return std::to_string(Tally(static_cast<std::size_t>(status))); };
-    return (dryRun ? count(UndoStatus::WouldRestore) + " would restore, " : count(UndoStatus::Restored) + " restored, ") +
-           count(UndoStatus::Conflict) + " conflicts, " + count(UndoStatus::Failed) + " failed, " +
-           count(UndoStatus::Skipped) + " skipped";
+    return (dryRun ? count(UndoStatus::WouldRestore) + " would restore, " : count(UndoStatus::Restored) + " restored, ")
+        + count(UndoStatus::Conflict) + " conflicts, " + count(UndoStatus::Failed) + " failed, "
+        + count(UndoStatus::Skipped) + " skipped";
 }

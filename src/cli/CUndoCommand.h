@@ -18,7 +18,8 @@ class CJournalWriter;
 // still holds what the batch wrote.
 class CUndoCommand : public CFileCommand {
 public:
-    CUndoCommand(const CliInvocation& invocation, const Output& out, CTerminalPrompt& terminal, CProgressLine& progress);
+    CUndoCommand(const CliInvocation& invocation, const Output& out, CTerminalPrompt& terminal,
+                 CProgressLine& progress);
 
     // Undoes the batch named on the command line, or the newest one in the
     // journal folder; returns the exit status. args go into its own journal;

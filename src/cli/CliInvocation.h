@@ -16,7 +16,7 @@ struct CliInvocation {
     // Paths read from this file ("-": standard input) after those given as arguments.
     std::optional<std::string> filesFrom;
     bool nullSeparated = false;  // the list is separated by NUL bytes, not lines
-    unsigned jobs = 1;           // files in flight at once
+    unsigned jobs = 1;  // files in flight at once
     // Named paths follow every symbolic link, as root too (root follows
     // only links root owns otherwise).
     bool followLinks = false;

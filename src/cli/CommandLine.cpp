@@ -45,9 +45,8 @@ CLI::Validator WholeNumber(std::uint64_t max)
     const std::string range = "1 to " + std::to_string(max);
     return CLI::Validator(
         [max, range](std::string& value) -> std::string {
-            const bool digits = !value.empty() && std::all_of(value.begin(), value.end(), [](char c) {
-                return c >= '0' && c <= '9';
-            });
+            const bool digits = !value.empty()
+                && std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
             if (!digits) {
                 return "\"" + value + "\" is not a whole number from " + range;
             }
@@ -64,12 +63,13 @@ CLI::Validator WholeNumber(std::uint64_t max)
 }
 
 template <typename T>
-void AddNumberOption(CLI::App& command, const std::string& name, const std::string& typeName,
-                     std::optional<T>& target, const std::string& help)
+void AddNumberOption(CLI::App& command, const std::string& name, const std::string& typeName, std::optional<T>& target,
+                     const std::string& help)
 {
     constexpr T max = std::numeric_limits<T>::max();
-    command.add_option_function<T>(name, [&target](const T& value) { target = value; },
-                                   help + " (1 to " + std::to_string(max) + ")")
+    command
+        .add_option_function<T>(
+            name, [&target](const T& value) { target = value; }, help + " (1 to " + std::to_string(max) + ")")
         ->type_name(typeName)
         ->transform(WholeNumber(max));
 }
@@ -80,10 +80,10 @@ constexpr std::uint64_t MaxJobs = 1024;
 void AddJobsOption(CLI::App& command, CliInvocation& invocation)
 {
     command
-        .add_option_function<unsigned>("-j,--jobs", [&invocation](const unsigned& value) { invocation.jobs = value; },
-                                       "Files in flight at once (1 to " + std::to_string(MaxJobs) +
-                                           "; default: the number of processors, " +
-                                           std::to_string(DefaultJobs()) + " here)")
+        .add_option_function<unsigned>(
+            "-j,--jobs", [&invocation](const unsigned& value) { invocation.jobs = value; },
+            "Files in flight at once (1 to " + std::to_string(MaxJobs) + "; default: the number of processors, "
+                + std::to_string(DefaultJobs()) + " here)")
         ->type_name("N")
         ->transform(WholeNumber(MaxJobs));
 }
@@ -123,8 +123,9 @@ void AddCommonOptions(CLI::App& command, CliInvocation& invocation)
     AddJsonFlag(command, invocation);
     command.add_flag("-r,--recursive", invocation.recursive,
                      "Search folders (without following symbolic links) for files ending in .wav in any case");
-    command.add_option("--files-from", invocation.filesFrom,
-                       "Also take the paths listed in FILE, one per line (- reads standard input)")
+    command
+        .add_option("--files-from", invocation.filesFrom,
+                    "Also take the paths listed in FILE, one per line (- reads standard input)")
         ->type_name("FILE");
     command.add_flag("-0,--null", invocation.nullSeparated, "The --files-from list is separated by NUL bytes")
         ->needs("--files-from");
@@ -146,15 +147,18 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
     app.footer("Exit status: 0 when every file succeeded, 1 when a file failed or was skipped or the report could not "
                "be written, 2 for a usage error, 130 when interrupted.\n");
 
-    CLI::App* info = app.add_subcommand(NameOf(Command::Info), "Show the format, Broadcast Wave time reference and Pro Tools regions");
+    CLI::App* info = app.add_subcommand(NameOf(Command::Info),
+                                        "Show the format, Broadcast Wave time reference and Pro Tools regions");
     AddCommonOptions(*info, invocation);
 
     CLI::App* set = app.add_subcommand(
-        NameOf(Command::Set), "Rewrite the format fields in place (fields not given are kept) and recompute the average byte rate");
+        NameOf(Command::Set),
+        "Rewrite the format fields in place (fields not given are kept) and recompute the average byte rate");
     AddNumberOption(*set, "--rate", "HZ", invocation.sampleRate, "New sample rate in Hz");
     AddNumberOption(*set, "--channels", "N", invocation.channels, "New number of channels");
     AddNumberOption(*set, "--bits", "N", invocation.bitsPerSample, "New bits per sample");
-    AddNumberOption(*set, "--block-align", "N", invocation.blockAlign, "New block alignment (bytes per frame, all channels)");
+    AddNumberOption(*set, "--block-align", "N", invocation.blockAlign,
+                    "New block alignment (bytes per frame, all channels)");
     AddNumberOption(*set, "--bytes-per-sample", "N", invocation.bytesPerSample,
                     "Block alignment as N times the channel count after the change");
     set->get_option("--block-align")->excludes("--bytes-per-sample");
@@ -166,7 +170,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
     AddCommonOptions(*set, invocation);
 
     CLI::App* undo = app.add_subcommand(
-        NameOf(Command::Undo), "Write back the bytes a batch changed, newest first, where the file still holds what it wrote");
+        NameOf(Command::Undo),
+        "Write back the bytes a batch changed, newest first, where the file still holds what it wrote");
     undo->add_flag("--dry-run", invocation.dryRun, "Report what would be restored; write nothing");
     AddJsonFlag(*undo, invocation);
     AddWriteOptions(*undo, invocation);
@@ -176,8 +181,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
         ->type_name("FILE");
 
     // CLI11 would only say that a command is required.
-    if (!args.empty() && !args.front().empty() && args.front().front() != '-' &&
-        std::find(CommandNames.begin(), CommandNames.end(), args.front()) == CommandNames.end()) {
+    if (!args.empty() && !args.front().empty() && args.front().front() != '-'
+        && std::find(CommandNames.begin(), CommandNames.end(), args.front()) == CommandNames.end()) {
         err << CliProgramName << ": unknown command \"" << args.front() << "\" (the commands are " << ListOfCommands()
             << ")\n"
             << "Run with --help for more information.\n";
@@ -198,8 +203,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
         return {std::nullopt, ExitUsage};
     }
     // Without a field a stray "set -r /" would still rewrite every file it found.
-    if (set->parsed() && !invocation.sampleRate && !invocation.channels && !invocation.bitsPerSample &&
-        !invocation.blockAlign && !invocation.bytesPerSample && !invocation.recomputeByteRate) {
+    if (set->parsed() && !invocation.sampleRate && !invocation.channels && !invocation.bitsPerSample
+        && !invocation.blockAlign && !invocation.bytesPerSample && !invocation.recomputeByteRate) {
         err << CliProgramName << ": set needs a field to write: --rate, --channels, --bits, --block-align, "
             << "--bytes-per-sample, or --recompute-byte-rate for the average byte rate alone\n";
         return {std::nullopt, ExitUsage};

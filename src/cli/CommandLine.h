@@ -14,10 +14,9 @@ inline constexpr int ExitUsage = 2;
 
 struct ParsedCommandLine {
     std::optional<CliInvocation> invocation;  // empty: nothing to run
-    int exitStatus = ExitSuccess;             // when there is nothing to run
+    int exitStatus = ExitSuccess;  // when there is nothing to run
 };
 
 // Parses the arguments that follow the program name. Help and the version go
 // to out, usage errors (naming the problem) to err.
-ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args,
-                                   std::ostream& out, std::ostream& err);
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

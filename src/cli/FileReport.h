@@ -18,8 +18,8 @@ void AppendFormatText(std::string& text, const WaveFormat& format);
 // Why a file could not be read or written: the engine's messages (as one
 // text) and the sentence for its failure cause, and what the path is when it
 // is no file at all. fallback is used when nothing else explains it.
-std::string DescribeFailure(const std::string& path, const std::string& messages,
-                            const FileFailure& failure, const std::string& fallback);
+std::string DescribeFailure(const std::string& path, const std::string& messages, const FileFailure& failure,
+                            const std::string& fallback);
 
 // The text for a write-protected file that was not touched.
 std::string ReadOnlySkippedText(const std::string& path);

@@ -6,13 +6,13 @@
 #include "CInfoCommand.h"
 #include "CParallelRunner.h"
 #include "CPathListReader.h"
-#include "platform/CPathWalker.h"
 #include "CProgressLine.h"
 #include "CSetCommand.h"
 #include "CTerminalPrompt.h"
 #include "CUndoCommand.h"
 #include "CommandLine.h"
 #include "FileReport.h"
+#include "platform/CPathWalker.h"
 
 #include "journal/CJournalWriter.h"
 #include "platform/Folders.h"
@@ -61,12 +61,11 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& environme
 
     CProgressLine progress(environment.err, environment.errorIsTerminal, environment.progressDelay);
     // A list on standard input leaves nothing there to answer with.
-    const ReadOnlyPolicy policy = invocation.clearReadOnly                        ? ReadOnlyPolicy::ClearAll
-                                  : environment.inputIsTerminal && !listOnInput ? ReadOnlyPolicy::Ask
-                                                                                 : ReadOnlyPolicy::LeaveAlone;
-    const auto interrupted = [&environment] {
-        return environment.interrupted != nullptr && environment.interrupted->load();
-    };
+    const ReadOnlyPolicy policy = invocation.clearReadOnly ? ReadOnlyPolicy::ClearAll
+        : environment.inputIsTerminal && !listOnInput      ? ReadOnlyPolicy::Ask
+                                                           : ReadOnlyPolicy::LeaveAlone;
+    const auto interrupted
+        = [&environment] { return environment.interrupted != nullptr && environment.interrupted->load(); };
     CTerminalPrompt::AnswerReader readAnswer = environment.readAnswer;
     if (!readAnswer) {
         readAnswer = [&in = environment.in](std::string& line) { return static_cast<bool>(std::getline(in, line)); };
@@ -78,7 +77,8 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& environme
         if (!interrupted()) {
             return status;
         }
-        environment.err << CliProgramName << ": interrupted; the files in flight were finished, no further file was touched\n";
+        environment.err << CliProgramName
+                        << ": interrupted; the files in flight were finished, no further file was touched\n";
         return ExitInterrupted;
     };
     if (invocation.command == CliInvocation::Command::Undo) {
@@ -124,8 +124,8 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& environme
                 throw StopWalk{};
             }
         });
-    const bool guardRoot = invocation.command == CliInvocation::Command::Set && invocation.recursive &&
-                           !invocation.noPreserveRoot;
+    const bool guardRoot
+        = invocation.command == CliInvocation::Command::Set && invocation.recursive && !invocation.noPreserveRoot;
     const auto take = [&](const std::string& argument) {
         if (guardRoot && IsFileSystemRoot(argument)) {
             if (!command->SubmitFailure(runner, argument,

@@ -28,8 +28,8 @@ int main(int argc, char** argv)
     int status = 1;
     try {
         const std::vector<std::string> args = ConsoleArguments(argc, argv);
-        CliEnvironment environment{std::cin, out, err, IsTerminal(ConsoleStream::Input),
-                                   IsTerminal(ConsoleStream::Error), outputIsTerminal};
+        CliEnvironment environment{
+            std::cin, out, err, IsTerminal(ConsoleStream::Input), IsTerminal(ConsoleStream::Error), outputIsTerminal};
         environment.interrupted = &interrupted;
         // std::cin would read on after Ctrl-C until a key is typed.
         environment.readAnswer = ReadConsoleLine;

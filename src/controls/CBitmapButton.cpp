@@ -27,10 +27,9 @@ bool LoadBitmap(QImage& target, const QString& name)
     return target.load(CBitmapButton::ResourcePath(name));
 }
 
-} // namespace
+}  // namespace
 
-CBitmapButton::CBitmapButton(const QString& caption, QWidget* parent)
-    : QPushButton(caption, parent)
+CBitmapButton::CBitmapButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
 {
     RegisterControlResources();
 }
@@ -40,8 +39,8 @@ QString CBitmapButton::ResourcePath(const QString& name)
     return QStringLiteral(":/bitmaps/") + name + QStringLiteral(".bmp");
 }
 
-bool CBitmapButton::LoadStateBitmaps(const QString& normal, const QString& selected,
-                                     const QString& focus, const QString& disabled)
+bool CBitmapButton::LoadStateBitmaps(const QString& normal, const QString& selected, const QString& focus,
+                                     const QString& disabled)
 {
     normalBitmap = QImage();
     selectedBitmap = QImage();

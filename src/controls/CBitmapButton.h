@@ -17,14 +17,14 @@ class CBitmapButton : public QPushButton {
 public:
     // Colour indices of the pictures (scripts/make-control-bitmaps draws them).
     enum PictureColour {
-        GlyphColour = 0,          // the glyph: button text
+        GlyphColour = 0,  // the glyph: button text
         DisabledGlyphColour = 1,  // the glyph of a disabled button
-        FaceColour = 2,           // the button face
-        LightColour = 3,          // lit edge of the frame
-        ShadowColour = 4,         // outer shaded edge of the frame
-        DarkColour = 5,           // inner shaded edge of the frame
-        FocusColour = 6,          // the dotted focus frame
-        BackgroundColour = 7,     // around the glyph of a styled-face picture: transparent
+        FaceColour = 2,  // the button face
+        LightColour = 3,  // lit edge of the frame
+        ShadowColour = 4,  // outer shaded edge of the frame
+        DarkColour = 5,  // inner shaded edge of the frame
+        FocusColour = 6,  // the dotted focus frame
+        BackgroundColour = 7,  // around the glyph of a styled-face picture: transparent
         PictureColours = 8
     };
     // The font height the pictures were drawn for, one picture pixel per
@@ -36,8 +36,8 @@ public:
     // Releases the pictures held, then loads the normal one (on failure
     // nothing else is loaded) and each further one whose name is not empty.
     // True only when every named picture loaded; a missing one stays absent.
-    bool LoadStateBitmaps(const QString& normal, const QString& selected = {},
-                          const QString& focus = {}, const QString& disabled = {});
+    bool LoadStateBitmaps(const QString& normal, const QString& selected = {}, const QString& focus = {},
+                          const QString& disabled = {});
     // Gives the button the size of its normal picture at the current font
     // and scale, in place.
     void FitToBitmap();

@@ -4,10 +4,7 @@
 
 #include <QPainter>
 
-CHoverBitmapButton::CHoverBitmapButton(const QString& caption, QWidget* parent)
-    : CBitmapButton(caption, parent)
-{
-}
+CHoverBitmapButton::CHoverBitmapButton(const QString& caption, QWidget* parent) : CBitmapButton(caption, parent) {}
 
 bool CHoverBitmapButton::AttachAndLoad(CThemeHelper& theme)
 {
@@ -17,8 +14,8 @@ bool CHoverBitmapButton::AttachAndLoad(CThemeHelper& theme)
     QString base = text();
     if (themed)
         base.prepend(QLatin1String(themePrefix));
-    LoadStateBitmaps(base + QLatin1Char('U'), base + QLatin1Char('D'),
-                     base + QLatin1Char('F'), base + QLatin1Char('X'));
+    LoadStateBitmaps(base + QLatin1Char('U'), base + QLatin1Char('D'), base + QLatin1Char('F'),
+                     base + QLatin1Char('X'));
     if (!HasNormalBitmap())
         return false;
     FitToBitmap();

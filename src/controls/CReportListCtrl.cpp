@@ -17,7 +17,7 @@ std::size_t ToIndex(int n)
     return static_cast<std::size_t>(n);
 }
 
-} // namespace
+}  // namespace
 
 CReportListCtrl::CReportListCtrl(QWidget* parent)
     : QTreeView(parent), table(new CReportListModel(this)), dragHeader(new CDragHeaderCtrl(this))
@@ -182,8 +182,9 @@ void CReportListCtrl::drawRow(QPainter* painter, const QStyleOptionViewItem& opt
 
     const auto drawCell = [&](const QRect& area, const QString& text, Qt::Alignment horizontal) {
         const QString shown = metrics.elidedText(text, Qt::ElideRight, std::max(area.width(), 0));
-        painter->drawText(area, static_cast<int>((horizontal | Qt::AlignVCenter).toInt()) | Qt::TextSingleLine
-                                    | Qt::TextDontClip, shown);
+        painter->drawText(
+            area, static_cast<int>((horizontal | Qt::AlignVCenter).toInt()) | Qt::TextSingleLine | Qt::TextDontClip,
+            shown);
     };
 
     if (columns > 0) {
@@ -192,14 +193,15 @@ void CReportListCtrl::drawRow(QPainter* painter, const QStyleOptionViewItem& opt
         painter->setClipRect(QRect(left, top, width0, height));
         drawCell(QRect(left + pad / 2, top, width0 - pad / 2 - pad, height), ItemText(row, 0), Qt::AlignLeft);
 
-        painter->setClipRect(QRect(QPoint(left, top), QPoint(std::max(boundsRight - 1, highlightRect.right()),
-                                                             top + height - 1)));
+        painter->setClipRect(
+            QRect(QPoint(left, top), QPoint(std::max(boundsRight - 1, highlightRect.right()), top + height - 1)));
         int x = left + width0;
         for (int c = 1; c < columns; ++c) {
             const int width = columnWidth(c);
             const QString text = ItemText(row, c);
             if (!text.isEmpty())
-                drawCell(QRect(x + pad, top, width - 2 * pad, height), text, ColumnFormat(c) & Qt::AlignHorizontal_Mask);
+                drawCell(QRect(x + pad, top, width - 2 * pad, height), text,
+                         ColumnFormat(c) & Qt::AlignHorizontal_Mask);
             x += width;
         }
     }

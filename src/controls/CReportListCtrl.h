@@ -14,7 +14,7 @@ class CReportListCtrl : public QTreeView {
 public:
     enum HighlightMode {
         HighlightNormal = 0,  // the style's own row drawing
-        HighlightRow = 2,     // the row highlighted up to the list's right edge
+        HighlightRow = 2,  // the row highlighted up to the list's right edge
     };
 
     explicit CReportListCtrl(QWidget* parent = nullptr);

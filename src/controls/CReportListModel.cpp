@@ -12,7 +12,7 @@ std::size_t ToIndex(int n)
     return static_cast<std::size_t>(n);
 }
 
-} // namespace
+}  // namespace
 
 int CReportListModel::rowCount(const QModelIndex& parent) const
 {

@@ -11,7 +11,7 @@ namespace {
 constexpr const char* classicStyleName = "windows";
 constexpr const char* classicStyleClass = "QWindowsStyle";
 
-} // namespace
+}  // namespace
 
 bool CThemeHelper::StylesInUse(const QStyle* style)
 {

@@ -21,13 +21,13 @@ QFont WithUnderline(QFont font, bool underline)
     return font;
 }
 
-} // namespace
+}  // namespace
 
 CUrlLabel::CUrlLabel(CUserPrompt& userPrompt, const QString& text, QWidget* parent)
-    : QLabel(text, parent)
-    , prompt(userPrompt)
-    , url(text)
-    , opener([](const QUrl& target) { return QDesktopServices::openUrl(target); })
+    : QLabel(text, parent),
+      prompt(userPrompt),
+      url(text),
+      opener([](const QUrl& target) { return QDesktopServices::openUrl(target); })
 {
     CUrlLabelAccessible::Install();
     setTextFormat(Qt::PlainText);
@@ -219,20 +219,34 @@ int CUrlLabel::OpenTarget(const QString& target)
 QString CUrlLabel::OpenErrorText(int code)
 {
     switch (code) {
-    case 0: return tr("The operating system is out\nof memory or resources.");
-    case 2: return tr("The specified file was not found.");
-    case 3: return tr("The specified path was not found.");
-    case 5: return tr("The operating system denied\naccess to the specified file.");
-    case 8: return tr("There was not enough memory to complete the operation.");
-    case 11: return tr("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
-    case 26: return tr("A sharing violation occurred. ");
-    case 27: return tr("The filename association is\nincomplete or invalid.");
-    case 28: return tr("The DDE transaction could not\nbe completed because the request timed out.");
-    case 29: return tr("The DDE transaction failed.");
-    case 30: return tr("The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed.");
-    case 31: return tr("There is no application associated\nwith the given filename extension.");
-    case 32: return tr("The specified dynamic-link library was not found.");
-    default: return tr("Unknown Error (%1) occurred.").arg(code);
+    case 0:
+        return tr("The operating system is out\nof memory or resources.");
+    case 2:
+        return tr("The specified file was not found.");
+    case 3:
+        return tr("The specified path was not found.");
+    case 5:
+        return tr("The operating system denied\naccess to the specified file.");
+    case 8:
+        return tr("There was not enough memory to complete the operation.");
+    case 11:
+        return tr("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
+    case 26:
+        return tr("A sharing violation occurred. ");
+    case 27:
+        return tr("The filename association is\nincomplete or invalid.");
+    case 28:
+        return tr("The DDE transaction could not\nbe completed because the request timed out.");
+    case 29:
+        return tr("The DDE transaction failed.");
+    case 30:
+        return tr("The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed.");
+    case 31:
+        return tr("There is no application associated\nwith the given filename extension.");
+    case 32:
+        return tr("The specified dynamic-link library was not found.");
+    default:
+        return tr("Unknown Error (%1) occurred.").arg(code);
     }
 }
 

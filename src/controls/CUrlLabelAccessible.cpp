@@ -11,12 +11,9 @@ QAccessibleInterface* CreateForUrlLabel(const QString& className, QObject* objec
     return new CUrlLabelAccessible(static_cast<CUrlLabel*>(object));
 }
 
-} // namespace
+}  // namespace
 
-CUrlLabelAccessible::CUrlLabelAccessible(CUrlLabel* label)
-    : QAccessibleWidget(label, QAccessible::Link)
-{
-}
+CUrlLabelAccessible::CUrlLabelAccessible(CUrlLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
 
 void CUrlLabelAccessible::Install()
 {

@@ -6,10 +6,10 @@
 CTranslations::CTranslations(const QLocale& locale)
 {
     programLoaded = program.load(locale, QStringLiteral("quelbrook"), QStringLiteral("_"), ProgramCatalogueFolder())
-                    && QCoreApplication::installTranslator(&program);
+        && QCoreApplication::installTranslator(&program);
     qtLoaded = qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))
-               && QCoreApplication::installTranslator(&qt);
+        && QCoreApplication::installTranslator(&qt);
 }
 
 CTranslations::~CTranslations()

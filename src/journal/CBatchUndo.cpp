@@ -29,7 +29,8 @@ std::optional<UndoOutcome> FindConflict(const JournalRecord& record, bool& readO
     CFile file;
     const OpenStatus status = file.Open(path, FileMode::Read);
     // A folder on the way that is gone or no folder now (BadPath) is a missing file too.
-    if (status == OpenStatus::Missing || (status == OpenStatus::Failed && file.LastCause() == OpenFailureCause::BadPath))
+    if (status == OpenStatus::Missing
+        || (status == OpenStatus::Failed && file.LastCause() == OpenFailureCause::BadPath))
         return UndoOutcome{UndoStatus::Conflict, {CoreText(TextId::UndoMissing, {path})}};
     const UndoOutcome replaced{UndoStatus::Conflict, {CoreText(TextId::UndoReplaced, {path})}};
     // Something other than a regular file under the name.
@@ -52,7 +53,8 @@ std::optional<UndoOutcome> FindConflict(const JournalRecord& record, bool& readO
     case PatchStanding::ChangedSince:
         break;
     }
-    return UndoOutcome{UndoStatus::Conflict, {CoreText(TextId::UndoBytesChanged, {path, std::to_string(patch.offset)})}};
+    return UndoOutcome{UndoStatus::Conflict,
+                       {CoreText(TextId::UndoBytesChanged, {path, std::to_string(patch.offset)})}};
 }
 
 bool ReadOnlyMarked(const std::string& path)
@@ -65,10 +67,7 @@ bool ReadOnlyMarked(const std::string& path)
 // write-protect question still goes to the person.
 class CAskingRecorder : public CPromptRecorder {
 public:
-    explicit CAskingRecorder(CUserPrompt& asker)
-        : questions(asker)
-    {
-    }
+    explicit CAskingRecorder(CUserPrompt& asker) : questions(asker) {}
 
 private:
     bool Ask(const std::string& path) override { return questions.AskClearReadOnly(path); }
@@ -83,10 +82,7 @@ const char* UndoStatusName(UndoStatus status)
     return StatusNames[static_cast<std::size_t>(status)];
 }
 
-CBatchUndo::CBatchUndo(CUserPrompt& userPrompt)
-    : prompt(userPrompt)
-{
-}
+CBatchUndo::CBatchUndo(CUserPrompt& userPrompt) : prompt(userPrompt) {}
 
 void CBatchUndo::VisitNewestFirst(CJournalReader& batch,
                                   const std::function<bool(std::optional<JournalRecord> record)>& visit)

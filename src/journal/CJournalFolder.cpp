@@ -15,9 +15,8 @@ constexpr std::string_view BatchSuffix = ".jsonl";
 // 20260131T235959.123456Z-4321.jsonl: only such names are ever removed.
 bool IsBatchName(const std::string& name)
 {
-    return name.size() > 24 + BatchSuffix.size() && name.ends_with(BatchSuffix) && name[8] == 'T' &&
-           name[22] == 'Z' && name[23] == '-' &&
-           std::all_of(name.begin(), name.begin() + 8, [](char c) { return c >= '0' && c <= '9'; });
+    return name.size() > 24 + BatchSuffix.size() && name.ends_with(BatchSuffix) && name[8] == 'T' && name[22] == 'Z'
+        && name[23] == '-' && std::all_of(name.begin(), name.begin() + 8, [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // The header's time without its separators, and the process id.
@@ -38,10 +37,7 @@ std::string CJournalFolder::DefaultPath()
     return state.empty() ? state : JoinPath(state, "journal");
 }
 
-CJournalFolder::CJournalFolder(std::string path)
-    : folder(std::move(path))
-{
-}
+CJournalFolder::CJournalFolder(std::string path) : folder(std::move(path)) {}
 
 bool CJournalFolder::CreateBatch(CJournalWriter& writer, const JournalHeader& header, CoreText& failure) const
 {

@@ -5,7 +5,6 @@
 #include "platform/NamedPath.h"
 #include "platform/OpenFailureCause.h"
 
-
 namespace {
 
 // No record comes near this; a longer line is damage, not a record to load.
@@ -87,7 +86,8 @@ bool CJournalReader::Open(const std::string& journalPath)
     if (read)
         decoded = DecodeHeader(text, why);
     if (!decoded) {
-        failure = read ? CoreText(TextId::NoJournalBecause, {path, std::move(why)}) : CoreText(TextId::NoJournal, {path});
+        failure
+            = read ? CoreText(TextId::NoJournalBecause, {path, std::move(why)}) : CoreText(TextId::NoJournal, {path});
         return false;
     }
     header = std::move(*decoded);

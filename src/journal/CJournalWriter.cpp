@@ -34,8 +34,8 @@ bool CJournalWriter::Create(const std::string& path, const JournalHeader& header
     // A file the user named is replaced only once its successor has its
     // header and its first space: a batch that cannot start leaves the old
     // one whole.
-    if (!file.Create(path, mode == CreateMode::Replace ? CAppendFile::CreateMode::Replace
-                                                      : CAppendFile::CreateMode::NewFile)) {
+    if (!file.Create(
+            path, mode == CreateMode::Replace ? CAppendFile::CreateMode::Replace : CAppendFile::CreateMode::NewFile)) {
         Fail();
         return false;
     }

@@ -21,10 +21,25 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 // Every key of the format, spelled once for the encoder and the decoder.
-enum class Key { Journal, Time, Program, Version, Arguments, Undoes, Path, PathBytes, Device, Inode, Size, Offset,
-                 Before, After, Count };
-constexpr const char* KeyNames[] = {"journal", "time",   "program", "version", "arguments", "undoes", "path",
-                                    "pathBytes", "device", "inode",  "size",    "offset",    "before", "after"};
+enum class Key {
+    Journal,
+    Time,
+    Program,
+    Version,
+    Arguments,
+    Undoes,
+    Path,
+    PathBytes,
+    Device,
+    Inode,
+    Size,
+    Offset,
+    Before,
+    After,
+    Count
+};
+constexpr const char* KeyNames[] = {"journal",   "time",   "program", "version", "arguments", "undoes", "path",
+                                    "pathBytes", "device", "inode",   "size",    "offset",    "before", "after"};
 static_assert(std::size(KeyNames) == static_cast<std::size_t>(Key::Count), "every key needs its name");
 
 const char* Name(Key key)
@@ -44,10 +59,7 @@ void AppendKey(std::string& line, Key key, bool first = false)
 // cost no check of the string's capacity each.
 class CRecordTail {
 public:
-    explicit CRecordTail(char* start)
-        : at(start)
-    {
-    }
+    explicit CRecordTail(char* start) : at(start) {}
 
     void AddKey(Key key)
     {
@@ -82,8 +94,7 @@ template <typename T>
 bool ReadUnsigned(const Json& object, Key key, T& target, CoreText& failure)
 {
     const auto it = object.find(Name(key));
-    if (it == object.end() || !it->is_number_unsigned() ||
-        it->get<std::uint64_t>() > std::numeric_limits<T>::max()) {
+    if (it == object.end() || !it->is_number_unsigned() || it->get<std::uint64_t>() > std::numeric_limits<T>::max()) {
         failure = CoreText(TextId::KeyNotWholeNumber, {Name(key)});
         return false;
     }
@@ -215,9 +226,10 @@ std::optional<JournalHeader> DecodeHeader(std::string_view line, CoreText& failu
     if (!object)
         return std::nullopt;
     JournalHeader header;
-    if (!ReadUnsigned(*object, Key::Journal, header.journal, failure) || !ReadText(*object, Key::Time, header.time, failure) ||
-        !ReadText(*object, Key::Program, header.program, failure) ||
-        !ReadText(*object, Key::Version, header.version, failure))
+    if (!ReadUnsigned(*object, Key::Journal, header.journal, failure)
+        || !ReadText(*object, Key::Time, header.time, failure)
+        || !ReadText(*object, Key::Program, header.program, failure)
+        || !ReadText(*object, Key::Version, header.version, failure))
         return std::nullopt;
     if (header.journal != JournalFormatVersion) {
         failure = CoreText(TextId::UnknownJournalVersion, {std::to_string(header.journal)});
@@ -240,12 +252,12 @@ std::optional<JournalRecord> DecodeRecord(std::string_view line, CoreText& failu
         return std::nullopt;
     JournalRecord record;
     HeaderPatch& patch = record.patch;
-    if (!ReadText(*object, Key::Path, record.path, failure) ||
-        !ReadUnsigned(*object, Key::Device, patch.identity.device, failure) ||
-        !ReadUnsigned(*object, Key::Inode, patch.identity.inode, failure) ||
-        !ReadUnsigned(*object, Key::Size, patch.identity.size, failure) ||
-        !ReadUnsigned(*object, Key::Offset, patch.offset, failure) || !ReadHex(*object, Key::Before, patch.before, failure) ||
-        !ReadHex(*object, Key::After, patch.after, failure))
+    if (!ReadText(*object, Key::Path, record.path, failure)
+        || !ReadUnsigned(*object, Key::Device, patch.identity.device, failure)
+        || !ReadUnsigned(*object, Key::Inode, patch.identity.inode, failure)
+        || !ReadUnsigned(*object, Key::Size, patch.identity.size, failure)
+        || !ReadUnsigned(*object, Key::Offset, patch.offset, failure)
+        || !ReadHex(*object, Key::Before, patch.before, failure) || !ReadHex(*object, Key::After, patch.after, failure))
         return std::nullopt;
     if (object->contains(Name(Key::PathBytes))) {
         std::vector<unsigned char> bytes;

@@ -86,7 +86,8 @@ std::string DumpJson(const nlohmann::ordered_json& value)
 
 void AppendJsonString(std::string& line, std::string_view text)
 {
-    const bool plain = std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    const bool plain
+        = std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
     if (!plain || !IsUtf8(text)) {
         line += DumpJson(std::string(text));
         return;

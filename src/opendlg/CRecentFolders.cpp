@@ -11,7 +11,7 @@ std::string FolderKey(std::size_t n)
     return "Folder" + std::to_string(n);
 }
 
-} // namespace
+}  // namespace
 
 CRecentFolders::CRecentFolders(CProfileFile& profileFile) : profile(profileFile) {}
 

@@ -35,7 +35,8 @@ int CellPadding(const QFontMetrics& metrics)
 // get what the text and the list's padding need, so that no digit is cut.
 int TimeColumnWidth(const QFontMetrics& metrics)
 {
-    return std::max(kTimeColumnWidth, metrics.horizontalAdvance(QStringLiteral("00:00:00:00::00")) + CellPadding(metrics));
+    return std::max(kTimeColumnWidth,
+                    metrics.horizontalAdvance(QStringLiteral("00:00:00:00::00")) + CellPadding(metrics));
 }
 
 int ColumnWidth(int column, const QFontMetrics& metrics)
@@ -48,10 +49,9 @@ QString Timecode(std::uint32_t samples, std::uint32_t sampleRate)
     return QString::fromStdString(PreviewTimecode(samples, sampleRate));
 }
 
-} // namespace
+}  // namespace
 
-CRegionPreviewPanel::CRegionPreviewPanel(CUserPrompt& userPrompt, QWidget* parent)
-    : QWidget(parent), prompt(userPrompt)
+CRegionPreviewPanel::CRegionPreviewPanel(CUserPrompt& userPrompt, QWidget* parent) : QWidget(parent), prompt(userPrompt)
 {
     auto* regionLabel = new QLabel(tr("Pro Tools region definitions:"), this);
     regionsRadio = new QRadioButton(tr("Regions"), this);
@@ -137,8 +137,8 @@ void CRegionPreviewPanel::ShowTimeStamps(bool on)
 
 void CRegionPreviewPanel::ShowColumnTitles()
 {
-    const QString titles[] = {tr("Region Name"), timeStamps ? tr("Orig TS") : tr("Start"),
-                              timeStamps ? tr("User TS") : tr("End")};
+    const QString titles[]
+        = {tr("Region Name"), timeStamps ? tr("Orig TS") : tr("Start"), timeStamps ? tr("User TS") : tr("End")};
     for (int column = 0; column < 3; ++column)
         list->SetColumn(column, kColumnFormat, ColumnWidth(column, list->fontMetrics()), titles[column]);
 }

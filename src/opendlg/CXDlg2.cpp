@@ -9,21 +9,21 @@
 #include "wave/CUserPrompt.h"
 
 #include <QAbstractItemView>
-#include <QCompleter>
 #include <QComboBox>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
-#include <QItemSelectionModel>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QShowEvent>
 #include <QStyle>
 #include <QStyleOptionViewItem>
-#include <QScreen>
 #include <QTreeView>
 
 #include <algorithm>
@@ -33,8 +33,14 @@
 
 namespace {
 
-QString WavFilter() { return CXDlg2::tr("WAV files (*.wav)"); }
-QString AllFilesFilter() { return CXDlg2::tr("All Files (*.*)"); }
+QString WavFilter()
+{
+    return CXDlg2::tr("WAV files (*.wav)");
+}
+QString AllFilesFilter()
+{
+    return CXDlg2::tr("All Files (*.*)");
+}
 // The dialog's own settings share the recent folders' section.
 constexpr const char* kSection = CRecentFolders::Section;
 constexpr const char* kShowTimeStamps = "ShowTimeStamps";
@@ -58,16 +64,16 @@ int FileListHeight(const QTreeView& view, int rows)
     row.decorationSize = QSize(icon, icon);
     const int rowHeight = style->sizeFromContents(QStyle::CT_ItemViewItem, &row, QSize(), &view).height();
     return view.header()->sizeHint().height() + rows * rowHeight + 2 * view.frameWidth()
-           + style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &view);
+        + style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &view);
 }
 
-} // namespace
+}  // namespace
 
 CXDlg2::CXDlg2(CProfileFile& profileFile, CUserPrompt& userPrompt, QWidget* parent)
-    : QFileDialog(parent)
-    , profile(profileFile)
-    , prompt(userPrompt)
-    , recentFolders(std::make_unique<CRecentFolders>(profile))
+    : QFileDialog(parent),
+      profile(profileFile),
+      prompt(userPrompt),
+      recentFolders(std::make_unique<CRecentFolders>(profile))
 {
     // Qt's own dialog rather than the desktop's, so that the panel can be part of it.
     setOption(QFileDialog::DontUseNativeDialog, true);
@@ -207,9 +213,8 @@ void CXDlg2::FitFileColumns()
         return;
     QHeaderView* header = details->header();
     const auto* items = static_cast<const QAbstractItemView*>(details);  // public there
-    const auto needed = [&](int column) {
-        return std::max(header->sectionSizeHint(column), items->sizeHintForColumn(column));
-    };
+    const auto needed
+        = [&](int column) { return std::max(header->sectionSizeHint(column), items->sizeHintForColumn(column)); };
     int others = 0;
     for (int column = 1; column < header->count(); ++column) {
         if (header->isSectionHidden(column))

@@ -8,8 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <span>
 #include <optional>
+#include <span>
 #include <string>
 
 class CFolder;
@@ -28,7 +28,7 @@ struct FolderEntry {
 enum class OpenStatus {
     Opened,
     Missing,  // nothing exists under the path: callers stay silent
-    Failed,   // see LastCause()
+    Failed,  // see LastCause()
 };
 
 // One open regular file, closed when the object goes. Every decision about

@@ -125,9 +125,9 @@ std::optional<std::string_view> CIniDocument::Value(std::string_view section, st
 bool CIniDocument::Fits(std::string_view section, std::string_view key, std::string_view value)
 {
     const std::string_view trimmedKey = Trim(key);
-    return !BreaksLines(section) && !BreaksLines(key) && section.find(']') == std::string_view::npos && !trimmedKey.empty()
-           && trimmedKey == key && key.find('=') == std::string_view::npos && key.front() != '['
-           && !BreaksLines(value);
+    return !BreaksLines(section) && !BreaksLines(key) && section.find(']') == std::string_view::npos
+        && !trimmedKey.empty() && trimmedKey == key && key.find('=') == std::string_view::npos && key.front() != '['
+        && !BreaksLines(value);
 }
 
 bool CIniDocument::Holds(std::string_view section, std::string_view key, std::string_view value) const

@@ -41,8 +41,8 @@ private:
     };
     struct Location {
         std::optional<std::size_t> section;  // index of the "[Section]" line
-        std::optional<std::size_t> key;      // index of the key's line
-        std::size_t lastInSection = 0;       // last non-blank line of the section
+        std::optional<std::size_t> key;  // index of the key's line
+        std::size_t lastInSection = 0;  // last non-blank line of the section
     };
 
     Location Find(std::string_view section, std::string_view key) const;

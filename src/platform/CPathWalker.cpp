@@ -32,8 +32,7 @@ bool HasWaveExtension(const std::string& name)
 
 CPathWalker::CPathWalker(bool recurse, FileHandler fileHandler, FailureHandler failureHandler)
     : recursive(recurse), onFile(std::move(fileHandler)), onFailure(std::move(failureHandler))
-{
-}
+{}
 
 void CPathWalker::Walk(const std::vector<std::string>& arguments)
 {

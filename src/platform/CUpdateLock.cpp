@@ -13,7 +13,7 @@ namespace {
 // A file this process holds the lock on, and who uses it.
 struct LockedFile {
     SystemHandle fd = NoHandle;  // the handle whose open file holds the lock
-    bool ownsFd = false;         // fd is kept here, past the user that opened it
+    bool ownsFd = false;  // fd is kept here, past the user that opened it
     unsigned users = 1;
     bool settled = false;  // the holder has the lock (or found that it cannot be had)
 };
@@ -32,7 +32,7 @@ Shard& ShardOf(std::uint64_t inode)
     return shards[inode % std::size(shards)];
 }
 
-} // namespace
+}  // namespace
 
 CUpdateLock::~CUpdateLock()
 {

@@ -70,15 +70,20 @@ constexpr const char* EnglishTable[] = {
                     "The \"fmt \" chunk of %1 is too short to hold a format (%2 bytes); the file was left unchanged."),
     QB_TRANSLATABLE("Engine", "%1 is not a WAV file (no RIFF/WAVE header)"),
     QB_TRANSLATABLE("Engine", "no complete \"fmt \" chunk in %1"),
-    QB_TRANSLATABLE("Engine", "%1 bytes per sample times %2 channels is above the largest block alignment (65535); "
-                              "%3 was left unchanged."),
-    QB_TRANSLATABLE("Engine", "%1 is no longer the file that was changed (it was replaced, or its length differs); "
-                              "it was left unchanged."),
-    QB_TRANSLATABLE("Engine", "The recorded change of %1 lies outside the format fields that a change writes; the file was left unchanged."),
+    QB_TRANSLATABLE("Engine",
+                    "%1 bytes per sample times %2 channels is above the largest block alignment (65535); "
+                    "%3 was left unchanged."),
+    QB_TRANSLATABLE("Engine",
+                    "%1 is no longer the file that was changed (it was replaced, or its length differs); "
+                    "it was left unchanged."),
+    QB_TRANSLATABLE(
+        "Engine",
+        "The recorded change of %1 lies outside the format fields that a change writes; the file was left unchanged."),
     QB_TRANSLATABLE("Engine",
                     "The bytes that were changed in %1 have been changed again since; the file was left unchanged."),
-    QB_TRANSLATABLE("Engine", "The file %1 is Write protected\n\nChange the attribute and allow the change?\n\n"
-                              "Cancel leaves this file unchanged"),
+    QB_TRANSLATABLE("Engine",
+                    "The file %1 is Write protected\n\nChange the attribute and allow the change?\n\n"
+                    "Cancel leaves this file unchanged"),
     QB_TRANSLATABLE("Engine", "%1 is write protected and was left untouched"),
 
     QB_TRANSLATABLE("Engine", "%1. No file was changed."),
@@ -91,12 +96,16 @@ constexpr const char* EnglishTable[] = {
     QB_TRANSLATABLE("Engine", "could not be created: %1"),
     QB_TRANSLATABLE("Engine", "could not be written: %1"),
     QB_TRANSLATABLE("Engine", "could not be saved: %1"),
-    QB_TRANSLATABLE("Engine", "The journal %1 is not trusted: %2; only a journal that nobody but you and root can change is followed"),
+    QB_TRANSLATABLE(
+        "Engine",
+        "The journal %1 is not trusted: %2; only a journal that nobody but you and root can change is followed"),
     QB_TRANSLATABLE("Engine", "it belongs to %1"),
     QB_TRANSLATABLE("Engine", "group or others may write it (permissions %1)"),
     QB_TRANSLATABLE("Engine", "its folder %1 belongs to %2"),
     QB_TRANSLATABLE("Engine", "group or others may write its folder %1 (permissions %2)"),
-    QB_TRANSLATABLE("Engine", "%1 %2 is a symbolic link that belongs to %3, and run as root only links that belong to root are followed"),
+    QB_TRANSLATABLE(
+        "Engine",
+        "%1 %2 is a symbolic link that belongs to %3, and run as root only links that belong to root are followed"),
     QB_TRANSLATABLE("Engine", "%1 is no journal"),
     QB_TRANSLATABLE("Engine", "%1 is no journal: %2"),
     QB_TRANSLATABLE("Engine", "a line is longer than any record"),
@@ -115,11 +124,16 @@ constexpr const char* EnglishTable[] = {
     QB_TRANSLATABLE("Engine", "%1 was changed since: its length differs from the length after the batch"),
     QB_TRANSLATABLE("Engine", "%1 could not be read"),
     QB_TRANSLATABLE("Engine", "%1 already holds the bytes it had before the batch"),
-    QB_TRANSLATABLE("Engine", "%1 was changed since: the bytes at offset %2 are no longer those the batch wrote, so they were kept"),
+    QB_TRANSLATABLE(
+        "Engine",
+        "%1 was changed since: the bytes at offset %2 are no longer those the batch wrote, so they were kept"),
     QB_TRANSLATABLE("Engine", "%1 could not be written back"),
     QB_TRANSLATABLE("Engine", "Closing %1 reported an error (%2), but reading it again found the new values in place."),
-    QB_TRANSLATABLE("Engine", "%1 when it was closed; reading it again found the values it had before, so it was left unchanged."),
-    QB_TRANSLATABLE("Engine", "%1 when it was closed, and it could not be read again: it may hold the new values (the journal has the change)."),
+    QB_TRANSLATABLE(
+        "Engine", "%1 when it was closed; reading it again found the values it had before, so it was left unchanged."),
+    QB_TRANSLATABLE("Engine",
+                    "%1 when it was closed, and it could not be read again: it may hold the new values (the journal "
+                    "has the change)."),
 
     QB_TRANSLATABLE("Engine", "Sample rate: %1 Hz"),
     QB_TRANSLATABLE("Engine", "Number of channels: %1"),
@@ -138,7 +152,7 @@ constexpr const char* EnglishTable[] = {
 static_assert(std::size(EnglishTable) == static_cast<std::size_t>(TextId::Count),
               "every TextId needs its English format string, in the order of the enum");
 
-} // namespace
+}  // namespace
 
 CoreText CoreText::Number(std::uint64_t value)
 {

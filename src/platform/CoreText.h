@@ -13,43 +13,127 @@
 // desktop program translates it in the context "Engine".
 enum class TextId {
     Verbatim,  // a file name or an already finished text
-    Number,    // a whole number, grouped as the language groups digits
-    Lines,     // the arguments, one a line
-    Clause,    // the argument without its closing full stop, to sit inside a sentence
+    Number,  // a whole number, grouped as the language groups digits
+    Lines,  // the arguments, one a line
+    Clause,  // the argument without its closing full stop, to sit inside a sentence
 
-    CauseNone, CauseGeneric, CauseFileNotFound, CauseBadPath, CauseTooManyOpenFiles, CauseAccessDenied,
-    CauseInvalidFile, CauseRemoveCurrentDir, CauseDirectoryFull, CauseBadSeek, CauseHardIO,
-    CauseSharingViolation, CauseLockViolation, CauseDiskFull, CauseEndOfFile,
+    CauseNone,
+    CauseGeneric,
+    CauseFileNotFound,
+    CauseBadPath,
+    CauseTooManyOpenFiles,
+    CauseAccessDenied,
+    CauseInvalidFile,
+    CauseRemoveCurrentDir,
+    CauseDirectoryFull,
+    CauseBadSeek,
+    CauseHardIO,
+    CauseSharingViolation,
+    CauseLockViolation,
+    CauseDiskFull,
+    CauseEndOfFile,
 
-    CauseNoneBecause, CauseGenericBecause, CauseFileNotFoundBecause, CauseBadPathBecause,
-    CauseTooManyOpenFilesBecause, CauseAccessDeniedBecause, CauseInvalidFileBecause,
-    CauseRemoveCurrentDirBecause, CauseDirectoryFullBecause, CauseBadSeekBecause, CauseHardIOBecause,
-    CauseSharingViolationBecause, CauseLockViolationBecause, CauseDiskFullBecause, CauseEndOfFileBecause,
+    CauseNoneBecause,
+    CauseGenericBecause,
+    CauseFileNotFoundBecause,
+    CauseBadPathBecause,
+    CauseTooManyOpenFilesBecause,
+    CauseAccessDeniedBecause,
+    CauseInvalidFileBecause,
+    CauseRemoveCurrentDirBecause,
+    CauseDirectoryFullBecause,
+    CauseBadSeekBecause,
+    CauseHardIOBecause,
+    CauseSharingViolationBecause,
+    CauseLockViolationBecause,
+    CauseDiskFullBecause,
+    CauseEndOfFileBecause,
 
-    ReasonReadOnlyFileSystem, ReasonPermissionDenied, ReasonNoSpace, ReasonQuotaExceeded, ReasonVanished,
-    ReasonIsFolder, ReasonInUse, ReasonNotRegularFile, ReasonSymbolicLink, ReasonNotAFolderInPath,
-    ReasonNameTooLong, ReasonTooManyLinks, ReasonTooManyOpenFiles, ReasonInputOutput, ReasonNoDevice,
+    ReasonReadOnlyFileSystem,
+    ReasonPermissionDenied,
+    ReasonNoSpace,
+    ReasonQuotaExceeded,
+    ReasonVanished,
+    ReasonIsFolder,
+    ReasonInUse,
+    ReasonNotRegularFile,
+    ReasonSymbolicLink,
+    ReasonNotAFolderInPath,
+    ReasonNameTooLong,
+    ReasonTooManyLinks,
+    ReasonTooManyOpenFiles,
+    ReasonInputOutput,
+    ReasonNoDevice,
     ReasonNoLocks,
 
-    OpenFailed, OpenFailedBecause,
-    NoFileName, FileAlreadyOpen,
-    ShortFmtChunkOneByte, ShortFmtChunk, NotWave, NoFmtChunk, AlignmentTooLarge,
-    FileReplaced, PatchOutsideFields, ChangedAgain,
-    WriteProtectQuestion, WriteProtected,
+    OpenFailed,
+    OpenFailedBecause,
+    NoFileName,
+    FileAlreadyOpen,
+    ShortFmtChunkOneByte,
+    ShortFmtChunk,
+    NotWave,
+    NoFmtChunk,
+    AlignmentTooLarge,
+    FileReplaced,
+    PatchOutsideFields,
+    ChangedAgain,
+    WriteProtectQuestion,
+    WriteProtected,
 
-    JournalNotStarted, JournalIncomplete, NoJournalFolder, StateHomeUnsetPosix, StateHomeUnsetWindows,
-    JournalFolderNotCreated, JournalFileFailed, AppendNotCreated, AppendNotWritten, AppendNotSaved,
-    JournalNotTrusted, OwnedByOther, WritableByOthers, FolderOwnedByOther, FolderWritableByOthers, LinkOfOtherUser,
-    NoJournal, NoJournalBecause, LineTooLong, NotJsonObject, KeyNotWholeNumber, KeyNotText, KeyNotHex,
-    UnknownJournalVersion, PathHoldsNul, BeforeAfterMismatch, RecordUnreadable, RecordDamaged,
+    JournalNotStarted,
+    JournalIncomplete,
+    NoJournalFolder,
+    StateHomeUnsetPosix,
+    StateHomeUnsetWindows,
+    JournalFolderNotCreated,
+    JournalFileFailed,
+    AppendNotCreated,
+    AppendNotWritten,
+    AppendNotSaved,
+    JournalNotTrusted,
+    OwnedByOther,
+    WritableByOthers,
+    FolderOwnedByOther,
+    FolderWritableByOthers,
+    LinkOfOtherUser,
+    NoJournal,
+    NoJournalBecause,
+    LineTooLong,
+    NotJsonObject,
+    KeyNotWholeNumber,
+    KeyNotText,
+    KeyNotHex,
+    UnknownJournalVersion,
+    PathHoldsNul,
+    BeforeAfterMismatch,
+    RecordUnreadable,
+    RecordDamaged,
 
-    UndoMissing, UndoReplaced, UndoLengthDiffers, UndoUnreadable, UndoAlreadyBefore, UndoBytesChanged,
+    UndoMissing,
+    UndoReplaced,
+    UndoLengthDiffers,
+    UndoUnreadable,
+    UndoAlreadyBefore,
+    UndoBytesChanged,
     UndoNotWritten,
-    ClosedWithNewValues, ClosedWithOldValues, ClosedUnreadable,
+    ClosedWithNewValues,
+    ClosedWithOldValues,
+    ClosedUnreadable,
 
-    SummarySampleRate, SummaryChannels, SummaryResolution, SummaryBlockAlignPerChannel, SummaryBlockAlignOneByte,
-    SummaryBlockAlign, SummaryChangesOfOneFile, SummaryChangesOfFiles, SummaryChangesOfOneFileAlthough,
-    SummaryChangesOfFilesAlthough, SummaryOneOfOneUnreadable, SummaryOneOfFilesUnreadable, SummaryUnreadable,
+    SummarySampleRate,
+    SummaryChannels,
+    SummaryResolution,
+    SummaryBlockAlignPerChannel,
+    SummaryBlockAlignOneByte,
+    SummaryBlockAlign,
+    SummaryChangesOfOneFile,
+    SummaryChangesOfFiles,
+    SummaryChangesOfOneFileAlthough,
+    SummaryChangesOfFilesAlthough,
+    SummaryOneOfOneUnreadable,
+    SummaryOneOfFilesUnreadable,
+    SummaryUnreadable,
 
     Count
 };
@@ -62,13 +146,10 @@ struct CoreText {
     std::string verbatim;  // the text itself when id is Verbatim
 
     CoreText() = default;  // an empty text
-    CoreText(TextId textId, std::vector<CoreText> arguments = {})
-        : id(textId), args(std::move(arguments)) {}
+    CoreText(TextId textId, std::vector<CoreText> arguments = {}) : id(textId), args(std::move(arguments)) {}
     // A file name or a number, taken into a message as it is.
-    CoreText(std::string text)
-        : verbatim(std::move(text)) {}
-    CoreText(const char* text)
-        : verbatim(text) {}
+    CoreText(std::string text) : verbatim(std::move(text)) {}
+    CoreText(const char* text) : verbatim(text) {}
 
     static CoreText Number(std::uint64_t value);
 

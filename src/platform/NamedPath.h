@@ -31,7 +31,7 @@ struct PathFailure {
 // time as above, and what the system says of it as opened. The file itself
 // need not exist (a link may lead to a name not yet taken).
 struct ResolvedPath {
-    FolderEntry entry;       // the open folder and the file's name in it, no link when looked at
+    FolderEntry entry;  // the open folder and the file's name in it, no link when looked at
     std::string folderPath;  // the folder's path, for messages
     std::uint64_t folderDevice = 0;
     std::uint64_t folderInode = 0;
@@ -45,4 +45,5 @@ bool ResolveNamedPath(const std::string& path, ResolvedPath& resolved, PathFailu
 // by someone other than this user and the system's administrator; empty when
 // nobody else could. A file in ownFolder (the user's own state folder) is
 // judged by itself alone.
-std::optional<CoreText> WhyOthersMayChange(const CFile& file, const ResolvedPath& resolved, const std::string& ownFolder);
+std::optional<CoreText> WhyOthersMayChange(const CFile& file, const ResolvedPath& resolved,
+                                           const std::string& ownFolder);

@@ -19,7 +19,7 @@ TextId CauseId(OpenFailureCause cause, bool because)
     return static_cast<TextId>(static_cast<int>(first) + index);
 }
 
-} // namespace
+}  // namespace
 
 CoreText ReasonText(SystemReason reason)
 {

@@ -73,5 +73,5 @@ CoreText CauseText(const FileFailure& failure, const std::string& fileName);
 // "File %1 could not be opened - code: %2", followed by the reason in words
 // in brackets when there is one.
 CoreText OpenFailureMessage(const std::string& fileName, OpenFailureCause cause,
-                               SystemReason reason = SystemReason::None);
+                            SystemReason reason = SystemReason::None);
 CoreText OpenFailureMessage(const std::string& fileName, const FileFailure& failure);

@@ -31,10 +31,9 @@ void AppendPart(std::string& text, const char* separator, std::uint64_t value)
     text += std::to_string(value);
 }
 
-} // namespace
+}  // namespace
 
-void CTimecode::SetFromSamples(std::uint32_t samples, std::int32_t sampleRate,
-                               double frameRate, std::int32_t perFrame)
+void CTimecode::SetFromSamples(std::uint32_t samples, std::int32_t sampleRate, double frameRate, std::int32_t perFrame)
 {
     std::uint32_t total = 0;
     if (sampleRate != 0) {

@@ -7,10 +7,9 @@
 // seconds, frames and subframes), wrapped at one day.
 class CTimecode {
 public:
-    void SetFromSamples(std::uint32_t samples, std::int32_t sampleRate,
-                        double framesPerSecond, std::int32_t subframesPerFrame);
-    void SetFromSubframes(std::uint32_t total, double framesPerSecond,
-                          std::int32_t subframesPerFrame);
+    void SetFromSamples(std::uint32_t samples, std::int32_t sampleRate, double framesPerSecond,
+                        std::int32_t subframesPerFrame);
+    void SetFromSubframes(std::uint32_t total, double framesPerSecond, std::int32_t subframesPerFrame);
     const std::string& Text() const { return text; }
 
     int Hours() const { return hours; }

@@ -2,10 +2,7 @@
 
 #include "CUserPrompt.h"
 
-CAudioFile::CAudioFile(CUserPrompt& userPrompt)
-    : prompt(userPrompt)
-{
-}
+CAudioFile::CAudioFile(CUserPrompt& userPrompt) : prompt(userPrompt) {}
 
 CAudioFile::~CAudioFile() = default;
 

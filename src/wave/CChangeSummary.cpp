@@ -9,10 +9,14 @@ using Field = CChangeSummary::Field;
 bool Writes(const HeaderChangeRequest& request, Field field)
 {
     switch (field) {
-    case Field::SampleRate: return request.changeSampleRate;
-    case Field::Channels: return request.changeChannels;
-    case Field::Resolution: return request.changeBitsPerSample;
-    case Field::BlockAlign: return request.changeBlockAlign;
+    case Field::SampleRate:
+        return request.changeSampleRate;
+    case Field::Channels:
+        return request.changeChannels;
+    case Field::Resolution:
+        return request.changeBitsPerSample;
+    case Field::BlockAlign:
+        return request.changeBlockAlign;
     }
     return false;
 }
@@ -20,10 +24,14 @@ bool Writes(const HeaderChangeRequest& request, Field field)
 std::uint32_t Value(const WaveFormat& format, Field field)
 {
     switch (field) {
-    case Field::SampleRate: return format.sampleRate;
-    case Field::Channels: return format.channels;
-    case Field::Resolution: return format.bitsPerSample;
-    case Field::BlockAlign: return format.blockAlign;
+    case Field::SampleRate:
+        return format.sampleRate;
+    case Field::Channels:
+        return format.channels;
+    case Field::Resolution:
+        return format.bitsPerSample;
+    case Field::BlockAlign:
+        return format.blockAlign;
     }
     return 0;
 }
@@ -32,11 +40,14 @@ CoreText ValueText(const CChangeSummary::Line& line, bool perChannel)
 {
     const CoreText value = CoreText::Number(line.value);
     switch (line.field) {
-    case Field::SampleRate: return CoreText(TextId::SummarySampleRate, {value});
-    case Field::Channels: return CoreText(TextId::SummaryChannels, {value});
-    case Field::Resolution: return CoreText(TextId::SummaryResolution, {value});
+    case Field::SampleRate:
+        return CoreText(TextId::SummarySampleRate, {value});
+    case Field::Channels:
+        return CoreText(TextId::SummaryChannels, {value});
+    case Field::Resolution:
+        return CoreText(TextId::SummaryResolution, {value});
     case Field::BlockAlign:
-        return CoreText(perChannel ? TextId::SummaryBlockAlignPerChannel
+        return CoreText(perChannel            ? TextId::SummaryBlockAlignPerChannel
                             : line.value == 1 ? TextId::SummaryBlockAlignOneByte
                                               : TextId::SummaryBlockAlign,
                         {value});
@@ -44,13 +55,11 @@ CoreText ValueText(const CChangeSummary::Line& line, bool perChannel)
     return CoreText(std::string());
 }
 
-} // namespace
+}  // namespace
 
 CChangeSummary::CChangeSummary(const HeaderChangeRequest& changeRequest, const std::array<bool, FieldCount>& left)
-    : request(changeRequest)
-    , untouched(left)
-{
-}
+    : request(changeRequest), untouched(left)
+{}
 
 void CChangeSummary::Add(const std::optional<WaveFormat>& format)
 {
@@ -93,10 +102,12 @@ CoreText CChangeSummary::Text() const
     CoreText text(TextId::Lines);
     for (const Line& line : Lines()) {
         const bool although = line.untouched && line.changes > 0;
-        const TextId id = total == 1 ? (although ? TextId::SummaryChangesOfOneFileAlthough : TextId::SummaryChangesOfOneFile)
-                                     : (although ? TextId::SummaryChangesOfFilesAlthough : TextId::SummaryChangesOfFiles);
-        text.args.emplace_back(id, std::vector<CoreText>{ValueText(line, request.blockAlignPerChannel),
-                                                         CoreText::Number(line.changes), CoreText::Number(total)});
+        const TextId id = total == 1
+            ? (although ? TextId::SummaryChangesOfOneFileAlthough : TextId::SummaryChangesOfOneFile)
+            : (although ? TextId::SummaryChangesOfFilesAlthough : TextId::SummaryChangesOfFiles);
+        text.args.emplace_back(id,
+                               std::vector<CoreText>{ValueText(line, request.blockAlignPerChannel),
+                                                     CoreText::Number(line.changes), CoreText::Number(total)});
     }
     if (unreadable > 0) {
         const TextId id = unreadable > 1 ? TextId::SummaryUnreadable

@@ -1,9 +1,6 @@
 #include "CFormatReader.h"
 
-CFormatReader::CFormatReader()
-    : wave(quiet)
-{
-}
+CFormatReader::CFormatReader() : wave(quiet) {}
 
 std::optional<WaveFormat> CFormatReader::Read(const std::string& path)
 {

@@ -73,7 +73,7 @@ void EncodeFmt(const WaveFormat& format, unsigned char* chunk)
     }
 }
 
-} // namespace
+}  // namespace
 
 CoreText ShortFmtChunkText(const std::string& path, std::uint32_t declaredSize)
 {
@@ -91,10 +91,7 @@ CoreText AlignmentTooLargeText(const std::string& path, unsigned bytesPerSample,
     return CoreText(TextId::AlignmentTooLarge, {std::to_string(bytesPerSample), std::to_string(channels), path});
 }
 
-CWaveFile::CWaveFile(CUserPrompt& userPrompt)
-    : CAudioFile(userPrompt)
-{
-}
+CWaveFile::CWaveFile(CUserPrompt& userPrompt) : CAudioFile(userPrompt) {}
 
 void CWaveFile::SetFileName(const std::string& name)
 {
@@ -212,11 +209,13 @@ bool CWaveFile::RewriteHeader(const HeaderChangeRequest& request, std::optional<
     unsigned char written[kExtensibleEnd];
     std::memcpy(written, chunk, got);
     EncodeFmt(*updated, written);
-    const bool extensionChanged = updated->validBitsPerSample != found.validBitsPerSample
-        || updated->channelMask != found.channelMask;
+    const bool extensionChanged
+        = updated->validBitsPerSample != found.validBitsPerSample || updated->channelMask != found.channelMask;
     const std::size_t end = extensionChanged ? kExtensionWrittenEnd : kFmtFieldsEnd;
-    HeaderPatch patch{file.Identity(), offset + kFirstWritten,
-                      {chunk + kFirstWritten, chunk + end}, {written + kFirstWritten, written + end}};
+    HeaderPatch patch{file.Identity(),
+                      offset + kFirstWritten,
+                      {chunk + kFirstWritten, chunk + end},
+                      {written + kFirstWritten, written + end}};
     // Asked only about a file that would be written.
     if (!ConfirmWriting())
         return false;
@@ -307,8 +306,8 @@ bool CWaveFile::SettleFailedClose(const HeaderPatch& patch)
     const CoreText error(TextId::Clause, {CauseText(file.LastFailure(), fileName)});
     CFile again;
     std::vector<unsigned char> now(patch.after.size());
-    const bool read = OpenAgain(again) == OpenStatus::Opened
-        && again.ReadAt(patch.offset, now.data(), now.size()) == now.size();
+    const bool read
+        = OpenAgain(again) == OpenStatus::Opened && again.ReadAt(patch.offset, now.data(), now.size()) == now.size();
     if (read && now == patch.after) {
         prompt.ShowMessage(CoreText(TextId::ClosedWithNewValues, {fileName, error}));
         return true;

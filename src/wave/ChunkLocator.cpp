@@ -39,10 +39,7 @@ constexpr std::uint32_t kData = IdWord("data");
 // The file's bytes as the walk sees them: the cached head, or one block.
 class BlockReader {
 public:
-    explicit BlockReader(CFile& opened)
-        : file(opened)
-    {
-    }
+    explicit BlockReader(CFile& opened) : file(opened) {}
 
     // The bytes held in memory from offset on, at least atLeast of them
     // unless the file ends sooner.
@@ -100,8 +97,9 @@ private:
         start = offset;
         filled = 0;
         if (offset < file.Length())
-            filled = file.ReadAt(offset, block.data(), static_cast<std::size_t>(
-                                                           std::min<std::uint64_t>(block.size(), file.Length() - offset)));
+            filled
+                = file.ReadAt(offset, block.data(),
+                              static_cast<std::size_t>(std::min<std::uint64_t>(block.size(), file.Length() - offset)));
     }
 
     CFile& file;
@@ -110,7 +108,7 @@ private:
     std::size_t filled = 0;
 };
 
-} // namespace
+}  // namespace
 
 ChunkPositions LocateChunks(CFile& file, bool fmtOnly)
 {
@@ -119,7 +117,8 @@ ChunkPositions LocateChunks(CFile& file, bool fmtOnly)
     BlockReader reader(file);
 
     unsigned char form[4];
-    const bool sizesIn64 = reader.Read(0, form, 4) && (ReadLE32(form) == IdWord("RF64") || ReadLE32(form) == IdWord("BW64"));
+    const bool sizesIn64
+        = reader.Read(0, form, 4) && (ReadLE32(form) == IdWord("RF64") || ReadLE32(form) == IdWord("BW64"));
     std::optional<std::uint64_t> dataSize64;
 
     // The bytes in memory from windowStart on; headers are read straight from them.

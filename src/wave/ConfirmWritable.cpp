@@ -35,7 +35,8 @@ std::string WriteProtectQuestionLine(const std::string& path)
 
 std::string DryRunText(bool clearsReadOnly)
 {
-    return clearsReadOnly ? "dry run: nothing written; the read-only mark would be cleared" : "dry run: nothing written";
+    return clearsReadOnly ? "dry run: nothing written; the read-only mark would be cleared"
+                          : "dry run: nothing written";
 }
 
 CoreText WriteProtectedText(const std::string& path)
@@ -49,9 +50,8 @@ std::string ShortenMiddle(std::string_view text, std::size_t maxLength)
         return std::string(text);
     const std::size_t keep = maxLength >= 3 ? (maxLength - 3) / 2 : 0;
     // Paths are UTF-8 here: never cut a character in two.
-    const auto continues = [text](std::size_t at) {
-        return at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80;
-    };
+    const auto continues
+        = [text](std::size_t at) { return at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80; };
     std::size_t headEnd = keep;
     while (headEnd > 0 && continues(headEnd))
         --headEnd;

@@ -12,15 +12,15 @@ std::optional<WaveFormat> ApplyChangeRequest(WaveFormat current, const HeaderCha
     if (request.changeBitsPerSample)
         current.bitsPerSample = request.bitsPerSample;
     if (request.changeBlockAlign) {
-        const unsigned align = request.blockAlignPerChannel ? unsigned{request.blockAlign} * current.channels
-                                                            : request.blockAlign;
+        const unsigned align
+            = request.blockAlignPerChannel ? unsigned{request.blockAlign} * current.channels : request.blockAlign;
         if (align > 0xFFFFu)
             return std::nullopt;
         current.blockAlign = static_cast<std::uint16_t>(align);
     }
     // Recomputed on every rewrite, so a rewrite without flags still mends a wrong rate.
-    current.avgBytesPerSec = static_cast<std::uint32_t>(
-        static_cast<std::uint64_t>(current.blockAlign) * current.sampleRate);
+    current.avgBytesPerSec
+        = static_cast<std::uint32_t>(static_cast<std::uint64_t>(current.blockAlign) * current.sampleRate);
 
     if (current.extensible) {
         // More valid bits than the container holds would make the header contradict itself.

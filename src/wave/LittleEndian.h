@@ -16,8 +16,7 @@ inline std::uint32_t ReadLE32(const unsigned char* bytes)
 
 inline std::uint64_t ReadLE64(const unsigned char* bytes)
 {
-    return static_cast<std::uint64_t>(ReadLE32(bytes))
-        | (static_cast<std::uint64_t>(ReadLE32(bytes + 4)) << 32);
+    return static_cast<std::uint64_t>(ReadLE32(bytes)) | (static_cast<std::uint64_t>(ReadLE32(bytes + 4)) << 32);
 }
 
 inline void WriteLE16(unsigned char* bytes, std::uint16_t value)

@@ -29,7 +29,7 @@ RegionRecord DecodeRecord(const unsigned char* record)
     return region;
 }
 
-} // namespace
+}  // namespace
 
 RegionPreview ReadRegionPreview(const std::string& path, CUserPrompt& prompt)
 {

@@ -13,20 +13,20 @@
 #include "app/CMessageBoxPrompt.h"
 #include "app/CPathLabel.h"
 #include "app/CUndoLastChange.h"
-#include "wave/CWaveFile.h"
 #include "platform/CProfileFile.h"
 #include "platform/posix/FileCalls.h"
+#include "wave/CWaveFile.h"
 
-#include <QApplication>
 #include <QAction>
-#include <QDir>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMimeData>
 #include <QMenu>
+#include <QMimeData>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -56,11 +56,17 @@ struct WavSpec {
 // fields must come through a change untouched.
 inline testwav::Bytes MakeWav(const WavSpec& s)
 {
-    return testwav::WavBuilder().Chunk("JUNK", testwav::Pattern(10, 3))
-        .Fmt({1, s.channels, s.rate, s.rate * s.blockAlign, s.blockAlign, s.bits}).Chunk("data", testwav::Pattern(64)).Build();
+    return testwav::WavBuilder()
+        .Chunk("JUNK", testwav::Pattern(10, 3))
+        .Fmt({1, s.channels, s.rate, s.rate * s.blockAlign, s.blockAlign, s.bits})
+        .Chunk("data", testwav::Pattern(64))
+        .Build();
 }
 
-inline std::string Local(const QString& path) { return QFile::encodeName(path).toStdString(); }
+inline std::string Local(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
 
 // Answers questions in order from a list filled in advance; one more fails the test.
 // The end report of a batch is answered from the same list (true: keep only those files).
@@ -114,12 +120,11 @@ public:
 struct ClosesFail {
     ClosesFail()
         : saved(std::exchange(CurrentFileCalls(), FileCalls{pread, pwrite, [](int fd) {
-                                                                 close(fd);
-                                                                 errno = EIO;
-                                                                 return -1;
-                                                             }}))
-    {
-    }
+                                                                close(fd);
+                                                                errno = EIO;
+                                                                return -1;
+                                                            }}))
+    {}
     ~ClosesFail() { CurrentFileCalls() = saved; }
     ClosesFail(const ClosesFail&) = delete;
     ClosesFail& operator=(const ClosesFail&) = delete;
@@ -183,7 +188,10 @@ protected:
     CInvListBox* List() { return Get<CInvListBox>("fileList"); }
     bool ChangeEnabled() { return Get("changeButton")->isEnabled(); }
     QString PathShown() { return Get<CPathLabel>("pathStatic")->text(); }
-    QStringList Listed() { return Texts(List()->Count(), [this](int i) { return List()->Text(i); }); }
+    QStringList Listed()
+    {
+        return Texts(List()->Count(), [this](int i) { return List()->Text(i); });
+    }
 
     // The files the last report names as left unchanged: "skipped|failed path: reason".
     QStringList NotChanged()
@@ -218,7 +226,8 @@ protected:
     // The path shown, then the four selectors' texts: rate, channels, resolution, bytes per sample.
     QStringList Shown()
     {
-        return QStringList(PathShown()) + Texts(4, [this](int i) { return Get<QComboBox>(SelectorNames[i])->currentText(); });
+        return QStringList(PathShown())
+            + Texts(4, [this](int i) { return Get<QComboBox>(SelectorNames[i])->currentText(); });
     }
 
     void ClickEntry(int row)

@@ -49,10 +49,12 @@ TEST_F(BatchEditorTest, UndefinedValuesHoldChangeBackWhileTheirFlagIsSet)
     Open(paths);
     EXPECT_EQ(Shown(), (QStringList{paths[0], "44,100", "undefined", "16", "undefined"}));
     EXPECT_FALSE(ChangeEnabled());
-    EXPECT_EQ(Hint("channelSelector"), "This file has 0 channels, which is not one of the choices. "
-                                       "Untick its Change box to keep each file's own number of channels.");
-    EXPECT_EQ(Hint("byteSelector"), "This file's bytes per sample, block alignment 4 for 0 channels, is not one "
-                                    "of the choices. Untick its Change box to keep each file's own bytes per sample.");
+    EXPECT_EQ(Hint("channelSelector"),
+              "This file has 0 channels, which is not one of the choices. "
+              "Untick its Change box to keep each file's own number of channels.");
+    EXPECT_EQ(Hint("byteSelector"),
+              "This file's bytes per sample, block alignment 4 for 0 channels, is not one "
+              "of the choices. Untick its Change box to keep each file's own bytes per sample.");
     // The greyed Change gives both reasons.
     EXPECT_EQ(Hint("changeButton"), Hint("channelSelector") + "\n" + Hint("byteSelector"));
     ClickEntry(1);
@@ -129,11 +131,13 @@ TEST_F(BatchEditorTest, TheConfirmationNamesWhatEachTickedFieldDoesToTheListedFi
     Choose("rateSelector", 8);  // 96,000
     PressChange({false});
     ExpectFiles();
-    const QString untouched = QString::fromUtf8(" \u2014 changes 1 of 3 files, although you left it at the shown file's own value");
-    EXPECT_EQ(prompt.summaries, QStringList{"Number of channels: 2" + untouched + "\nResolution: 24 bit" + untouched
-                                            + "\nBlock alignment: 6 bytes" + untouched
-                                            + QString::fromUtf8("\nSample rate: 96,000 Hz \u2014 changes 2 of 3 files\n")
-                                            + "1 of 3 files has a header that cannot be read; it will be left unchanged"});
+    const QString untouched
+        = QString::fromUtf8(" \u2014 changes 1 of 3 files, although you left it at the shown file's own value");
+    EXPECT_EQ(prompt.summaries,
+              QStringList{"Number of channels: 2" + untouched + "\nResolution: 24 bit" + untouched
+                          + "\nBlock alignment: 6 bytes" + untouched
+                          + QString::fromUtf8("\nSample rate: 96,000 Hz \u2014 changes 2 of 3 files\n")
+                          + "1 of 3 files has a header that cannot be read; it will be left unchanged"});
     EXPECT_EQ(prompt.asked, QStringList{CBatchEditorDlg::ChangeConfirmation()});
 }
 
@@ -144,7 +148,8 @@ TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneReportedAndCanBeKept
     testwav::Bytes cut = MakeWav(Mono22);
     cut.resize(40);  // ends inside the "fmt " fields
     // A "fmt " chunk declared too short: its reason is shown.
-    const testwav::Bytes tooShort = testwav::WavBuilder().Chunk("fmt ", {1, 0, 2, 0}).Chunk("data", testwav::Pattern(30)).Build();
+    const testwav::Bytes tooShort
+        = testwav::WavBuilder().Chunk("fmt ", {1, 0, 2, 0}).Chunk("data", testwav::Pattern(30)).Build();
     const QString cutPath = Write("d.wav", cut), gone = Write("e.wav", cut), shortPath = Write("f.wav", tooShort);
     Open(paths + QStringList{cutPath, gone, shortPath});
     QFile::remove(gone);
@@ -163,10 +168,11 @@ TEST_F(BatchEditorTest, FilesThatCannotBeChangedAreLeftAloneReportedAndCanBeKept
     EXPECT_FALSE(QFileInfo::exists(gone));
     EXPECT_EQ(testwav::ReadFile(Local(shortPath)), tooShort);
     EXPECT_EQ(std::pair(prompt.report.value().total, prompt.report->changed), std::pair(6, 2));
-    EXPECT_EQ(NotChanged(), (QStringList{"skipped " + paths[1] + ": " + paths[1] + " is write protected and was left untouched",
-                                         "failed " + cutPath + ": no complete \"fmt \" chunk in " + cutPath,
-                                         "failed " + gone + ": the file does not exist",
-                                         "failed " + shortPath + ": " + shortMessage}));
+    EXPECT_EQ(
+        NotChanged(),
+        (QStringList{"skipped " + paths[1] + ": " + paths[1] + " is write protected and was left untouched",
+                     "failed " + cutPath + ": no complete \"fmt \" chunk in " + cutPath,
+                     "failed " + gone + ": the file does not exist", "failed " + shortPath + ": " + shortMessage}));
     EXPECT_EQ(List()->Count(), 6);
 
     // Yes clears the mark for good and the file is rewritten; the two that
@@ -218,8 +224,9 @@ TEST_F(BatchEditorTest, NothingStartsWhileABatchRunsInputMeanwhileIsDroppedAndCa
         // Queued with the last file in hand, this input reaches the window after the batch.
         const QPoint tick = Get("byteCheck")->rect().center();
         for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-            QCoreApplication::postEvent(Get("byteCheck"), new QMouseEvent(type, tick, Get("byteCheck")->mapToGlobal(tick),
-                                                                        Qt::LeftButton, Qt::LeftButton, {}));
+            QCoreApplication::postEvent(
+                Get("byteCheck"),
+                new QMouseEvent(type, tick, Get("byteCheck")->mapToGlobal(tick), Qt::LeftButton, Qt::LeftButton, {}));
         QCoreApplication::postEvent(List(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Delete, {}));
         auto* progress = window.findChild<QProgressDialog*>();
         ASSERT_NE(progress, nullptr);
@@ -352,4 +359,4 @@ TEST_F(BatchEditorTest, UndoReplaysTheNewestRecordFirst)
     ExpectFiles([](WavSpec& s) { s.rate = 8000; });
 }
 
-} // namespace
+}  // namespace

@@ -54,8 +54,9 @@ TEST_F(BatchEditorTest, EveryControlIsNamedReachedWithTabAndItsLabelShowsWhole)
     Click("clearAllButton");
     EXPECT_TRUE(testa11y::Of(Get("rateSelector"))->state().disabled);
     EXPECT_TRUE(testa11y::Of(Get("changeButton"))->state().disabled);
-    EXPECT_EQ(testa11y::TabOrder(window), (QStringList{"setAllButton", "fileList", "quitButton", "openButton",
-                                                       "rateCheck", "channelCheck", "resolutionCheck", "byteCheck"}));
+    EXPECT_EQ(testa11y::TabOrder(window),
+              (QStringList{"setAllButton", "fileList", "quitButton", "openButton", "rateCheck", "channelCheck",
+                           "resolutionCheck", "byteCheck"}));
 }
 
 TEST_F(BatchEditorTest, FilesAndFoldersDroppedOrNamedAtStartAreListedAsOpenListsThem)
@@ -147,8 +148,9 @@ TEST_F(GermanBatchEditorTest, RatesAreWrittenAndTypedWithTheLocalesGrouping)
     auto* rate = Get<QComboBox>("rateSelector");
     EXPECT_EQ(rate->currentText(), "44.100");
     // typed, shown, Change enabled: a comma is a decimal comma here and is dropped
-    ExpectTyped({{"999", "999", false}, {"47952", "47952", true}, {"47,952", "47952", true}, {"47.952", "47.952", true}},
-                "Type a whole number of hertz from 1.000 to 1.000.000.");
+    ExpectTyped(
+        {{"999", "999", false}, {"47952", "47952", true}, {"47,952", "47952", true}, {"47.952", "47.952", true}},
+        "Type a whole number of hertz from 1.000 to 1.000.000.");
     PressChange({true});
     ExpectFiles([](WavSpec& s) { s.rate = 47952; });
     EXPECT_TRUE(Hint("rateSelector").contains("47.952 Hz"));
@@ -221,13 +223,17 @@ TEST_F(BatchEditorTest, KeysAndTheContextMenuReachTheCommandsFromAnyControl)
     ClickEntry(0);
     QTest::mouseClick(List()->viewport(), Qt::LeftButton, Qt::ControlModifier,
                       List()->visualItemRect(List()->item(2)).center());
-    pickFromMenu(List(), [&] { QTest::keyClick(List(), Qt::Key_F10, Qt::ShiftModifier); }, Qt::Key_R);
+    pickFromMenu(
+        List(), [&] { QTest::keyClick(List(), Qt::Key_F10, Qt::ShiftModifier); }, Qt::Key_R);
     EXPECT_EQ(Listed(), QStringList(paths[1]));
     EXPECT_EQ(List()->CurrentSelection(), 0);
-    pickFromMenu(Get("byteSelector"), [&] {
-        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, Get("byteSelector")->mapToGlobal(QPoint()));
-        QApplication::sendEvent(Get("byteSelector"), &menuKey);
-    }, Qt::Key_C);
+    pickFromMenu(
+        Get("byteSelector"),
+        [&] {
+            QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, Get("byteSelector")->mapToGlobal(QPoint()));
+            QApplication::sendEvent(Get("byteSelector"), &menuKey);
+        },
+        Qt::Key_C);
     EXPECT_EQ(List()->Count(), 0);
     EXPECT_FALSE(ChangeEnabled());
     ExpectFiles();
@@ -239,4 +245,4 @@ TEST_F(BatchEditorTest, KeysAndTheContextMenuReachTheCommandsFromAnyControl)
     EXPECT_FALSE(window.isVisible());
 }
 
-} // namespace
+}  // namespace

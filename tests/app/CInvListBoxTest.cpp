@@ -10,7 +10,10 @@
 
 namespace {
 
-QStringList Entries(const CInvListBox& list) { return Texts(list.Count(), [&](int i) { return list.Text(i); }); }
+QStringList Entries(const CInvListBox& list)
+{
+    return Texts(list.Count(), [&](int i) { return list.Text(i); });
+}
 
 void Add(CInvListBox& box, const QStringList& paths)
 {
@@ -73,16 +76,18 @@ TEST(InvListBox, ListsEachFileOnceAndNamesThatDifferInCaseApart)
     // The second batch sorts in among the first; in both, a file's first path wins.
     CInvListBox box;
     Add(box, {folder + "/take1.wav", folder + "/Take1.wav", folder + "/./b.wav", folder + "/link.wav"});
-    Add(box, {folder + "/b.wav", folder + "/take1.wav", folder + "/gone.wav", folder + "/gone.wav",
-              folder + "/./gone.wav"});
-    EXPECT_EQ(Entries(box), (QStringList{folder + "/./b.wav", folder + "/./gone.wav", folder + "/gone.wav",
-                                         folder + "/Take1.wav", folder + "/take1.wav"}));
+    Add(box,
+        {folder + "/b.wav", folder + "/take1.wav", folder + "/gone.wav", folder + "/gone.wav", folder + "/./gone.wav"});
+    EXPECT_EQ(Entries(box),
+              (QStringList{folder + "/./b.wav", folder + "/./gone.wav", folder + "/gone.wav", folder + "/Take1.wav",
+                           folder + "/take1.wav"}));
 
     // A file removed from the list can be added again, under any of its paths.
     box.DeleteStrings({0});
     Add(box, {folder + "/link.wav"});
-    EXPECT_EQ(Entries(box), (QStringList{folder + "/./gone.wav", folder + "/gone.wav", folder + "/link.wav",
-                                         folder + "/Take1.wav", folder + "/take1.wav"}));
+    EXPECT_EQ(Entries(box),
+              (QStringList{folder + "/./gone.wav", folder + "/gone.wav", folder + "/link.wav", folder + "/Take1.wav",
+                           folder + "/take1.wav"}));
     EXPECT_EQ(box.Count(), 5);
 }
 
@@ -125,4 +130,4 @@ TEST(InvListBox, AWidePathAddedLaterCanBeScrolledToItsEnd)
     EXPECT_GE(box.horizontalScrollBar()->maximum() + box.viewport()->width(), needed);
 }
 
-} // namespace
+}  // namespace

@@ -64,4 +64,4 @@ TEST(CommandLine, QtTakesItsOwnOptionsBeforeTheProgramParsesTheRest)
     EXPECT_TRUE(version.out.startsWith(QStringLiteral("quelbrook "))) << version.out.toStdString();
 }
 
-} // namespace
+}  // namespace

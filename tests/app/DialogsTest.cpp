@@ -1,5 +1,5 @@
-#include "app/CAboutDlg.h"
 #include "app/BatchReport.h"
+#include "app/CAboutDlg.h"
 #include "app/CBatchReportDlg.h"
 #include "app/CMessageBoxPrompt.h"
 #include "app/CPathLabel.h"
@@ -113,8 +113,9 @@ TEST(MessageBoxPrompt, EachMessageCarriesTheIconOfWhatItIsAndTheProgramsName)
     };
     answer(QMessageBox::Ok);
     prompt.ShowMessage(OpenFailureMessage("/a b.wav", OpenFailureCause::AccessDenied));
-    EXPECT_EQ(std::tuple(title, text, icon),
-              std::tuple(QString("Quelbrook"), QString("File /a b.wav could not be opened - code: 5"), QMessageBox::Warning));
+    EXPECT_EQ(
+        std::tuple(title, text, icon),
+        std::tuple(QString("Quelbrook"), QString("File /a b.wav could not be opened - code: 5"), QMessageBox::Warning));
     answer(QMessageBox::Ok);
     prompt.ShowInformation(QStringLiteral("2 of 2 files were restored."));
     EXPECT_EQ(std::tuple(title, icon), std::tuple(QString("Quelbrook"), QMessageBox::Information));
@@ -126,8 +127,9 @@ TEST(MessageBoxPrompt, EachMessageCarriesTheIconOfWhatItIsAndTheProgramsName)
     // The Change's own question, with what it will do below it.
     answer(QMessageBox::Yes);
     EXPECT_TRUE(prompt.ConfirmChange(QStringLiteral("Continue?"), QStringLiteral("Sample rate: 48,000 Hz")));
-    EXPECT_EQ(std::tuple(title, text, details, icon), std::tuple(QString("Quelbrook"), QString("Continue?"),
-                                                                 QString("Sample rate: 48,000 Hz"), QMessageBox::Question));
+    EXPECT_EQ(std::tuple(title, text, details, icon),
+              std::tuple(QString("Quelbrook"), QString("Continue?"), QString("Sample rate: 48,000 Hz"),
+                         QMessageBox::Question));
 
     // Read-only files are asked about with the write-protect dialog.
     for (const std::string button : {"yesButton", "cancelButton"}) {
@@ -150,7 +152,9 @@ TEST(MessageBoxPrompt, EachMessageCarriesTheIconOfWhatItIsAndTheProgramsName)
 
     // The end report lists each file left unchanged, then those changed with a warning; only "Keep only
     // these files" answers true.
-    const BatchReport report{4, 1, true,
+    const BatchReport report{4,
+                             1,
+                             true,
                              {{"/a.wav", BatchReport::Outcome::Failed, "no complete \"fmt \" chunk"},
                               {"/b.wav", BatchReport::Outcome::Skipped, "not reached: Change was cancelled"}},
                              {{"/c.wav", BatchReport::Outcome::Changed, "closing /c.wav reported an error"}}};
@@ -161,11 +165,12 @@ TEST(MessageBoxPrompt, EachMessageCarriesTheIconOfWhatItIsAndTheProgramsName)
             dialog->findChild<QPushButton*>(QString::fromStdString(button))->click();
         });
         EXPECT_EQ(prompt.ShowBatchReport(report), button == "keepOnlyButton");
-        EXPECT_EQ(text, "1 of 4 files changed, 1 skipped, 1 failed. Change was cancelled: the files it had not "
-                        "reached were left as they were.\n"
-                        "Failed: /a.wav - no complete \"fmt \" chunk\n"
-                        "Skipped: /b.wav - not reached: Change was cancelled\n"
-                        "Changed, with a warning: /c.wav - closing /c.wav reported an error");
+        EXPECT_EQ(text,
+                  "1 of 4 files changed, 1 skipped, 1 failed. Change was cancelled: the files it had not "
+                  "reached were left as they were.\n"
+                  "Failed: /a.wav - no complete \"fmt \" chunk\n"
+                  "Skipped: /b.wav - not reached: Change was cancelled\n"
+                  "Changed, with a warning: /c.wav - closing /c.wav reported an error");
     }
 }
 
@@ -192,4 +197,4 @@ TEST(PathLabel, ShortensTheFoldersBeforeTheName)
     EXPECT_EQ(label.text(), path);
 }
 
-} // namespace
+}  // namespace

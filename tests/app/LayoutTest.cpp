@@ -80,7 +80,9 @@ TEST_F(Layout, MainWindowAndItsDialogs)
     ExpectFits(about);
     CWriteProtectDlg question(QStringLiteral("/audio/Session/Lead Vocal Comp.wav"));
     ExpectFits(question);
-    const BatchReport report{3, 1, false,
+    const BatchReport report{3,
+                             1,
+                             false,
                              {{"/a.wav", BatchReport::Outcome::Failed, "no complete \"fmt \" chunk"},
                               {"/b.wav", BatchReport::Outcome::Skipped, "the file does not exist"}},
                              {{"/c.wav", BatchReport::Outcome::Changed, "Closing /c.wav reported an error"}}};
@@ -102,4 +104,4 @@ TEST_F(Layout, OpenDialogPreviewingRegions)
     ExpectFits(dialog);
 }
 
-} // namespace
+}  // namespace

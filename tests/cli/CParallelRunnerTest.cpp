@@ -93,7 +93,9 @@ TEST(ParallelRunner, ReportsAndRecordsInInputOrderAndEndsWithoutAGap)
                     if (i % 3 != 0)
                         recorded.push_back(i);
                 }
-                const std::size_t expected = end == RunEnd::All ? Files : end == RunEnd::Thrown ? Throwing : reported.size();
+                const std::size_t expected = end == RunEnd::All ? Files
+                    : end == RunEnd::Thrown                     ? Throwing
+                                                                : reported.size();
                 EXPECT_EQ(reported.size(), expected);
                 if (end == RunEnd::Stopped) {
                     // Whatever started was reported, and nothing after the stop started.
@@ -190,12 +192,18 @@ TEST(InFlightPaths, AFileIsInFlightUnderAnyNameUntilItIsReported)
     CInFlightPaths inFlight;
     // index, how many are reported, path, whether the file is in flight already
     const std::tuple<std::size_t, std::size_t, std::string, bool> steps[] = {
-        {0, 0, a + "/x.wav", false}, {1, 0, a + "/./x.wav", true}, {2, 0, a + "/b/../x.wav", true},
-        {3, 0, a + "//x.wav", true}, {4, 0, a + "/y.wav", false}, {5, 1, a + "/linked.wav", true},
+        {0, 0, a + "/x.wav", false},
+        {1, 0, a + "/./x.wav", true},
+        {2, 0, a + "/b/../x.wav", true},
+        {3, 0, a + "//x.wav", true},
+        {4, 0, a + "/y.wav", false},
+        {5, 1, a + "/linked.wav", true},
         {6, 5, a + "/x.wav", true},  // 5 is not reported yet
-        {7, 7, a + "/x.wav", false}, {8, 7, a + "/y.wav", false},
+        {7, 7, a + "/x.wav", false},
+        {8, 7, a + "/y.wav", false},
         // No file yet: nothing to wait for, however often it is named.
-        {9, 7, a + "/none.wav", false}, {10, 7, a + "/none.wav", false},
+        {9, 7, a + "/none.wav", false},
+        {10, 7, a + "/none.wav", false},
     };
     for (const auto& [index, reported, path, already] : steps)
         EXPECT_EQ(inFlight.Add(path, index, reported), already) << index << " " << path;

@@ -24,14 +24,22 @@ struct CliTool : ::testing::Test {
 
 TEST_F(CliTool, InfoShowsFormatTimeReferenceAndRegionsAndWhatItCouldReadWithoutAFormat)
 {
-    WriteFile(dir / "full.wav", WavBuilder().Fmt({1, 2, 48000, 288000, 6, 24})
-                                    .Chunk("bext", BextContent(172'800'000))  // one hour at 48 kHz
-                                    .Chunk("data", Pattern(33))
-                                    .Chunk("regn", RegnContent({{"Caf\xE9 1", -1, 24000, 48000, 12, 0},
-                                                         {"Second", -1, 0, 4'294'967'295u, 0, 48000}})).Build());
+    WriteFile(
+        dir / "full.wav",
+        WavBuilder()
+            .Fmt({1, 2, 48000, 288000, 6, 24})
+            .Chunk("bext", BextContent(172'800'000))  // one hour at 48 kHz
+            .Chunk("data", Pattern(33))
+            .Chunk("regn",
+                   RegnContent({{"Caf\xE9 1", -1, 24000, 48000, 12, 0}, {"Second", -1, 0, 4'294'967'295u, 0, 48000}}))
+            .Build());
     WriteFile(dir / "plain.wav", SimpleWave());
-    WriteFile(dir / "nofmt.wav", WavBuilder().Chunk("bext", BextContent(96000)).Chunk("data", Pattern(16))
-                                     .Chunk("regn", RegnContent({{"Take", -1, 10, 20, 30, 40}})).Build());
+    WriteFile(dir / "nofmt.wav",
+              WavBuilder()
+                  .Chunk("bext", BextContent(96000))
+                  .Chunk("data", Pattern(16))
+                  .Chunk("regn", RegnContent({{"Take", -1, 10, 20, 30, 40}}))
+                  .Build());
 
     const auto run = RunTool({"info", "--json", dir / "full.wav", dir / "plain.wav", dir / "nofmt.wav"});
     EXPECT_EQ(run.status, 1) << run.err;
@@ -39,35 +47,62 @@ TEST_F(CliTool, InfoShowsFormatTimeReferenceAndRegionsAndWhatItCouldReadWithoutA
     ASSERT_EQ(report.size(), 3u);
     const auto regions = report[0]["regions"];
     report[0].erase("regions");
-    EXPECT_EQ(report[0], (json{{"path", dir / "full.wav"}, {"ok", true}, {"formatTag", 1}, {"channels", 2},
-                               {"sampleRate", 48000}, {"avgBytesPerSec", 288000}, {"blockAlign", 6},
-                               {"bitsPerSample", 24}, {"bextTimeReference", 172'800'000},
-                               {"bextTimecode", "01:00:00:00::00"}}));
+    EXPECT_EQ(report[0],
+              (json{{"path", dir / "full.wav"},
+                    {"ok", true},
+                    {"formatTag", 1},
+                    {"channels", 2},
+                    {"sampleRate", 48000},
+                    {"avgBytesPerSec", 288000},
+                    {"blockAlign", 6},
+                    {"bitsPerSample", 24},
+                    {"bextTimeReference", 172'800'000},
+                    {"bextTimecode", "01:00:00:00::00"}}));
     ASSERT_EQ(regions.size(), 2u);
-    EXPECT_EQ(regions[0], (json{{"name", "Caf\xC3\xA9 1"}, {"start", 24000}, {"end", 48000}, {"origTs", 0},
-                                {"userTs", 12}, {"startTimecode", "00:00:00:15::00"},
-                                {"endTimecode", "00:00:01:00::00"}, {"origTsTimecode", "00:00:00:00::00"},
-                                {"userTsTimecode", "00:00:00:00::01"}}));
-    EXPECT_EQ(std::tuple(regions[1]["endTimecode"], regions[1]["origTsTimecode"], report[1]["bextTimecode"], report[1]["regions"]),
+    EXPECT_EQ(regions[0],
+              (json{{"name", "Caf\xC3\xA9 1"},
+                    {"start", 24000},
+                    {"end", 48000},
+                    {"origTs", 0},
+                    {"userTs", 12},
+                    {"startTimecode", "00:00:00:15::00"},
+                    {"endTimecode", "00:00:01:00::00"},
+                    {"origTsTimecode", "00:00:00:00::00"},
+                    {"userTsTimecode", "00:00:00:00::01"}}));
+    EXPECT_EQ(std::tuple(regions[1]["endTimecode"], regions[1]["origTsTimecode"], report[1]["bextTimecode"],
+                         report[1]["regions"]),
               std::tuple(json("00:51:18:14::45"), json("00:00:01:00::00"), json("(None)"), json::array()));
 
     EXPECT_EQ(std::tuple(report[2]["regions"].size(), report[2]["regions"][0]["userTs"]), std::tuple(1u, json(30)));
     report[2].erase("regions");
-    EXPECT_EQ(report[2], (json{{"path", dir / "nofmt.wav"}, {"ok", false},
-                               {"error", "no complete \"fmt \" chunk in " + dir / "nofmt.wav"}, {"formatTag", nullptr},
-                               {"channels", nullptr}, {"sampleRate", nullptr}, {"avgBytesPerSec", nullptr}, {"blockAlign", nullptr},
-                               {"bitsPerSample", nullptr}, {"bextTimeReference", 96000}, {"bextTimecode", "00:00:00:00::00"}}));
+    EXPECT_EQ(report[2],
+              (json{{"path", dir / "nofmt.wav"},
+                    {"ok", false},
+                    {"error", "no complete \"fmt \" chunk in " + dir / "nofmt.wav"},
+                    {"formatTag", nullptr},
+                    {"channels", nullptr},
+                    {"sampleRate", nullptr},
+                    {"avgBytesPerSec", nullptr},
+                    {"blockAlign", nullptr},
+                    {"bitsPerSample", nullptr},
+                    {"bextTimeReference", 96000},
+                    {"bextTimecode", "00:00:00:00::00"}}));
     EXPECT_TRUE(Has(RunTool({"info", dir / "nofmt.wav"}).out,
-                    "failed: no complete \"fmt \" chunk in " + dir / "nofmt.wav" +
-                        "; BWF time reference 96000 (00:00:00:00::00), 1 region\n  region 1 \"Take\": start 10"));
+                    "failed: no complete \"fmt \" chunk in " + dir / "nofmt.wav"
+                        + "; BWF time reference 96000 (00:00:00:00::00), 1 region\n  region 1 \"Take\": start 10"));
 }
 
 TEST_F(CliTool, SetRewritesOnlyTheFormatFields)
 {
     // An extended "fmt " between other chunks, an odd "data" with its pad byte and a "regn" after it.
     const auto file = [](const Fmt& fmt) {
-        return WavBuilder().Chunk("JUNK", Pattern(14, 7)).Fmt(fmt, Extension(7, 9)).Chunk("bext", BextContent(5))
-            .Chunk("data", Pattern(101, 3)).Chunk("regn", RegnContent({{"r", -1, 1, 2, 3, 4}})).Build();
+        return WavBuilder()
+            .Chunk("JUNK", Pattern(14, 7))
+            .Fmt(fmt, Extension(7, 9))
+            .Chunk("bext", BextContent(5))
+            .Chunk("data", Pattern(101, 3))
+            .Chunk("regn", RegnContent({{"r", -1, 1, 2, 3, 4}}))
+            .Build();
     };
     WriteFile(dir / "a.wav", file({}));
     const auto run = RunTool({"set", "--json", "--rate", "48000", "--bits", "24", "--block-align", "6", dir / "a.wav"});
@@ -80,7 +115,8 @@ TEST_F(CliTool, SetRewritesOnlyTheFormatFields)
     // Bytes per sample is per channel, after any channel change.
     for (const auto& [before, channels, after] :
          {std::tuple{Fmt{1, 1, 44100, 88200, 2, 16}, "", Fmt{1, 1, 44100, 132300, 3, 16}},
-          {Fmt{}, "", Fmt{1, 2, 44100, 264600, 6, 16}}, {Fmt{}, "1", Fmt{1, 1, 44100, 132300, 3, 16}},
+          {Fmt{}, "", Fmt{1, 2, 44100, 264600, 6, 16}},
+          {Fmt{}, "1", Fmt{1, 1, 44100, 132300, 3, 16}},
           {Fmt{1, 30000, 44100, 0, 4, 16}, "", Fmt{1, 30000, 44100, 0, 4, 16}}}) {
         WriteFile(dir / "b.wav", SimpleWave(before));
         RunTool(Join({"set", "--bytes-per-sample", "3", dir / "b.wav"},
@@ -91,11 +127,14 @@ TEST_F(CliTool, SetRewritesOnlyTheFormatFields)
                     "3 bytes per sample times 30000 channels is above the largest block alignment"));
 
     // 5.1 to four channels: the report carries the extension's fields, and the mask follows (the bytes are the engine's to check).
-    WriteFile(dir / "s.wav", WavBuilder().Fmt({0xFFFE, 6, 48000, 288000, 6, 24}, Extension(24, 0x3F)).Chunk("data", {}).Build());
+    WriteFile(dir / "s.wav",
+              WavBuilder().Fmt({0xFFFE, 6, 48000, 288000, 6, 24}, Extension(24, 0x3F)).Chunk("data", {}).Build());
     const auto ext = RunTool({"set", "--json", "--channels", "4", dir / "s.wav"}).Json()[0];
-    EXPECT_EQ(std::tuple(ext["before"]["validBitsPerSample"], ext["before"]["channelMask"], ext["after"]["channelMask"]),
-              std::tuple(json(24), json(0x3F), json(0xF)));
-    EXPECT_TRUE(Has(RunTool({"info", dir / "s.wav"}).out, "4 ch, 24 bit, align 6, 288000 B/s, valid 24 bit, channel mask 0xf,"));
+    EXPECT_EQ(
+        std::tuple(ext["before"]["validBitsPerSample"], ext["before"]["channelMask"], ext["after"]["channelMask"]),
+        std::tuple(json(24), json(0x3F), json(0xF)));
+    EXPECT_TRUE(Has(RunTool({"info", dir / "s.wav"}).out,
+                    "4 ch, 24 bit, align 6, 288000 B/s, valid 24 bit, channel mask 0xf,"));
     const auto shown = RunTool({"info", "--json", dir / "s.wav"}).Json()[0];
     EXPECT_EQ(std::tuple(shown["validBitsPerSample"], shown["channelMask"], shown["bextTimeReference"]),
               std::tuple(json(24), json(0xF), json(0)));
@@ -115,7 +154,8 @@ TEST_F(CliTool, DryRunsAndReadOnlyFilesChangeNothing)
     auto report = run.Json();
     EXPECT_EQ(std::tuple(report[0]["status"], report[0]["after"]["avgBytesPerSec"], report[1]["status"]),
               std::tuple(json("would change"), json(384000), json("skipped")));
-    const auto clear = RunTool({"set", "--dry-run", "--clear-readonly", "--json", "--rate", "48000", dir / "ro.wav"}).Json()[0];
+    const auto clear
+        = RunTool({"set", "--dry-run", "--clear-readonly", "--json", "--rate", "48000", dir / "ro.wav"}).Json()[0];
     EXPECT_EQ(std::pair(clear["status"], Has(clear["message"], "the read-only mark would be cleared")),
               std::pair(json("would change"), true));
     EXPECT_EQ(std::tuple(ReadFile(dir / "a.wav"), ReadFile(dir / "ro.wav"), fs::last_write_time(dir / "a.wav"),
@@ -126,7 +166,8 @@ TEST_F(CliTool, DryRunsAndReadOnlyFilesChangeNothing)
     EXPECT_EQ(std::tuple(report[0]["status"], report[1]["status"], Has(report[0]["message"], "write protected")),
               std::tuple(json("skipped"), json("changed"), true));
     EXPECT_EQ(RunTool({"set", "--clear-readonly", "--rate", "48000", dir / "ro.wav"}).status, 0);
-    EXPECT_EQ(std::pair(ReadFile(dir / "ro.wav"), fs::status(dir / "ro.wav").permissions()), std::pair(At48k(), fs::perms(0644)));
+    EXPECT_EQ(std::pair(ReadFile(dir / "ro.wav"), fs::status(dir / "ro.wav").permissions()),
+              std::pair(At48k(), fs::perms(0644)));
 
     // Another user may read the file but not write it: the dry run fails as the real run does.
     if (geteuid() != 0 || access("/usr/bin/setpriv", X_OK) != 0)
@@ -135,7 +176,8 @@ TEST_F(CliTool, DryRunsAndReadOnlyFilesChangeNothing)
     for (const char* mode : {"--dry-run", "--no-journal"}) {  // the other user has no journal folder here
         const auto other = RunTool({"set", mode, "--json", "--rate", "44100", dir / "a.wav"},
                                    {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"});
-        EXPECT_EQ(std::pair(other.status, Has(other.Json()[0]["message"], "could not be opened - code: 5")), std::pair(1, true))
+        EXPECT_EQ(std::pair(other.status, Has(other.Json()[0]["message"], "could not be opened - code: 5")),
+                  std::pair(1, true))
             << other.err;
     }
     EXPECT_EQ(ReadFile(dir / "a.wav"), At48k());
@@ -145,27 +187,36 @@ TEST_F(CliTool, UsageErrorsNameTheProblemAndTouchNoFile)
 {
     WriteFile(dir / "a.wav", SimpleWave());
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{"set", "--rate", "abc"}, "--rate"}, {{"set", "--rate", "4294967296"}, "--rate"},
-        {{"set", "--rate", "-1"}, "--rate"}, {{"set", "--channels", "0"}, "--channels"},
-        {{"set", "--channels", "65536"}, "--channels"}, {{"set", "--bits", "1.5"}, "--bits"},
+        {{"set", "--rate", "abc"}, "--rate"},
+        {{"set", "--rate", "4294967296"}, "--rate"},
+        {{"set", "--rate", "-1"}, "--rate"},
+        {{"set", "--channels", "0"}, "--channels"},
+        {{"set", "--channels", "65536"}, "--channels"},
+        {{"set", "--bits", "1.5"}, "--bits"},
         {{"set", "--block-align", "4", "--bytes-per-sample", "2"}, "--bytes-per-sample"},
         {{"set", "--bytes-per-sample", "32768", "--channels", "2"}, "--bytes-per-sample"},
-        {{"set", "--frobnicate"}, "--frobnicate"}, {{"info", "--rate", "48000"}, "--rate"},
-        {{"convert"}, "convert"}, {{"set", "--dry-run"}, "--recompute-byte-rate"},
-        {{"info", "-j", "0"}, "--jobs"}, {{"set", "--jobs", "two", "--rate", "1"}, "--jobs"},
-        {{"info", "-0"}, "--files-from"}, {{"info", "--files-from", dir / "no-list"}, "no-list"},
+        {{"set", "--frobnicate"}, "--frobnicate"},
+        {{"info", "--rate", "48000"}, "--rate"},
+        {{"convert"}, "convert"},
+        {{"set", "--dry-run"}, "--recompute-byte-rate"},
+        {{"info", "-j", "0"}, "--jobs"},
+        {{"set", "--jobs", "two", "--rate", "1"}, "--jobs"},
+        {{"info", "-0"}, "--files-from"},
+        {{"info", "--files-from", dir / "no-list"}, "no-list"},
     };
     for (auto [args, named] : cases) {
         args.push_back(dir / "a.wav");
         const auto run = RunTool(args);
-        EXPECT_EQ(std::tuple(run.status, Has(run.err, named), run.out), std::tuple(2, true, "")) << args[1] << ": " << run.err;
+        EXPECT_EQ(std::tuple(run.status, Has(run.err, named), run.out), std::tuple(2, true, ""))
+            << args[1] << ": " << run.err;
     }
     EXPECT_EQ(RunTool({"set", "--rate", "48000"}).status, 2);  // no path, no list
     EXPECT_EQ(RunTool({}).status, 2);
     EXPECT_EQ(ReadFile(dir / "a.wav"), SimpleWave());
 
     const auto version = RunTool({"--version"});
-    EXPECT_EQ(std::pair(version.status, version.out), std::pair(0, std::string("quelbrook-cli ") + QuelbrookVersion + "\n"));
+    EXPECT_EQ(std::pair(version.status, version.out),
+              std::pair(0, std::string("quelbrook-cli ") + QuelbrookVersion + "\n"));
 }
 
 // Has a hard ctest time-out: a FIFO opened for reading would wait for a writer forever.
@@ -185,8 +236,9 @@ TEST_F(CliTool, UnusableFilesFailTheRunUnchangedAndWithoutHanging)
     for (const auto& [command, summary, line] :
          {std::tuple{"info", "1 file read, 5 failed", "format 1, " + format + "12345 B/s, BWF time reference 0 (None)"},
           std::tuple{"set", "1 changed, 5 failed, 0 skipped", "changed: " + format + "12345 B/s -> " + format}}) {
-        const auto run = RunTool({command, std::string(command) == "set" ? "--recompute-byte-rate" : "-j1", dir / "good.wav",
-                                  dir / "missing.wav", dir / "nofmt.wav", dir / "cut.wav", dir / "pipe.wav", dir / "folder.wav"});
+        const auto run
+            = RunTool({command, std::string(command) == "set" ? "--recompute-byte-rate" : "-j1", dir / "good.wav",
+                       dir / "missing.wav", dir / "nofmt.wav", dir / "cut.wav", dir / "pipe.wav", dir / "folder.wav"});
         EXPECT_EQ(run.status, 1);
         for (const std::string& part : {dir / "good.wav: " + line, dir / "missing.wav" + " was not found.",
                                         "no complete \"fmt \" chunk in " + dir / "nofmt.wav",
@@ -205,12 +257,21 @@ std::vector<std::string> MakeCorpus(const std::string& folder)
     fs::create_directories(folder + "/sub");
     std::vector<std::string> paths;
     for (int i = 0; i < 48; ++i) {
-        const std::string& path = paths.emplace_back(folder + (i % 7 == 3 ? "/sub/" : "/") + "take " + std::to_string(i) + ".wav");
+        const std::string& path
+            = paths.emplace_back(folder + (i % 7 == 3 ? "/sub/" : "/") + "take " + std::to_string(i) + ".wav");
         // 4: read-only; 5: missing; 6: a folder; 7: not a wave file.
-        const Bytes contents[] = {SimpleWave(), SimpleWave({1, 1, 22050, 1, 3, 24}),
-                                  WavBuilder().Fmt({}).Chunk("bext", BextContent(std::uint64_t(i) * 1000)).Chunk("data", Pattern(40))
-                                      .Chunk("regn", RegnContent({{"r", -1, 1, 2, 3, 4}})).Build(),
-                                  WavBuilder().Chunk("data", Pattern(16)).Build(), SimpleWave({1, 6, 96000, 0, 12, 16}), {}, {},
+        const Bytes contents[] = {SimpleWave(),
+                                  SimpleWave({1, 1, 22050, 1, 3, 24}),
+                                  WavBuilder()
+                                      .Fmt({})
+                                      .Chunk("bext", BextContent(std::uint64_t(i) * 1000))
+                                      .Chunk("data", Pattern(40))
+                                      .Chunk("regn", RegnContent({{"r", -1, 1, 2, 3, 4}}))
+                                      .Build(),
+                                  WavBuilder().Chunk("data", Pattern(16)).Build(),
+                                  SimpleWave({1, 6, 96000, 0, 12, 16}),
+                                  {},
+                                  {},
                                   Pattern(std::size_t(i) * 9)};
         if (i % 8 == 6)
             fs::create_directory(path);
@@ -222,7 +283,8 @@ std::vector<std::string> MakeCorpus(const std::string& folder)
     // One file under five names side by side: with several jobs each must
     // still read what the one before wrote.
     fs::create_hard_link(folder + "/take 0.wav", folder + "/take 0 linked.wav");
-    for (const char* name : {"/take 0 linked.wav", "/./take 0.wav", "//take 0.wav", "/sub/../take 0.wav", "/take 0.wav"})
+    for (const char* name :
+         {"/take 0 linked.wav", "/./take 0.wav", "//take 0.wav", "/sub/../take 0.wav", "/take 0.wav"})
         paths.push_back(folder + name);
     paths.push_back(folder + "/sub");  // with -r: searched, otherwise a folder given as a file
     return paths;
@@ -232,18 +294,23 @@ TEST_F(CliTool, ManyJobsReportExactlyAsOneJob)
 {
     const auto serial = MakeCorpus(dir / "serial");
     const auto parallel = MakeCorpus(dir / "parallel");
-    const std::vector<std::vector<std::string>> commands = {
-        {"info"}, {"info", "--json", "-r"}, {"set", "--dry-run", "--bits", "24"},
-        {"set", "--json", "--channels", "1", "--bytes-per-sample", "2"}, {"set", "--rate", "48000", "-r"}};
+    const std::vector<std::vector<std::string>> commands
+        = {{"info"},
+           {"info", "--json", "-r"},
+           {"set", "--dry-run", "--bits", "24"},
+           {"set", "--json", "--channels", "1", "--bytes-per-sample", "2"},
+           {"set", "--rate", "48000", "-r"}};
     for (const auto& command : commands) {
         const auto one = RunTool(Join(Join(command, {"-j", "1"}), serial));
         const auto many = RunTool(Join(Join(command, {"--jobs", "8"}), parallel));
         EXPECT_EQ(std::tuple(many.status, std::regex_replace(many.out, std::regex("/parallel/"), "/serial/"), many.err),
-                  std::tuple(one.status, one.out, one.err)) << command[0];
+                  std::tuple(one.status, one.out, one.err))
+            << command[0];
     }
     for (std::size_t i = 0; i < serial.size(); ++i)
         EXPECT_EQ(fs::is_regular_file(parallel[i]) ? ReadFile(parallel[i]) : Bytes{},
-                  fs::is_regular_file(serial[i]) ? ReadFile(serial[i]) : Bytes{}) << serial[i];
+                  fs::is_regular_file(serial[i]) ? ReadFile(serial[i]) : Bytes{})
+            << serial[i];
 }
 
 // Two batches at once over the same files, one changing the rate and one the
@@ -265,13 +332,16 @@ TEST_F(CliTool, ConcurrentBatchesKeepEachOthersChanges)
             fs::create_hard_link(files.back(), names.back());
         }
     }
-    const std::string both = "\"$@\" --rate 48000 --journal " + dir / "1.jsonl" + " >/dev/null & a=$!; \"$@\" --bits 24 "
-                             "--journal " + dir / "2.jsonl" + " >/dev/null & b=$!; wait $a && wait $b";
+    const std::string both = "\"$@\" --rate 48000 --journal " + dir / "1.jsonl"
+        + " >/dev/null & a=$!; \"$@\" --bits 24 "
+          "--journal "
+        + dir / "2.jsonl" + " >/dev/null & b=$!; wait $a && wait $b";
     for (int round = 0; round < 2; ++round) {
         for (const std::string& file : files)
             WriteFile(file, SimpleWave());
-        const auto run = RunTool(Join({"set", "-j", "4"}, names),
-                                 {"env", "QUELBROOK_LATENCY_US=500", "LD_PRELOAD=" QUELBROOK_LATENCY_LIBRARY, "sh", "-c", both, "sh"});
+        const auto run = RunTool(
+            Join({"set", "-j", "4"}, names),
+            {"env", "QUELBROOK_LATENCY_US=500", "LD_PRELOAD=" QUELBROOK_LATENCY_LIBRARY, "sh", "-c", both, "sh"});
         ASSERT_EQ(run.status, 0) << run.err;
         const auto lost = std::ranges::count_if(files, [](const std::string& f) {
             return ReadFile(f) != SimpleWave({1, 2, 48000, 192000, 4, 24});
@@ -292,8 +362,11 @@ TEST_F(CliTool, AnUnwritableReportFailsTheRunAndStopsIt)
         const auto run = RunTool(args, {}, sink);
         // A reader that went away wants no more: it ends quietly.
         EXPECT_EQ(std::pair(run.status, run.err),
-                  std::pair(1, std::string(sink == Sink::Full ? "quelbrook-cli: the report could not be written to standard output: "
-                                                                "No space left on device\n" : "")));
+                  std::pair(1,
+                            std::string(sink == Sink::Full
+                                            ? "quelbrook-cli: the report could not be written to standard output: "
+                                              "No space left on device\n"
+                                            : "")));
         // Stopped between files: the changed ones come first, whole.
         std::size_t changed = 0;
         for (std::size_t i = 5; i < args.size(); ++i) {
@@ -333,19 +406,22 @@ TEST_F(CliTool, FilesFromTakesAnyNameAndRecursionFindsOnlyWaveFilesWithin)
     std::vector<std::string> paths;
     for (const auto& entry : run.Json())
         paths.push_back(entry["path"]);
-    EXPECT_EQ(paths, (std::vector<std::string>{r + "/notes.txt", dir / "with space.wav", dir / "new\nline.wav",
-                                                dir / "bad\xEF\xBF\xBD.wav", dir / "esc\x1B[31m.wav", r + "/B.WAV",
-                                                r + "/a.wav", r + "/sub/c.Wav", r + "/sub/deeper/d.wav"}));
+    EXPECT_EQ(paths,
+              (std::vector<std::string>{r + "/notes.txt", dir / "with space.wav", dir / "new\nline.wav",
+                                        dir / "bad\xEF\xBF\xBD.wav", dir / "esc\x1B[31m.wav", r + "/B.WAV",
+                                        r + "/a.wav", r + "/sub/c.Wav", r + "/sub/deeper/d.wav"}));
 
     // From standard input; the report shows names without their controls.
-    run = RunTool({"set", "--rate", "48000", "-r", "--null", "--files-from", "-", r + "/a.wav"}, {}, Sink::File, dir / "list");
+    run = RunTool({"set", "--rate", "48000", "-r", "--null", "--files-from", "-", r + "/a.wav"}, {}, Sink::File,
+                  dir / "list");
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(ReadFile(dir / "new\nline.wav"), At48k());
-    for (const std::string& part :
-         {dir / "new\\x0aline.wav: changed", dir / "esc\\x1b[31m.wav: changed", std::string("9 changed, 0 failed, 0 skipped")})
+    for (const std::string& part : {dir / "new\\x0aline.wav: changed", dir / "esc\\x1b[31m.wav: changed",
+                                    std::string("9 changed, 0 failed, 0 skipped")})
         EXPECT_TRUE(Has(run.out, part)) << run.out;
     EXPECT_FALSE(Has(run.out, "\x1B")) << run.out;
-    EXPECT_EQ(std::pair(ReadFile(outside / "elsewhere.wav"), ReadFile(r + "/sub/e.wave")), std::pair(SimpleWave(), SimpleWave()));
+    EXPECT_EQ(std::pair(ReadFile(outside / "elsewhere.wav"), ReadFile(r + "/sub/e.wave")),
+              std::pair(SimpleWave(), SimpleWave()));
 
     // One path per line; empty lines are skipped.
     const std::string lines = dir / "with space.wav" + "\n\n" + dir / "bad\xFF.wav" + "\n";
@@ -380,7 +456,8 @@ TEST_F(CliTool, RunAsRootNamedPathsFollowOnlyLinksRootOwns)
     ASSERT_EQ(run.Json().size(), std::size(links)) << run.out;
     for (std::size_t i = 0; i < std::size(links); ++i)
         EXPECT_TRUE(run.Json()[i]["status"] == "failed"
-                    && Has(run.Json()[i]["message"], links[i] + " is a symbolic link that belongs to nobody")) << run.Json()[i];
+                    && Has(run.Json()[i]["message"], links[i] + " is a symbolic link that belongs to nobody"))
+            << run.Json()[i];
     EXPECT_EQ(std::pair(ReadFile(secret), ReadFile(inner)), std::pair(SimpleWave(), SimpleWave()));
     // Nor is a journal named through such a link written.
     run = RunTool({"set", "--rate", "48000", "--journal", foreign, own});

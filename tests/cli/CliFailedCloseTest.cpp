@@ -25,10 +25,10 @@ namespace {
 // disk or a failing device produce injected.
 struct JournalFaults {
     static inline int fsyncs = 0;
-    static inline int fsyncError = 0;     // errno of every fsync; 0: they succeed
-    static inline int failedWrite = -1;   // this write call (from 0) fails with ENOSPC, later ones succeed
+    static inline int fsyncError = 0;  // errno of every fsync; 0: they succeed
+    static inline int failedWrite = -1;  // this write call (from 0) fails with ENOSPC, later ones succeed
     static inline int writes = 0;
-    static inline bool mapping = true;    // false: mmap fails, the journal is written in sequence
+    static inline bool mapping = true;  // false: mmap fails, the journal is written in sequence
 
     explicit JournalFaults(int fsyncErrno = 0, int failingWrite = -1)
         : saved(std::exchange(CurrentAppendFileCalls(),
@@ -124,8 +124,8 @@ TEST(CliEngine, TheJournalIsMadeDurableOnceAndAFailedFsyncIsReported)
         for (const std::string& file : files)
             EXPECT_EQ(ReadFile(file), clitest::At48k()) << file;
         const std::string complaint = "quelbrook-cli: The journal " + journal
-                                      + " could not be saved: input/output error. The batch may not be undone"
-                                        " completely.\n";
+            + " could not be saved: input/output error. The batch may not be undone"
+              " completely.\n";
         EXPECT_EQ(std::pair(status, set.err.str()),
                   row.fsyncError != 0 ? std::pair(1, complaint) : std::pair(0, std::string()));
         if (!row.named)
@@ -159,7 +159,7 @@ TEST(CliEngine, AFailedJournalRecordRefusesEveryLaterFile)
         EXPECT_EQ(status, 1);
         EXPECT_EQ(ReadFile(files[0]), clitest::At48k());
         const std::string refused = "The journal " + journal
-                                    + " could not be written: no space left on the device; the file was left unchanged";
+            + " could not be written: no space left on the device; the file was left unchanged";
         for (std::size_t i = 1; i < files.size(); ++i) {
             EXPECT_EQ(ReadFile(files[i]), clitest::SimpleWave()) << files[i];
             EXPECT_TRUE(Has(set.out.str(), files[i] + ": failed: " + refused + "\n")) << set.out.str();
@@ -192,8 +192,9 @@ TEST(CliEngine, AFailedCloseIsAWarningWhenTheFileHoldsTheWrite)
     const auto entry = nlohmann::json::parse(set.out.str()).at(0);
     EXPECT_EQ(std::tuple(setStatus, changed, entry["status"], entry.contains("message")),
               std::tuple(0, true, "changed", false));
-    const std::string warning = "Closing " + file + " reported an error (A hardware I/O error was reported while accessing "
-                                + file + " (input/output error)), but reading it again found the new values in place.";
+    const std::string warning = "Closing " + file
+        + " reported an error (A hardware I/O error was reported while accessing " + file
+        + " (input/output error)), but reading it again found the new values in place.";
     EXPECT_EQ(entry.value("warning", ""), warning);
     EXPECT_EQ(undoStatus, 0);
     EXPECT_TRUE(Has(undo.out.str(), file + ": restored (warning: " + warning + ")\n1 restored,")) << undo.out.str();

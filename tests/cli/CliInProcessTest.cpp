@@ -5,16 +5,15 @@
 
 #include "FakePrompt.h"
 
-#include "platform/CPathWalker.h"
 #include "cli/FileReport.h"
 #include "cli/RunCli.h"
+#include "platform/CPathWalker.h"
 #include "wave/CWaveFile.h"
 
 #include <gtest/gtest.h>
 
-
-#include <cstdio>
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <sstream>
 #include <utility>
@@ -36,8 +35,8 @@ TEST(CliTerminal, WriteProtectQuestionIsAskedForEachReadOnlyFileInInputOrder)
         WriteFile(args.back(), clitest::SimpleWave());
         testsys::SetReadOnly(args.back(), i != 1);
         if (i != 1)  // three answers; after them the end of input is no
-            expected += "The file " + args.back() + " is Write protected. Change the attribute and allow the change? [y/N] " +
-                        (i > 3 ? "\n" : "");
+            expected += "The file " + args.back()
+                + " is Write protected. Change the attribute and allow the change? [y/N] " + (i > 3 ? "\n" : "");
     }
     Session session;
     session.in.str("y\nn\nyes\n");
@@ -70,7 +69,8 @@ TEST(CliTerminal, ProgressLineOnlyOnATerminalAndAnInterruptStartsNoFile)
     const std::atomic<bool> interrupted{true};
     Session stopped;
     EXPECT_EQ(stopped.Run({"set", "--json", "--rate", "48000", dir / "a.wav"}, false, false, &interrupted), 130);
-    EXPECT_EQ(std::pair(stopped.out.str(), Has(stopped.err.str(), "interrupted")), std::pair(std::string("[]\n"), true));
+    EXPECT_EQ(std::pair(stopped.out.str(), Has(stopped.err.str(), "interrupted")),
+              std::pair(std::string("[]\n"), true));
     EXPECT_EQ(ReadFile(dir / "a.wav"), clitest::SimpleWave());
 }
 
@@ -84,7 +84,8 @@ TEST(CliTerminal, ControlsInNamesAreShownInHexWhereverTheyFallInAWord)
         std::snprintf(text, sizeof text, "\\x%02x", byte);
         return std::string(text);
     };
-    std::vector<std::pair<std::string, std::string>> cases = {{"\x7F", "\\x7f"}, {"\xC2\xA0", "\xC2\xA0"}, {"\xC3\x9B", "\xC3\x9B"}};
+    std::vector<std::pair<std::string, std::string>> cases
+        = {{"\x7F", "\\x7f"}, {"\xC2\xA0", "\xC2\xA0"}, {"\xC3\x9B", "\xC3\x9B"}};
     for (unsigned byte = 1; byte < 0x20; ++byte)
         cases.emplace_back(std::string(1, static_cast<char>(byte)), hex(byte));
     for (unsigned byte = 0x80; byte < 0xA0; ++byte)
@@ -104,7 +105,8 @@ TEST(CliTerminal, ControlsInNamesAreShownInHexWhereverTheyFallInAWord)
     Session session;
     EXPECT_EQ(session.Run(args, false, false), 1);
     const std::string report = session.out.str();
-    EXPECT_TRUE(Has(report, EscapeControls(args.back()) + ": failed:") && Has(report, EscapeControls(args[1]) + " was not found"))
+    EXPECT_TRUE(Has(report, EscapeControls(args.back()) + ": failed:")
+                && Has(report, EscapeControls(args[1]) + " was not found"))
         << report;
     EXPECT_FALSE(Has(report, "\xC2\x9B") || Has(report, "\xC2\x9F")) << report;
 }
@@ -132,7 +134,7 @@ TEST(CliWalk, NamesSwappedForLinksAfterTheListingAreNotFollowed)
             fs::remove(path);
             fs::remove(NativePath(shared + "/sub"));
             linked = testsys::MakeSymbolicLink(outside / "secret.wav", path, false)
-                     && testsys::MakeSymbolicLink(Utf8Path(outside.Path()), shared + "/sub", true);
+                && testsys::MakeSymbolicLink(Utf8Path(outside.Path()), shared + "/sub", true);
             if (!linked)
                 return;
             CWaveFile wave(prompt);
@@ -145,9 +147,11 @@ TEST(CliWalk, NamesSwappedForLinksAfterTheListingAreNotFollowed)
     if (!linked)
         GTEST_SKIP() << "this system cannot make symbolic links here";
     EXPECT_EQ(results, std::vector<bool>{false});
-    EXPECT_EQ(prompt.messages, std::vector<std::string>{"File " + JoinPath(shared, "v0.wav") + " could not be opened - code: 3 (it is a symbolic link, which is not followed here)"});
+    EXPECT_EQ(prompt.messages,
+              std::vector<std::string>{
+                  "File " + JoinPath(shared, "v0.wav")
+                  + " could not be opened - code: 3 (it is a symbolic link, which is not followed here)"});
     EXPECT_EQ(failures, std::vector<std::string>{JoinPath(shared, "sub")});
     EXPECT_EQ(ReadFile(outside / "secret.wav"), secret);
     EXPECT_EQ(ReadFile(outside / "x.wav"), secret);
 }
-

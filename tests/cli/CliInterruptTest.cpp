@@ -52,8 +52,8 @@ public:
             setsid();
             const int tty = open(terminal.c_str(), O_RDWR);
             const int report = open(reportPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            if (tty < 0 || report < 0 || ioctl(tty, TIOCSCTTY, 0) != 0 || dup2(tty, 0) < 0 || dup2(report, 1) < 0 ||
-                dup2(tty, 2) < 0)
+            if (tty < 0 || report < 0 || ioctl(tty, TIOCSCTTY, 0) != 0 || dup2(tty, 0) < 0 || dup2(report, 1) < 0
+                || dup2(tty, 2) < 0)
                 _exit(127);
             execv(argv[0], argv.data());
             _exit(127);
@@ -77,7 +77,8 @@ public:
     {
         const auto end = std::chrono::steady_clock::now() + limit;
         while (!clitest::Has(shown, text)) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+            const auto left
+                = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
             if (left <= 0ms || !ReadShown(left))
                 return false;
         }
@@ -102,8 +103,7 @@ public:
             ReadShown(10ms);
         }
         pid = -1;
-        while (ReadShown(0ms)) {
-        }
+        while (ReadShown(0ms)) {}
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 

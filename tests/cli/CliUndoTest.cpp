@@ -63,15 +63,20 @@ TEST_F(CliUndo, SetThenUndoRestoresEveryFileByteForByteAndUndoAgainReapplies)
         original.clear();
         const std::string tag = jobs + " ";
         Make(tag + "plain.wav", SimpleWave());
-        Make(tag + "junk first.wav", WavBuilder().Chunk("JUNK", Pattern(10)).Fmt({1, 1, 8000, 8000, 1, 8}).Chunk("data", Pattern(9)).Build());
-        Make(tag + "extensible.wav", WavBuilder().Fmt({0xFFFE, 2, 48000, 288000, 6, 24}, Extension(20, 3)).Chunk("data", Pattern(60)).Build());
-        Make(tag + "bext.wav", WavBuilder().Chunk("bext", BextContent(48000)).Fmt({}).Chunk("data", Pattern(32)).Build());
-        Make(tag + "rf64.wav", WavBuilder("RF64").Ds64(16).Fmt({3, 2, 96000, 768000, 8, 32}).Chunk("data", Pattern(16)).Build());
+        Make(tag + "junk first.wav",
+             WavBuilder().Chunk("JUNK", Pattern(10)).Fmt({1, 1, 8000, 8000, 1, 8}).Chunk("data", Pattern(9)).Build());
+        Make(tag + "extensible.wav",
+             WavBuilder().Fmt({0xFFFE, 2, 48000, 288000, 6, 24}, Extension(20, 3)).Chunk("data", Pattern(60)).Build());
+        Make(tag + "bext.wav",
+             WavBuilder().Chunk("bext", BextContent(48000)).Fmt({}).Chunk("data", Pattern(32)).Build());
+        Make(tag + "rf64.wav",
+             WavBuilder("RF64").Ds64(16).Fmt({3, 2, 96000, 768000, 8, 32}).Chunk("data", Pattern(16)).Build());
         Make(tag + "caf\xe9 latin-1.wav", SimpleWave({1, 6, 44100, 529200, 12, 16}));
         Make(tag + "line\nbreak.wav", SimpleWave());
         // Enough files that many run side by side.
         for (std::uint16_t i = 1; i <= 40; ++i)
-            Make(tag + std::to_string(i) + ".wav", SimpleWave({1, i, 8000u * i, 16000u * i * i, std::uint16_t(2 * i), 16}));
+            Make(tag + std::to_string(i) + ".wav",
+                 SimpleWave({1, i, 8000u * i, 16000u * i * i, std::uint16_t(2 * i), 16}));
         auto args = WithFiles({"set", "-j", jobs, "--rate", "22050", "--channels", "1", "--bits", "16"});
         args.push_back(dir / (tag + "plain.wav"));  // twice: the second rewrite changes nothing further
 
@@ -93,14 +98,16 @@ TEST_F(CliUndo, SetThenUndoRestoresEveryFileByteForByteAndUndoAgainReapplies)
         for (const auto& entry : undo.Json())
             restored.push_back(entry["status"] == "restored" ? entry["path"].get<std::string>() : entry.dump());
         std::vector<std::string> newestFirst(args.rbegin(), args.rend() - 9);
-        std::ranges::replace(newestFirst, dir / (tag + "caf\xe9 latin-1.wav"), dir / (tag + "caf\xEF\xBF\xBD latin-1.wav"));  // as text
+        std::ranges::replace(newestFirst, dir / (tag + "caf\xe9 latin-1.wav"),
+                             dir / (tag + "caf\xEF\xBF\xBD latin-1.wav"));  // as text
         EXPECT_EQ(restored, newestFirst);
         EXPECT_EQ(Contents(), original);
 
         // The undo is a batch of its own: undoing it puts the change back.
         undo = RunTool({"undo", "-j", "8"});
         EXPECT_EQ(undo.status, 0) << undo.out << undo.err;
-        EXPECT_TRUE(Has(undo.out, std::to_string(restored.size()) + " restored, 0 conflicts, 0 failed, 0 skipped")) << undo.out;
+        EXPECT_TRUE(Has(undo.out, std::to_string(restored.size()) + " restored, 0 conflicts, 0 failed, 0 skipped"))
+            << undo.out;
         EXPECT_EQ(Contents(), changed);
         EXPECT_EQ(home.Batches().size(), batches += 3);
     }
@@ -109,13 +116,16 @@ TEST_F(CliUndo, SetThenUndoRestoresEveryFileByteForByteAndUndoAgainReapplies)
 TEST_F(CliUndo, FilesChangedReplacedOrGoneSinceAreLeftAloneAndReportedAndTimesKeptOnRequest)
 {
     const timespec old[2] = {{1000000000, 5}, {1000000000, 0}};
-    const auto times = [this](const char* name) { return std::pair{StatOf(dir / name).st_atim.tv_sec, StatOf(dir / name).st_mtim.tv_sec}; };
+    const auto times = [this](const char* name) {
+        return std::pair{StatOf(dir / name).st_atim.tv_sec, StatOf(dir / name).st_mtim.tv_sec};
+    };
     for (const char* name : {"kept.wav", "later.wav", "replaced.wav", "gone.wav", "locked.wav", "longer.wav"}) {
         Make(name, SimpleWave());
         ASSERT_EQ(utimensat(AT_FDCWD, (dir / name).c_str(), old, 0), 0);
     }
     const std::string journal = dir / "batch.jsonl";
-    ASSERT_EQ(RunTool(WithFiles({"set", "-j", "8", "--keep-times", "--rate", "48000", "--journal", journal})).status, 0);
+    ASSERT_EQ(RunTool(WithFiles({"set", "-j", "8", "--keep-times", "--rate", "48000", "--journal", journal})).status,
+              0);
     EXPECT_EQ(times("kept.wav"), std::pair(old[0].tv_sec, old[1].tv_sec));
 
     ASSERT_EQ(RunTool({"set", "--rate", "96000", dir / "later.wav"}).status, 0);
@@ -130,16 +140,16 @@ TEST_F(CliUndo, FilesChangedReplacedOrGoneSinceAreLeftAloneAndReportedAndTimesKe
     ASSERT_EQ(utimensat(AT_FDCWD, (dir / "kept.wav").c_str(), old, 0), 0);  // reading it moved its access time
 
     for (const bool dryRun : {true, false}) {
-        const auto run =
-            RunTool(Join({"undo", "-j", "8", "--keep-times", "--json", journal}, std::vector<std::string>(dryRun, "--dry-run")));
+        const auto run = RunTool(Join({"undo", "-j", "8", "--keep-times", "--json", journal},
+                                      std::vector<std::string>(dryRun, "--dry-run")));
         EXPECT_EQ(run.status, 1);
-        std::map<std::string, std::pair<std::string, std::string>> expected = {
-            {dir / "kept.wav", {dryRun ? "would restore" : "restored", dryRun ? "dry run" : ""}},
-            {dir / "later.wav", {"conflict", "changed since"}},
-            {dir / "replaced.wav", {"conflict", "was replaced"}},
-            {dir / "gone.wav", {"conflict", "is missing"}},
-            {dir / "locked.wav", {"skipped", "write protected"}},
-            {dir / "longer.wav", {"conflict", "its length differs"}}};
+        std::map<std::string, std::pair<std::string, std::string>> expected
+            = {{dir / "kept.wav", {dryRun ? "would restore" : "restored", dryRun ? "dry run" : ""}},
+               {dir / "later.wav", {"conflict", "changed since"}},
+               {dir / "replaced.wav", {"conflict", "was replaced"}},
+               {dir / "gone.wav", {"conflict", "is missing"}},
+               {dir / "locked.wav", {"skipped", "write protected"}},
+               {dir / "longer.wav", {"conflict", "its length differs"}}};
         ASSERT_EQ(run.Json().size(), expected.size()) << run.out;
         for (const auto& entry : run.Json()) {
             const auto& [status, message] = expected[entry["path"]];
@@ -153,7 +163,8 @@ TEST_F(CliUndo, FilesChangedReplacedOrGoneSinceAreLeftAloneAndReportedAndTimesKe
     // Undoing the same batch again finds the restored file as it was before.
     const auto again = RunTool({"undo", "--json", journal}).Json()[4];
     EXPECT_EQ(std::tuple(again["path"], again["status"], Has(again["message"], "already holds")),
-              std::tuple(nlohmann::json(dir / "kept.wav"), nlohmann::json("skipped"), true)) << again;
+              std::tuple(nlohmann::json(dir / "kept.wav"), nlohmann::json("skipped"), true))
+        << again;
 }
 
 TEST_F(CliUndo, ABatchWhoseJournalCannotBeWrittenTouchesNoFileNorTheJournalItWouldReplace)
@@ -169,18 +180,22 @@ TEST_F(CliUndo, ABatchWhoseJournalCannotBeWrittenTouchesNoFileNorTheJournalItWou
     // A file size limit stands in for a disk too full for the journal's first reserved space.
     const std::vector<std::string> fullDisk = {"sh", "-c", "trap '' XFSZ; exec prlimit --fsize=4096 \"$@\"", "sh"};
     using Args = std::vector<std::string>;
-    for (const auto& [journal, as, reason] : {std::tuple{Args{"--journal", "/dev/full"}, brokenHome, "no space left on the device"},
-                                              std::tuple{Args{"--journal", dir / "regular/j.jsonl"}, brokenHome, "a part of the path is not a folder"},
-                                              std::tuple{Args{}, brokenHome, "could not be created"},
-                                              std::tuple{Args{"--journal", named}, fullDisk, "File too large"}}) {
+    for (const auto& [journal, as, reason] :
+         {std::tuple{Args{"--journal", "/dev/full"}, brokenHome, "no space left on the device"},
+          std::tuple{Args{"--journal", dir / "regular/j.jsonl"}, brokenHome, "a part of the path is not a folder"},
+          std::tuple{Args{}, brokenHome, "could not be created"},
+          std::tuple{Args{"--journal", named}, fullDisk, "File too large"}}) {
         const auto run = RunTool(Join({"set", "--json", "--rate", "96000", dir / "a.wav"}, journal), as);
-        EXPECT_EQ(std::tuple(run.status, nlohmann::json::parse(run.out, nullptr, false), RunTool({"undo"}, brokenHome).status),
-                  std::tuple(1, nlohmann::json::array(), 1)) << run.out;
+        EXPECT_EQ(std::tuple(run.status, nlohmann::json::parse(run.out, nullptr, false),
+                             RunTool({"undo"}, brokenHome).status),
+                  std::tuple(1, nlohmann::json::array(), 1))
+            << run.out;
         EXPECT_TRUE(Has(run.err, reason) && Has(run.err, "No file was changed")) << run.err;
     }
     // An undo that cannot write its own journal writes no file either, and still one JSON document.
     const auto undo = RunTool({"undo", "--json", named}, brokenHome);
-    EXPECT_EQ(std::pair(undo.status, nlohmann::json::parse(undo.out, nullptr, false)), std::pair(1, nlohmann::json::array()));
+    EXPECT_EQ(std::pair(undo.status, nlohmann::json::parse(undo.out, nullptr, false)),
+              std::pair(1, nlohmann::json::array()));
     EXPECT_EQ(ReadFile(dir / "a.wav"), changed);
     // The earlier batch is still whole and nothing was left beside it.
     EXPECT_EQ(ReadFile(named), earlier);

@@ -58,8 +58,8 @@ inline ToolRun RunTool(std::vector<std::string> args, const std::vector<std::str
     ToolRun run;
     pid_t pid = 0;
     int wstatus = 0;
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0 &&
-        waitpid(pid, &wstatus, 0) == pid && WIFEXITED(wstatus))
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0 && waitpid(pid, &wstatus, 0) == pid
+        && WIFEXITED(wstatus))
         run.status = WEXITSTATUS(wstatus);
     posix_spawn_file_actions_destroy(&actions);
     if (pipeEnds[1] >= 0)

@@ -1,5 +1,5 @@
-#include "controls/CDragHeaderCtrl.h"
 #include "controls/CReportListCtrl.h"
+#include "controls/CDragHeaderCtrl.h"
 
 #include "GuiTest.h"
 
@@ -52,9 +52,15 @@ const char* const unmoved = "ABC|a0b0c0|a1b1c1|a2b2c2";
 
 TEST(CReportListCtrl, MoveColumnCarriesTextsWidthAndFormat)
 {
-    for (const auto& [from, to, layout] : std::vector<std::tuple<int, int, const char*>>{
-             {0, 2, "BAC|b0a0c0|b1a1c1|b2a2c2"}, {2, 0, "CAB|c0a0b0|c1a1b1|c2a2b2"}, {0, 3, "BCA|b0c0a0|b1c1a1|b2c2a2"},
-             {1, 1, unmoved}, {1, 2, unmoved}, {-1, 0, unmoved}, {3, 0, unmoved}, {0, 4, unmoved}}) {
+    for (const auto& [from, to, layout] :
+         std::vector<std::tuple<int, int, const char*>>{{0, 2, "BAC|b0a0c0|b1a1c1|b2a2c2"},
+                                                        {2, 0, "CAB|c0a0b0|c1a1b1|c2a2b2"},
+                                                        {0, 3, "BCA|b0c0a0|b1c1a1|b2c2a2"},
+                                                        {1, 1, unmoved},
+                                                        {1, 2, unmoved},
+                                                        {-1, 0, unmoved},
+                                                        {3, 0, unmoved},
+                                                        {0, 4, unmoved}}) {
         SCOPED_TRACE(testing::Message() << from << " -> " << to);
         CReportListCtrl list;
         Fill(list);
@@ -145,7 +151,7 @@ TEST_F(ReportList, DraggingAHeaderMovesTheColumnOnlyWhenItLandsElsewhere)
     Drag(10, {20, 130});  // B back in front of C
 
     // Drops in place, divider presses, clicks and disabled drags move nothing.
-    Drag(80, {90, 70});   // B onto itself
+    Drag(80, {90, 70});  // B onto itself
     Drag(80, {90, 130});  // B in front of C: where it is
     // A click leaves a pending press behind, which the next move without the button ends.
     QTest::mouseClick(header, Qt::LeftButton, {}, At(80));
@@ -215,4 +221,4 @@ TEST_F(ReportList, TheSelectedRowIsHighlightedToTheRightEdgeWhileFocused)
     EXPECT_GT(firstInk(150), 180);  // B stays right-aligned in 150..210
 }
 
-} // namespace
+}  // namespace

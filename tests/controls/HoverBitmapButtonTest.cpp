@@ -35,7 +35,10 @@ QImage Rendered(QWidget& widget, qreal ratio = 1)
     widget.render(&image);
     return image;
 }
-QImage Picture(const char* name) { return QImage(CBitmapButton::ResourcePath(QLatin1String(name))); }
+QImage Picture(const char* name)
+{
+    return QImage(CBitmapButton::ResourcePath(QLatin1String(name)));
+}
 QRgb Colour(const QWidget& widget, QPalette::ColorRole role, QPalette::ColorGroup group = QPalette::Active)
 {
     return widget.palette().color(group, role).rgb();
@@ -67,8 +70,8 @@ TEST(HoverBitmapButton, UnthemedPaintsThePictureOfEachStateInThePaletteAndIgnore
     EXPECT_EQ(button.size(), QSize(22, 38));  // the pictures' size at the classic font size
     const QImage normal = Rendered(button);
     EXPECT_EQ(normal.pixel(7, 7), Colour(button, QPalette::ButtonText));  // glyph
-    EXPECT_EQ(normal.pixel(3, 3), Colour(button, QPalette::Button));      // face
-    EXPECT_EQ(normal.pixel(0, 0), Colour(button, QPalette::Light));       // raised frame
+    EXPECT_EQ(normal.pixel(3, 3), Colour(button, QPalette::Button));  // face
+    EXPECT_EQ(normal.pixel(0, 0), Colour(button, QPalette::Light));  // raised frame
     EXPECT_EQ(normal.pixel(21, 37), Colour(button, QPalette::Shadow));
     Enter(button);
     EXPECT_EQ(Rendered(button), normal);
@@ -168,4 +171,4 @@ TEST(HoverBitmapButton, SharpAtTwiceTheScaleVisibleOnADarkPaletteAndGrowingWithT
     EXPECT_EQ(button.size(), QSize(44, 76));
 }
 
-} // namespace
+}  // namespace

@@ -39,7 +39,7 @@ struct UrlLabel : ::testing::Test {
     bool opens = true;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(UrlLabel, HoverTurnsTheLinkRedAndUnderlinedUntilThePointerLeaves)
 {
@@ -85,10 +85,11 @@ TEST_F(UrlLabel, ClickOpensAndMarksVisitedAFailedOpenExplainsAndFallsBack)
     label.ReportOpenError(26);
     label.ReportOpenError(-7);
     const std::string head = "Unable to open hyperlink:\n\n";
-    EXPECT_EQ(prompt.messages, (std::vector<std::string>{
-                                   head + "There is no application associated\nwith the given filename extension.",
-                                   head + "The specified file was not found.",
-                                   head + "A sharing violation occurred. ", head + "Unknown Error (-7) occurred."}));
+    EXPECT_EQ(
+        prompt.messages,
+        (std::vector<std::string>{head + "There is no application associated\nwith the given filename extension.",
+                                  head + "The specified file was not found.", head + "A sharing violation occurred. ",
+                                  head + "Unknown Error (-7) occurred."}));
 }
 
 TEST_F(UrlLabel, TextAndTargetStandInForEachOtherAndTheLabelFitsItsText)

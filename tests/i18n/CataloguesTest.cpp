@@ -140,4 +140,4 @@ TEST(Catalogues, AreInstalledWithQtsOwnForTheLocale)
     EXPECT_EQ(QCoreApplication::translate("CRegionPreviewPanel", "Regions"), QLatin1String("Regions"));
 }
 
-} // namespace
+}  // namespace

@@ -1,6 +1,6 @@
+#include "i18n/CoreTextTr.h"
 #include "app/CUndoLastChange.h"
 #include "i18n/CTranslations.h"
-#include "i18n/CoreTextTr.h"
 #include "journal/CJournalReader.h"
 #include "journal/CJournalWriter.h"
 #include "platform/OpenFailureCause.h"
@@ -32,7 +32,7 @@ public:
     bool isEmpty() const override { return false; }
 };
 
-} // namespace
+}  // namespace
 
 TEST(CoreTextTr, TranslatesTheFormatAndNestedReasonsAndKeepsNamesAsTheyAre)
 {
@@ -74,18 +74,23 @@ TEST(CoreTextTr, JournalUndoAndCloseTextsAppearInGerman)
                                    CJournalWriter::CreateMode::NewFile));
     FakePrompt prompt;
     const QString undone = CUndoLastChange::Restore(batch, undoJournal, prompt).text;
-    const CoreText closed(TextId::ClosedWithNewValues,
-                          {"/a.wav", CoreText(TextId::Clause, {CauseText({OpenFailureCause::HardIO, SystemReason::InputOutput}, "/a.wav")})});
+    const CoreText closed(
+        TextId::ClosedWithNewValues,
+        {"/a.wav",
+         CoreText(TextId::Clause, {CauseText({OpenFailureCause::HardIO, SystemReason::InputOutput}, "/a.wav")})});
 
     for (const auto& [shown, expected] : {
              std::pair{TranslateCoreText(damaged.Failure()),
-                       QString::fromStdString(dir / "notes.jsonl") + QStringLiteral(" ist kein Journal: kein JSON-Objekt")},
+                       QString::fromStdString(dir / "notes.jsonl")
+                           + QStringLiteral(" ist kein Journal: kein JSON-Objekt")},
              std::pair{undone.section(QLatin1Char('\n'), 3),
-                       QString::fromStdString(gone) + QStringLiteral(" fehlt: die Datei wurde seit dem Stapel verschoben oder gelöscht")},
+                       QString::fromStdString(gone)
+                           + QStringLiteral(" fehlt: die Datei wurde seit dem Stapel verschoben oder gelöscht")},
              std::pair{TranslateCoreText(closed),
-                       QStringLiteral("Beim Schließen von /a.wav wurde ein Fehler gemeldet (Beim Zugriff auf /a.wav wurde ein "
-                                      "E/A-Fehler der Hardware gemeldet (Ein-/Ausgabefehler)), doch erneutes Lesen fand die "
-                                      "neuen Werte vor.")},
+                       QStringLiteral(
+                           "Beim Schließen von /a.wav wurde ein Fehler gemeldet (Beim Zugriff auf /a.wav wurde ein "
+                           "E/A-Fehler der Hardware gemeldet (Ein-/Ausgabefehler)), doch erneutes Lesen fand die "
+                           "neuen Werte vor.")},
          })
         EXPECT_EQ(shown, expected);
 }

@@ -5,10 +5,10 @@
 #include "SystemHelpers.h"
 #include "WavBuilder.h"
 
-#include "platform/Folders.h"
 #include "journal/CJournalFolder.h"
 #include "journal/CJournalReader.h"
 #include "journal/CJournalWriter.h"
+#include "platform/Folders.h"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +22,8 @@ using testwav::TempDir;
 
 namespace {
 
-const JournalHeader Header{JournalFormatVersion, "2026-01-31T23:59:59.000001Z", "quelbrook-cli", "9.9", {"set", "a b"},
-                           {}};
+const JournalHeader Header{
+    JournalFormatVersion, "2026-01-31T23:59:59.000001Z", "quelbrook-cli", "9.9", {"set", "a b"}, {}};
 
 HeaderPatch Patch(std::uint64_t inode)
 {
@@ -60,8 +60,8 @@ TEST(Journal, RecordsRoundTripEveryFileNameAndReadBackInOrder)
     TempDir dir;
     JournalHeader header = Header;
     header.arguments = LoneSpecialByteNames();
-    std::vector<std::string> names = {"/plain.wav", "/with \"quote\" \\ and\nnewline.wav", "/caf\xc3\xa9.wav",
-                                      "/latin1-caf\xe9.wav", "/bad\xed\xa0\x80surrogate.wav", "relative.wav"};
+    std::vector<std::string> names = {"/plain.wav",          "/with \"quote\" \\ and\nnewline.wav", "/caf\xc3\xa9.wav",
+                                      "/latin1-caf\xe9.wav", "/bad\xed\xa0\x80surrogate.wav",       "relative.wav"};
     names.insert(names.end(), header.arguments.begin(), header.arguments.end());
     {
         CJournalWriter writer;
@@ -100,13 +100,16 @@ TEST(Journal, RecordsRoundTripEveryFileNameAndReadBackInOrder)
     }
     for (const auto& [index, record] : {
              std::pair{std::size_t{2}, "{\"path\":\"" + rootText + "caf\xC3\xA9.wav\",\"device\":7,\"inode\":2" + tail},
-             std::pair{std::size_t{3}, "{\"path\":\"" + rootText + "latin1-caf\xEF\xBF\xBD.wav\",\"pathBytes\":\"" + rootHex
-                                           + "6c6174696e312d636166e92e776176\",\"device\":7,\"inode\":3" + tail},
+             std::pair{std::size_t{3},
+                       "{\"path\":\"" + rootText + "latin1-caf\xEF\xBF\xBD.wav\",\"pathBytes\":\"" + rootHex
+                           + "6c6174696e312d636166e92e776176\",\"device\":7,\"inode\":3" + tail},
          }) {
         EXPECT_EQ(lines.at(index + 1), record);
     }
-    EXPECT_NE(lines.at(5).find(",\"pathBytes\":\"" + rootHex + R"(626164eda080737572726f676174652e776176","device":7,"inode":4,)"),
-              std::string::npos) << lines.at(5);
+    EXPECT_NE(lines.at(5).find(",\"pathBytes\":\"" + rootHex
+                               + R"(626164eda080737572726f676174652e776176","device":7,"inode":4,)"),
+              std::string::npos)
+        << lines.at(5);
     for (const std::size_t utf8 : {1u, 2u, 3u, 6u, 7u})
         EXPECT_EQ(lines.at(utf8).find("pathBytes"), std::string::npos) << lines.at(utf8);
 
@@ -119,8 +122,9 @@ TEST(Journal, RecordsRoundTripEveryFileNameAndReadBackInOrder)
         ASSERT_TRUE(record) << RenderEnglish(reader.Failure());
         const HeaderPatch& got = record->patch;
         const HeaderPatch want = Patch(i);
-        EXPECT_EQ(std::tie(record->path, got.identity, got.offset, got.before, got.after),
-                  std::forward_as_tuple(AbsoluteSpelling(names[i]), want.identity, want.offset, want.before, want.after));
+        EXPECT_EQ(
+            std::tie(record->path, got.identity, got.offset, got.before, got.after),
+            std::forward_as_tuple(AbsoluteSpelling(names[i]), want.identity, want.offset, want.before, want.after));
     }
 }
 
@@ -132,11 +136,10 @@ TEST(Journal, AJournalOthersMayChangeIsNotTrusted)
     struct Row {
         const char* opened;  // "journal" or "folder"
         bool inOwnFolder;
-        const char* words;   // empty: trusted
+        const char* words;  // empty: trusted
     };
-    for (const Row& row : {Row{"", false, ""}, Row{"journal", false, "not trusted"},
-                           Row{"folder", false, "its folder"}, Row{"folder", true, ""},
-                           Row{"journal", true, "not trusted"}}) {
+    for (const Row& row : {Row{"", false, ""}, Row{"journal", false, "not trusted"}, Row{"folder", false, "its folder"},
+                           Row{"folder", true, ""}, Row{"journal", true, "not trusted"}}) {
         SCOPED_TRACE(std::string(row.opened) + (row.inOwnFolder ? " in the own folder" : ""));
         testwav::ScopedStateHome own;
         TempDir dir;
@@ -145,7 +148,8 @@ TEST(Journal, AJournalOthersMayChangeIsNotTrusted)
         const std::string path = folder + "/j.jsonl";
         {
             CJournalWriter writer;
-            ASSERT_TRUE(writer.Create(path, Header, CJournalWriter::CreateMode::NewFile)) << RenderEnglish(writer.Failure());
+            ASSERT_TRUE(writer.Create(path, Header, CJournalWriter::CreateMode::NewFile))
+                << RenderEnglish(writer.Failure());
             ASSERT_TRUE(writer.RecordPatch("/a.wav", Patch(1)));
             ASSERT_TRUE(writer.Finish());
         }
@@ -155,7 +159,8 @@ TEST(Journal, AJournalOthersMayChangeIsNotTrusted)
             testsys::LetOthersWrite(folder);
         CJournalReader reader;
         EXPECT_EQ(reader.Open(path), *row.words == '\0') << RenderEnglish(reader.Failure());
-        EXPECT_NE(RenderEnglish(reader.Failure()).find(row.words), std::string::npos) << RenderEnglish(reader.Failure());
+        EXPECT_NE(RenderEnglish(reader.Failure()).find(row.words), std::string::npos)
+            << RenderEnglish(reader.Failure());
     }
 }
 
@@ -166,7 +171,8 @@ TEST(Journal, AnExistingFileIsNeverTakenOver)
     testwav::WriteFile(dir / "taken.jsonl", {1});
     CJournalWriter writer;
     EXPECT_FALSE(writer.Create(dir / "taken.jsonl", Header, CJournalWriter::CreateMode::NewFile));
-    EXPECT_NE(RenderEnglish(writer.Failure()).find("File exists"), std::string::npos) << RenderEnglish(writer.Failure());
+    EXPECT_NE(RenderEnglish(writer.Failure()).find("File exists"), std::string::npos)
+        << RenderEnglish(writer.Failure());
     EXPECT_FALSE(writer.RecordPatch("/a.wav", Patch(1)));
     EXPECT_EQ(testwav::ReadFile(dir / "taken.jsonl"), testwav::Bytes{1});
 }
@@ -200,7 +206,8 @@ TEST(Journal, TornLastLineIsLeftOutAndDamagedRecordsAndUnknownHeadersAreNamed)
         {"not json\n", -1, "is no journal: not a JSON object"},
         {"{\"journal\":1}\n", -1, "is no journal: \"time\" is missing"},
         {headerOf(JournalFormatVersion + 1) + good, -1,
-         "is no journal: journal version " + std::to_string(JournalFormatVersion + 1) + " is not known to this version"},
+         "is no journal: journal version " + std::to_string(JournalFormatVersion + 1)
+             + " is not known to this version"},
         {headerOf(0) + good, -1, "is no journal: journal version 0 is not known"},
     };
     for (const auto& [content, records, failure] : cases) {

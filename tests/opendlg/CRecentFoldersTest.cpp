@@ -30,15 +30,19 @@ TEST(RecentFolders, AFolderAddedGoesFirstAndTheListKeepsNine)
         const char* what;
         Folders stored;  // Folder1 on, "" where a hand-edited profile has none
         std::string added;
-        Folders after;   // Folder1 to Folder9
+        Folders after;  // Folder1 to Folder9
     } const cases[] = {
         {"a first folder", {}, "/a/", {"/a/", "", "", "", "", "", "", "", ""}},
-        {"the tenth pushes out the oldest", nine, "/new/",
+        {"the tenth pushes out the oldest",
+         nine,
+         "/new/",
          {"/new/", "/f1/", "/f2/", "/f3/", "/f4/", "/f5/", "/f6/", "/f7/", "/f8/"}},
         {"one listed moves up", nine, "/f5/", {"/f5/", "/f1/", "/f2/", "/f3/", "/f4/", "/f6/", "/f7/", "/f8/", "/f9/"}},
         {"other letters are another folder", {"/a/", "/b/"}, "/B/", {"/B/", "/a/", "/b/", "", "", "", "", "", ""}},
-        {"gaps close, keys above the list stay", {"C:\\Audio\\", "", "/T/", "\\\\srv\\s\\", "", "", "", "", "D:\\"},
-         "/takes/", {"/takes/", "C:\\Audio\\", "/T/", "\\\\srv\\s\\", "D:\\", "", "", "", "D:\\"}},
+        {"gaps close, keys above the list stay",
+         {"C:\\Audio\\", "", "/T/", "\\\\srv\\s\\", "", "", "", "", "D:\\"},
+         "/takes/",
+         {"/takes/", "C:\\Audio\\", "/T/", "\\\\srv\\s\\", "D:\\", "", "", "", "D:\\"}},
         {"nothing for no folder", {"/a/"}, "", {"/a/", "", "", "", "", "", "", "", ""}},
     };
     for (const Case& c : cases) {
@@ -67,4 +71,4 @@ TEST(RecentFolders, AFolderAddedGoesFirstAndTheListKeepsNine)
     }
 }
 
-} // namespace
+}  // namespace

@@ -1,6 +1,6 @@
+#include "opendlg/CXDlg2.h"
 #include "opendlg/CFileDialogParts.h"
 #include "opendlg/CRecentFolders.h"
-#include "opendlg/CXDlg2.h"
 #include "opendlg/ProfileText.h"
 
 #include "controls/CReportListCtrl.h"
@@ -13,15 +13,15 @@
 
 #include <QComboBox>
 #include <QCompleter>
-#include <QLineEdit>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTreeView>
 
 #include <memory>
@@ -105,8 +105,8 @@ protected:
     static void Highlight(CXDlg2& dialog, const QString& name, Qt::KeyboardModifiers modifiers = {})
     {
         QAbstractItemView* files = Files(dialog);
-        const QModelIndexList found =
-            files->model()->match(FileIndex(dialog, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        const QModelIndexList found
+            = files->model()->match(FileIndex(dialog, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
         const QPoint at = files->viewport()->mapTo(&dialog, files->visualRect(found.first()).center());
         QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, modifiers, at);
@@ -173,16 +173,16 @@ TEST_F(OpenDialog, PreviewsTheRegionsAndTimeStampOfTheHighlightedFile)
     EXPECT_EQ(testa11y::LabelledBy(dialog->findChild<QWidget*>("timeStampText")), "BWF Time Stamp:");
 
     Highlight(*dialog, "a.wav");
-    EXPECT_EQ(Preview(*dialog), (QStringList{"Region Name|Start|End", "Intro|00:00:00:00::00|00:00:01:00::00",
-                                             "Verse two|00:00:01:00::00|00:00:02:00::00",
-                                             "Caf\u00E9|00:00:00:01::40|00:00:00:03::00"}));
+    EXPECT_EQ(Preview(*dialog),
+              (QStringList{"Region Name|Start|End", "Intro|00:00:00:00::00|00:00:01:00::00",
+                           "Verse two|00:00:01:00::00|00:00:02:00::00", "Caf\u00E9|00:00:00:01::40|00:00:00:03::00"}));
     EXPECT_EQ(TimeStamp(*dialog), "01:00:00:00::00");
 
     // The other mode rewrites the headers and positions, and is kept for the next dialog.
     QTest::mouseClick(dialog->findChild<QRadioButton*>("timeStampsRadio"), Qt::LeftButton);
-    EXPECT_EQ(Preview(*dialog), (QStringList{"Region Name|Orig TS|User TS", "Intro|01:00:00:00::00|00:00:00:15::00",
-                                             "Verse two|00:01:01:00::00|00:00:00:00::00",
-                                             "Caf\u00E9|00:00:00:00::00|00:00:00:00::01"}));
+    EXPECT_EQ(Preview(*dialog),
+              (QStringList{"Region Name|Orig TS|User TS", "Intro|01:00:00:00::00|00:00:00:15::00",
+                           "Verse two|00:01:01:00::00|00:00:00:00::00", "Caf\u00E9|00:00:00:00::00|00:00:00:00::01"}));
     EXPECT_EQ(profile.GetInt(kSection, "ShowTimeStamps", -1), 1);
     EXPECT_EQ(Preview(*Open(folder, 3)), QStringList("Region Name|Orig TS|User TS"));
 
@@ -222,7 +222,8 @@ TEST_F(OpenDialog, ThePreviewIsEmptyWhenaNoSingleReadableWavFileIsHighlighted)
         {"a folder", [&] { Highlight(*dialog, "sub"); }},
         {"two files", [&] { Highlight(*dialog, "b.wav", Qt::ControlModifier); }},
         {"a file that is no WAV file inside", [&] { Highlight(*dialog, "fake.wav"); }},
-        {"a file of another kind", [&] {
+        {"a file of another kind",
+         [&] {
              auto* types = CFileDialogParts(*dialog).FileTypeBox();
              QTest::keyClick(types, Qt::Key_Down);
              ASSERT_TRUE(WaitForListing(*dialog, 5));
@@ -290,8 +291,8 @@ TEST_F(OpenDialog, AHandWrittenProfileIsShownAndAMissingFolderReported)
     const std::string takes = Folder("takes");
     WriteWav(takes + "x.wav");
     const std::string upper = dir.Path().string() + "/TAKES/";
-    const std::string windowsIni = "[Import Recent Folder List]\r\nFolder1=C:\\Audio\\\r\nFolder3=" + upper +
-                                   "\r\nFolder4=\\\\server\\share\\\r\nShowTimeStamps=0\r\n";
+    const std::string windowsIni = "[Import Recent Folder List]\r\nFolder1=C:\\Audio\\\r\nFolder3=" + upper
+        + "\r\nFolder4=\\\\server\\share\\\r\nShowTimeStamps=0\r\n";
     testwav::WriteFile(ini, testwav::Bytes(windowsIni.begin(), windowsIni.end()));
 
     const auto dialog = Open(takes, 1);
@@ -339,4 +340,4 @@ TEST_F(OpenDialog, OpensShowingTenFilesAndThePreviewAndKeepsItsSize)
     EXPECT_TRUE(showsRows(*dialog, 9));
 }
 
-} // namespace
+}  // namespace

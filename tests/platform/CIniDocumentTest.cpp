@@ -9,21 +9,25 @@ namespace {
 
 // As a Windows user's editor leaves it: CRLF, comments, other sections, odd
 // spacing and letter case, Folder2 missing.
-const std::string kWindowsIni =
-    "; settings\r\n[Folders]\r\nOpenDefault=D:\\Takes\\\r\n\r\n"
-    "[import recent folder list]\r\n; most recent first\r\nFolder1=C:\\Audio\\\r\n"
-    "  folder3 =  \\\\server\\share\\  \r\nShowTimeStamps=1\r\n\r\n"
-    "[Other]\r\nFolder1=not this one\r\nKey=a=b\r\nD=\r\n";
+const std::string kWindowsIni = "; settings\r\n[Folders]\r\nOpenDefault=D:\\Takes\\\r\n\r\n"
+                                "[import recent folder list]\r\n; most recent first\r\nFolder1=C:\\Audio\\\r\n"
+                                "  folder3 =  \\\\server\\share\\  \r\nShowTimeStamps=1\r\n\r\n"
+                                "[Other]\r\nFolder1=not this one\r\nKey=a=b\r\nD=\r\n";
 
 }  // namespace
 
 TEST(IniDocument, ReadsNamesWithoutLetterCaseAndValuesTrimmed)
 {
     const CIniDocument document(kWindowsIni);
-    const std::tuple<const char*, const char*, const char*> reads[] = {
-        {"Folders", "OpenDefault", "D:\\Takes\\"}, {"Import Recent Folder List", "Folder1", "C:\\Audio\\"},
-        {"IMPORT RECENT FOLDER LIST", "FOLDER3", "\\\\server\\share\\"}, {"Import Recent Folder List", "Folder2", "none"},
-        {"Missing", "Folder1", "none"}, {"Other", "Key", "a=b"}, {"Other", "D", ""}, {"Folders", "; settings", "none"}};
+    const std::tuple<const char*, const char*, const char*> reads[]
+        = {{"Folders", "OpenDefault", "D:\\Takes\\"},
+           {"Import Recent Folder List", "Folder1", "C:\\Audio\\"},
+           {"IMPORT RECENT FOLDER LIST", "FOLDER3", "\\\\server\\share\\"},
+           {"Import Recent Folder List", "Folder2", "none"},
+           {"Missing", "Folder1", "none"},
+           {"Other", "Key", "a=b"},
+           {"Other", "D", ""},
+           {"Folders", "; settings", "none"}};
     for (const auto& [section, key, text] : reads)
         EXPECT_EQ(document.Value(section, key).value_or("none"), text) << section << "/" << key;
     // A byte order mark is no part of the first section's name.
@@ -64,9 +68,16 @@ TEST(IniDocument, WritesKeepEveryOtherLineAsItWas)
 TEST(IniDocument, TextsThatWouldBreakTheLinesAreRefused)
 {
     // A folder name may hold a line break; stored, it would forge other entries.
-    const std::tuple<const char*, const char*, const char*> refused[] = {{"Folders", "Folder1", "/tmp/a\nFolder2=/evil/"},
-        {"Folders", "Folder1", "/tmp/a\r"}, {"Folders", "Fol=der", "x"}, {"Sec]tion", "Key", "x"}, {"Section", "", "x"},
-        {"Section", " Key", "x"}, {"Section", "[Key", "x"}, {"Sec\ntion", "Key", "x"}, {"Section", "K\ney", "x"}};
+    const std::tuple<const char*, const char*, const char*> refused[]
+        = {{"Folders", "Folder1", "/tmp/a\nFolder2=/evil/"},
+           {"Folders", "Folder1", "/tmp/a\r"},
+           {"Folders", "Fol=der", "x"},
+           {"Sec]tion", "Key", "x"},
+           {"Section", "", "x"},
+           {"Section", " Key", "x"},
+           {"Section", "[Key", "x"},
+           {"Sec\ntion", "Key", "x"},
+           {"Section", "K\ney", "x"}};
     CIniDocument document(kWindowsIni);
     for (const auto& [section, key, value] : refused)
         EXPECT_FALSE(document.SetValue(section, key, value)) << section << "/" << key << "=" << value;

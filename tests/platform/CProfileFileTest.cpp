@@ -22,15 +22,18 @@ namespace fs = std::filesystem;
 
 using testwav::ReadText;
 
-void WriteText(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+void WriteText(const fs::path& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
 
 // As a Windows user's editor leaves it: a byte order mark, CRLF, comments,
 // other sections, odd spacing and letter case, Folder2 missing.
-const std::string kWindowsIni =
-    "\xEF\xBB\xBF[Folders]\r\n; settings\r\nOpenDefault=D:\\Takes\\\r\n\r\n"
-    "[import recent folder list]\r\n; most recent first\r\nFolder1=C:\\Audio\\\r\n"
-    "  folder3 =  \\\\server\\share\\  \r\nShowTimeStamps=1\r\n\r\n"
-    "[Other]\r\nFolder1=not this one\r\nKey=a=b\r\nA=12abc\r\nB=-3\r\nC=99999999999\r\nD=\r\n";
+const std::string kWindowsIni
+    = "\xEF\xBB\xBF[Folders]\r\n; settings\r\nOpenDefault=D:\\Takes\\\r\n\r\n"
+      "[import recent folder list]\r\n; most recent first\r\nFolder1=C:\\Audio\\\r\n"
+      "  folder3 =  \\\\server\\share\\  \r\nShowTimeStamps=1\r\n\r\n"
+      "[Other]\r\nFolder1=not this one\r\nKey=a=b\r\nA=12abc\r\nB=-3\r\nC=99999999999\r\nD=\r\n";
 
 class Profile : public ::testing::Test {
 protected:
@@ -46,12 +49,17 @@ protected:
 TEST_F(Profile, ReadsNumbersAndDefaultsAndWritesInPlaceOfTheFile)
 {
     // Integers are the leading decimal number; anything else gives the default.
-    const std::tuple<const char*, const char*, const char*, int> reads[] = {
-        {"IMPORT RECENT FOLDER LIST", "FOLDER3", "\\\\server\\share\\", 7}, {"Import Recent Folder List", "Folder2", "none", 7},
-        {"Import Recent Folder List", "ShowTimeStamps", "1", 1}, {"Other", "A", "12abc", 12}, {"Other", "B", "-3", -3},
-        {"Other", "C", "99999999999", 7}, {"Other", "D", "", 7}};
+    const std::tuple<const char*, const char*, const char*, int> reads[]
+        = {{"IMPORT RECENT FOLDER LIST", "FOLDER3", "\\\\server\\share\\", 7},
+           {"Import Recent Folder List", "Folder2", "none", 7},
+           {"Import Recent Folder List", "ShowTimeStamps", "1", 1},
+           {"Other", "A", "12abc", 12},
+           {"Other", "B", "-3", -3},
+           {"Other", "C", "99999999999", 7},
+           {"Other", "D", "", 7}};
     for (const auto& [section, key, text, value] : reads)
-        EXPECT_EQ(std::pair(profile.GetString(section, key, "none"), profile.GetInt(section, key, 7)), std::pair(std::string(text), value))
+        EXPECT_EQ(std::pair(profile.GetString(section, key, "none"), profile.GetInt(section, key, 7)),
+                  std::pair(std::string(text), value))
             << section << "/" << key;
     EXPECT_EQ(profile.GetString("Missing", "Folder1"), "");
     EXPECT_EQ(CProfileFile(dir.Path() / "absent.INI").GetString("Folders", "OpenDefault", "x"), "x");
@@ -70,7 +78,8 @@ TEST_F(Profile, CreatesTheFileAndItsFolderAndWritesThroughLinks)
     CProfileFile fresh(dir.Path() / "config" / "Quelbrook.INI");
     ASSERT_TRUE(fresh.WriteString("Folders", "OpenDefault", "/audio/"));
     ASSERT_TRUE(fresh.WriteInt("Import Recent Folder List", "ShowTimeStamps", 0));
-    EXPECT_EQ(ReadText(fresh.Path()), "[Folders]\nOpenDefault=/audio/\n[Import Recent Folder List]\nShowTimeStamps=0\n");
+    EXPECT_EQ(ReadText(fresh.Path()),
+              "[Folders]\nOpenDefault=/audio/\n[Import Recent Folder List]\nShowTimeStamps=0\n");
 
     // Through a link, the file it names is written and the link stays.
     const fs::path link = dir.Path() / "link.INI";
@@ -131,7 +140,11 @@ TEST_F(Profile, WhatIsNoSmallRegularWritableFileIsNeverWrittenOver)
         {"a file a write would take over the limit",
          [&](const fs::path& p) { WriteText(p, big.substr(0, big.size() - 30)); }, "/big/"},
         // The missing owner write bit marks it read-only, also for a privileged user.
-        {"a read-only file", [](const fs::path& p) { WriteText(p, kWindowsIni); fs::permissions(p, fs::perms::owner_read); },
+        {"a read-only file",
+         [](const fs::path& p) {
+             WriteText(p, kWindowsIni);
+             fs::permissions(p, fs::perms::owner_read);
+         },
          "D:\\Takes\\"},
     };
     for (const Case& c : cases) {

@@ -11,7 +11,10 @@
 
 namespace testa11y {
 
-inline QAccessibleInterface* Of(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); }
+inline QAccessibleInterface* Of(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget);
+}
 
 // The text of the first label the widget is labelled by, or an empty text.
 inline QString LabelledBy(QWidget* widget)
@@ -58,4 +61,4 @@ inline QStringList TabOrder(QWidget& window)
     return names;
 }
 
-} // namespace testa11y
+}  // namespace testa11y

@@ -36,7 +36,9 @@ inline QString Name(const QWidget* widget, const QString& text)
 
 inline QString Plain(const QString& text)
 {
-    return QString(text).replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'))
+    return QString(text)
+        .replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(QLatin1Char('&'))
         .replace(QLatin1Char('\x01'), QLatin1Char('&'));
 }
 
@@ -54,9 +56,9 @@ inline void CheckLabel(const QLabel* label, QStringList& problems)
     // A path label shortens its path itself.
     if (label->text().isEmpty() || label->inherits("CPathLabel"))
         return;
-    const bool fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
-                                        : label->minimumSizeHint().width() <= label->width()
-                                              && label->minimumSizeHint().height() <= label->height();
+    const bool fits = label->wordWrap()
+        ? label->heightForWidth(label->width()) <= label->height()
+        : label->minimumSizeHint().width() <= label->width() && label->minimumSizeHint().height() <= label->height();
     if (!fits)
         problems << Name(label, label->text()) + QStringLiteral(" is clipped");
 }
@@ -78,7 +80,8 @@ inline void CheckButton(const QAbstractButton* button, QStringList& problems)
         room = push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push).width();
         if (!push->icon().isNull())
             room -= push->iconSize().width() + 4;
-    } else if (qobject_cast<const QCheckBox*>(button) != nullptr || qobject_cast<const QRadioButton*>(button) != nullptr) {
+    } else if (qobject_cast<const QCheckBox*>(button) != nullptr
+               || qobject_cast<const QRadioButton*>(button) != nullptr) {
         room = button->width() - (button->minimumSizeHint().width() - needed);
     } else
         return;  // tool buttons show icons
@@ -99,10 +102,14 @@ inline void CheckGroupBox(const QGroupBox* box, QStringList& problems)
     const QRect label = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
     if (!box->rect().contains(label) || label.width() < TextWidth(box->fontMetrics(), box->title()))
         problems << Name(box, box->title())
-                        + QStringLiteral(" title is clipped: %1,%2 %3x%4 in %5x%6, text %7")
-                              .arg(label.x()).arg(label.y()).arg(label.width()).arg(label.height())
-                              .arg(box->width()).arg(box->height())
-                              .arg(TextWidth(box->fontMetrics(), box->title()));
+                + QStringLiteral(" title is clipped: %1,%2 %3x%4 in %5x%6, text %7")
+                      .arg(label.x())
+                      .arg(label.y())
+                      .arg(label.width())
+                      .arg(label.height())
+                      .arg(box->width())
+                      .arg(box->height())
+                      .arg(TextWidth(box->fontMetrics(), box->title()));
 }
 
 // Paths are shortened in the middle where they do not fit, by design.
@@ -121,8 +128,8 @@ inline void CheckComboBox(const QComboBox* box, QStringList& problems)
     option.initFrom(box);
     option.rect = box->rect();
     option.editable = box->isEditable();
-    const int room =
-        box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width();
+    const int room
+        = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width();
     for (int i = 0; i < box->count(); ++i)
         if (!IsPath(box->itemText(i)) && box->fontMetrics().horizontalAdvance(box->itemText(i)) > room)
             problems << Name(box, box->itemText(i)) + QStringLiteral(" is clipped");
@@ -141,9 +148,8 @@ inline void CheckColumns(const QTreeView* view, QStringList& problems)
         const auto* items = static_cast<const QAbstractItemView*>(view);  // public there
         const int needed = std::max(header->sectionSizeHint(column), items->sizeHintForColumn(column));
         if (needed > header->sectionSize(column))
-            problems << Name(view, title) + QStringLiteral(" column needs %1 pixels, has %2")
-                                                 .arg(needed)
-                                                 .arg(header->sectionSize(column));
+            problems << Name(view, title)
+                    + QStringLiteral(" column needs %1 pixels, has %2").arg(needed).arg(header->sectionSize(column));
     }
 }
 
@@ -153,8 +159,8 @@ inline bool Checked(const QWidget* widget)
     if (const auto* label = qobject_cast<const QLabel*>(widget); label && label->text().isEmpty())
         return false;
     return qobject_cast<const QLabel*>(widget) || qobject_cast<const QAbstractButton*>(widget)
-           || qobject_cast<const QComboBox*>(widget) || qobject_cast<const QLineEdit*>(widget)
-           || qobject_cast<const QAbstractItemView*>(widget) || qobject_cast<const QGroupBox*>(widget);
+        || qobject_cast<const QComboBox*>(widget) || qobject_cast<const QLineEdit*>(widget)
+        || qobject_cast<const QAbstractItemView*>(widget) || qobject_cast<const QGroupBox*>(widget);
 }
 
 inline QStringList Problems(const QWidget& window)
@@ -189,7 +195,8 @@ inline QStringList Problems(const QWidget& window)
             if (ra.intersects(rb) && !a->isAncestorOf(b) && !b->isAncestorOf(a))
                 problems << Name(a, QString()) + QStringLiteral(" overlaps ") + Name(b, QString());
         }
-    if (const QScreen* screen = window.screen(); screen && !screen->availableGeometry().contains(window.frameGeometry()))
+    if (const QScreen* screen = window.screen();
+        screen && !screen->availableGeometry().contains(window.frameGeometry()))
         problems << QStringLiteral("the window (%1x%2) does not fit the screen (%3x%4)")
                         .arg(window.frameGeometry().width())
                         .arg(window.frameGeometry().height())
@@ -198,4 +205,4 @@ inline QStringList Problems(const QWidget& window)
     return problems;
 }
 
-} // namespace testfit
+}  // namespace testfit

@@ -30,7 +30,10 @@ inline void PutLe(Bytes& out, std::uint64_t value, int width)
         out.push_back(static_cast<unsigned char>(value >> (8 * i)));
 }
 
-inline void PutText(Bytes& out, std::string_view text) { out.insert(out.end(), text.begin(), text.end()); }
+inline void PutText(Bytes& out, std::string_view text)
+{
+    out.insert(out.end(), text.begin(), text.end());
+}
 
 inline Bytes Pattern(std::size_t n, std::uint32_t seed = 1)
 {
@@ -69,7 +72,7 @@ inline Bytes Extension(std::uint16_t validBits, std::uint32_t channelMask)
 }
 
 struct Region {
-    std::string name;     // stored from record offset 57, zero-padded
+    std::string name;  // stored from record offset 57, zero-padded
     int lengthByte = -1;  // -1: the name's length
     std::uint32_t start = 0, end = 0, userTs = 0, origTs = 0;
 };
@@ -117,8 +120,12 @@ public:
     WavBuilder& Fmt(const testwav::Fmt& f, const Bytes& extension = {})
     {
         Bytes c;
-        for (auto [v, w] : {std::pair<std::uint32_t, int>{f.formatTag, 2}, {f.channels, 2}, {f.sampleRate, 4},
-                            {f.avgBytesPerSec, 4}, {f.blockAlign, 2}, {f.bitsPerSample, 2}})
+        for (auto [v, w] : {std::pair<std::uint32_t, int>{f.formatTag, 2},
+                            {f.channels, 2},
+                            {f.sampleRate, 4},
+                            {f.avgBytesPerSec, 4},
+                            {f.blockAlign, 2},
+                            {f.bitsPerSample, 2}})
             PutLe(c, v, w);
         c.insert(c.end(), extension.begin(), extension.end());
         return Chunk("fmt ", c);
@@ -178,8 +185,8 @@ private:
 
 inline void WriteFile(const std::string& path, const Bytes& bytes)
 {
-    std::ofstream(NativePath(path), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(NativePath(path), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 // The whole file, or count bytes from offset (fewer at the end).

@@ -34,7 +34,7 @@ HeaderChangeRequest FromStereo24(std::uint32_t rate)
     return {rate, 2, 6, 24, true, true, true, true};
 }
 
-} // namespace
+}  // namespace
 
 TEST(ChangeSummary, MixedBatchNamesWhatTheUntouchedFieldsDoFirst)
 {
@@ -49,16 +49,18 @@ TEST(ChangeSummary, MixedBatchNamesWhatTheUntouchedFieldsDoFirst)
     for (const std::string& path : paths)
         summary.Add(reader.Read(path));
 
-    EXPECT_EQ(Rows(summary), (std::vector<LineRow>{{Field::Channels, 2, 1, true},
-                                                   {Field::Resolution, 24, 1, true},
-                                                   {Field::BlockAlign, 6, 1, true},
-                                                   {Field::SampleRate, 96000, 2, false}}));
-    EXPECT_EQ(RenderEnglish(summary.Text()),
-              "Number of channels: 2 \u2014 changes 1 of 4 files, although you left it at the shown file's own value\n"
-              "Resolution: 24 bit \u2014 changes 1 of 4 files, although you left it at the shown file's own value\n"
-              "Block alignment: 6 bytes \u2014 changes 1 of 4 files, although you left it at the shown file's own value\n"
-              "Sample rate: 96,000 Hz \u2014 changes 2 of 4 files\n"
-              "2 of 4 files have headers that cannot be read; they will be left unchanged");
+    EXPECT_EQ(Rows(summary),
+              (std::vector<LineRow>{{Field::Channels, 2, 1, true},
+                                    {Field::Resolution, 24, 1, true},
+                                    {Field::BlockAlign, 6, 1, true},
+                                    {Field::SampleRate, 96000, 2, false}}));
+    EXPECT_EQ(
+        RenderEnglish(summary.Text()),
+        "Number of channels: 2 \u2014 changes 1 of 4 files, although you left it at the shown file's own value\n"
+        "Resolution: 24 bit \u2014 changes 1 of 4 files, although you left it at the shown file's own value\n"
+        "Block alignment: 6 bytes \u2014 changes 1 of 4 files, although you left it at the shown file's own value\n"
+        "Sample rate: 96,000 Hz \u2014 changes 2 of 4 files\n"
+        "2 of 4 files have headers that cannot be read; they will be left unchanged");
 }
 
 TEST(ChangeSummary, CountsFollowWhatTheRewriteWrites)
@@ -75,19 +77,26 @@ TEST(ChangeSummary, CountsFollowWhatTheRewriteWrites)
     perChannel.blockAlignPerChannel = true;
     const Case cases[] = {
         {"only the rate, one file already at it, one unreadable",
-         {44100, 2, 6, 24, true, false, false, false}, {false, true, true, true},
+         {44100, 2, 6, 24, true, false, false, false},
+         {false, true, true, true},
          {kStereo24, std::nullopt, WaveFormat{1, 2, 4, 16, 44100, 176400}},
          {{Field::SampleRate, 44100, 1, false}},
          "Sample rate: 44,100 Hz \u2014 changes 1 of 3 files\n"
          "1 of 3 files has a header that cannot be read; it will be left unchanged"},
         {"untouched fields that change nothing keep their order and say nothing more",
-         FromStereo24(96000), {false, true, true, true}, {kStereo24},
-         {{Field::SampleRate, 96000, 1, false}, {Field::Channels, 2, 0, true}, {Field::Resolution, 24, 0, true},
+         FromStereo24(96000),
+         {false, true, true, true},
+         {kStereo24},
+         {{Field::SampleRate, 96000, 1, false},
+          {Field::Channels, 2, 0, true},
+          {Field::Resolution, 24, 0, true},
           {Field::BlockAlign, 6, 0, true}},
          "Sample rate: 96,000 Hz \u2014 changes 1 of 1 file\nNumber of channels: 2 \u2014 changes 0 of 1 file\n"
          "Resolution: 24 bit \u2014 changes 0 of 1 file\nBlock alignment: 6 bytes \u2014 changes 0 of 1 file"},
         {"a per-channel alignment follows each file's channels",
-         perChannel, {false, false, false, false}, {kMono16, kStereo24},
+         perChannel,
+         {false, false, false, false},
+         {kMono16, kStereo24},
          {{Field::BlockAlign, 2, 1, false}},
          "Block alignment: 2 bytes per sample times each file's channels \u2014 changes 1 of 2 files"},
         {"nothing ticked", {}, {true, true, true, true}, {kMono16}, {}, ""},

@@ -39,17 +39,29 @@ std::vector<Sample> GeneratedSamples()
         out.push_back({std::move(name), b.Build(), fmtFound ? b.OffsetOf("fmt ") : 0});
     };
     // Valid bits and mask already agree with the 20 bits and 3 channels written.
-    add("extensible.wav", WavBuilder().Fmt({0xFFFE, 6, 48000, 864000, 18, 24}, Extension(20, 0x700))
-                              .Chunk("fact", Bytes(4, 7)).Chunk("data", Pattern(36, 2)));
+    add("extensible.wav",
+        WavBuilder()
+            .Fmt({0xFFFE, 6, 48000, 864000, 18, 24}, Extension(20, 0x700))
+            .Chunk("fact", Bytes(4, 7))
+            .Chunk("data", Pattern(36, 2)));
     add("fmt18.wav", WavBuilder().Fmt({3, 1, 44100, 176400, 4, 32}, {0x55, 0xAA}).Chunk("data", Pattern(16, 3)));
     // Only "data" is followed by a pad byte when odd.
     add("odd-data-first.wav", WavBuilder().Chunk("data", Pattern(101, 4)).Chunk("LIST", Pattern(26, 5)).Fmt(pcm));
     add("odd-list-unpadded.wav", WavBuilder().Chunk("LIST", Pattern(13, 6), false).Fmt(pcm));
     add("odd-list-padded.wav", WavBuilder().Chunk("LIST", Pattern(13, 6)).Fmt(pcm), false);
-    add("bext-regn.wav", WavBuilder().Chunk("JUNK", Bytes(28, 0)).Chunk("bext", BextContent(123456789)).Fmt(pcm)
-                             .Chunk("data", Pattern(77, 7)).Chunk("regn", RegnContent({{"one", -1, 1, 2, 3, 4}})));
-    add("rf64.wav", WavBuilder("RF64").Ds64(33).Fmt(pcm).Chunk("data", Pattern(33, 8), true, 0xFFFFFFFF)
-                        .Chunk("bext", BextContent(9)));
+    add("bext-regn.wav",
+        WavBuilder()
+            .Chunk("JUNK", Bytes(28, 0))
+            .Chunk("bext", BextContent(123456789))
+            .Fmt(pcm)
+            .Chunk("data", Pattern(77, 7))
+            .Chunk("regn", RegnContent({{"one", -1, 1, 2, 3, 4}})));
+    add("rf64.wav",
+        WavBuilder("RF64")
+            .Ds64(33)
+            .Fmt(pcm)
+            .Chunk("data", Pattern(33, 8), true, 0xFFFFFFFF)
+            .Chunk("bext", BextContent(9)));
     add("bw64-fmt-last.wav", WavBuilder("BW64").Ds64(101).Chunk("data", Pattern(101, 9), true, 0xFFFFFFFF).Fmt(pcm));
     add("no-fmt.wav", WavBuilder().Chunk("data", Pattern(40, 10)), false);
     add("twelve.wav", WavBuilder(), false);
@@ -59,8 +71,8 @@ std::vector<Sample> GeneratedSamples()
     add("odd-max-data.wav", WavBuilder().Chunk("data", {}, false, 0xFFFFFFFF).Fmt(pcm), false);
     // A "data" size of 2^64 - 1 must not wrap into the audio, which holds a "fmt " chunk.
     const Bytes inAudio = WavBuilder().Fmt(pcm).Build();
-    add("rf64-size-wraps.wav", WavBuilder("RF64").Ds64(~0ull).Chunk("data", {inAudio.begin() + 12, inAudio.end()},
-                                                                     false, 0xFFFFFFFF), false);
+    add("rf64-size-wraps.wav",
+        WavBuilder("RF64").Ds64(~0ull).Chunk("data", {inAudio.begin() + 12, inAudio.end()}, false, 0xFFFFFFFF), false);
     add("riff-with-ds64.wav", WavBuilder().Ds64(101).Chunk("data", Pattern(101), true, 0xFFFFFFFF).Fmt(pcm), false);
     // "fmt " chunks whose fields do not all lie inside the file (cut20: the id alone).
     const Bytes cut = WavBuilder().Chunk("JUNK", Bytes(4, 1)).Fmt(pcm).Build();
@@ -73,11 +85,20 @@ std::vector<Sample> GeneratedSamples()
 
 // Where the walk finds "fmt " in each corpus file (0: nowhere; absent: 12).
 const std::map<std::string, std::uint64_t> kCorpusFmt = {
-    {"nonstandard-01.wav", 722}, {"crash-e879de4eb4d206c59e21f0e01def16457af80fdc.wav", 0},
-    {"oom-48ae4cd061ff8578ad3f23dc87624bd365cf5216.wav", 0}, {"Testfile_SEQ_RF64_Big.wav.gz", 0},
-    {"A101_4.WAV", 6112}, {"PT A101_4.A1.wav", 6112}, {"STE-000.wav", 878}, {"Scene_1_2AG-T001_Tr1.WAV", 6368},
-    {"Sr001-2C-01_01.WAV", 878}, {"Test_ADM_ProTools.wav", 84}, {"new_camera bumb 1.wav", 48}, {"umid.wav", 722},
-    {"wavinfo Test Project - Audio - 5.1.wav", 868}, {"wavinfo Test Project - Audio - Mono.wav", 868},
+    {"nonstandard-01.wav", 722},
+    {"crash-e879de4eb4d206c59e21f0e01def16457af80fdc.wav", 0},
+    {"oom-48ae4cd061ff8578ad3f23dc87624bd365cf5216.wav", 0},
+    {"Testfile_SEQ_RF64_Big.wav.gz", 0},
+    {"A101_4.WAV", 6112},
+    {"PT A101_4.A1.wav", 6112},
+    {"STE-000.wav", 878},
+    {"Scene_1_2AG-T001_Tr1.WAV", 6368},
+    {"Sr001-2C-01_01.WAV", 878},
+    {"Test_ADM_ProTools.wav", 84},
+    {"new_camera bumb 1.wav", 48},
+    {"umid.wav", 722},
+    {"wavinfo Test Project - Audio - 5.1.wav", 868},
+    {"wavinfo Test Project - Audio - Mono.wav", 868},
 };
 
 // The extensible headers after the rewrite to 3 channels of 20 bits: valid
@@ -106,8 +127,8 @@ TEST(EndToEnd, RewriteChangesOnlyTheFmtFieldsOrNothing)
             const std::string name = e.path().filename().string();
             const auto known = kCorpusFmt.find(name);
             if (e.is_regular_file() && name != "SOURCES.md")
-                samples.push_back({"corpus-" + name, ReadFile(e.path().string()),
-                                   known == kCorpusFmt.end() ? 12 : known->second});
+                samples.push_back(
+                    {"corpus-" + name, ReadFile(e.path().string()), known == kCorpusFmt.end() ? 12 : known->second});
         }
 
     FakePrompt prompt;

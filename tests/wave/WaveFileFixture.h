@@ -26,7 +26,8 @@ inline const WaveFormat kCorrected{1, 2, 4, 16, 44100, 176400}, kLoadedA{3, 6, 2
 inline const std::uint32_t kTimeRef = 2191709524u;
 inline const Bytes kPlain = WavBuilder().Fmt(kStereo16).Chunk("data", Pattern(33)).Build();
 // An odd JUNK written without pad, as the walk expects: "fmt " at 23.
-inline const Bytes kJunked = WavBuilder().Chunk("JUNK", Bytes(3, 9), false).Fmt(kStereo16).Chunk("data", Pattern(33)).Build();
+inline const Bytes kJunked
+    = WavBuilder().Chunk("JUNK", Bytes(3, 9), false).Fmt(kStereo16).Chunk("data", Pattern(33)).Build();
 
 class WaveFileTest : public ::testing::Test {
 protected:
@@ -36,7 +37,11 @@ protected:
         testsys::SetReadOnly(dir / name, readOnly);
         return dir / name;
     }
-    std::string SetFile(const std::string& name, const Bytes& image) { wave.SetFileName(Put(name, image)); return dir / name; }
+    std::string SetFile(const std::string& name, const Bytes& image)
+    {
+        wave.SetFileName(Put(name, image));
+        return dir / name;
+    }
 
     // What the last load found: a complete header, the "bext" time reference, where "regn" is.
     std::tuple<bool, std::uint32_t, std::uint64_t> Found() const
@@ -47,8 +52,11 @@ protected:
     // The high word of the time reference must be ignored.
     static WavBuilder Head()
     {
-        return WavBuilder().Chunk("JUNK", Bytes(28, 0)).Fmt(kFmtA)
-            .Chunk("bext", BextContent(0xDEADBEEF00000000ull | kTimeRef)).Chunk("data", Bytes(11, 0x7F));
+        return WavBuilder()
+            .Chunk("JUNK", Bytes(28, 0))
+            .Fmt(kFmtA)
+            .Chunk("bext", BextContent(0xDEADBEEF00000000ull | kTimeRef))
+            .Chunk("data", Bytes(11, 0x7F));
     }
 
     using Row = std::tuple<std::string, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t>;

@@ -23,17 +23,18 @@ TEST_F(Load, ReadsFmtBextAndRegnPositionAndKeepsWhatCannotBeRead)
     zeroedId.insert(zeroedId.end(), fmtChunk.begin(), fmtChunk.end());
     // Loaded in turn: what cannot be read keeps the format of the file before; "bext" and "regn" are cleared
     // for a file without them, kept for one that cannot be opened.
-    const std::tuple<const char*, std::optional<Bytes>, WaveFormat, std::tuple<bool, std::uint32_t, std::uint64_t>> steps[] = {
-        {"a.wav", withRegn, kLoadedA, {true, kTimeRef, withRegn.size() - 4}},
-        {"b.wav", noFmt, kLoadedA, {false, 0, 0}},
-        {"a.wav", Head().Build(), kLoadedA, {true, kTimeRef, 0}},
-        {"cut.wav", cut, {1, 2, 24, 32, (96000u & 0xFFFF0000u) | 0xAA00u, 2304000}, {false, 0, 0}},
-        {"almost.wav", Bytes(whole.begin(), whole.end() - 1), {1, 2, 4, 16, 44100, 176400}, {false, 0, 0}},
-        {"whole.wav", whole, {1, 2, 4, 16, 44100, 176400}, {true, 0, 0}},
-        {"zeroed-id.wav", zeroedId, {1, 2, 4, 16, 44100, 176400}, {true, 0, 0}},
-        {"a.wav", Head().Build(), kLoadedA, {true, kTimeRef, 0}},
-        {"gone.wav", std::nullopt, kLoadedA, {false, kTimeRef, 0}},
-    };
+    const std::tuple<const char*, std::optional<Bytes>, WaveFormat, std::tuple<bool, std::uint32_t, std::uint64_t>>
+        steps[] = {
+            {"a.wav", withRegn, kLoadedA, {true, kTimeRef, withRegn.size() - 4}},
+            {"b.wav", noFmt, kLoadedA, {false, 0, 0}},
+            {"a.wav", Head().Build(), kLoadedA, {true, kTimeRef, 0}},
+            {"cut.wav", cut, {1, 2, 24, 32, (96000u & 0xFFFF0000u) | 0xAA00u, 2304000}, {false, 0, 0}},
+            {"almost.wav", Bytes(whole.begin(), whole.end() - 1), {1, 2, 4, 16, 44100, 176400}, {false, 0, 0}},
+            {"whole.wav", whole, {1, 2, 4, 16, 44100, 176400}, {true, 0, 0}},
+            {"zeroed-id.wav", zeroedId, {1, 2, 4, 16, 44100, 176400}, {true, 0, 0}},
+            {"a.wav", Head().Build(), kLoadedA, {true, kTimeRef, 0}},
+            {"gone.wav", std::nullopt, kLoadedA, {false, kTimeRef, 0}},
+        };
     for (const auto& [name, image, format, found] : steps) {
         SCOPED_TRACE(name);
         wave.SetFileName(image ? Put(name, *image) : dir / name);
@@ -49,8 +50,9 @@ TEST_F(Load, ReadsFmtBextAndRegnPositionAndKeepsWhatCannotBeRead)
     EXPECT_EQ(wave.Format(), kLoadedA);
     EXPECT_FALSE(wave.RewriteHeader({}));
     EXPECT_EQ(ReadFile(p), tooShort);
-    EXPECT_EQ(prompt.messages, std::vector<std::string>{"The \"fmt \" chunk of " + p
-                                                        + " is too short to hold a format (14 bytes); the file was left unchanged."});
+    EXPECT_EQ(prompt.messages,
+              std::vector<std::string>{"The \"fmt \" chunk of " + p
+                                       + " is too short to hold a format (14 bytes); the file was left unchanged."});
 }
 
 TEST_F(Load, FilesThatAreNoWavFilesAreToldApartFromWavFilesWithoutAFormat)
@@ -83,16 +85,22 @@ TEST_F(Load, OpenMessages)
     EXPECT_EQ(prompt.messages.back(), "File already open.");
     EXPECT_TRUE(wave.Close());
     wave.SetFileName(dir.Path().string());
-    EXPECT_EQ(prompt.messages.back(), "File " + dir.Path().string() + " could not be opened - code: 5 (it is a folder)");
+    EXPECT_EQ(prompt.messages.back(),
+              "File " + dir.Path().string() + " could not be opened - code: 5 (it is a folder)");
 }
 
 TEST_F(Load, RegionRowsInChunkOrderForRecordsThatStartInsideTheFile)
 {
-    const std::vector<Region> recs = {{"Zeta", -1, 100, 200, 300, 400}, {"Alpha", -1, 0xFFFFFFFF, 1, 2, 0x80000000u},
-                                      {"TwelveChars!", 5}, {"four", 31}, {std::string(31, 'x'), 200}, {"gone", 0}, {"past the count"}};
-    const std::vector<Row> want = {{"Zeta", 100, 200, 300, 400}, {"Alpha", 0xFFFFFFFF, 1, 2, 0x80000000u},
-                                   {"Twelv", 0, 0, 0, 0}, {"four", 0, 0, 0, 0}, {std::string(31, 'x'), 0, 0, 0, 0},
-                                   {"", 0, 0, 0, 0}};
+    const std::vector<Region> recs = {{"Zeta", -1, 100, 200, 300, 400},
+                                      {"Alpha", -1, 0xFFFFFFFF, 1, 2, 0x80000000u},
+                                      {"TwelveChars!", 5},
+                                      {"four", 31},
+                                      {std::string(31, 'x'), 200},
+                                      {"gone", 0},
+                                      {"past the count"}};
+    const std::vector<Row> want
+        = {{"Zeta", 100, 200, 300, 400}, {"Alpha", 0xFFFFFFFF, 1, 2, 0x80000000u}, {"Twelv", 0, 0, 0, 0},
+           {"four", 0, 0, 0, 0},         {std::string(31, 'x'), 0, 0, 0, 0},       {"", 0, 0, 0, 0}};
     EXPECT_EQ(Rows(Head().Chunk("regn", RegnContent(recs, 6)).Build()), want);
     const RegionPreview pv = ReadRegionPreview(dir / "r.wav", prompt);
     EXPECT_EQ(std::tuple(pv.timeStampValid, pv.sampleRate, pv.bextTimeReference), std::tuple(true, 96000u, kTimeRef));
@@ -104,7 +112,8 @@ TEST_F(Load, RegionRowsInChunkOrderForRecordsThatStartInsideTheFile)
     EXPECT_EQ(Rows(image), (std::vector<Row>{{"cut", 0x01020304, 0x05060708, 7, 8}, {"", 0x0304, 0, 0, 0}}));
     // The chunk's declared size and the file's end bound the rows too: what follows is no record.
     EXPECT_EQ(Rows(Head().Chunk("regn", RegnContent({r}, 0xFFFFFFFF), true, 0xFFFFFFFF).Build()).size(), 1u);
-    EXPECT_EQ(Rows(Head().Chunk("regn", RegnContent({r}, 0xFFFFFFFF)).Chunk("data", Pattern(88 * 3)).Build()).size(), 1u);
+    EXPECT_EQ(Rows(Head().Chunk("regn", RegnContent({r}, 0xFFFFFFFF)).Chunk("data", Pattern(88 * 3)).Build()).size(),
+              1u);
     image = Head().Build();
     PutText(image, "regn");
     PutLe(image, 100, 6);  // a size and half a count
@@ -218,7 +227,8 @@ TEST_F(Rewrite, FilesOf4GiBAndMoreAreReadAndWrittenAtTheirTrueOffsets)
     WavBuilder b;
     b.Fmt(kStereo16).Chunk("JUNK", {}, false, 0xFFFFFFF0);
     const std::uint64_t bextAt = b.Size() + 0xFFFFFFF0ull;
-    if (!testsys::WriteSparse(dir / "big.wav", b.Build(), bextAt, WavBuilder().Chunk("bext", BextContent(7)).Chunk("regn", {}).Chunks()))
+    if (!testsys::WriteSparse(dir / "big.wav", b.Build(), bextAt,
+                              WavBuilder().Chunk("bext", BextContent(7)).Chunk("regn", {}).Chunks()))
         GTEST_SKIP() << "no sparse files here";
     wave.SetFileName(dir / "big.wav");
     EXPECT_EQ(Found(), std::tuple(true, 7u, bextAt + 8 + 602));
@@ -279,8 +289,10 @@ TEST_F(Rewrite, JournalGetsThePatchFirstAndRestoreUndoesItByteForByte)
     WriteFile(dir / "copy.wav", after);
     std::filesystem::rename(NativePath(dir / "copy.wav"), NativePath(p));
     EXPECT_FALSE(wave.RestorePatch(patch));
-    EXPECT_EQ(prompt.messages.back(), p + " is no longer the file that was changed (it was replaced, or its length "
-                                          "differs); it was left unchanged.");
+    EXPECT_EQ(prompt.messages.back(),
+              p
+                  + " is no longer the file that was changed (it was replaced, or its length "
+                    "differs); it was left unchanged.");
     EXPECT_EQ(ReadFile(p), after);
 
     // A refusing journal: nothing written.
@@ -294,27 +306,57 @@ TEST_F(Rewrite, JournalGetsThePatchFirstAndRestoreUndoesItByteForByte)
 TEST_F(Rewrite, ExtensibleValidBitsAndMaskFollowOnlyAContradictingChange)
 {
     struct Case {
-        Fmt fmt; std::uint16_t valid; std::uint32_t mask;
+        Fmt fmt;
+        std::uint16_t valid;
+        std::uint32_t mask;
         HeaderChangeRequest request;
-        Fmt wantFmt; std::uint16_t wantValid; std::uint32_t wantMask;
+        Fmt wantFmt;
+        std::uint16_t wantValid;
+        std::uint32_t wantMask;
     };
     const Case cases[] = {
         // 5.1 to stereo: the two lowest speakers stay.
-        {{0xFFFE, 6, 48000, 864000, 18, 24}, 24, 0x3F, {0, 2, 0, 0, false, true}, {0xFFFE, 2, 48000, 864000, 18, 24}, 24, 0x3},
-        {{0xFFFE, 2, 48000, 288000, 6, 24}, 24, 0x3, {0, 0, 4, 16, false, false, true, true}, {0xFFFE, 2, 48000, 192000, 4, 16}, 16, 0x3},
+        {{0xFFFE, 6, 48000, 864000, 18, 24},
+         24,
+         0x3F,
+         {0, 2, 0, 0, false, true},
+         {0xFFFE, 2, 48000, 864000, 18, 24},
+         24,
+         0x3},
+        {{0xFFFE, 2, 48000, 288000, 6, 24},
+         24,
+         0x3,
+         {0, 0, 4, 16, false, false, true, true},
+         {0xFFFE, 2, 48000, 192000, 4, 16},
+         16,
+         0x3},
         // 24 valid bits in a 32-bit container, changed to 24: they fit.
-        {{0xFFFE, 2, 48000, 384000, 8, 32}, 24, 0x3, {0, 0, 6, 24, false, false, true, true}, {0xFFFE, 2, 48000, 288000, 6, 24}, 24, 0x3},
+        {{0xFFFE, 2, 48000, 384000, 8, 32},
+         24,
+         0x3,
+         {0, 0, 6, 24, false, false, true, true},
+         {0xFFFE, 2, 48000, 288000, 6, 24},
+         24,
+         0x3},
         // Rate only: an already inconsistent extension is left alone.
         {{0xFFFE, 2, 44100, 0, 6, 24}, 32, 0x3F, {48000, 0, 0, 0, true}, {0xFFFE, 2, 48000, 288000, 6, 24}, 32, 0x3F},
         // More channels than the mask names: no speaker assignment.
-        {{0xFFFE, 2, 48000, 192000, 4, 16}, 16, 0x3, {0, 4, 8, 0, false, true, false, true}, {0xFFFE, 4, 48000, 384000, 8, 16}, 16, 0},
+        {{0xFFFE, 2, 48000, 192000, 4, 16},
+         16,
+         0x3,
+         {0, 4, 8, 0, false, true, false, true},
+         {0xFFFE, 4, 48000, 384000, 8, 16},
+         16,
+         0},
     };
     for (const Case& c : cases) {
-        const std::string p = SetFile("x.wav", WavBuilder().Fmt(c.fmt, Extension(c.valid, c.mask)).Chunk("data", Pattern(24)).Build());
+        const std::string p
+            = SetFile("x.wav", WavBuilder().Fmt(c.fmt, Extension(c.valid, c.mask)).Chunk("data", Pattern(24)).Build());
         EXPECT_EQ(std::tuple(wave.Format().extensible, wave.Format().validBitsPerSample, wave.Format().channelMask),
                   std::tuple(true, c.valid, c.mask));
         ASSERT_TRUE(wave.RewriteHeader(c.request));
-        EXPECT_EQ(ReadFile(p), WavBuilder().Fmt(c.wantFmt, Extension(c.wantValid, c.wantMask)).Chunk("data", Pattern(24)).Build())
+        EXPECT_EQ(ReadFile(p),
+                  WavBuilder().Fmt(c.wantFmt, Extension(c.wantValid, c.wantMask)).Chunk("data", Pattern(24)).Build())
             << c.fmt.channels << " ch " << c.fmt.bitsPerSample << " bit";
     }
 
@@ -345,27 +387,24 @@ TEST_F(Rewrite, RestoreWritesOnlyTheBytesARewriteWrites)
         std::size_t at, count, changed;  // relative to "fmt "; changed: the byte before differs in
         bool restored;
     } rows[] = {
-        {&plain, 0, 4, 0, false},        // the chunk's id
-        {&plain, 4, 4, 4, false},        // its size
-        {&plain, 8, 2, 8, false},        // the format tag
-        {&plain, 8, 6, 10, false},       // starting on the tag
-        {&plain, 9, 1, 9, false},        // the tag's second byte
-        {&plain, 9, 15, 12, false},      // from there over the format bytes
-        {&plain, 23, 2, 23, false},      // ending one past a 16-byte chunk
-        {&plain, 10, 14, 12, true},      // the 14 format bytes
-        {&plain, 22, 4, 22, false},      // past a 16-byte chunk
-        {&plain, 10, 0, 10, false},      // nothing
-        {&pcm40, 24, 2, 24, false},      // cbSize of a 40-byte PCM chunk
-        {&pcm40, 26, 6, 26, false},      // its valid bits and mask
-        {&pcm40, 10, 22, 12, false},
-        {&cbOnly, 24, 2, 24, false},     // cbSize of an 18-byte chunk
+        {&plain, 0, 4, 0, false},  // the chunk's id
+        {&plain, 4, 4, 4, false},  // its size
+        {&plain, 8, 2, 8, false},  // the format tag
+        {&plain, 8, 6, 10, false},  // starting on the tag
+        {&plain, 9, 1, 9, false},  // the tag's second byte
+        {&plain, 9, 15, 12, false},  // from there over the format bytes
+        {&plain, 23, 2, 23, false},  // ending one past a 16-byte chunk
+        {&plain, 10, 14, 12, true},  // the 14 format bytes
+        {&plain, 22, 4, 22, false},  // past a 16-byte chunk
+        {&plain, 10, 0, 10, false},  // nothing
+        {&pcm40, 24, 2, 24, false},  // cbSize of a 40-byte PCM chunk
+        {&pcm40, 26, 6, 26, false},  // its valid bits and mask
+        {&pcm40, 10, 22, 12, false},      {&cbOnly, 24, 2, 24, false},  // cbSize of an 18-byte chunk
         {&extensible, 26, 6, 26, true},  // valid bits and mask
-        {&extensible, 10, 22, 12, true}, // across cbSize, which stays
-        {&extensible, 10, 22, 24, false},
-        {&extensible, 24, 2, 25, false},
-        {&extensible, 31, 2, 31, false}, // into the sub-format
-        {&extensible, 32, 16, 32, false},
-        {&shortCb, 26, 6, 26, false},
+        {&extensible, 10, 22, 12, true},  // across cbSize, which stays
+        {&extensible, 10, 22, 24, false}, {&extensible, 24, 2, 25, false},
+        {&extensible, 31, 2, 31, false},  // into the sub-format
+        {&extensible, 32, 16, 32, false}, {&shortCb, 26, 6, 26, false},
     };
     const std::size_t fmt = 12;
     for (const Range& row : rows) {
@@ -378,15 +417,18 @@ TEST_F(Rewrite, RestoreWritesOnlyTheBytesARewriteWrites)
         if (row.count > 0)
             patch.before[row.changed - row.at] ^= 0x5A;
         Bytes restored = *row.image;
-        std::copy(patch.before.begin(), patch.before.end(), restored.begin() + static_cast<std::ptrdiff_t>(patch.offset));
+        std::copy(patch.before.begin(), patch.before.end(),
+                  restored.begin() + static_cast<std::ptrdiff_t>(patch.offset));
         wave.CAudioFile::SetFileName(p);
         prompt.messages.clear();
         EXPECT_EQ(wave.RestorePatch(patch), row.restored);
         EXPECT_EQ(ReadFile(p), row.restored ? restored : *row.image);
-        EXPECT_EQ(prompt.messages, row.restored ? std::vector<std::string>{}
-                                                : std::vector<std::string>{"The recorded change of " + p
-                                                  + " lies outside the format fields that a change writes; the file "
-                                                    "was left unchanged."});
+        EXPECT_EQ(prompt.messages,
+                  row.restored
+                      ? std::vector<std::string>{}
+                      : std::vector<std::string>{"The recorded change of " + p
+                                                 + " lies outside the format fields that a change writes; the file "
+                                                   "was left unchanged."});
     }
 }
 

@@ -25,7 +25,7 @@ public:
     bool AskClearReadOnly(const std::string&) override { return false; }
 };
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {

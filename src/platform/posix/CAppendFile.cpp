@@ -2,8 +2,8 @@
 
 #include "CReplacementFile.h"
 #include "FileCalls.h"
-#include "SystemCalls.h"
 #include "OpenFailureCause.h"
+#include "SystemCalls.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -150,8 +150,7 @@ void CAppendFile::Unmap(bool cutToRecords)
     mapStart = mapLength = 0;
     // The space allocated ahead goes; the zeros a crash leaves end the file.
     if (cutToRecords && mapped
-        && CurrentAppendFileCalls().ftruncate(static_cast<int>(handle), static_cast<off_t>(written)) != 0
-        && !failure)
+        && CurrentAppendFileCalls().ftruncate(static_cast<int>(handle), static_cast<off_t>(written)) != 0 && !failure)
         Fail(TextId::AppendNotSaved, errno);
 }
 

@@ -7,10 +7,7 @@
 // One open descriptor, closed when the object goes.
 class CDescriptor {
 public:
-    explicit CDescriptor(int opened)
-        : fd(opened)
-    {
-    }
+    explicit CDescriptor(int opened) : fd(opened) {}
     ~CDescriptor()
     {
         if (fd >= 0)

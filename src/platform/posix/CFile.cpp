@@ -55,7 +55,7 @@ int OpenKeepingAccessTime(int folderFd, const char* name, int flags, bool named,
     return OpenEntry(folderFd, name, flags, named, refusal);
 }
 
-} // namespace
+}  // namespace
 
 FileCalls& CurrentFileCalls()
 {
@@ -72,8 +72,8 @@ OpenStatus CFile::OpenAt(const CFolder* inFolder, const std::string& entry, File
 
     // O_NONBLOCK: a FIFO opens at once and is then refused below, unread.
     const int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK | (follow ? 0 : O_NOFOLLOW);
-    int opened = OpenKeepingAccessTime(folderFd, entry.c_str(), flags | (mode == FileMode::ReadWrite ? O_RDWR : O_RDONLY),
-                                       follow, linkRefusal);
+    int opened = OpenKeepingAccessTime(folderFd, entry.c_str(),
+                                       flags | (mode == FileMode::ReadWrite ? O_RDWR : O_RDONLY), follow, linkRefusal);
     int error = errno;
     bool forWriting = mode == FileMode::ReadWrite && opened >= 0;
     struct stat info {};
@@ -174,7 +174,8 @@ bool CFile::Close()
 std::size_t CFile::ReadSome(std::uint64_t offset, unsigned char* out, std::size_t count)
 {
     const int fd = static_cast<int>(handle);
-    const ssize_t got = RetryInterrupted([&] { return CurrentFileCalls().pread(fd, out, count, static_cast<off_t>(offset)); });
+    const ssize_t got
+        = RetryInterrupted([&] { return CurrentFileCalls().pread(fd, out, count, static_cast<off_t>(offset)); });
     if (got < 0) {
         lastFailure = FailureFromSystemError(errno);
         return 0;
@@ -185,9 +186,11 @@ std::size_t CFile::ReadSome(std::uint64_t offset, unsigned char* out, std::size_
 std::size_t CFile::WriteSome(std::uint64_t offset, const unsigned char* bytes, std::size_t count)
 {
     const int fd = static_cast<int>(handle);
-    const ssize_t put = RetryInterrupted([&] { return CurrentFileCalls().pwrite(fd, bytes, count, static_cast<off_t>(offset)); });
+    const ssize_t put
+        = RetryInterrupted([&] { return CurrentFileCalls().pwrite(fd, bytes, count, static_cast<off_t>(offset)); });
     if (put <= 0) {
-        lastFailure = put < 0 ? FailureFromSystemError(errno) : FileFailure{OpenFailureCause::DiskFull, SystemReason::NoSpace};
+        lastFailure
+            = put < 0 ? FailureFromSystemError(errno) : FileFailure{OpenFailureCause::DiskFull, SystemReason::NoSpace};
         return 0;
     }
     return static_cast<std::size_t>(put);

@@ -87,9 +87,10 @@ FileFailure CFolder::List(std::vector<Entry>& entries) const
             if (::fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0)
                 type = S_ISREG(info.st_mode) ? DT_REG : S_ISDIR(info.st_mode) ? DT_DIR : DT_LNK;
         }
-        entries.push_back({entry->d_name, type == DT_REG ? EntryType::File
-                                              : type == DT_DIR ? EntryType::Folder
-                                                               : EntryType::Other});
+        entries.push_back({entry->d_name,
+                           type == DT_REG       ? EntryType::File
+                               : type == DT_DIR ? EntryType::Folder
+                                                : EntryType::Other});
     }
     ::closedir(dir);
     return FailureFromSystemError(error);

@@ -71,7 +71,8 @@ bool CReplacementFile::SyncFolder() const
     if (!renamed)
         return true;
     // The folder is held for lookups only; syncing needs it opened for reading.
-    const int folder = ::openat(static_cast<int>(where.entry.folder->Handle()), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int folder
+        = ::openat(static_cast<int>(where.entry.folder->Handle()), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0)
         return false;
     const bool synced = ::fsync(folder) == 0;

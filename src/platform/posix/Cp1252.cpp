@@ -11,7 +11,7 @@ struct IconvCloser {
     void operator()(void* handle) const { iconv_close(static_cast<iconv_t>(handle)); }
 };
 
-} // namespace
+}  // namespace
 
 std::string Cp1252ToUtf8(std::string_view text)
 {

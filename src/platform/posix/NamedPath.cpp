@@ -6,8 +6,8 @@
 #include "PosixNamedPath.h"
 
 #include <atomic>
-#include <cstdio>
 #include <cerrno>
+#include <cstdio>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -31,7 +31,7 @@ unsigned ProcessUserId()
 
 std::string UserName(unsigned id)
 {
-    passwd entry {};
+    passwd entry{};
     passwd* found = nullptr;
     std::vector<char> buffer(4096);
     if (::getpwuid_r(id, &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr)
@@ -58,10 +58,7 @@ std::string Join(const std::string& folder, const std::string& name)
 // before it, never through a link unless the walk follows it on purpose.
 class CWalk {
 public:
-    CWalk(std::string named, bool rootLinksOnly)
-        : path(std::move(named)), rootOnly(rootLinksOnly)
-    {
-    }
+    CWalk(std::string named, bool rootLinksOnly) : path(std::move(named)), rootOnly(rootLinksOnly) {}
 
     // False with errno set when the path cannot even be started on.
     bool Begin()
@@ -160,8 +157,9 @@ private:
     bool Follow(const CDescriptor& link, const struct stat& info, const std::string& name)
     {
         if (rootOnly && info.st_uid != 0) {
-            refusal = CoreText(TextId::LinkOfOtherUser, {CauseText(OpenFailureCause::AccessDenied, path),
-                                                         Join(folderPath, name), UserName(info.st_uid)});
+            refusal = CoreText(
+                TextId::LinkOfOtherUser,
+                {CauseText(OpenFailureCause::AccessDenied, path), Join(folderPath, name), UserName(info.st_uid)});
             errno = EACCES;
             return false;
         }
@@ -213,8 +211,8 @@ int WalkAndOpen(const std::string& path, int flags, bool rootLinksOnly, std::opt
     CWalk walk(path, rootLinksOnly);
     if (walk.Begin()) {
         while (walk.ToLast()) {
-            const int opened =
-                ::openat(walk.Folder(), walk.Last().c_str(), flags | (walk.LastIsMagic() ? 0 : O_NOFOLLOW));
+            const int opened
+                = ::openat(walk.Folder(), walk.Last().c_str(), flags | (walk.LastIsMagic() ? 0 : O_NOFOLLOW));
             if (opened >= 0 || walk.LastIsMagic())
                 return opened;
             const int error = errno;
@@ -306,7 +304,8 @@ bool ResolveNamedPath(const std::string& path, ResolvedPath& resolved, PathFailu
 static bool IsFolderOf(const ResolvedPath& resolved, const std::string& folderPath)
 {
     std::optional<CoreText> ignored;
-    const CDescriptor folder(folderPath.empty() ? -1 : OpenNamedPath(folderPath, O_PATH | O_DIRECTORY | O_CLOEXEC, ignored));
+    const CDescriptor folder(folderPath.empty() ? -1
+                                                : OpenNamedPath(folderPath, O_PATH | O_DIRECTORY | O_CLOEXEC, ignored));
     struct stat info {};
     return folder.Fd() >= 0 && ::fstat(folder.Fd(), &info) == 0
         && static_cast<std::uint64_t>(info.st_dev) == resolved.folderDevice

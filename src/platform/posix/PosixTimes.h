@@ -11,7 +11,7 @@ inline std::int64_t NanosecondsOf(const timespec& time)
 
 inline timespec TimespecOf(std::int64_t nanoseconds)
 {
-    timespec time {};
+    timespec time{};
     time.tv_sec = static_cast<time_t>(nanoseconds / 1000000000);
     time.tv_nsec = static_cast<long>(nanoseconds % 1000000000);
     if (time.tv_nsec < 0) {

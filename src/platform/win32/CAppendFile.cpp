@@ -93,7 +93,8 @@ bool CAppendFile::Commit()
     if (!replacement || replacement->renamed)
         return true;
     if (MoveFileExW(replacement->temporary.c_str(), replacement->target.c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+        == 0) {
         Fail(TextId::AppendNotCreated, static_cast<int>(GetLastError()));
         return false;
     }
@@ -118,8 +119,8 @@ bool CAppendFile::Append(const char* data, std::size_t size)
         DWORD wrote = 0;
         if (CurrentAppendFileCalls().writeFile(reinterpret_cast<HANDLE>(handle), data, chunk, &wrote, nullptr) == 0
             || wrote == 0) {
-            Fail(TextId::AppendNotWritten, wrote == 0 && GetLastError() == ERROR_SUCCESS ? ERROR_DISK_FULL
-                                                                                     : static_cast<int>(GetLastError()));
+            Fail(TextId::AppendNotWritten,
+                 wrote == 0 && GetLastError() == ERROR_SUCCESS ? ERROR_DISK_FULL : static_cast<int>(GetLastError()));
             return false;
         }
         data += wrote;

@@ -35,7 +35,7 @@ FILETIME FileTimeOf(std::int64_t ticks)
 // Where a positional read or write starts.
 OVERLAPPED At(std::uint64_t offset)
 {
-    OVERLAPPED where {};
+    OVERLAPPED where{};
     where.Offset = static_cast<DWORD>(offset & 0xFFFFFFFF);
     where.OffsetHigh = static_cast<DWORD>(offset >> 32);
     return where;
@@ -80,7 +80,7 @@ OpenStatus CFile::OpenAt(const CFolder* inFolder, const std::string& entry, File
         error = opened == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
     }
     bool forWriting = mode == FileMode::ReadWrite && opened != INVALID_HANDLE_VALUE;
-    BY_HANDLE_FILE_INFORMATION info {};
+    BY_HANDLE_FILE_INFORMATION info{};
     bool known = false;
     if (opened == INVALID_HANDLE_VALUE && mode == FileMode::ReadWrite && error == ERROR_ACCESS_DENIED) {
         // Refused for writing: only the read-only attribute, which the user
@@ -118,8 +118,8 @@ OpenStatus CFile::OpenAt(const CFolder* inFolder, const std::string& entry, File
     }
     if (GetFileType(opened) != FILE_TYPE_DISK || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         lastFailure = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0
-                          ? FileFailure{OpenFailureCause::AccessDenied, SystemReason::IsFolder}
-                          : FileFailure{OpenFailureCause::InvalidFile, SystemReason::NotRegularFile};
+            ? FileFailure{OpenFailureCause::AccessDenied, SystemReason::IsFolder}
+            : FileFailure{OpenFailureCause::InvalidFile, SystemReason::NotRegularFile};
         CloseHandle(opened);
         return OpenStatus::Failed;
     }
@@ -154,7 +154,7 @@ OpenFailureCause CFile::ClearReadOnlyMark()
     if (readOnlyMarked) {
         // Only the read-only attribute goes; hidden, system and archive stay,
         // and zero times leave the file's times as they are.
-        FILE_BASIC_INFO basic {};
+        FILE_BASIC_INFO basic{};
         const DWORD attributes = permissions & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
         basic.FileAttributes = attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL;
         if (SetFileInformationByHandle(opened, FileBasicInfo, &basic, sizeof basic) == 0)
@@ -165,11 +165,11 @@ OpenFailureCause CFile::ClearReadOnlyMark()
     if (writable)
         return OpenFailureCause::None;
 
-    const HANDLE again = OpenByName(SystemPathOf(folder, name), GENERIC_READ | GENERIC_WRITE | FILE_WRITE_ATTRIBUTES,
-                                    followLinks);
+    const HANDLE again
+        = OpenByName(SystemPathOf(folder, name), GENERIC_READ | GENERIC_WRITE | FILE_WRITE_ATTRIBUTES, followLinks);
     if (again == INVALID_HANDLE_VALUE)
         return (lastFailure = SystemFailureNow()).cause;
-    BY_HANDLE_FILE_INFORMATION info {};
+    BY_HANDLE_FILE_INFORMATION info{};
     // Someone may have put another file under the name since the first open.
     if (GetFileInformationByHandle(again, &info) == 0 || info.dwVolumeSerialNumber != device
         || Join(info.nFileIndexHigh, info.nFileIndexLow) != inode) {
@@ -215,8 +215,8 @@ std::size_t CFile::WriteSome(std::uint64_t offset, const unsigned char* bytes, s
     DWORD put = 0;
     if (WriteFile(reinterpret_cast<HANDLE>(handle), bytes, Chunk(count), &put, &where) == 0 || put == 0) {
         lastFailure = put == 0 && GetLastError() == ERROR_SUCCESS
-                          ? FileFailure{OpenFailureCause::DiskFull, SystemReason::NoSpace}
-                          : SystemFailureNow();
+            ? FileFailure{OpenFailureCause::DiskFull, SystemReason::NoSpace}
+            : SystemFailureNow();
         return 0;
     }
     return put;
@@ -229,14 +229,15 @@ std::uint64_t CFile::NextData(std::uint64_t offset) const
     // Only a file marked sparse has holes to ask about.
     if ((permissions & FILE_ATTRIBUTE_SPARSE_FILE) == 0)
         return offset;
-    FILE_ALLOCATED_RANGE_BUFFER asked {};
+    FILE_ALLOCATED_RANGE_BUFFER asked{};
     asked.FileOffset.QuadPart = static_cast<LONGLONG>(offset);
     asked.Length.QuadPart = static_cast<LONGLONG>(length - offset);
-    FILE_ALLOCATED_RANGE_BUFFER first {};
+    FILE_ALLOCATED_RANGE_BUFFER first{};
     DWORD got = 0;
     // ERROR_MORE_DATA: the first range came back and more follow.
     if (DeviceIoControl(reinterpret_cast<HANDLE>(handle), FSCTL_QUERY_ALLOCATED_RANGES, &asked, sizeof asked, &first,
-                        sizeof first, &got, nullptr) == 0
+                        sizeof first, &got, nullptr)
+            == 0
         && GetLastError() != ERROR_MORE_DATA)
         return offset;  // the file system cannot tell
     if (got < sizeof first)

@@ -37,7 +37,7 @@ FileFailure CFolder::Open(const std::string& folderPath)
     const HANDLE opened = OpenFolder(folderPath, true);
     if (opened == INVALID_HANDLE_VALUE)
         return FailureFromSystemError(static_cast<int>(GetLastError()));
-    BY_HANDLE_FILE_INFORMATION info {};
+    BY_HANDLE_FILE_INFORMATION info{};
     if (GetFileInformationByHandle(opened, &info) == 0 || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
         CloseHandle(opened);
         return {OpenFailureCause::BadPath, SystemReason::NotAFolderInPath};
@@ -52,7 +52,7 @@ FileFailure CFolder::OpenIn(const CFolder& parent, const std::string& name)
     const HANDLE opened = OpenFolder(inside, false);
     if (opened == INVALID_HANDLE_VALUE)
         return FailureFromSystemError(static_cast<int>(GetLastError()));
-    BY_HANDLE_FILE_INFORMATION info {};
+    BY_HANDLE_FILE_INFORMATION info{};
     const bool read = GetFileInformationByHandle(opened, &info) != 0;
     if (read && (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
         // A junction or a symbolic link: the walk stays inside its tree.
@@ -69,7 +69,7 @@ FileFailure CFolder::OpenIn(const CFolder& parent, const std::string& name)
 
 FileFailure CFolder::List(std::vector<Entry>& entries) const
 {
-    WIN32_FIND_DATAW found {};
+    WIN32_FIND_DATAW found{};
     const HANDLE search = FindFirstFileExW(SystemPath(path + "\\*").c_str(), FindExInfoBasic, &found,
                                            FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (search == INVALID_HANDLE_VALUE) {
@@ -82,8 +82,8 @@ FileFailure CFolder::List(std::vector<Entry>& entries) const
         if (name != L"." && name != L"..") {
             const DWORD attributes = found.dwFileAttributes;
             const EntryType type = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 ? EntryType::Other
-                                   : (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0  ? EntryType::Folder
-                                                                                   : EntryType::File;
+                : (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0                      ? EntryType::Folder
+                                                                                    : EntryType::File;
             entries.push_back({Utf8FromWide(name), type});
         }
         if (FindNextFileW(search, &found) == 0) {

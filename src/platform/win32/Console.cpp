@@ -114,7 +114,7 @@ std::vector<std::string> ConsoleArguments(int, char**)
     // name: the UTF-16 command line is taken instead.
     int count = 0;
     const std::unique_ptr<wchar_t*, decltype(&LocalFree)> wide(CommandLineToArgvW(GetCommandLineW(), &count),
-                                                                &LocalFree);
+                                                               &LocalFree);
     std::vector<std::string> arguments;
     for (int i = 1; wide && i < count; ++i)
         arguments.push_back(Utf8FromWide(wide.get()[i]));

@@ -27,8 +27,8 @@ std::int64_t Ticks(LARGE_INTEGER time)
 // The stamp of an open file; false when it is no file on a disk.
 bool StampOf(HANDLE file, FileStamp& stamp, bool& readOnly)
 {
-    BY_HANDLE_FILE_INFORMATION info {};
-    FILE_BASIC_INFO times {};
+    BY_HANDLE_FILE_INFORMATION info{};
+    FILE_BASIC_INFO times{};
     if (GetFileType(file) != FILE_TYPE_DISK || GetFileInformationByHandle(file, &info) == 0
         || GetFileInformationByHandleEx(file, FileBasicInfo, &times, sizeof times) == 0
         || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
@@ -71,13 +71,13 @@ bool ReplaceFileContent(const std::string& path, const std::string& content, std
 {
     static std::atomic<unsigned> counter{0};
     const std::wstring target = SystemPath(path);
-    const std::wstring temporary = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                                   std::to_wstring(counter++) + L".tmp";
+    const std::wstring temporary
+        = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(counter++) + L".tmp";
     const DWORD kept = GetFileAttributesW(target.c_str());
     bool written = false;
     {
-        const Handle file{CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr)};
+        const Handle file{
+            CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr)};
         if (file.handle == INVALID_HANDLE_VALUE)
             return false;
         written = WriteAll(file.handle, content) && FlushFileBuffers(file.handle) != 0;

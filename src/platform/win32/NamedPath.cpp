@@ -18,8 +18,8 @@ std::atomic<bool> followEvery{false};
 
 // Rights that let their holder change what a file says or who may: its
 // data, its access list, its owner; in a folder, its entries as well.
-constexpr DWORD ChangeRights = FILE_WRITE_DATA | FILE_APPEND_DATA | FILE_DELETE_CHILD | WRITE_DAC | WRITE_OWNER
-                               | GENERIC_WRITE | GENERIC_ALL;
+constexpr DWORD ChangeRights
+    = FILE_WRITE_DATA | FILE_APPEND_DATA | FILE_DELETE_CHILD | WRITE_DAC | WRITE_OWNER | GENERIC_WRITE | GENERIC_ALL;
 
 struct LocalFreer {
     void operator()(void* memory) const { LocalFree(memory); }
@@ -62,7 +62,8 @@ std::vector<Sid> TrustedAccounts()
         if (size != 0 && GetTokenInformation(token, TokenUser, user.data(), size, &size) != 0)
             trusted.push_back(SidBytes(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid));
     }
-    for (const auto type : {WinBuiltinAdministratorsSid, WinLocalSystemSid, WinCreatorOwnerSid, WinCreatorOwnerRightsSid})
+    for (const auto type :
+         {WinBuiltinAdministratorsSid, WinLocalSystemSid, WinCreatorOwnerSid, WinCreatorOwnerRightsSid})
         trusted.push_back(WellKnown(type));
     return trusted;
 }
@@ -81,7 +82,7 @@ std::string AccountName(PSID sid)
     wchar_t domain[256];
     DWORD nameSize = 256;
     DWORD domainSize = 256;
-    SID_NAME_USE use {};
+    SID_NAME_USE use{};
     if (LookupAccountSidW(nullptr, sid, name, &nameSize, domain, &domainSize, &use) != 0)
         return domainSize == 0 ? Utf8FromWide(name) : Utf8FromWide(domain) + "\\" + Utf8FromWide(name);
     wchar_t* text = nullptr;
@@ -137,9 +138,10 @@ HandleHolder OpenFolderToAsk(const std::string& path, DWORD access)
 
 bool IsFolderOf(const HandleHolder& folder, const ResolvedPath& at)
 {
-    BY_HANDLE_FILE_INFORMATION info {};
-    return folder && GetFileInformationByHandle(folder.get(), &info) != 0 && info.dwVolumeSerialNumber == at.folderDevice
-           && ((static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow) == at.folderInode;
+    BY_HANDLE_FILE_INFORMATION info{};
+    return folder && GetFileInformationByHandle(folder.get(), &info) != 0
+        && info.dwVolumeSerialNumber == at.folderDevice
+        && ((static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow) == at.folderInode;
 }
 
 }  // namespace
@@ -173,7 +175,7 @@ bool ResolveNamedPath(const std::string& path, ResolvedPath& resolved, PathFailu
         failure.missing = opened.cause == OpenFailureCause::FileNotFound;
         return false;
     }
-    BY_HANDLE_FILE_INFORMATION info {};
+    BY_HANDLE_FILE_INFORMATION info{};
     GetFileInformationByHandle(reinterpret_cast<HANDLE>(folder->Handle()), &info);
     resolved.folderPath = folderPath;
     resolved.folderDevice = info.dwVolumeSerialNumber;

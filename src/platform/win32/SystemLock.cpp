@@ -8,14 +8,14 @@ namespace {
 // only other locks of it.
 bool LockFarByte(SystemHandle handle, bool wait)
 {
-    OVERLAPPED where {};
+    OVERLAPPED where{};
     where.Offset = 0xFFFFFFFE;
     where.OffsetHigh = 0x7FFFFFFF;
     const DWORD flags = LOCKFILE_EXCLUSIVE_LOCK | (wait ? 0 : LOCKFILE_FAIL_IMMEDIATELY);
     return LockFileEx(reinterpret_cast<HANDLE>(handle), flags, 0, 1, 0, &where) != 0;
 }
 
-} // namespace
+}  // namespace
 
 LockAttempt TryLockFile(SystemHandle handle)
 {
@@ -34,7 +34,8 @@ SystemHandle DuplicateSystemHandle(SystemHandle handle)
 {
     HANDLE copy = nullptr;
     if (DuplicateHandle(GetCurrentProcess(), reinterpret_cast<HANDLE>(handle), GetCurrentProcess(), &copy, 0, FALSE,
-                        DUPLICATE_SAME_ACCESS) == 0)
+                        DUPLICATE_SAME_ACCESS)
+        == 0)
         return NoHandle;
     return reinterpret_cast<SystemHandle>(copy);
 }

@@ -74,7 +74,7 @@ std::optional<FileIdentity> IdentityOfPath(const std::string& path)
                                       FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (opened == INVALID_HANDLE_VALUE)
         return std::nullopt;
-    BY_HANDLE_FILE_INFORMATION info {};
+    BY_HANDLE_FILE_INFORMATION info{};
     const bool known = GetFileInformationByHandle(opened, &info) != 0;
     CloseHandle(opened);
     if (!known)
@@ -97,6 +97,6 @@ bool IsFileSystemRoot(const std::string& path)
     while (!named.empty() && named.back() == L'\\')
         named.pop_back();
     return CompareStringOrdinal(root.c_str(), -1, named.c_str(), -1, TRUE) == CSTR_EQUAL
-           || CompareStringOrdinal(root.c_str(), -1, named.substr(named.starts_with(L"\\\\?\\") ? 4 : 0).c_str(), -1,
-                                   TRUE) == CSTR_EQUAL;
+        || CompareStringOrdinal(root.c_str(), -1, named.substr(named.starts_with(L"\\\\?\\") ? 4 : 0).c_str(), -1, TRUE)
+        == CSTR_EQUAL;
 }

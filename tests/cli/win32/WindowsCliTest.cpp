@@ -49,7 +49,8 @@ ToolRun RunTool(const std::vector<std::string>& args, bool closedPipe)
         CloseHandle(outRead);
         outRead = nullptr;
     }
-    const HANDLE nul = CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
+    const HANDLE nul
+        = CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
     std::wstring line = L"\"" + ToolPath() + L"\"";
     for (const std::string& word : args)
         line += L" " + Quoted(word);
@@ -68,8 +69,7 @@ ToolRun RunTool(const std::vector<std::string>& args, bool closedPipe)
         // Drains the output (when it has a reader) so that the tool never waits on it.
         char buffer[4096];
         DWORD got = 0;
-        while (outRead != nullptr && ReadFile(outRead, buffer, sizeof buffer, &got, nullptr) && got > 0) {
-        }
+        while (outRead != nullptr && ReadFile(outRead, buffer, sizeof buffer, &got, nullptr) && got > 0) {}
         while (ReadFile(errRead, buffer, sizeof buffer, &got, nullptr) && got > 0)
             run.err.append(buffer, got);
         WaitForSingleObject(process.hProcess, 60000);
@@ -164,7 +164,8 @@ TEST(WindowsTool, TheJournalIsFlushedOnceAndItsFailuresStopTheBatch)
         int failedWrite;  // 0 is the header, 1 the record of the first file
         std::size_t changed;
         const char* complaint;
-    } rows[] = {{false, -1, 3, nullptr}, {true, -1, 3, " could not be saved: "}, {false, 2, 1, " could not be written: "}};
+    } rows[]
+        = {{false, -1, 3, nullptr}, {true, -1, 3, " could not be saved: "}, {false, 2, 1, " could not be written: "}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.failedWrite);
         testwav::TempDir dir;

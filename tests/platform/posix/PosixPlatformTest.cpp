@@ -10,13 +10,13 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <filesystem>
-#include <tuple>
 #include <fcntl.h>
+#include <filesystem>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 
 using namespace testwav;
@@ -86,14 +86,21 @@ TEST(OpenFailureCause, ErrnoMapsToShownCodeAndReasonAndTextsNameTheFile)
 
     // Each cause's text names the file.
     const char* texts[] = {
-        "No error occurred.", "An unknown error occurred while accessing a b.wav.", "a b.wav was not found.",
-        "a b.wav contains an invalid path.", "a b.wav could not be opened because there are too many open files.",
-        "Access to a b.wav was denied.", "An invalid file handle was associated with a b.wav.",
+        "No error occurred.",
+        "An unknown error occurred while accessing a b.wav.",
+        "a b.wav was not found.",
+        "a b.wav contains an invalid path.",
+        "a b.wav could not be opened because there are too many open files.",
+        "Access to a b.wav was denied.",
+        "An invalid file handle was associated with a b.wav.",
         "a b.wav could not be removed because it is the current directory.",
-        "a b.wav could not be created because the directory is full.", "Seek failed on a b.wav",
+        "a b.wav could not be created because the directory is full.",
+        "Seek failed on a b.wav",
         "A hardware I/O error was reported while accessing a b.wav.",
-        "A sharing violation occurred while accessing a b.wav.", "A locking violation occurred while accessing a b.wav.",
-        "Disk full while accessing a b.wav.", "An attempt was made to access a b.wav past its end.",
+        "A sharing violation occurred while accessing a b.wav.",
+        "A locking violation occurred while accessing a b.wav.",
+        "Disk full while accessing a b.wav.",
+        "An attempt was made to access a b.wav past its end.",
     };
     for (int code = 0; code <= 14; ++code)
         EXPECT_EQ(RenderEnglish(CauseText(static_cast<OpenFailureCause>(code), "a b.wav")), texts[code]) << code;
@@ -167,7 +174,8 @@ TEST(CFile, AnotherUsersFileOpensThoughItsAccessTimeCannotBeKept)
     ASSERT_EQ(chmod(dir.Path().c_str(), 0755), 0);
     EXPECT_TRUE(AsNobody([&] {
         CFile other;
-        const auto opens = [&] { return other.Open(path, FileMode::ReadWrite) == OpenStatus::Opened && other.CanWrite(); };
+        const auto opens
+            = [&] { return other.Open(path, FileMode::ReadWrite) == OpenStatus::Opened && other.CanWrite(); };
         return opens() && opens();
     }));
 }
@@ -195,7 +203,8 @@ TEST(CFile, WithoutPrivilegeTheSecondOpenForWritingMustFindTheSameFile)
                 && (!swapped || rename(other.c_str(), path.c_str()) == 0)
                 && file.ClearReadOnlyMark() == (swapped ? OpenFailureCause::AccessDenied : OpenFailureCause::None)
                 && (swapped || file.ReplaceAt(0, "\3", "\1", 1));
-        })) << "swapped " << swapped;
+        })) << "swapped "
+            << swapped;
         EXPECT_EQ(ReadFile(path), swapped ? Bytes(10, 2) : (Bytes{3, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
     }
 }
@@ -217,8 +226,8 @@ TEST(NamedPath, AWalkedPathLandsWhereTheSystemWould)
         far += "/.";
     // The byte the file holds, or the errno of the failure.
     const std::pair<std::string, int> cases[] = {
-        {"/a/f", 'A'}, {"/rel/f", 'A'}, {"/abs/f", 'A'}, {"/file", 'A'}, {"/rel/../f", 'T'}, {"/a/../rel/./f", 'A'},
-        {"/loop/f", ELOOP}, {"/a/f/x", ENOTDIR}, {"/none/f", ENOENT},
+        {"/a/f", 'A'},          {"/rel/f", 'A'},    {"/abs/f", 'A'},     {"/file", 'A'},      {"/rel/../f", 'T'},
+        {"/a/../rel/./f", 'A'}, {"/loop/f", ELOOP}, {"/a/f/x", ENOTDIR}, {"/none/f", ENOENT},
     };
     const auto lands = [&](const std::string& path, int expected) {
         std::optional<CoreText> refusal;
@@ -247,10 +256,15 @@ TEST(FolderOfPath, OnlySlashesSeparate)
 {
     // path, its folder, the folder as stored (with its separator)
     const std::string cases[][3] = {
-        {"/audio/x.wav", "/audio", "/audio/"}, {"/a/b/c.wav", "/a/b", "/a/b/"}, {"/x.wav", "/", "/"},
-        {"x.wav", "", ""}, {"a/x.wav", "a", "a/"},
+        {"/audio/x.wav", "/audio", "/audio/"},
+        {"/a/b/c.wav", "/a/b", "/a/b/"},
+        {"/x.wav", "/", "/"},
+        {"x.wav", "", ""},
+        {"a/x.wav", "a", "a/"},
         // A backslash is a character of a name here; "C:" is a relative folder.
-        {"/audio/a\\b.wav", "/audio", "/audio/"}, {"C:\\x.wav", "", ""}, {"C:/x.wav", "C:", "C:/"},
+        {"/audio/a\\b.wav", "/audio", "/audio/"},
+        {"C:\\x.wav", "", ""},
+        {"C:/x.wav", "C:", "C:/"},
     };
     for (const auto& [path, folder, stored] : cases)
         EXPECT_EQ(std::pair(FolderOfPath(path), StoredFolderOfPath(path)), std::pair(folder, stored)) << path;

@@ -35,7 +35,7 @@ DWORD Attributes(const std::string& path)
 
 FILETIME WriteTime(const std::string& path)
 {
-    WIN32_FILE_ATTRIBUTE_DATA data {};
+    WIN32_FILE_ATTRIBUTE_DATA data{};
     GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data);
     return data.ftLastWriteTime;
 }
@@ -107,7 +107,8 @@ TEST(Windows, FileHeldWithoutSharingFailsInWordsAndStaysUnchanged)
     CFile file;
     EXPECT_EQ(file.Open(path, FileMode::ReadWrite), OpenStatus::Failed);
     EXPECT_EQ(file.LastCause(), OpenFailureCause::SharingViolation);
-    EXPECT_EQ(RenderEnglish(CauseText(file.LastFailure(), "a.wav")), "A sharing violation occurred while accessing a.wav (it is in use).");
+    EXPECT_EQ(RenderEnglish(CauseText(file.LastFailure(), "a.wav")),
+              "A sharing violation occurred while accessing a.wav (it is in use).");
     CloseHandle(holder);
     EXPECT_EQ(testwav::ReadFile(path), image);
 }
@@ -151,9 +152,12 @@ TEST(Windows, FolderOfPathTakesBothSeparatorsAndDriveRoots)
 {
     // path, its folder, the folder as stored (with its separator)
     const std::string cases[][3] = {
-        {"C:\\x.wav", "C:\\", "C:\\"}, {"C:\\Audio\\x.wav", "C:\\Audio", "C:\\Audio\\"},
-        {"C:/Audio/x.wav", "C:/Audio", "C:/Audio/"}, {"\\\\server\\share\\a.wav", "\\\\server\\share", "\\\\server\\share\\"},
-        {"\\x.wav", "\\", "\\"}, {"x.wav", "", ""},
+        {"C:\\x.wav", "C:\\", "C:\\"},
+        {"C:\\Audio\\x.wav", "C:\\Audio", "C:\\Audio\\"},
+        {"C:/Audio/x.wav", "C:/Audio", "C:/Audio/"},
+        {"\\\\server\\share\\a.wav", "\\\\server\\share", "\\\\server\\share\\"},
+        {"\\x.wav", "\\", "\\"},
+        {"x.wav", "", ""},
     };
     for (const auto& [path, folder, stored] : cases)
         EXPECT_EQ(std::pair(FolderOfPath(path), StoredFolderOfPath(path)), std::pair(folder, stored)) << path;
@@ -167,8 +171,9 @@ TEST(Windows, Utf16NamesRoundTripThroughUtf8)
     testwav::WriteFile(path, testwav::Pattern(64));
     // Windows holds the name as the UTF-16 text it stands for, not as bytes.
     EXPECT_NE(Attributes(path), INVALID_FILE_ATTRIBUTES);
-    EXPECT_NE(GetFileAttributesW((NativePath(Utf8Path(dir.Path())).wstring() + L"\\caf\u00e9 \u00fc \u266a.wav").c_str()),
-              INVALID_FILE_ATTRIBUTES);
+    EXPECT_NE(
+        GetFileAttributesW((NativePath(Utf8Path(dir.Path())).wstring() + L"\\caf\u00e9 \u00fc \u266a.wav").c_str()),
+        INVALID_FILE_ATTRIBUTES);
     CFolder folder;
     ASSERT_EQ(folder.Open(Utf8Path(dir.Path())).cause, OpenFailureCause::None);
     std::vector<CFolder::Entry> entries;
@@ -182,7 +187,8 @@ TEST(Windows, Utf16NamesRoundTripThroughUtf8)
         ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + Wide(deep)).c_str(), nullptr));
     }
     const std::string distant = deep + "\\" + name;
-    const HANDLE created = CreateFileW((L"\\\\?\\" + Wide(distant)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    const HANDLE created
+        = CreateFileW((L"\\\\?\\" + Wide(distant)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
     ASSERT_NE(created, INVALID_HANDLE_VALUE);
     CloseHandle(created);
     CFile file;
@@ -204,8 +210,8 @@ TEST(Windows, SearchNeverFollowsAJunction)
     header[0] = IO_REPARSE_TAG_MOUNT_POINT;
     auto* words = reinterpret_cast<WORD*>(buffer.data() + sizeof(DWORD));
     words[0] = static_cast<WORD>(buffer.size() - 8);  // data length
-    words[2] = 0;                                       // substitute name offset
-    words[3] = static_cast<WORD>(target.size() * 2);    // and length
+    words[2] = 0;  // substitute name offset
+    words[3] = static_cast<WORD>(target.size() * 2);  // and length
     words[4] = static_cast<WORD>(target.size() * 2 + 2);
     words[5] = 0;
     std::memcpy(words + 6, target.c_str(), target.size() * 2);
@@ -220,8 +226,9 @@ TEST(Windows, SearchNeverFollowsAJunction)
         GTEST_SKIP() << "this system cannot make a junction (error " << GetLastError() << ")";
 
     std::vector<std::string> found;
-    CPathWalker walker(true, [&](const std::string& path, const FolderEntry*) { found.push_back(FileNameOf(path)); },
-                       [](const std::string&, const std::string&) {});
+    CPathWalker walker(
+        true, [&](const std::string& path, const FolderEntry*) { found.push_back(FileNameOf(path)); },
+        [](const std::string&, const std::string&) {});
     walker.Walk(Utf8Path(dir.Path()));
     EXPECT_EQ(found, std::vector<std::string>{"here.wav"});
 }

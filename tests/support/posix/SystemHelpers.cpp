@@ -30,7 +30,8 @@ void UnsetEnvironment(const char* name)
 void SetReadOnly(const std::string& path, bool readOnly)
 {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || ::chmod(path.c_str(), readOnly ? info.st_mode & ~0222u : info.st_mode | 0200u) != 0)
+    if (::stat(path.c_str(), &info) != 0
+        || ::chmod(path.c_str(), readOnly ? info.st_mode & ~0222u : info.st_mode | 0200u) != 0)
         std::abort();
 }
 
@@ -67,8 +68,7 @@ bool WriteSparse(const std::string& path, const std::vector<unsigned char>& head
         std::abort();
     // Seeking past the end leaves a hole wherever the file system can.
     const bool written = ::pwrite(fd, head.data(), head.size(), 0) == static_cast<ssize_t>(head.size())
-                         && ::pwrite(fd, tail.data(), tail.size(), static_cast<off_t>(tailAt))
-                                == static_cast<ssize_t>(tail.size());
+        && ::pwrite(fd, tail.data(), tail.size(), static_cast<off_t>(tailAt)) == static_cast<ssize_t>(tail.size());
     struct stat info {};
     const bool known = ::fstat(fd, &info) == 0;
     ::close(fd);

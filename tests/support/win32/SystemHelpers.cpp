@@ -44,7 +44,8 @@ void SetReadOnly(const std::string& path, bool readOnly)
     const DWORD attributes = GetFileAttributesW(native.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         std::abort();
-    const DWORD changed = readOnly ? attributes | FILE_ATTRIBUTE_READONLY : attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
+    const DWORD changed
+        = readOnly ? attributes | FILE_ATTRIBUTE_READONLY : attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
     if (SetFileAttributesW(native.c_str(), changed != 0 ? changed : FILE_ATTRIBUTE_NORMAL) == 0)
         std::abort();
 }
@@ -93,7 +94,7 @@ void SetTimes(const std::string& path, std::int64_t accessed, std::int64_t modif
 
 std::pair<std::int64_t, std::int64_t> TimesOf(const std::string& path)
 {
-    WIN32_FILE_ATTRIBUTE_DATA data {};
+    WIN32_FILE_ATTRIBUTE_DATA data{};
     if (GetFileAttributesExW(NativePath(path).c_str(), GetFileExInfoStandard, &data) == 0)
         return {0, 0};
     return {SecondsOf(data.ftLastAccessTime), SecondsOf(data.ftLastWriteTime)};
@@ -114,7 +115,7 @@ bool ReadsCanKeepTheAccessTime(const std::string& folder)
     char byte = 0;
     DWORD got = 0;
     const bool read = file != INVALID_HANDLE_VALUE && SetFileTime(file, nullptr, &keep, nullptr) != 0
-                      && ReadFile(file, &byte, 1, &got, nullptr) != 0;
+        && ReadFile(file, &byte, 1, &got, nullptr) != 0;
     if (file != INVALID_HANDLE_VALUE)
         CloseHandle(file);
     const bool kept = read && TimesOf(probe).first == 1000;
@@ -134,11 +135,12 @@ bool WriteSparse(const std::string& path, const std::vector<unsigned char>& head
     DWORD ignored = 0;
     bool written = DeviceIoControl(file, FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &ignored, nullptr) != 0;
     const auto put = [&](std::uint64_t at, const std::vector<unsigned char>& bytes) {
-        OVERLAPPED where {};
+        OVERLAPPED where{};
         where.Offset = static_cast<DWORD>(at & 0xFFFFFFFF);
         where.OffsetHigh = static_cast<DWORD>(at >> 32);
         DWORD done = 0;
-        return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, &where) != 0 && done == bytes.size();
+        return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, &where) != 0
+            && done == bytes.size();
     };
     written = written && put(0, head) && put(tailAt, tail);
     CloseHandle(file);
@@ -153,19 +155,19 @@ void LetOthersWrite(const std::string& path)
     PACL list = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     if (GetNamedSecurityInfoW(native.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &list,
-                              nullptr, &descriptor) != ERROR_SUCCESS)
+                              nullptr, &descriptor)
+        != ERROR_SUCCESS)
         std::abort();
     wchar_t everyone[] = L"Everyone";
-    EXPLICIT_ACCESSW grant {};
+    EXPLICIT_ACCESSW grant{};
     grant.grfAccessPermissions = FILE_GENERIC_READ | FILE_GENERIC_WRITE;
     grant.grfAccessMode = GRANT_ACCESS;
     grant.grfInheritance = NO_INHERITANCE;
     BuildTrusteeWithNameW(&grant.Trustee, everyone);
     PACL widened = nullptr;
     const DWORD built = SetEntriesInAclW(1, &grant, list, &widened);
-    const DWORD set = built == ERROR_SUCCESS ? SetNamedSecurityInfoW(native.data(), SE_FILE_OBJECT,
-                                                                     DACL_SECURITY_INFORMATION, nullptr, nullptr,
-                                                                     widened, nullptr)
+    const DWORD set = built == ERROR_SUCCESS ? SetNamedSecurityInfoW(
+                          native.data(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, widened, nullptr)
                                              : built;
     LocalFree(widened);
     LocalFree(descriptor);
@@ -185,7 +187,7 @@ bool MakeSymbolicLink(const std::string& target, const std::string& link, bool f
     const HANDLE through = CreateFileW(at.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                        FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     const bool real = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0
-                      && through != INVALID_HANDLE_VALUE;
+        && through != INVALID_HANDLE_VALUE;
     if (through != INVALID_HANDLE_VALUE)
         CloseHandle(through);
     return real;

@@ -53,7 +53,8 @@ TEST_F(Load, FifoIsRefusedWithoutBlocking)
     const std::string fifo = dir / "pipe.wav";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
     testwait::FinishesWithin(std::chrono::seconds(10), "opening a FIFO", [&] { wave.SetFileName(fifo); });
-    EXPECT_EQ(prompt.messages, std::vector<std::string>{"File " + fifo + " could not be opened - code: 6 (it is not a regular file)"});
+    EXPECT_EQ(prompt.messages,
+              std::vector<std::string>{"File " + fifo + " could not be opened - code: 6 (it is not a regular file)"});
     EXPECT_FALSE(wave.HeaderLoaded());
 }
 
@@ -144,7 +145,12 @@ TEST_F(Rewrite, AFailedCloseReportsWhatTheFileHolds)
         Bytes holds;
         std::string message;
     } cases[] = {
-        {[](int fd) { close(fd); errno = EIO; return -1; }, true, changed,
+        {[](int fd) {
+             close(fd);
+             errno = EIO;
+             return -1;
+         },
+         true, changed,
          "Closing " + p + " reported an error (" + failed + "), but reading it again found the new values in place."},
         // The server dropped the write.
         {[](int fd) {
@@ -156,7 +162,12 @@ TEST_F(Rewrite, AFailedCloseReportsWhatTheFileHolds)
          },
          false, kPlain,
          failed + " when it was closed; reading it again found the values it had before, so it was left unchanged."},
-        {[](int fd) { close(fd); errno = EINTR; return -1; }, true, changed,
+        {[](int fd) {
+             close(fd);
+             errno = EINTR;
+             return -1;
+         },
+         true, changed,
          "Closing " + p + " reported an error (An unknown error occurred while accessing " + p
              + "), but reading it again found the new values in place."},
     };
@@ -185,8 +196,9 @@ TEST_F(Rewrite, AFailedCloseReportsWhatTheFileHolds)
         EXPECT_TRUE(wave.RestorePatch(patch));
     }
     EXPECT_EQ(ReadFile(p), kPlain);
-    EXPECT_EQ(prompt.messages, std::vector<std::string>{"Closing " + p + " reported an error (" + failed
-                                                        + "), but reading it again found the new values in place."});
+    EXPECT_EQ(prompt.messages,
+              std::vector<std::string>{"Closing " + p + " reported an error (" + failed
+                                       + "), but reading it again found the new values in place."});
 }
 
 // Another batch holds the file between its read and its write: a rewrite or
