@@ -121,9 +121,7 @@ CFileListing::Outcome CFileListing::List(const QStringList& paths, bool searchFo
                     else
                         take(std::move(candidate));
                 },
-                [&](const std::string&, const std::string& message) {
-                    outcome.problems << QString::fromStdString(message);
-                });
+                [&](const std::string&, const CoreText& message) { outcome.problems << TranslateCoreText(message); });
             walker.Walk(arguments);
         }
     } catch (const ListingCancelled&) {

@@ -119,8 +119,8 @@ int RunCli(const std::vector<std::string>& args, const CliEnvironment& environme
                 throw StopWalk{};
             }
         },
-        [&](const std::string& path, const std::string& message) {
-            if (!command->SubmitFailure(runner, path, message)) {
+        [&](const std::string& path, const CoreText& message) {
+            if (!command->SubmitFailure(runner, path, RenderEnglish(message))) {
                 throw StopWalk{};
             }
         });

@@ -61,13 +61,13 @@ void CPathWalker::WalkFolder(const std::string& top)
         auto folder = std::make_shared<CFolder>();
         const FileFailure failure = next.parent ? folder->OpenIn(*next.parent, next.name) : folder->Open(next.path);
         if (failure.cause != OpenFailureCause::None) {
-            onFailure(next.path, RenderEnglish(folder->LinkRefusal().value_or(CauseText(failure, next.path))));
+            onFailure(next.path, folder->LinkRefusal().value_or(CauseText(failure, next.path)));
             continue;
         }
         std::vector<CFolder::Entry> entries;
         const FileFailure listFailure = folder->List(entries);
         if (listFailure.cause != OpenFailureCause::None) {
-            onFailure(next.path, RenderEnglish(CauseText(listFailure, next.path)));
+            onFailure(next.path, CauseText(listFailure, next.path));
         }
         std::sort(entries.begin(), entries.end(),
                   [](const CFolder::Entry& a, const CFolder::Entry& b) { return a.name < b.name; });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CFile.h"
+#include "platform/CoreText.h"
 
 #include <functional>
 #include <string>
@@ -19,7 +20,8 @@ public:
     // entry: where a file found by the search is to be opened (a copy keeps
     // its folder open); nullptr for a file named on the command line.
     using FileHandler = std::function<void(const std::string& path, const FolderEntry* entry)>;
-    using FailureHandler = std::function<void(const std::string& path, const std::string& message)>;
+    // message: why path could not be searched, for the front end to render.
+    using FailureHandler = std::function<void(const std::string& path, const CoreText& message)>;
 
     CPathWalker(bool recursive, FileHandler onFile, FailureHandler onFailure);
 

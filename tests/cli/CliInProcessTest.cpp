@@ -142,7 +142,7 @@ TEST(CliWalk, NamesSwappedForLinksAfterTheListingAreNotFollowed)
             wave.CAudioFile::SetFileName(path);
             results.push_back(wave.RewriteHeader({48000, 0, 0, 0, true}));
         },
-        [&](const std::string& path, const std::string&) { failures.push_back(path); });
+        [&](const std::string& path, const CoreText&) { failures.push_back(path); });
     walker.Walk({shared});
     if (!linked)
         GTEST_SKIP() << "this system cannot make symbolic links here";

@@ -228,7 +228,7 @@ TEST(Windows, SearchNeverFollowsAJunction)
     std::vector<std::string> found;
     CPathWalker walker(
         true, [&](const std::string& path, const FolderEntry*) { found.push_back(FileNameOf(path)); },
-        [](const std::string&, const std::string&) {});
+        [](const std::string&, const CoreText&) {});
     walker.Walk(Utf8Path(dir.Path()));
     EXPECT_EQ(found, std::vector<std::string>{"here.wav"});
 }
