@@ -1,7 +1,9 @@
 #include "FileReplacement.h"
 
+#include "CDescriptor.h"
+#include "SystemCalls.h"
+
 #include <cerrno>
-#include <string_view>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,30 +19,6 @@ FileStamp StampOf(const struct stat& info)
             static_cast<std::int64_t>(info.st_mtim.tv_sec) * kNano + info.st_mtim.tv_nsec,
             static_cast<std::int64_t>(info.st_ctim.tv_sec) * kNano + info.st_ctim.tv_nsec};
 }
-
-bool WriteAll(int fd, std::string_view content)
-{
-    while (!content.empty()) {
-        const ssize_t n = ::write(fd, content.data(), content.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        content.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-// Closes the descriptor it was given when it goes.
-struct Descriptor {
-    const int fd;
-    ~Descriptor()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
 
 std::string FolderOf(const std::string& path)
 {
@@ -59,7 +37,7 @@ PathLook LookAtPath(const std::string& path, FileStamp& stamp, bool& readOnly)
         return PathLook::Other;
     stamp = StampOf(info);
     // The owner's write bit: the mark protects the file from every writer, root included.
-    readOnly = (info.st_mode & S_IWUSR) == 0;
+    readOnly = HasReadOnlyMark(info.st_mode);
     return PathLook::Regular;
 }
 
@@ -68,20 +46,21 @@ bool ReplaceFileContent(const std::string& path, const std::string& content, std
     struct stat old {};
     const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
     std::string temporary = path + ".XXXXXX";
-    const Descriptor file{::mkstemp(temporary.data())};
-    if (file.fd < 0)
+    const CDescriptor file(::mkstemp(temporary.data()));
+    if (file.Fd() < 0)
         return false;
-    const bool written = ::fchmod(file.fd, mode) == 0 && WriteAll(file.fd, content) && ::fsync(file.fd) == 0;
+    const bool written = ::fchmod(file.Fd(), mode) == 0 && WriteWhole(file.Fd(), content.data(), content.size())
+        && ::fsync(file.Fd()) == 0;
     if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
     }
     // Taken from the file written, once the rename has set its status time.
     struct stat info {};
-    if (::fstat(file.fd, &info) == 0)
+    if (::fstat(file.Fd(), &info) == 0)
         stamp = StampOf(info);
-    const Descriptor folder{::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
-    if (folder.fd >= 0)
-        ::fsync(folder.fd);
+    const CDescriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Fd() >= 0)
+        ::fsync(folder.Fd());
     return true;
 }
